@@ -1,0 +1,41 @@
+#pragma once
+// Message boxes through one replaceable service.
+#include <QString>
+
+namespace platform {
+
+// Button sets, icons and default buttons, combined by adding.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5,
+    vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
+    vbDefaultButton1 = 0, vbDefaultButton2 = 256, vbDefaultButton3 = 512,
+    vbApplicationModal = 0, vbSystemModal = 4096,
+};
+// The answers.
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+struct MsgBoxRequest {
+    QString prompt;
+    int style = vbOKOnly;
+    QString title; // already resolved: no title given means the application title
+};
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual int ask(const MsgBoxRequest& request) = 0;
+};
+
+// Shows a message box and returns the button chosen.
+int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+
+// nullptr returns to the real boxes.
+void setMessageBoxService(MessageBoxService* service);
+
+// The button a box gives when it is closed without a choice (Esc or the window frame):
+// Cancel where there is one, otherwise OK for OK-only, otherwise the default button.
+int msgBoxEscapeResult(int style);
+// The answer behind the default button of a style.
+int msgBoxDefaultResult(int style);
+
+} // namespace platform

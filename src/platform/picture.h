@@ -1,0 +1,45 @@
+#pragma once
+// Pictures and pointers.
+#include <QCursor>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+class Picture {
+public:
+    Picture() = default;
+    Picture(QPixmap pixmap, QString source, bool isCursor = false, QPoint hotSpot = {});
+    bool isNull() const { return pixmap_.isNull(); }
+    const QPixmap& pixmap() const { return pixmap_; }
+    // The file it came from, as given to the loader (tests assert on it).
+    const QString& source() const { return source_; }
+    bool isCursor() const { return isCursor_; }
+    QPoint hotSpot() const { return hotSpot_; }
+    // Size in twips at the current twips per pixel.
+    double widthTwips() const;
+    double heightTwips() const;
+
+private:
+    QPixmap pixmap_;
+    QString source_;
+    bool isCursor_ = false;
+    QPoint hotSpot_;
+};
+
+// Loads a picture, deciding the format from the content whatever the name ends in
+// (bank pictures end in ".rar"): JPEG, GIF, BMP, ICO and CUR. On failure returns nothing and
+// says why in *error.
+std::optional<Picture> loadPicture(const QString& path, QString* error = nullptr);
+
+// The platform's numbered standard pointer shapes (0 default, 1 arrow, 2 cross, 3 I-beam,
+// 4 icon, 5 size, 6 size NE-SW, 7 size N-S, 8 size NW-SE, 9 size W-E, 10 up arrow,
+// 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and question, 15 size all,
+// 99 custom). Unknown numbers give the default pointer.
+QCursor standardPointer(int shape);
+// A custom pointer from a cursor or icon picture, with its hot-spot.
+QCursor customPointer(const Picture& picture);
+
+} // namespace platform

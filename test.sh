@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")" && pwd)
+BRANNOCK_CMAKE_ARGS=(-DBRANNOCK_TESTS=ON -DBRANNOCK_BENCH=ON)
+source "$root/scripts/setup.sh"
+cd "$root/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
