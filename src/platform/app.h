@@ -2,19 +2,22 @@
 // The application object: where the program lives, what it is called, one running copy.
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace platform::app {
 
 // The program's folder (the folder of the executable) without a trailing separator.
-// Tests point it at a temporary installation.
+// Tests point it at a temporary installation; an empty folder returns to the executable's.
 QString path();
 void setPath(const QString& folder);
 
-// The executable's name without folder and without extension.
+// The executable's name without folder and without extension (a trailing ".exe" is dropped;
+// Linux programs have no other). An empty name returns to the executable's.
 QString exeName();
 void setExeName(const QString& name);
 
-// The application title: used as the title of a message box that is given none.
+// The application title: used as the title of a message box that is given none. Until it is
+// set (or after it is set to empty) it is exeName().
 QString title();
 void setTitle(const QString& title);
 
@@ -24,14 +27,44 @@ constexpr int Minor = 0;
 constexpr int Revision = 1;
 
 // True when another copy of this program is already running for this user. The first call
-// takes a per-user lock for the program named by exeName() and keeps it until the process ends.
+// takes a per-user lock for the program named by exeName() and keeps it until the process ends;
+// later calls give the first call's answer. The lock of a copy that died is not in the way.
 bool prevInstance();
-// Lets the lock go (tests; the lock also ends with the process).
+// Lets the lock go (tests; the lock also ends with the process); the next prevInstance() asks
+// afresh.
 void releaseInstanceLock();
 
-// Ends the program at once. Tests replace the ending by a handler of their own.
+// A per-user, per-program lock file: InstanceLock("brannock") is "brannock-<uid>.lock" in
+// $XDG_RUNTIME_DIR, or in the temporary folder when that is not set, or in the folder given.
+// Held until unlock() or destruction; a second holder of the same name, in this process or
+// another, is refused while it is held. A lock left by a process that no longer runs is removed.
+class InstanceLock {
+public:
+    explicit InstanceLock(const QString& programName, const QString& folder = QString());
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    bool tryLock(); // true when this object holds the lock now
+    bool isLocked() const;
+    void unlock();
+    QString fileName() const;
+
+    static QString defaultFolder();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// Ends the program at once, as the End statement does: no unload or close events, nothing after
+// it runs. The instance lock is let go and standard output flushed, then the process exits with
+// code 0. Tests replace the ending by a handler of their own; after the handler endNow() throws
+// EndRequested (it must not return), so a test that reaches it catches that; end() returns.
 [[noreturn]] void endNow();
 void end();
 void setEndHandler(std::function<void()> handler); // empty restores the real ending
+
+struct EndRequested {};
 
 } // namespace platform::app

@@ -1,0 +1,476 @@
+#include "platform/control.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDebug>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/event_bridge.h"
+#include "platform/form.h"
+#include "platform/keys.h"
+#include "platform/units.h"
+
+namespace platform {
+
+void Container::restack()
+{
+    if (!hostWidget()) return;
+    for (bool graphicalPass : {true, false})
+        for (Control* c : children_)
+            if (c->widget() && c->isGraphical() == graphicalPass) c->widget()->raise();
+}
+
+Control::Control(Form* form, const QString& name, Kind kind)
+    : form_(form)
+    , name_(name)
+    , kind_(kind)
+{
+    if (form_) {
+        form_->registerControl(this);
+        form_->children_.push_back(this);
+    }
+}
+
+Control::~Control()
+{
+    destroyWidget();
+    if (Container* c = container()) {
+        auto& v = c->children_;
+        v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    }
+    if (form_) form_->unregisterControl(this);
+}
+
+bool Control::isGraphical() const
+{
+    return kind_ == Kind::Label || kind_ == Kind::Image || kind_ == Kind::Shape || kind_ == Kind::Line;
+}
+
+bool Control::takesMouse() const
+{
+    return kind_ != Kind::Shape && kind_ != Kind::Line;
+}
+
+Container* Control::container() const
+{
+    if (container_) return container_;
+    return form_;
+}
+
+void Control::setContainer(Container* c)
+{
+    if (!form_ || c == container()) return;
+    if (Container* old = container()) {
+        auto& v = old->children_;
+        v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    }
+    container_ = (c == form_) ? nullptr : c;
+    Container* now = container();
+    now->children_.push_back(this);
+    if (widget_) {
+        if (QWidget* host = now->hostWidget()) {
+            widget_->setParent(host);
+            applyGeometry();
+            widget_->setVisible(cp_.visible);
+            now->restack();
+        } else {
+            destroyWidget();
+        }
+    }
+}
+
+void Control::setLeft(double v)
+{
+    cp_.left = v;
+    applyGeometry();
+}
+void Control::setTop(double v)
+{
+    cp_.top = v;
+    applyGeometry();
+}
+void Control::setWidth(double v)
+{
+    cp_.width = v;
+    applyGeometry();
+}
+void Control::setHeight(double v)
+{
+    cp_.height = v;
+    applyGeometry();
+}
+void Control::Move(double left, double top)
+{
+    cp_.left = left;
+    cp_.top = top;
+    applyGeometry();
+}
+void Control::Move(double left, double top, double width)
+{
+    cp_.left = left;
+    cp_.top = top;
+    cp_.width = width;
+    applyGeometry();
+}
+void Control::Move(double left, double top, double width, double height)
+{
+    cp_.left = left;
+    cp_.top = top;
+    cp_.width = width;
+    cp_.height = height;
+    applyGeometry();
+}
+
+void Control::setVisible(bool v)
+{
+    cp_.visible = v;
+    if (widget_) widget_->setVisible(v);
+}
+
+void Control::setEnabled(bool v)
+{
+    cp_.enabled = v;
+    if (widget_) widget_->setEnabled(v);
+}
+
+void Control::setToolTipText(const QString& t)
+{
+    cp_.toolTip = t;
+    if (widget_) widget_->setToolTip(t);
+}
+
+static void applyPointer(QWidget* w, int shape, const Picture& icon)
+{
+    if (!w) return;
+    if (shape == 99 && !icon.isNull())
+        w->setCursor(customPointer(icon));
+    else if (shape == 0)
+        w->unsetCursor();
+    else
+        w->setCursor(standardPointer(shape));
+}
+
+void Control::setMousePointer(int shape)
+{
+    cp_.mousePointer = shape;
+    applyPointer(widget_, shape, cp_.mouseIcon);
+}
+
+void Control::setMouseIcon(const Picture& p)
+{
+    cp_.mouseIcon = p;
+    applyPointer(widget_, cp_.mousePointer, p);
+}
+
+void Control::setTabStop(bool on)
+{
+    cp_.tabStop = on;
+    if (widget_ && widget_->focusPolicy() != Qt::NoFocus)
+        widget_->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::ZOrder(int position)
+{
+    Container* c = container();
+    if (!c) return;
+    auto& v = c->children_;
+    v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    if (position == 0)
+        v.push_back(this);
+    else
+        v.insert(v.begin(), this);
+    c->restack();
+}
+
+void Control::Refresh()
+{
+    if (widget_) widget_->repaint();
+}
+
+void Control::SetFocus()
+{
+    if (!form_ || !cp_.visible || !cp_.enabled) return;
+    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+    form_->noteFocus(this);
+}
+
+bool Control::hasFocus() const
+{
+    return form_ && form_->focusedControl() == this;
+}
+
+void Control::raiseClick()
+{
+    if (onClick) onClick();
+}
+
+void Control::raiseChange()
+{
+    if (onChange) onChange();
+}
+
+void Control::createWidget()
+{
+    if (widget_ || !form_) return;
+    Container* c = container();
+    QWidget* parent = c ? c->hostWidget() : nullptr;
+    if (!parent) return;
+    widget_ = makeWidget(parent);
+    widget_->setObjectName(index_ >= 0 ? QStringLiteral("%1(%2)").arg(name_).arg(index_) : name_);
+    widget_->setMouseTracking(true);
+    auto* bridge = new EventBridge(this, widget_);
+    widget_->installEventFilter(bridge);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget_)) {
+        area->viewport()->setMouseTracking(true);
+        area->viewport()->installEventFilter(bridge);
+    }
+    if (!takesMouse()) widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyAll();
+    if (auto* self = dynamic_cast<Container*>(this)) {
+        for (Control* child : self->children())
+            child->createWidget();
+        self->restack();
+    }
+    widget_->setVisible(cp_.visible);
+}
+
+void Control::destroyWidget()
+{
+    if (!widget_) return;
+    if (auto* self = dynamic_cast<Container*>(this))
+        for (Control* child : self->children())
+            child->destroyWidget();
+    for (auto* bridge : widget_->findChildren<EventBridge*>(Qt::FindDirectChildrenOnly))
+        bridge->detach();
+    if (mouseTrack().lastPressed == this) mouseTrack() = {};
+    QWidget* w = widget_;
+    widget_ = nullptr;
+    w->hide();
+    w->deleteLater();
+}
+
+void Control::resetProps()
+{
+    cp_ = CommonProps{};
+}
+
+void Control::copyPropsFrom(const Control& other)
+{
+    cp_ = other.cp_;
+}
+
+void Control::applyAll()
+{
+    applyGeometry();
+    widget_->setEnabled(cp_.enabled);
+    widget_->setToolTip(cp_.toolTip);
+    applyPointer(widget_, cp_.mousePointer, cp_.mouseIcon);
+}
+
+QRect Control::pixelRect() const
+{
+    return QRect(toPixelsX(cp_.left), toPixelsY(cp_.top), std::max(0, toPixelsX(cp_.width)),
+                 std::max(0, toPixelsY(cp_.height)));
+}
+
+void Control::applyGeometry()
+{
+    if (widget_) {
+        Container* c = container();
+        widget_->setGeometry(pixelRect().translated(c ? c->clientOriginPx() : QPoint()));
+    }
+    afterGeometry();
+}
+
+void reportMissing(const QString& array, int index)
+{
+    qWarning().noquote() << "control array" << array << "has no element" << index;
+}
+
+void registerArray(Form* form, std::function<void()> unloadRuntime)
+{
+    if (form) form->registerRuntimeArray(std::move(unloadRuntime));
+}
+
+void createWidgetIfLoaded(Control& c)
+{
+    if (c.form() && c.form()->isLoaded()) {
+        c.createWidget();
+        if (Container* k = c.container()) k->restack();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+MouseTrack& mouseTrack()
+{
+    static MouseTrack t;
+    return t;
+}
+
+EventBridge::EventBridge(Control* control, QObject* parent)
+    : QObject(parent)
+    , control_(control)
+{}
+
+EventBridge::MouseArgs EventBridge::mouseArgs(const QMouseEvent& e, bool held)
+{
+    MouseArgs a;
+    a.button = held ? buttonsCode(e.buttons()) : buttonCode(e.button());
+    a.shift = shiftBits(e.modifiers());
+    a.x = e.position().x() * twipsPerPixelX();
+    a.y = e.position().y() * twipsPerPixelY();
+    return a;
+}
+
+bool EventBridge::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!control_) return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return mouse(watched, event);
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return dispatchKey(control_->form(), control_, watched, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        if (control_->form()) control_->form()->noteFocus(control_);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool EventBridge::mouse(QObject* watched, QEvent* event)
+{
+    auto* me = static_cast<QMouseEvent*>(event);
+    Control* c = control_;
+    QWidget* w = c->widget();
+    if (!w) return false;
+    // Coordinates relative to the control even when a viewport inside it got the event.
+    QPointF pos = me->position();
+    if (watched != w)
+        if (auto* from = qobject_cast<QWidget*>(watched))
+            pos = from->mapTo(w, pos.toPoint()) + (pos - pos.toPoint());
+    QMouseEvent local(me->type(), pos, me->scenePosition(), me->globalPosition(), me->button(), me->buttons(),
+                      me->modifiers(), me->pointingDevice());
+    const bool custom = c->synthesizesClick() && c->kind() != Control::Kind::TextBox;
+    MouseTrack& t = mouseTrack();
+    t.lastGlobal = me->globalPosition().toPoint();
+    // Everything a handler calls may unload the form: keep only what was read before.
+    auto alive = QPointer<EventBridge>(this);
+
+    QEvent::Type type = me->type();
+    if (type == QEvent::MouseButtonDblClick) {
+        const bool sameTarget = t.lastPressed == c;
+        if (sameTarget && me->button() == Qt::LeftButton && c->synthesizesClick()) {
+            t.dblPending = true;
+            if (c->onDblClick) c->onDblClick();
+            return custom;
+        }
+        type = QEvent::MouseButtonPress; // Qt dropped this press: it started a new click here
+    }
+    if (type == QEvent::MouseButtonPress) {
+        t.lastPressed = c;
+        t.dblPending = false;
+        MouseArgs a = mouseArgs(local, false);
+        if (c->onMouseDown) c->onMouseDown(a.button, a.shift, a.x, a.y);
+        if (me->type() == QEvent::MouseButtonDblClick && alive && control_ && !custom) {
+            // Let the native control see an ordinary press.
+            QMouseEvent press(QEvent::MouseButtonPress, me->position(), me->scenePosition(),
+                              me->globalPosition(), me->button(), me->buttons(), me->modifiers(),
+                              me->pointingDevice());
+            QApplication::sendEvent(watched, &press);
+            return true;
+        }
+        return custom;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        MouseArgs a = mouseArgs(local, false);
+        const bool afterDbl = t.dblPending && t.lastPressed == c;
+        t.dblPending = false;
+        const bool inside = QRectF(QPointF(0, 0), QSizeF(w->size())).contains(pos);
+        if (c->onMouseUp) c->onMouseUp(a.button, a.shift, a.x, a.y);
+        if (!alive || !control_) return true;
+        if (c->synthesizesClick() && !afterDbl && me->button() == Qt::LeftButton && inside &&
+            t.lastPressed == c)
+            c->raiseClick();
+        return custom;
+    }
+    MouseArgs a = mouseArgs(local, true);
+    if (c->onMouseMove) c->onMouseMove(a.button, a.shift, a.x, a.y);
+    return custom;
+}
+
+// Key events ------------------------------------------------------------------------------------
+
+static bool replayingKey = false;
+
+static int keyAsciiOf(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    if (e->modifiers() & Qt::ControlModifier && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    if (e->modifiers() & Qt::AltModifier) return 0;
+    const QString text = e->text();
+    if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return 0;
+    return text.at(0).unicode();
+}
+
+bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
+{
+    if (replayingKey || !form) return false;
+    const bool press = e->type() == QEvent::KeyPress;
+    if (!press && e->isAutoRepeat()) return false;
+    int vk = virtualKey(e->key(), e->modifiers() & Qt::KeypadModifier);
+    const int shift = shiftBits(e->modifiers());
+    const bool preview = control && form->KeyPreview();
+    QPointer<QObject> alive(receiver);
+
+    KeyHandler& own =
+        control ? (press ? control->onKeyDown : control->onKeyUp) : (press ? form->onKeyDown : form->onKeyUp);
+    if (vk != 0) {
+        KeyHandler& formKey = press ? form->onKeyDown : form->onKeyUp;
+        if (preview && formKey) formKey(vk, shift);
+        if (vk != 0 && own && alive) own(vk, shift);
+    }
+    if (!press || !alive) return !alive;
+
+    int ascii = keyAsciiOf(e);
+    if (ascii == 0) return false;
+    const int original = ascii;
+    if (preview && form->onKeyPress) form->onKeyPress(ascii);
+    KeyPressHandler& ownPress = control ? control->onKeyPress : form->onKeyPress;
+    if (ascii != 0 && alive && ownPress && (control || !preview)) ownPress(ascii);
+    if (!alive) return true;
+    if (ascii == 0) return true; // cancelled
+    if (ascii != original) {
+        QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ascii)));
+        replayingKey = true;
+        QApplication::sendEvent(receiver, &replaced);
+        replayingKey = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+// Turns Qt's input events on a control's widget into the control's events, in the order and
+// units the screens expect.
+#include <QObject>
+#include <QPoint>
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace platform {
+
+class Control;
+class Form;
+
+class EventBridge : public QObject {
+public:
+    EventBridge(Control* control, QObject* parent);
+    void detach() { control_ = nullptr; }
+    Control* control() const { return control_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Shared by controls and forms.
+    struct MouseArgs {
+        int button, shift;
+        double x, y;
+    };
+    static MouseArgs mouseArgs(const QMouseEvent& e, bool held);
+
+private:
+    bool mouse(QObject* watched, QEvent* event);
+    bool key(QEvent* event);
+    Control* control_;
+};
+
+// Key events of a form and its controls: preview by the form, KeyAscii handling.
+// Returns true when the event is consumed.
+bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e);
+
+// Mouse bookkeeping shared by controls and forms: which object took the last press, and
+// whether the release that follows a double click is due.
+struct MouseTrack {
+    const void* lastPressed = nullptr;
+    bool dblPending = false;
+    QPoint lastGlobal; // where the pointer was last seen, in global pixels
+};
+MouseTrack& mouseTrack();
+
+} // namespace platform

@@ -1,0 +1,639 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+
+#include "platform/event_bridge.h"
+#include "platform/form_window.h"
+#include "platform/keys.h"
+#include "platform/menu.h"
+#include "platform/units.h"
+
+namespace platform {
+
+namespace {
+
+ModalHook* g_modalHook = nullptr;
+
+struct Registry {
+    std::map<std::type_index, std::unique_ptr<Form>> forms;
+    std::vector<Form*> order;
+};
+Registry& registry()
+{
+    static Registry r;
+    return r;
+}
+
+} // namespace
+
+// FormWindow ---------------------------------------------------------------------------------
+
+FormWindow::FormWindow(Form* form)
+    : QWidget(nullptr)
+    , form_(form)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormWindow::paintEvent(QPaintEvent*)
+{
+    if (!form_) return;
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(form_->BackColor()));
+    if (!form_->picture().isNull()) p.drawPixmap(0, 0, form_->picture().pixmap());
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* e)
+{
+    if (!form_) return;
+    mouseTrack().lastGlobal = e->globalPosition().toPoint();
+    mouseTrack().lastPressed = form_;
+    mouseTrack().dblPending = false;
+    auto a = EventBridge::mouseArgs(*e, false);
+    if (form_->onMouseDown) form_->onMouseDown(a.button, a.shift, a.x, a.y);
+}
+
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (!form_) return;
+    if (mouseTrack().lastPressed == form_ && e->button() == Qt::LeftButton) {
+        mouseTrack().dblPending = true;
+        if (form_->onDblClick) form_->onDblClick();
+        return;
+    }
+    mousePressEvent(e);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!form_) return;
+    QPointer<FormWindow> alive(this);
+    const bool afterDbl = mouseTrack().dblPending && mouseTrack().lastPressed == form_;
+    mouseTrack().dblPending = false;
+    auto a = EventBridge::mouseArgs(*e, false);
+    if (form_->onMouseUp) form_->onMouseUp(a.button, a.shift, a.x, a.y);
+    if (alive && form_ && !afterDbl && e->button() == Qt::LeftButton && mouseTrack().lastPressed == form_ &&
+        form_->onClick)
+        form_->onClick();
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!form_) return;
+    mouseTrack().lastGlobal = e->globalPosition().toPoint();
+    auto a = EventBridge::mouseArgs(*e, true);
+    if (form_->onMouseMove) form_->onMouseMove(a.button, a.shift, a.x, a.y);
+}
+
+// Keys go to the focused control; one that reaches the window while a control has the focus
+// was passed up by that control, which has raised its events already.
+bool FormWindow::ownKey() const
+{
+    return form_ && (!focusWidget() || focusWidget() == this);
+}
+
+// Before the widget's own handling, so Tab reaches the handlers before it moves the focus.
+bool FormWindow::event(QEvent* e)
+{
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && ownKey() &&
+        dispatchKey(form_, nullptr, this, static_cast<QKeyEvent*>(e)))
+        return true;
+    return QWidget::event(e);
+}
+
+void FormWindow::closeEvent(QCloseEvent* e)
+{
+    if (form_ && !form_->closeFromWindow(vbFormControlMenu))
+        e->ignore();
+    else
+        e->accept();
+}
+
+void FormWindow::moveEvent(QMoveEvent*)
+{
+    if (form_ && !applying && form_->WindowState() == vbNormal && isVisible()) {
+        form_->left_ = fromPixelsX(x());
+        form_->top_ = fromPixelsY(y());
+    }
+}
+
+void FormWindow::changeEvent(QEvent* e)
+{
+    if (form_ && e->type() == QEvent::WindowStateChange && !applying) {
+        if (windowState() & Qt::WindowMinimized)
+            form_->windowState_ = vbMinimized;
+        else if (windowState() & Qt::WindowMaximized)
+            form_->windowState_ = vbMaximized;
+        else
+            form_->windowState_ = vbNormal;
+    }
+    QWidget::changeEvent(e);
+}
+
+// Form ---------------------------------------------------------------------------------------
+
+Form::Form(const QString& name)
+    : name_(name)
+{}
+
+Form::~Form()
+{
+    if (window_) {
+        window_->detach();
+        window_->hide();
+        window_->deleteLater();
+        window_ = nullptr;
+    }
+}
+
+QWidget* Form::hostWidget() const
+{
+    return window_;
+}
+
+void Form::registerControl(Control* c)
+{
+    allControls_.push_back(c);
+}
+
+void Form::unregisterControl(Control* c)
+{
+    allControls_.erase(std::remove(allControls_.begin(), allControls_.end(), c), allControls_.end());
+    if (focused_ == c) focused_ = nullptr;
+}
+
+void Form::registerTimer(Timer* t)
+{
+    timers_.push_back(t);
+    t->setActive(loaded_);
+}
+
+void Form::registerRuntimeArray(std::function<void()> unloadRuntime)
+{
+    runtimeArrays_.push_back(std::move(unloadRuntime));
+}
+
+void Form::registerMenu(Menu* m)
+{
+    menus_.push_back(m);
+}
+
+void Form::noteFocus(Control* c)
+{
+    if (focused_ == c) return;
+    Control* prev = focused_;
+    focused_ = c;
+    if (prev && prev->onLostFocus) prev->onLostFocus();
+    if (c && focused_ == c && c->onGotFocus) c->onGotFocus();
+}
+
+void Form::Load()
+{
+    if (loaded_ || loading_) return;
+    loading_ = true;
+    // Every loading starts from the design state.
+    for (auto& unload : runtimeArrays_)
+        unload();
+    for (Control* c : allControls_)
+        c->resetProps();
+    for (Menu* m : menus_)
+        m->reset();
+    left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    visible_ = false, enabled_ = true;
+    caption_.clear();
+    windowState_ = vbNormal;
+    borderStyle_ = vbSizable;
+    backColor_ = 0x8000000F;
+    picture_ = Picture();
+    keyPreview_ = false;
+    mousePointer_ = 0;
+    mouseIcon_ = Picture();
+    centred_ = false;
+    stayOnTop_ = false;
+    showInTaskbar_ = true;
+    focused_ = nullptr;
+    design();
+
+    window_ = new FormWindow(this);
+    window_->setObjectName(name_);
+    applyWindowFlags();
+    window_->setWindowTitle(caption_);
+    applyGeometry();
+    window_->setEnabled(enabled_);
+    for (Control* c : children())
+        c->createWidget();
+    restack();
+    loaded_ = true;
+    loading_ = false;
+    for (Timer* t : timers_) {
+        t->reset();
+        t->setActive(true);
+    }
+    Form_Load();
+}
+
+void Form::applyWindowFlags()
+{
+    if (!window_) return;
+    Qt::WindowFlags f = Qt::Window;
+    switch (borderStyle_) {
+    case vbBSNone:
+        f |= Qt::FramelessWindowHint;
+        break;
+    case vbFixedSingle:
+    case vbFixedDialog:
+        f |= Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+             Qt::CustomizeWindowHint;
+        break;
+    case vbFixedToolWindow:
+        f |= Qt::Tool;
+        break;
+    default:
+        break;
+    }
+    if (stayOnTop_) f |= Qt::WindowStaysOnTopHint;
+    if (!showInTaskbar_ && borderStyle_ != vbFixedToolWindow) f |= Qt::Tool;
+    const bool wasVisible = window_->isVisible();
+    window_->applying = true;
+    window_->setWindowFlags(f);
+    if (wasVisible) window_->show();
+    window_->applying = false;
+}
+
+void Form::applyGeometry()
+{
+    if (!window_ || windowState_ == vbMaximized) return;
+    window_->applying = true;
+    window_->setGeometry(toPixelsX(left_), toPixelsY(top_), std::max(1, toPixelsX(width_)),
+                         std::max(1, toPixelsY(height_)));
+    window_->applying = false;
+}
+
+void Form::Show(int modal)
+{
+    Load();
+    if (!loaded_ || !window_) return;
+    if (!visible_ && centred_ && windowState_ == vbNormal) {
+        left_ = (screenWidthTwips() - width_) / 2;
+        top_ = (screenHeightTwips() - height_) / 2;
+        applyGeometry();
+    }
+    visible_ = true;
+    window_->applying = true;
+    if (windowState_ == vbMaximized)
+        window_->showMaximized();
+    else if (windowState_ == vbMinimized)
+        window_->showMinimized();
+    else
+        window_->show();
+    window_->applying = false;
+    window_->raise();
+    window_->activateWindow();
+    if (modal != vbModal) return;
+
+    QPointer<FormWindow> win(window_);
+    QEventLoop loop;
+    modalLoops_.push_back(&loop);
+    ++modalDepth_;
+    window_->setWindowModality(Qt::ApplicationModal);
+    if (g_modalHook) {
+        ModalHook* hook = g_modalHook;
+        QTimer::singleShot(0, &loop, [this, hook] { hook->modalShown(*this); });
+    }
+    loop.exec();
+    --modalDepth_;
+    modalLoops_.erase(std::remove(modalLoops_.begin(), modalLoops_.end(), &loop), modalLoops_.end());
+    if (win) win->setWindowModality(Qt::NonModal);
+}
+
+void Form::quitModal()
+{
+    for (QEventLoop* l : modalLoops_)
+        l->quit();
+}
+
+void Form::Hide()
+{
+    if (!loaded_) Load(); // hiding a form that is not loaded loads it, as touching it does
+    visible_ = false;
+    if (window_) window_->hide();
+    quitModal();
+}
+
+bool Form::Unload()
+{
+    return unloadWith(vbFormCode);
+}
+
+bool Form::closeFromWindow(int unloadMode)
+{
+    return unloadWith(unloadMode);
+}
+
+bool Form::unloadWith(int mode)
+{
+    if (!loaded_) return true;
+    int cancel = 0;
+    if (onQueryUnload) onQueryUnload(cancel, mode);
+    if (cancel) return false;
+    if (onUnload) onUnload(cancel);
+    if (cancel || !loaded_) return !loaded_;
+    teardown();
+    return true;
+}
+
+void Form::teardown()
+{
+    loaded_ = false;
+    visible_ = false;
+    quitModal();
+    for (Timer* t : timers_)
+        t->setActive(false);
+    for (Control* c : children())
+        c->destroyWidget();
+    for (auto& unload : runtimeArrays_)
+        unload();
+    focused_ = nullptr;
+    if (mouseTrack().lastPressed == this) mouseTrack() = {};
+    if (window_) {
+        // Never deleted under a running handler: the window goes when control returns to the loop.
+        window_->detach();
+        window_->hide();
+        window_->deleteLater();
+        window_ = nullptr;
+    }
+}
+
+void Form::setLeft(double v)
+{
+    left_ = v;
+    applyGeometry();
+}
+void Form::setTop(double v)
+{
+    top_ = v;
+    applyGeometry();
+}
+void Form::setWidth(double v)
+{
+    width_ = v;
+    applyGeometry();
+}
+void Form::setHeight(double v)
+{
+    height_ = v;
+    applyGeometry();
+}
+void Form::Move(double left, double top)
+{
+    left_ = left;
+    top_ = top;
+    applyGeometry();
+}
+void Form::Move(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    applyGeometry();
+}
+
+double Form::Left() const
+{
+    return windowState_ == vbMaximized ? 0 : left_;
+}
+double Form::Top() const
+{
+    return windowState_ == vbMaximized ? 0 : top_;
+}
+double Form::Width() const
+{
+    return windowState_ == vbMaximized ? screenWidthTwips() : width_;
+}
+double Form::Height() const
+{
+    return windowState_ == vbMaximized ? screenHeightTwips() : height_;
+}
+
+void Form::setVisible(bool v)
+{
+    if (v)
+        Show();
+    else
+        Hide();
+}
+
+void Form::setEnabled(bool v)
+{
+    enabled_ = v;
+    if (window_) window_->setEnabled(v);
+}
+
+void Form::setCaption(const QString& c)
+{
+    caption_ = c;
+    if (window_) window_->setWindowTitle(c);
+}
+
+void Form::setWindowState(int s)
+{
+    windowState_ = s;
+    if (!window_ || !visible_) {
+        applyGeometry();
+        return;
+    }
+    window_->applying = true;
+    if (s == vbMaximized)
+        window_->showMaximized();
+    else if (s == vbMinimized)
+        window_->showMinimized();
+    else {
+        window_->showNormal();
+        window_->setGeometry(toPixelsX(left_), toPixelsY(top_), std::max(1, toPixelsX(width_)),
+                             std::max(1, toPixelsY(height_)));
+    }
+    window_->applying = false;
+}
+
+void Form::setBorderStyle(int b)
+{
+    borderStyle_ = b;
+    applyWindowFlags();
+}
+
+void Form::setBackColor(long c)
+{
+    backColor_ = c;
+    if (window_) window_->update();
+}
+
+void Form::setPicture(const Picture& p)
+{
+    picture_ = p;
+    if (window_) window_->update();
+}
+
+bool Form::LoadPicture(const QString& path)
+{
+    if (path.isEmpty()) {
+        setPicture(Picture());
+        return true;
+    }
+    auto pic = loadPicture(path);
+    if (!pic) return false;
+    setPicture(*pic);
+    return true;
+}
+
+void Form::setMousePointer(int shape)
+{
+    mousePointer_ = shape;
+    if (!window_) return;
+    if (shape == 99 && !mouseIcon_.isNull())
+        window_->setCursor(customPointer(mouseIcon_));
+    else if (shape == 0)
+        window_->unsetCursor();
+    else
+        window_->setCursor(standardPointer(shape));
+}
+
+void Form::setMouseIcon(const Picture& p)
+{
+    mouseIcon_ = p;
+    setMousePointer(mousePointer_);
+}
+
+void Form::setStayOnTop(bool on)
+{
+    if (stayOnTop_ == on) return;
+    stayOnTop_ = on;
+    applyWindowFlags();
+}
+
+void Form::bringToTop()
+{
+    if (window_ && window_->isVisible()) window_->raise();
+}
+
+// Moving by the pointer ----------------------------------------------------------------------
+
+namespace {
+
+class MoveTracker final : public QObject {
+public:
+    MoveTracker(Form* form, QPoint start, std::function<void()> done)
+        : form_(form)
+        , start_(start)
+        , done_(std::move(done))
+    {
+        origin_ = QPointF(form->Left(), form->Top());
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        // Only the window-level events: their global position is where the pointer really is,
+        // while the copies sent on to widgets are mapped through the window that has just moved.
+        if (!watched->isWindowType()) return false;
+        if (e->type() == QEvent::MouseMove) {
+            auto* me = static_cast<QMouseEvent*>(e);
+            QPoint d = me->globalPosition().toPoint() - start_;
+            form_->Move(origin_.x() + fromPixelsX(d.x()), origin_.y() + fromPixelsY(d.y()));
+            return false;
+        }
+        if (e->type() == QEvent::MouseButtonRelease) {
+            qApp->removeEventFilter(this);
+            auto done = std::move(done_);
+            deleteLater();
+            if (done) done();
+        }
+        return false;
+    }
+
+private:
+    Form* form_;
+    QPoint start_;
+    QPointF origin_;
+    std::function<void()> done_;
+};
+
+} // namespace
+
+void Form::beginMoveByPointer(std::function<void()> done)
+{
+    if (!window_ || windowState_ != vbNormal) return;
+    new MoveTracker(this, mouseTrack().lastGlobal, std::move(done));
+}
+
+// Pop-up menus -------------------------------------------------------------------------------
+
+void Form::PopupMenu(Menu& menu, int flags)
+{
+    Menu* picked = popupService().pick(menu, mouseTrack().lastGlobal, flags & vbPopupMenuRightAlign);
+    if (picked && picked->Enabled() && picked->onClick) picked->onClick();
+}
+
+void Form::PopupMenu(Menu& menu, int flags, double x, double y)
+{
+    QPoint at(toPixelsX(x), toPixelsY(y));
+    if (window_) at = window_->mapToGlobal(at);
+    Menu* picked = popupService().pick(menu, at, flags & vbPopupMenuRightAlign);
+    if (picked && picked->Enabled() && picked->onClick) picked->onClick();
+}
+
+// Forms registry -----------------------------------------------------------------------------
+
+Form* Forms::find(std::type_index t)
+{
+    auto& r = registry();
+    auto it = r.forms.find(t);
+    return it == r.forms.end() ? nullptr : it->second.get();
+}
+
+Form* Forms::add(std::type_index t, std::unique_ptr<Form> f)
+{
+    auto& r = registry();
+    Form* raw = f.get();
+    r.forms[t] = std::move(f);
+    r.order.push_back(raw);
+    return raw;
+}
+
+std::vector<Form*> Forms::all()
+{
+    return registry().order;
+}
+
+void Forms::destroyAll()
+{
+    auto& r = registry();
+    for (Form* f : r.order)
+        if (f->isLoaded()) f->teardown();
+    r.order.clear();
+    r.forms.clear();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void setModalHook(ModalHook* hook)
+{
+    g_modalHook = hook;
+}
+
+ModalHook* modalHook()
+{
+    return g_modalHook;
+}
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#pragma once
+// Keys as the handlers receive them: Windows virtual-key codes and Shift bits.
+#include <Qt>
+
+namespace platform {
+
+enum KeyCodes : int {
+    vbKeyBack = 8,
+    vbKeyTab = 9,
+    vbKeyReturn = 13,
+    vbKeyShift = 16,
+    vbKeyControl = 17,
+    vbKeyMenu = 18,
+    vbKeyPause = 19,
+    vbKeyCapital = 20,
+    vbKeyEscape = 27,
+    vbKeySpace = 32,
+    vbKeyPageUp = 33,
+    vbKeyPageDown = 34,
+    vbKeyEnd = 35,
+    vbKeyHome = 36,
+    vbKeyLeft = 37,
+    vbKeyUp = 38,
+    vbKeyRight = 39,
+    vbKeyDown = 40,
+    vbKeyPrint = 42,
+    vbKeySnapshot = 44,
+    vbKeyInsert = 45,
+    vbKeyDelete = 46,
+    vbKey0 = 48,
+    vbKeyA = 65,
+    vbKeyLWin = 91,
+    vbKeyRWin = 92,
+    vbKeyApps = 93,
+    vbKeyNumpad0 = 96,
+    vbKeyMultiply = 106,
+    vbKeyAdd = 107,
+    vbKeySubtract = 109,
+    vbKeyDecimal = 110,
+    vbKeyDivide = 111,
+    vbKeyF1 = 112,
+    vbKeyF12 = 123,
+    vbKeyNumlock = 144,
+    vbKeyScrollLock = 145,
+};
+
+// The virtual-key code of a Qt key (0 when it has none). keypad tells a number-pad key.
+int virtualKey(int qtKey, bool keypad = false);
+// The Qt key of a virtual-key code (Qt::Key_unknown when none), for tests and replays.
+int qtKey(int virtualKeyCode);
+// Shift bits (1 Shift, 2 Ctrl, 4 Alt) of Qt modifiers.
+int shiftBits(Qt::KeyboardModifiers m);
+Qt::KeyboardModifiers modifiersOf(int shiftBits);
+// Mouse button code (1, 2, 4) of a Qt button, and the held buttons as a sum.
+int buttonCode(Qt::MouseButton b);
+int buttonsCode(Qt::MouseButtons b);
+
+} // namespace platform

@@ -1,0 +1,713 @@
+#include "platform/services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLocale>
+#include <QLockFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace platform {
+
+// ---------------------------------------------------------------------------------------------
+// Installed services
+
+namespace {
+
+template <class Service, class Real> struct Slot {
+    Service* installed = nullptr;
+    Service& get()
+    {
+        if (installed) return *installed;
+        static Real real;
+        return real;
+    }
+};
+
+Slot<SettingsStore, FileSettingsStore> settingsSlot;
+Slot<Shell, DesktopShell> shellSlot;
+Slot<KeyboardLayouts, SystemKeyboardLayouts> keyboardSlot;
+Slot<WebFetcher, NetWebFetcher> webSlot;
+
+} // namespace
+
+SettingsStore& settings()
+{
+    return settingsSlot.get();
+}
+Shell& shell()
+{
+    return shellSlot.get();
+}
+KeyboardLayouts& keyboardLayouts()
+{
+    return keyboardSlot.get();
+}
+WebFetcher& webFetcher()
+{
+    return webSlot.get();
+}
+void setSettings(SettingsStore* s)
+{
+    settingsSlot.installed = s;
+}
+void setShell(Shell* s)
+{
+    shellSlot.installed = s;
+}
+void setKeyboardLayouts(KeyboardLayouts* k)
+{
+    keyboardSlot.installed = k;
+}
+void setWebFetcher(WebFetcher* w)
+{
+    webSlot.installed = w;
+}
+
+QString KeyboardLayouts::layoutName(int index)
+{
+    return layouts().value(index);
+}
+
+// ---------------------------------------------------------------------------------------------
+// SettingsData
+
+namespace {
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// "%XX" stands for the character U+00XX, "%uXXXX" for one UTF-16 unit (a lone surrogate,
+// which UTF-8 cannot carry).
+QString escape(const QString& text, bool isName)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += text.at(++i);
+        } else if (c.isSurrogate()) {
+            out +=
+                QStringLiteral("%u") + QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        } else if (u < 0x20 || u == 0x7f || u == '%' ||
+                   (isName && (u == '=' || u == '[' || u == ';' || u == '#'))) {
+            out += QLatin1Char('%') + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::optional<QString> unescape(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('%')) {
+            out += c;
+            continue;
+        }
+        bool ok = false;
+        if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('u')) {
+            if (i + 6 > text.size()) return std::nullopt;
+            const uint v = text.mid(i + 2, 4).toUInt(&ok, 16);
+            if (!ok) return std::nullopt;
+            out += QChar(char16_t(v));
+            i += 5;
+        } else {
+            if (i + 3 > text.size()) return std::nullopt;
+            const uint v = text.mid(i + 1, 2).toUInt(&ok, 16);
+            if (!ok) return std::nullopt;
+            out += QChar(char16_t(v));
+            i += 2;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString SettingsData::normalizeKeyPath(const QString& keyPath)
+{
+    return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
+}
+
+SettingsData::Key* SettingsData::find(const QString& normalizedPath)
+{
+    for (Key& k : keys_)
+        if (sameName(k.path, normalizedPath)) return &k;
+    return nullptr;
+}
+
+const SettingsData::Key* SettingsData::find(const QString& normalizedPath) const
+{
+    for (const Key& k : keys_)
+        if (sameName(k.path, normalizedPath)) return &k;
+    return nullptr;
+}
+
+SettingsData::Key& SettingsData::ensure(const QString& normalizedPath)
+{
+    if (Key* k = find(normalizedPath)) return *k;
+    keys_.append(Key{normalizedPath, {}});
+    return keys_.last();
+}
+
+std::optional<QString> SettingsData::read(const QString& keyPath, const QString& valueName) const
+{
+    const Key* k = find(normalizeKeyPath(keyPath));
+    if (!k) return std::nullopt;
+    for (const Value& v : k->values)
+        if (sameName(v.name, valueName)) return v.text;
+    return std::nullopt;
+}
+
+void SettingsData::write(const QString& keyPath, const QString& valueName, const QString& value)
+{
+    Key& k = ensure(normalizeKeyPath(keyPath));
+    for (Value& v : k.values) {
+        if (sameName(v.name, valueName)) {
+            v.text = value;
+            return;
+        }
+    }
+    k.values.append(Value{valueName, value});
+}
+
+bool SettingsData::keyExists(const QString& keyPath) const
+{
+    const QString path = normalizeKeyPath(keyPath);
+    if (path.isEmpty()) return true;
+    const QString prefix = path + QLatin1Char('\\');
+    for (const Key& k : keys_)
+        if (sameName(k.path, path) || k.path.startsWith(prefix, Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+void SettingsData::createKey(const QString& keyPath)
+{
+    const QString path = normalizeKeyPath(keyPath);
+    if (!keyExists(path)) ensure(path);
+}
+
+QStringList SettingsData::keys() const
+{
+    QStringList out;
+    for (const Key& k : keys_)
+        out += k.path;
+    return out;
+}
+
+QByteArray SettingsData::serialize() const
+{
+    QString text =
+        QStringLiteral("; Settings of the Brannock family of trainers, in place of the registry.\n");
+    for (const Key& k : keys_) {
+        text += QLatin1Char('[') + escape(k.path, false) + QStringLiteral("]\n");
+        for (const Value& v : k.values)
+            text += escape(v.name, true) + QLatin1Char('=') + escape(v.text, false) + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+std::optional<SettingsData> SettingsData::parse(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError()) return std::nullopt;
+    SettingsData data;
+    Key* current = nullptr;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const auto path = unescape(line.mid(1, line.size() - 2));
+            if (!path) return std::nullopt;
+            current = &data.ensure(normalizeKeyPath(*path));
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (!current || eq < 0) return std::nullopt;
+        const auto name = unescape(line.left(eq));
+        const auto value = unescape(line.mid(eq + 1));
+        if (!name || !value) return std::nullopt;
+        bool replaced = false;
+        for (Value& v : current->values) {
+            if (sameName(v.name, *name)) {
+                v.text = *value;
+                replaced = true;
+            }
+        }
+        if (!replaced) current->values.append(Value{*name, *value});
+    }
+    return data;
+}
+
+// ---------------------------------------------------------------------------------------------
+// FileSettingsStore
+
+FileSettingsStore::FileSettingsStore()
+    : fileName_(defaultFileName())
+{}
+
+FileSettingsStore::FileSettingsStore(const QString& fileName)
+    : fileName_(fileName)
+{}
+
+QString FileSettingsStore::defaultFileName()
+{
+    const QString fromEnv = qEnvironmentVariable("BRANNOCK_SETTINGS_FILE");
+    if (!fromEnv.isEmpty()) return fromEnv;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/brannock-family/registry.ini");
+}
+
+std::optional<SettingsData> FileSettingsStore::load() const
+{
+    QFile file(fileName_);
+    if (!file.exists()) return SettingsData{};
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return SettingsData::parse(file.readAll());
+}
+
+template <class Change> bool FileSettingsStore::change(Change&& apply)
+{
+    const QFileInfo info(fileName_);
+    if (!QDir().mkpath(info.absolutePath())) return false;
+    QLockFile lock(fileName_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) return false;
+    // Read again under the lock: another program may have written since our last look.
+    std::optional<SettingsData> data = load();
+    if (!data) return false;
+    const QByteArray before = data->serialize();
+    apply(*data);
+    const QByteArray after = data->serialize();
+    if (after == before && QFileInfo::exists(fileName_)) return true;
+    QSaveFile out(fileName_);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    out.write(after);
+    return out.commit();
+}
+
+std::optional<QString> FileSettingsStore::read(const QString& keyPath, const QString& valueName)
+{
+    // A writer replaces the file by a rename, so a read without the lock sees one whole version.
+    const auto data = load();
+    return data ? data->read(keyPath, valueName) : std::nullopt;
+}
+
+bool FileSettingsStore::write(const QString& keyPath, const QString& valueName, const QString& value)
+{
+    return change([&](SettingsData& d) { d.write(keyPath, valueName, value); });
+}
+
+bool FileSettingsStore::keyExists(const QString& keyPath)
+{
+    const auto data = load();
+    return data && data->keyExists(keyPath);
+}
+
+bool FileSettingsStore::createKey(const QString& keyPath)
+{
+    return change([&](SettingsData& d) { d.createKey(keyPath); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// DesktopShell
+
+namespace {
+
+QString desktopFolderFromEnvironment()
+{
+    const QString fromEnv = qEnvironmentVariable("BRANNOCK_DESKTOP_DIR");
+    if (!fromEnv.isEmpty()) return fromEnv;
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+// The string escapes of a desktop entry's values.
+QString entryString(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            out += c;
+        }
+    }
+    if (out.startsWith(QLatin1Char(' '))) out.replace(0, 1, QStringLiteral("\\s"));
+    return out;
+}
+
+// One argument of an Exec line: always quoted, with the characters that quoting does not protect
+// escaped; "%" doubled, since a single one starts a field code.
+QString execArgument(const QString& arg)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : arg) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        if (c == QLatin1Char('%')) quoted += QLatin1Char('%');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+    return quoted;
+}
+
+bool isExistingFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+} // namespace
+
+DesktopShell::DesktopShell()
+    : desktopFolder_(desktopFolderFromEnvironment())
+{}
+
+DesktopShell::DesktopShell(const QString& desktopFolder)
+    : desktopFolder_(desktopFolder)
+{}
+
+QUrl DesktopShell::urlFor(const QString& folderOrAddress)
+{
+    const QString text = folderOrAddress.trimmed();
+    if (text.isEmpty()) return {};
+    // A scheme has two letters at least, so a drive letter ("C:") is not taken for one.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    if (scheme.match(text).hasMatch()) {
+        QUrl url(text, QUrl::TolerantMode);
+        return url.isValid() ? url : QUrl();
+    }
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("http://") + text, QUrl::TolerantMode);
+    for (const QString& candidate :
+         {folderOrAddress, QString(folderOrAddress).replace(QLatin1Char('\\'), QLatin1Char('/'))}) {
+        const QFileInfo info(candidate);
+        if (info.exists()) return QUrl::fromLocalFile(QDir::cleanPath(info.absoluteFilePath()));
+    }
+    return {};
+}
+
+bool DesktopShell::open(const QString& folderOrAddress)
+{
+    const QUrl url = urlFor(folderOrAddress);
+    if (!url.isValid() || !qGuiApp) return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QString DesktopShell::resolveProgram(const QString& path)
+{
+    if (path.isEmpty()) return {};
+    QStringList candidates{path};
+    if (path.contains(QLatin1Char('\\')))
+        candidates += QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QString& candidate : candidates) {
+        if (isExistingFile(candidate)) return QFileInfo(candidate).absoluteFilePath();
+        if (candidate.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+            const QString bare = candidate.chopped(4);
+            if (!bare.isEmpty() && isExistingFile(bare)) return QFileInfo(bare).absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+bool DesktopShell::startProgram(const QString& path, const QStringList& args)
+{
+    const QString program = resolveProgram(path);
+    if (program.isEmpty()) return false;
+    return QProcess::startDetached(program, args, QFileInfo(program).absolutePath());
+}
+
+QString DesktopShell::shortcutFileName(const QString& name)
+{
+    QString base = name;
+    if (base.endsWith(QLatin1String(".lnk"), Qt::CaseInsensitive)) base.chop(4);
+    base.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QChar(0), QLatin1Char('_'));
+    if (base.isEmpty() || base == QLatin1String(".") || base == QLatin1String(".."))
+        base = QStringLiteral("shortcut");
+    return base + QStringLiteral(".desktop");
+}
+
+QString DesktopShell::desktopEntry(const QString& name, const QString& target, const QString& workingFolder,
+                                   const QString& iconPath)
+{
+    QString shownName = name;
+    if (shownName.endsWith(QLatin1String(".lnk"), Qt::CaseInsensitive)) shownName.chop(4);
+    const QString resolved = resolveProgram(target);
+    const QString program = resolved.isEmpty() ? target : resolved;
+
+    QString text = QStringLiteral("[Desktop Entry]\nType=Application\nVersion=1.0\n");
+    text += QStringLiteral("Name=") + entryString(shownName) + QLatin1Char('\n');
+    text += QStringLiteral("Exec=") + entryString(execArgument(program)) + QLatin1Char('\n');
+    if (!workingFolder.isEmpty())
+        text += QStringLiteral("Path=") + entryString(workingFolder) + QLatin1Char('\n');
+    if (!iconPath.isEmpty()) text += QStringLiteral("Icon=") + entryString(iconPath) + QLatin1Char('\n');
+    text += QStringLiteral("Terminal=false\n");
+    return text;
+}
+
+bool DesktopShell::writeDesktopShortcut(const QString& name, const QString& target,
+                                        const QString& workingFolder, const QString& iconPath)
+{
+    // As with the shortcut of the original, a missing desktop folder means no shortcut.
+    if (desktopFolder_.isEmpty() || !QFileInfo(desktopFolder_).isDir()) return false;
+    const QString fileName = desktopFolder_ + QLatin1Char('/') + shortcutFileName(name);
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    out.write(desktopEntry(name, target, workingFolder, iconPath).toUtf8());
+    if (!out.commit()) return false;
+    // Desktops launch only launcher files marked executable.
+    return QFile::setPermissions(fileName, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadUser | QFile::WriteUser | QFile::ExeUser |
+                                               QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                               QFile::ExeOther);
+}
+
+// ---------------------------------------------------------------------------------------------
+// SystemKeyboardLayouts
+
+QString SystemKeyboardLayouts::layoutFromXkbQuery(const QString& queryOutput)
+{
+    static const QRegularExpression line(QStringLiteral("^layout:\\s*(\\S+)"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = line.match(queryOutput);
+    if (!m.hasMatch()) return {};
+    return m.captured(1).section(QLatin1Char(','), 0, 0).trimmed();
+}
+
+QString SystemKeyboardLayouts::readableLayoutName(const QString& id)
+{
+    static const struct {
+        const char* id;
+        const char* name;
+    } names[] = {
+        {"us", "English (US)"},
+        {"gb", "English (UK)"},
+        {"cn", "Chinese"},
+        {"tw", "Chinese (Taiwan)"},
+        {"hk", "Chinese (Hong Kong)"},
+        {"de", "German"},
+        {"fr", "French"},
+        {"es", "Spanish"},
+        {"it", "Italian"},
+        {"jp", "Japanese"},
+        {"kr", "Korean"},
+        {"ru", "Russian"},
+        {"pt", "Portuguese"},
+        {"br", "Portuguese (Brazil)"},
+        {"ch", "Swiss"},
+        {"se", "Swedish"},
+        {"no", "Norwegian"},
+        {"dk", "Danish"},
+        {"fi", "Finnish"},
+        {"nl", "Dutch"},
+        {"be", "Belgian"},
+        {"pl", "Polish"},
+        {"cz", "Czech"},
+        {"tr", "Turkish"},
+    };
+    for (const auto& n : names)
+        if (id.compare(QLatin1String(n.id), Qt::CaseInsensitive) == 0) return QString::fromLatin1(n.name);
+    return id;
+}
+
+void SystemKeyboardLayouts::probe()
+{
+    if (probed_) return;
+    probed_ = true;
+
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const QString setxkbmap = x11 ? QStandardPaths::findExecutable(QStringLiteral("setxkbmap")) : QString();
+    if (!setxkbmap.isEmpty()) {
+        QProcess p;
+        p.start(setxkbmap, {QStringLiteral("-query")});
+        if (p.waitForFinished(1000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+            layout_ = layoutFromXkbQuery(QString::fromLocal8Bit(p.readAllStandardOutput()));
+        else
+            p.kill();
+    }
+    if (layout_.isEmpty()) {
+        const QLocale locale = qGuiApp ? QGuiApplication::inputMethod()->locale() : QLocale::system();
+        if (locale.territory() != QLocale::AnyTerritory && locale.language() != QLocale::C)
+            layout_ = QLocale::territoryToCode(locale.territory()).toLower();
+    }
+    if (layout_.isEmpty()) layout_ = QStringLiteral("us");
+
+    const QString im =
+        (qEnvironmentVariable("QT_IM_MODULE") + QLatin1Char(' ') + qEnvironmentVariable("XMODIFIERS") +
+         QLatin1Char(' ') + qEnvironmentVariable("GTK_IM_MODULE"))
+            .toLower();
+    if (im.contains(QLatin1String("fcitx")))
+        inputMethod_ = QStringLiteral("Fcitx");
+    else if (im.contains(QLatin1String("ibus")))
+        inputMethod_ = QStringLiteral("IBus");
+}
+
+QStringList SystemKeyboardLayouts::layouts()
+{
+    probe();
+    return {layout_};
+}
+
+QString SystemKeyboardLayouts::inputMethodName(int index)
+{
+    probe();
+    return index == 0 ? inputMethod_ : QString();
+}
+
+bool SystemKeyboardLayouts::activate(int index)
+{
+    return index == 0;
+}
+
+int SystemKeyboardLayouts::active()
+{
+    return 0;
+}
+
+QString SystemKeyboardLayouts::layoutName(int index)
+{
+    probe();
+    return index == 0 ? readableLayoutName(layout_) : QString();
+}
+
+// ---------------------------------------------------------------------------------------------
+// NetWebFetcher
+
+namespace {
+
+QString charsetOf(const QString& contentType)
+{
+    static const QRegularExpression re(QStringLiteral("charset\\s*=\\s*[\"']?([A-Za-z0-9._:-]+)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(contentType);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+bool looksLikeHtml(const QByteArray& body)
+{
+    const QByteArray head = body.left(1024).trimmed().toLower();
+    return head.startsWith("<!doctype html") || head.startsWith("<html") || head.contains("<body") ||
+           head.contains("<head");
+}
+
+std::optional<QString> decodeWith(const QString& charset, const QByteArray& body)
+{
+    QString name = charset.trimmed().toLower();
+    // As browsers do: the Chinese labels all mean the superset.
+    if (name == QLatin1String("gb2312") || name == QLatin1String("gbk") || name == QLatin1String("x-gbk") ||
+        name == QLatin1String("cp936"))
+        name = QStringLiteral("GB18030");
+    QStringDecoder decoder(name.toLatin1().constData());
+    if (!decoder.isValid()) return std::nullopt;
+    return QString(decoder(body));
+}
+
+} // namespace
+
+QString NetWebFetcher::decodeBody(const QByteArray& body, const QString& contentType)
+{
+    const QString type = contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+    const bool html =
+        type.contains(QLatin1String("html")) ||
+        ((type.isEmpty() || type == QLatin1String("application/octet-stream")) && looksLikeHtml(body));
+
+    QString charset = charsetOf(contentType);
+    if (charset.isEmpty() && html) {
+        static const QRegularExpression meta(
+            QStringLiteral("<meta[^>]*charset\\s*=\\s*[\"']?([A-Za-z0-9._:-]+)"),
+            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = meta.match(QString::fromLatin1(body.left(4096)));
+        if (m.hasMatch()) charset = m.captured(1);
+    }
+
+    std::optional<QString> text;
+    if (!charset.isEmpty()) text = decodeWith(charset, body);
+    if (!text) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString s = utf8(body);
+        if (!utf8.hasError())
+            text = s;
+        else
+            text = decodeWith(QStringLiteral("GB18030"), body);
+    }
+    if (!text) // no GB18030 in this Qt: keep what UTF-8 makes of it
+        text = QString::fromUtf8(body);
+
+    if (!html) return *text;
+    QTextDocument document;
+    document.setHtml(*text);
+    return document.toPlainText();
+}
+
+std::optional<QString> NetWebFetcher::fetchText(const QString& address, int timeoutMs)
+{
+    const QUrl url(address.trimmed(), QUrl::TolerantMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return std::nullopt;
+    if (timeoutMs <= 0) timeoutMs = 30000;
+    // A manager of its own per fetch: nothing of it outlives the call (the real fetcher is a
+    // static that would otherwise be destroyed after the application object).
+    QNetworkAccessManager manager;
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (!reply->isFinished()) {
+        reply->abort();
+        return std::nullopt;
+    }
+    if (reply->error() != QNetworkReply::NoError) return std::nullopt;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400) return std::nullopt;
+    const QByteArray body = reply->readAll();
+    return decodeBody(body, reply->header(QNetworkRequest::ContentTypeHeader).toString());
+}
+
+} // namespace platform

@@ -1,0 +1,303 @@
+#include "common/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace common;
+
+namespace {
+
+QByteArray gbk(const char* hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+// "中文" in GBK, and "测试" and "€".
+const QByteArray kZhongWen = gbk("d6d0cec4");
+const QByteArray kCeShi = gbk("b2e2cad4");
+const QByteArray kEuro = gbk("80");
+
+struct TextFileTest : testing::Test {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path(name);
+    }
+    QByteArray readBytes(const QString& p) const
+    {
+        QFile f(p);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+};
+
+} // namespace
+
+TEST(Gbk, CodecAvailableAndRoundTrips)
+{
+    const QString text = QStringLiteral("中文测试€ abc 操作成功！");
+    const std::optional<QByteArray> bytes = encodeGbk(text);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_TRUE(bytes->startsWith(kZhongWen + kCeShi + kEuro));
+    EXPECT_EQ(decodeGbk(*bytes), text);
+}
+
+TEST(Gbk, UnencodableAndBadBytes)
+{
+    EXPECT_FALSE(encodeGbk(QStringLiteral("a😀b")).has_value());
+    EXPECT_FALSE(encodeGbk(QString(QChar(0xd800))).has_value()); // lone surrogate
+    EXPECT_FALSE(decodeGbk(gbk("41d6")).has_value());            // lead byte without its trail byte
+    EXPECT_FALSE(decodeGbk(gbk("a17f")).has_value());            // not a GBK pair
+    EXPECT_EQ(decodeGbk(QByteArray()), QString());
+}
+
+TEST_F(TextFileTest, GbkRoundTripByteForByte)
+{
+    // Chinese text, CR LF, and the extra final CR LF of the progress files.
+    const QByteArray bytes = kZhongWen + "\r\n" + "001" + kCeShi + "|abc\r\n" + kEuro + " x\r\n\r\n";
+    const QString p = writeBytes("288890.rar", bytes);
+
+    const TextReadResult r = readTextFile(p);
+    ASSERT_EQ(r.status, TextStatus::Ok);
+    EXPECT_EQ(r.path, p);
+    ASSERT_EQ(r.lines.size(), 4);
+    EXPECT_EQ(r.lines[0], QStringLiteral("中文"));
+    EXPECT_EQ(r.lines[1], QStringLiteral("001测试|abc"));
+    EXPECT_EQ(r.lines[2], QStringLiteral("€ x"));
+    EXPECT_EQ(r.lines[3], QString());
+
+    // Written back as read: the same bytes.
+    const QString copy = path("copy.rar");
+    ASSERT_EQ(writeTextFile(copy, r.lines), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(copy), bytes);
+
+    // The extra final CR LF as an option.
+    const QString copy2 = path("copy2.rar");
+    ASSERT_EQ(writeTextFile(copy2, r.lines.mid(0, 3), TextEnding::ExtraCrLfAtEnd), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(copy2), bytes);
+}
+
+TEST_F(TextFileTest, LineEnds)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\nb\r\n\r\n", {"a", "b", ""}},
+        {"a\nb\n", {"a", "b"}},         // LF alone
+        {"a\nb\r\nc", {"a", "b", "c"}}, // mixed
+        {"a\rb\r", {"a", "b"}},         // a lone CR ends a line too
+        {"\r\n", {""}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {" a \r\n", {" a "}}, // nothing is trimmed
+    };
+    int k = 0;
+    for (const auto& [bytes, lines] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
+        const QString p = writeBytes(QStringLiteral("f%1.rar").arg(k++), QByteArray(bytes));
+        const TextReadResult r = readTextFile(p);
+        EXPECT_EQ(r.status, TextStatus::Ok);
+        EXPECT_EQ(r.lines, lines);
+    }
+}
+
+TEST_F(TextFileTest, WrittenFormat)
+{
+    const QString p = path("w.rar");
+    ASSERT_EQ(writeTextFile(p, {"1"}), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(p), QByteArray("1\r\n"));
+    ASSERT_EQ(writeTextFile(p, {}), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(p), QByteArray());
+    ASSERT_EQ(writeTextFile(p, {}, TextEnding::ExtraCrLfAtEnd), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(p), QByteArray("\r\n"));
+    ASSERT_EQ(writeTextFile(p, {"a", "", "b"}, TextEnding::ExtraCrLfAtEnd), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(p), QByteArray("a\r\n\r\nb\r\n\r\n"));
+}
+
+TEST_F(TextFileTest, MissingAndUnreadable)
+{
+    EXPECT_EQ(readTextFile(path("none.rar")).status, TextStatus::Missing);
+    EXPECT_EQ(readTextFile(path("nofolder/none.rar")).status, TextStatus::Missing);
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.rar"));
+    const TextReadResult r = readTextFile(path("folder.rar"));
+    EXPECT_EQ(r.status, TextStatus::Unreadable);
+    EXPECT_TRUE(r.lines.isEmpty());
+
+    // A file without read permission (not testable as root, who reads everything).
+    const QString p = writeBytes("locked.rar", "x\r\n");
+    QFile::setPermissions(p, QFileDevice::WriteOwner);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(readTextFile(p).status, TextStatus::Unreadable);
+    }
+    QFile::setPermissions(p, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(TextFileTest, BadBytesAreReported)
+{
+    const QByteArray bytes = QByteArray("ok\r\n") + gbk("41a17f") + "\r\n" + kZhongWen + "\r\n" + gbk("d6");
+    const QString p = writeBytes("bad.rar", bytes);
+    const TextReadResult r = readTextFile(p);
+    EXPECT_EQ(r.status, TextStatus::BadEncoding);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.badLines, (QList<int>{2, 4}));
+    ASSERT_EQ(r.lines.size(), 4);
+    EXPECT_EQ(r.lines[0], "ok");
+    EXPECT_EQ(r.lines[2], QStringLiteral("中文"));
+    EXPECT_TRUE(r.lines[1].contains(QChar::ReplacementCharacter));
+
+    // Reading up to a good line is not disturbed by a bad one elsewhere.
+    EXPECT_EQ(readLineOrLast(p, 3).status, TextStatus::Ok);
+    EXPECT_EQ(readLineOrLast(p, 3).line, QStringLiteral("中文"));
+    EXPECT_EQ(readLineOrLast(p, 2).status, TextStatus::BadEncoding);
+    EXPECT_EQ(readLineOrLast(p, 9).status, TextStatus::BadEncoding); // the last line is bad
+}
+
+TEST_F(TextFileTest, UnencodableWriteLeavesTheOldFile)
+{
+    const QByteArray old = kZhongWen + "\r\n";
+    const QString p = writeBytes("288897.rar", old);
+    EXPECT_EQ(writeTextFile(p, {QStringLiteral("ok"), QStringLiteral("😀")}), WriteStatus::Unencodable);
+    EXPECT_EQ(readBytes(p), old);
+    EXPECT_EQ(writeTextFile(path("new.rar"), {QStringLiteral("😀")}), WriteStatus::Unencodable);
+    EXPECT_FALSE(QFile::exists(path("new.rar")));
+}
+
+TEST_F(TextFileTest, FailingWriteLeavesTheOldFile)
+{
+    // A name so long that no temporary name can be made beside it: the replacement fails, even for
+    // root, and the old file must stay whole.
+    const QString name = QString(250, u'a');
+    const QByteArray old = "old\r\n";
+    const QString p = writeBytes(name, old);
+    ASSERT_EQ(readBytes(p), old);
+    EXPECT_EQ(writeTextFile(p, {"new", "content"}), WriteStatus::Failed);
+    EXPECT_EQ(readBytes(p), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // A folder that does not exist.
+    EXPECT_EQ(writeTextFile(path("nofolder/x.rar"), {"x"}), WriteStatus::Failed);
+}
+
+TEST_F(TextFileTest, ReadOnlyFolderLeavesTheOldFile)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ro"));
+    const QByteArray old = "old\r\n";
+    const QString p = writeBytes("ro/p.rar", old);
+    QFile::setPermissions(path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(writeTextFile(p, {"new"}), WriteStatus::Failed);
+    QFile::setPermissions(path("ro"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(readBytes(p), old);
+}
+
+TEST_F(TextFileTest, NeverOverwriteAFileThatCouldNotBeRead)
+{
+    const QByteArray old = QByteArray("12") + gbk("a17f") + "\r\n";
+    const QString p = writeBytes("states.rar", old);
+    const TextReadResult r = readTextFile(p);
+    ASSERT_EQ(r.status, TextStatus::BadEncoding);
+    EXPECT_EQ(rewriteTextFile(p, r.status, {"0000"}), WriteStatus::Refused);
+    EXPECT_EQ(rewriteTextFile(p, TextStatus::Unreadable, {"0000"}), WriteStatus::Refused);
+    EXPECT_EQ(readBytes(p), old);
+
+    // A missing file is created, a file read well is rewritten.
+    const QString q = path("new.rar");
+    const TextReadResult missing = readTextFile(q);
+    ASSERT_EQ(missing.status, TextStatus::Missing);
+    EXPECT_EQ(rewriteTextFile(q, missing.status, {"1"}, TextEnding::ExtraCrLfAtEnd), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(q), QByteArray("1\r\n\r\n"));
+    const TextReadResult again = readTextFile(q);
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(rewriteTextFile(q, again.status, {"2"}), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(q), QByteArray("2\r\n"));
+}
+
+TEST_F(TextFileTest, CaseInsensitiveLookup)
+{
+    const QString real = writeBytes("A10477.RAR", "x\r\n");
+    EXPECT_EQ(findFile(real), real);
+    EXPECT_EQ(findFile(path("a10477.rar")), real);
+    EXPECT_EQ(findFile(path("A10477.rar")), real);
+    EXPECT_EQ(findFile(path("a10478.rar")), QString());
+    EXPECT_EQ(findFile(path("nofolder/a10477.rar")), QString());
+    EXPECT_EQ(findFile(dir.path() + "/"), QString());
+
+    // Exact first, even when another file differs only in case.
+    const QString lower = writeBytes("a10477.rar", "y\r\n");
+    EXPECT_EQ(findFile(lower), lower);
+    EXPECT_EQ(findFile(real), real);
+
+    // Folders are not files.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Sub"));
+    EXPECT_EQ(findFile(path("sub")), QString());
+
+    // Readers and writers use the lookup: the file is rewritten under its own name.
+    const QString stem = writeBytes("288890.RAR", "001abc\r\n");
+    const TextReadResult r = readTextFile(path("288890.rar"));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.path, stem);
+    EXPECT_EQ(r.lines, QStringList{"001abc"});
+    ASSERT_EQ(writeTextFile(path("288890.rar"), {"002def"}), WriteStatus::Ok);
+    EXPECT_FALSE(QFile::exists(path("288890.rar")));
+    EXPECT_EQ(readBytes(stem), QByteArray("002def\r\n"));
+}
+
+TEST(LineOrLast, Rule)
+{
+    const QStringList lines{"one", "two", "three"};
+    EXPECT_EQ(lineOrLast(lines, 1), "one");
+    EXPECT_EQ(lineOrLast(lines, 3), "three");
+    EXPECT_EQ(lineOrLast(lines, 4), "three");
+    EXPECT_EQ(lineOrLast(lines, 0), "three");
+    EXPECT_EQ(lineOrLast(lines, -2), "three");
+    EXPECT_EQ(lineOrLast({}, 1), std::nullopt);
+}
+
+TEST_F(TextFileTest, ReadLineOrLast)
+{
+    const QString p = writeBytes("288823.rar", "r1\r\nr2\r\nr3\r\n");
+    EXPECT_EQ(readLineOrLast(p, 2).line, "r2");
+    EXPECT_EQ(readLineOrLast(p, 8).line, "r3");
+    EXPECT_EQ(readLineOrLast(p, 0).line, "r3");
+    EXPECT_EQ(readLineOrLast(p, 8).status, TextStatus::Ok);
+
+    const QString empty = writeBytes("empty.rar", "");
+    EXPECT_EQ(readLineOrLast(empty, 1).status, TextStatus::Ok);
+    EXPECT_EQ(readLineOrLast(empty, 1).line, std::nullopt);
+
+    EXPECT_EQ(readLineOrLast(path("none.rar"), 1).status, TextStatus::Missing);
+    EXPECT_EQ(readLineOrLast(path("none.rar"), 1).line, std::nullopt);
+}
+
+TEST_F(TextFileTest, AnswerTextEntries)
+{
+    const QByteArray bytes =
+        QByteArray("001") + kZhongWen + "|abc\r\n" + "002x\r\n" + "03\r\n" + "004last\r\n";
+    const QString p = writeBytes("288890.rar", bytes);
+    EXPECT_EQ(entryText(QStringLiteral("001中文|abc")), QStringLiteral("中文|abc"));
+    EXPECT_EQ(entryText(QStringLiteral("03")), QString());
+    EXPECT_EQ(readTextEntry(p, 1).line, QStringLiteral("中文|abc"));
+    EXPECT_EQ(readTextEntry(p, 2).line, "x");
+    EXPECT_EQ(readTextEntry(p, 3).line, "");      // shorter than 4 characters
+    EXPECT_EQ(readTextEntry(p, 99).line, "last"); // beyond the end: the last line
+    EXPECT_EQ(readTextEntryNamed(p, u"002").line, "x");
+    EXPECT_EQ(readTextEntryNamed(p, u"000").line, ""); // names none
+    EXPECT_EQ(readTextEntryNamed(path("none.rar"), u"000").status, TextStatus::Ok);
+    EXPECT_EQ(readTextEntryNamed(p, u"0a0").line, "last"); // not "000" but reads 0: the last line
+    EXPECT_EQ(readTextEntryNamed(path("none.rar"), u"001").line, std::nullopt);
+}

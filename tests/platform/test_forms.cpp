@@ -1,0 +1,504 @@
+// The forms runtime as the screens rely on it: geometry in twips, event order, capture,
+// stacking, keys, programmatic events, forms' life cycle, control arrays and pop-up menus.
+#include <QApplication>
+#include <QEventLoop>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/keys.h"
+#include "platform/menu.h"
+#include "platform/units.h"
+#include "support/kit.h"
+
+using namespace platform;
+
+namespace {
+
+QStringList g_log;
+void note(const QString& s)
+{
+    g_log << s;
+}
+
+Picture solid(int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return Picture(QPixmap::fromImage(img), QStringLiteral("solid"));
+}
+
+// A small screen with one of each kind of control, laid out in design pixels x 15.
+class TestForm final : public Form {
+public:
+    Label LblA{this, "LblA"}, LblB{this, "LblB"}, LblOver{this, "LblOver"};
+    PictureBox Pic{this, "Pic"};
+    Label LblInPic{this, "LblInPic"};
+    Shape Shp{this, "Shp"};
+    Image Img{this, "Img"};
+    TextBox Txt{this, "Txt"};
+    ListBox Lst{this, "Lst"};
+    CommandButton Cmd{this, "Cmd"};
+    LabelArray Hot{this, "Hot"};
+    Timer Tick{50, false};
+    Menu mnuPop{"mnuPop"};
+    Menu mnuNew{"mnuNew", &mnuPop};
+    MenuArray mnuItem{"mnuItem", &mnuPop};
+    Menu mnuSub{"mnuSub", &mnuNew};
+    int loads = 0; // a form variable: survives unloading
+    int refuseUnload = 0;
+
+    TestForm()
+        : Form("TestForm")
+    {
+        LblInPic.setContainer(&Pic);
+        Hot.design(1);
+        registerTimer(&Tick);
+        registerMenu(&mnuPop);
+        registerRuntimeArray([this] { mnuItem.unloadRuntime(); });
+        mnuItem.design(0, "打开");
+        auto logMouse = [](const char* who, const char* what) {
+            return [who, what](int b, int s, double x, double y) {
+                note(QStringLiteral("%1.%2 %3 %4 %5 %6").arg(who, what).arg(b).arg(s).arg(x).arg(y));
+            };
+        };
+        for (auto [c, n] : {std::pair<Control*, const char*>{&LblA, "A"},
+                            {&LblB, "B"},
+                            {&LblOver, "Over"},
+                            {&Pic, "Pic"},
+                            {&LblInPic, "InPic"},
+                            {&Img, "Img"}}) {
+            c->onMouseDown = logMouse(n, "Down");
+            c->onMouseUp = logMouse(n, "Up");
+            c->onClick = [n] { note(QStringLiteral("%1.Click").arg(n)); };
+            c->onDblClick = [n] { note(QStringLiteral("%1.DblClick").arg(n)); };
+        }
+        onMouseDown = logMouse("Form", "Down");
+        onMouseUp = logMouse("Form", "Up");
+        onClick = [] { note("Form.Click"); };
+        Hot.onClick = [](int i) { note(QStringLiteral("Hot(%1).Click").arg(i)); };
+        Txt.onChange = [this] { note("Txt.Change " + Txt.Text()); };
+        Lst.onClick = [this] { note(QStringLiteral("Lst.Click %1").arg(Lst.ListIndex())); };
+        Cmd.onClick = [] { note("Cmd.Click"); };
+        Tick.onTimer = [] { note("Tick"); };
+        mnuNew.onClick = [] { note("mnuNew.Click"); };
+        mnuSub.onClick = [] { note("mnuSub.Click"); };
+        mnuItem.onClick = [](int i) { note(QStringLiteral("mnuItem(%1).Click").arg(i)); };
+        onQueryUnload = [this](int& cancel, int mode) {
+            note(QStringLiteral("QueryUnload %1").arg(mode));
+            cancel = refuseUnload;
+        };
+    }
+
+protected:
+    void design() override
+    {
+        Move(0, 0, 6000, 4500);
+        setBorderStyle(vbBSNone);
+        setCaption("测试");
+        LblA.Move(150, 150, 300, 300);
+        LblA.setCaption("A");
+        LblB.Move(450, 150, 300, 300); // touches A on its right
+        Pic.Move(1500, 150, 1500, 1500);
+        Pic.setBorderStyle(0);
+        LblOver.Move(1200, 150, 600, 600); // overlaps Pic, created before it lies below it
+        LblOver.setBackStyle(vbTransparent);
+        LblInPic.Move(150, 150, 300, 300);
+        Img.Move(150, 1500, 600, 600);
+        Img.setStretch(true);
+        Shp.Move(150, 1500, 600, 600); // over the image, never takes the mouse
+        Txt.Move(3300, 150, 1500, 300);
+        Lst.Move(3300, 600, 1500, 900);
+        Cmd.Move(3300, 1650, 1500, 450);
+        Cmd.setCaption("确定");
+        Hot(1).Move(150, 3000, 300, 300);
+        Hot(1).setCaption("热");
+        mnuNew.setDesign("新建");
+        mnuSub.setDesign("文件夹");
+    }
+    void Form_Load() override { ++loads; }
+};
+
+class Runtime : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_log.clear();
+        setTwipsPerPixel(15, 15);
+    }
+    void TearDown() override { setTwipsPerPixel(15, 15); }
+    TestForm& shown()
+    {
+        TestForm& f = form<TestForm>();
+        f.Show();
+        return f;
+    }
+    testkit::FormsReset reset_;
+};
+
+} // namespace
+
+TEST_F(Runtime, GeometryIsKeptExactlyAndPaintedAtTheScreenScale)
+{
+    for (double tpp : {15.0, 12.0}) {
+        SCOPED_TRACE(tpp);
+        setTwipsPerPixel(tpp, tpp);
+        TestForm& f = shown();
+        f.LblA.Move(1234.5678, 99.999, 600.25, 0.3);
+        EXPECT_EQ(f.LblA.Left(), 1234.5678);
+        EXPECT_EQ(f.LblA.Top(), 99.999);
+        EXPECT_EQ(f.LblA.Width(), 600.25);
+        EXPECT_EQ(f.LblA.Height(), 0.3);
+        const QRect g = f.LblA.widget()->geometry();
+        EXPECT_EQ(g, QRect(qRound(1234.5678 / tpp), qRound(99.999 / tpp), qRound(600.25 / tpp), 0));
+        f.Unload();
+        testkit::settle();
+    }
+}
+
+TEST_F(Runtime, ClickAndDoubleClickRaiseEventsInTheRuntimeOrder)
+{
+    TestForm& f = shown();
+    testkit::click(f, 300, 300);
+    EXPECT_EQ(g_log, QStringList({"A.Down 1 0 150 150", "A.Up 1 0 150 150", "A.Click"}));
+    g_log.clear();
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    testkit::dblClick(f, 300, 300);
+    EXPECT_EQ(g_log, QStringList({"A.Down 1 0 150 150", "A.Up 1 0 150 150", "A.Click", "A.DblClick",
+                                  "A.Up 1 0 150 150"}));
+}
+
+TEST_F(Runtime, SecondClickOnANeighbourIsAClickThereNotADoubleClick)
+{
+    TestForm& f = shown();
+    QWindow* w = f.hostWidget()->windowHandle();
+    // A ends at pixel 30, B starts there: two quick clicks 2 pixels apart.
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(29, 15));
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(31, 15));
+    EXPECT_EQ(g_log, QStringList({"A.Down 1 0 285 75", "A.Up 1 0 285 75", "A.Click", "B.Down 1 0 15 75",
+                                  "B.Up 1 0 15 75", "B.Click"}));
+}
+
+TEST_F(Runtime, APressCapturesMovesAndTheReleaseOutsideGivesNoClick)
+{
+    TestForm& f = shown();
+    f.LblA.onMouseMove = [](int b, int, double x, double y) {
+        note(QStringLiteral("A.Move %1 %2 %3").arg(b).arg(x).arg(y));
+    };
+    f.LblB.onMouseMove = [](int, int, double, double) { note("B.Move"); };
+    testkit::move(f, 300, 300);
+    g_log.clear();
+    testkit::press(f, 300, 300);
+    testkit::move(f, 600, 300); // over B
+    testkit::release(f, 600, 300);
+    EXPECT_EQ(g_log, QStringList({"A.Down 1 0 150 150", "A.Move 1 450 150", "A.Up 1 0 450 150"}));
+    g_log.clear();
+    testkit::move(f, 600, 330); // no button held: the control under the pointer hears it
+    EXPECT_EQ(g_log, QStringList({"B.Move"}));
+}
+
+TEST_F(Runtime, TheFormHearsOnlyItsBareBackground)
+{
+    TestForm& f = shown();
+    testkit::click(f, 4500, 3600, 2, 2); // background, right button with Ctrl
+    EXPECT_EQ(g_log, QStringList({"Form.Down 2 2 4500 3600", "Form.Up 2 2 4500 3600"}));
+    g_log.clear();
+    testkit::click(f, 4500, 3600, 1, 1 | 4);
+    EXPECT_EQ(g_log, QStringList({"Form.Down 1 5 4500 3600", "Form.Up 1 5 4500 3600", "Form.Click"}));
+}
+
+TEST_F(Runtime, WindowedControlsLieAboveGraphicalOnesAndShapesLetTheMouseThrough)
+{
+    TestForm& f = shown();
+    // LblOver overlaps the picture box from 1500 to 1800: the box wins there, whatever the order.
+    f.LblOver.ZOrder(0);
+    testkit::click(f, 1650, 240);
+    EXPECT_EQ(g_log.first(), "Pic.Down 1 0 150 90");
+    g_log.clear();
+    // A transparent label takes the mouse over its whole rectangle.
+    testkit::click(f, 1350, 300);
+    EXPECT_EQ(g_log.first(), "Over.Down 1 0 150 150");
+    g_log.clear();
+    // The shape lies over the image and lets the click through to it.
+    testkit::click(f, 450, 1800);
+    EXPECT_EQ(g_log.first(), "Img.Down 1 0 300 300");
+    g_log.clear();
+    // Children of a picture box take positions relative to it.
+    testkit::click(f, 1500 + 300, 450);
+    EXPECT_EQ(g_log.first(), "InPic.Down 1 0 150 150");
+}
+
+TEST_F(Runtime, ZOrderMovesAControlWithinItsStratum)
+{
+    TestForm& f = shown();
+    f.LblB.Move(150, 150, 300, 300); // now exactly over A, created after it
+    testkit::click(f, 300, 300);
+    EXPECT_EQ(g_log.first(), "B.Down 1 0 150 150");
+    g_log.clear();
+    f.LblB.ZOrder(1);
+    testkit::click(f, 300, 300);
+    EXPECT_EQ(g_log.first(), "A.Down 1 0 150 150");
+}
+
+TEST_F(Runtime, KeysArriveAsVirtualKeyCodesWithShiftBits)
+{
+    TestForm& f = shown();
+    QStringList keys;
+    f.onKeyDown = [&](int& k, int s) { keys << QStringLiteral("down %1 %2").arg(k).arg(s); };
+    f.onKeyUp = [&](int& k, int s) { keys << QStringLiteral("up %1 %2").arg(k).arg(s); };
+    f.onKeyPress = [&](int& a) { keys << QStringLiteral("press %1").arg(a); };
+    f.hostWidget()->setFocus();
+    struct Case {
+        int vk, shift;
+        QStringList expected;
+    } cases[] = {
+        {vbKeyReturn, 0, {"down 13 0", "press 13", "up 13 0"}},
+        {vbKeyEscape, 0, {"down 27 0", "press 27", "up 27 0"}},
+        {vbKeyF1, 0, {"down 112 0", "up 112 0"}},
+        {vbKeyF12, 0, {"down 123 0", "up 123 0"}},
+        // The modifier keys are keys too.
+        {115, vbAltMask, {"down 18 4", "down 115 4", "up 115 4", "up 18 0"}}, // Alt+F4
+        {vbKeyA, vbCtrlMask, {"down 17 2", "down 65 2", "press 1", "up 65 2", "up 17 0"}},
+        {vbKeyDelete, vbShiftMask, {"down 16 1", "down 46 1", "up 46 1", "up 16 0"}},
+        {vbKeyTab, 0, {"down 9 0"}}, // then the focus moves on, as Tab does
+    };
+    for (const auto& c : cases) {
+        keys.clear();
+        testkit::key(f, c.vk, c.shift);
+        EXPECT_EQ(keys, c.expected) << c.vk;
+    }
+}
+
+TEST_F(Runtime, KeyPressCanReplaceOrCancelTheTypedCharacterAndPreviewComesFirst)
+{
+    TestForm& f = shown();
+    f.Txt.SetFocus();
+    f.Txt.onKeyPress = [](int& a) {
+        if (a == 'a')
+            a = 'b';
+        else if (a == 'x')
+            a = 0;
+    };
+    testkit::type(f, "axc");
+    EXPECT_EQ(f.Txt.Text(), "bc");
+    QStringList order;
+    f.setKeyPreview(true);
+    f.onKeyDown = [&](int& k, int) { order << QStringLiteral("form %1").arg(k); };
+    f.Txt.onKeyDown = [&](int& k, int) { order << QStringLiteral("text %1").arg(k); };
+    testkit::key(f, vbKeyF1 + 1);
+    EXPECT_EQ(order, QStringList({"form 113", "text 113"}));
+}
+
+TEST_F(Runtime, WritesFromCodeRaiseChangeAndClick)
+{
+    TestForm& f = shown();
+    f.Txt.setText("考试");
+    f.Txt.setText("考试"); // unchanged: no event
+    f.Lst.AddItem("一");
+    f.Lst.AddItem("二");
+    f.Lst.setListIndex(1);
+    f.Lst.setListIndex(1);
+    EXPECT_EQ(g_log, QStringList({"Txt.Change 考试", "Lst.Click 1"}));
+    g_log.clear();
+    f.Txt.SetFocus();
+    f.Txt.setSelStart(2); // writing the text put the caret at its start
+    testkit::type(f, "练习");
+    EXPECT_EQ(g_log, QStringList({"Txt.Change 考试练", "Txt.Change 考试练习"}));
+    EXPECT_EQ(f.Txt.Text(), "考试练习");
+}
+
+TEST_F(Runtime, SelectionReadsBackAsSet)
+{
+    TestForm& f = shown();
+    f.Txt.setText("Windows XP");
+    f.Txt.setSelStart(3);
+    f.Txt.setSelLength(4);
+    EXPECT_EQ(f.Txt.SelStart(), 3);
+    EXPECT_EQ(f.Txt.SelLength(), 4);
+    EXPECT_EQ(f.Txt.SelText(), "dows");
+    f.Txt.setSelText("D");
+    EXPECT_EQ(f.Txt.Text(), "WinD XP");
+}
+
+TEST_F(Runtime, SetFocusRaisesGotFocusAndLostFocus)
+{
+    TestForm& f = shown();
+    f.Txt.onGotFocus = [] { note("Txt.GotFocus"); };
+    f.Txt.onLostFocus = [] { note("Txt.LostFocus"); };
+    f.Lst.onGotFocus = [] { note("Lst.GotFocus"); };
+    f.Txt.SetFocus();
+    f.Lst.SetFocus();
+    EXPECT_EQ(g_log, QStringList({"Txt.GotFocus", "Txt.LostFocus", "Lst.GotFocus"}));
+}
+
+TEST_F(Runtime, ControlArraysLoadElementsAndIgnoreMissingOnes)
+{
+    TestForm& f = shown();
+    ASSERT_TRUE(f.Hot.Load(7)); // sparse: 1 and 7
+    EXPECT_FALSE(f.Hot.Load(7));
+    EXPECT_EQ(f.Hot(7).Caption(), "热");
+    EXPECT_FALSE(f.Hot(7).Visible());
+    EXPECT_EQ(f.Hot.Count(), 2);
+    EXPECT_EQ(f.Hot.UBound(), 7);
+    f.Hot(7).Move(1500, 3000, 300, 300);
+    f.Hot(7).setVisible(true);
+    testkit::click(f, 1650, 3150);
+    EXPECT_EQ(g_log, QStringList({"Hot(7).Click"}));
+    // A missing element takes writes without effect and reads as new.
+    f.Hot(50).setCaption("x");
+    f.Hot(50).Move(1, 2, 3, 4);
+    EXPECT_EQ(f.Hot(50).Caption(), "");
+    EXPECT_FALSE(f.Hot.exists(50));
+}
+
+TEST_F(Runtime, UnloadFromItsOwnHandlerAndReloadInDesignState)
+{
+    TestForm& f = shown();
+    f.Hot.Load(9);
+    f.LblA.setCaption("changed");
+    f.Cmd.onClick = [&f] { f.Unload(); };
+    testkit::click(f.Cmd);
+    EXPECT_FALSE(f.isLoaded());
+    testkit::settle();
+    EXPECT_EQ(f.loads, 1);
+    TestForm& again = shown();
+    EXPECT_EQ(&again, &f);
+    EXPECT_EQ(f.loads, 2); // variables survive, the load handler ran again
+    EXPECT_EQ(f.LblA.Caption(), "A");
+    EXPECT_FALSE(f.Hot.exists(9));
+    EXPECT_TRUE(f.Hot.exists(1));
+}
+
+TEST_F(Runtime, UnloadCanBeRefusedAlsoFromTheWindowFrame)
+{
+    TestForm& f = shown();
+    f.refuseUnload = 1;
+    EXPECT_FALSE(f.Unload());
+    f.hostWidget()->close();
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(g_log, QStringList({"QueryUnload 1", "QueryUnload 0"}));
+    f.refuseUnload = 0;
+    EXPECT_TRUE(f.Unload());
+    EXPECT_FALSE(f.isLoaded());
+}
+
+TEST_F(Runtime, ModalShowRunsANestedLoopInWhichTimersTick)
+{
+    testkit::ModalScript modals;
+    TestForm& f = form<TestForm>();
+    int ticks = 0;
+    f.Tick.onTimer = [&] {
+        if (++ticks == 3) f.Hide();
+    };
+    f.Tick.setInterval(5);
+    f.Tick.setEnabled(true);
+    bool shownWhileWaiting = false;
+    modals.expect("TestForm", [&](Form& shown) {
+        shownWhileWaiting = shown.Visible();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.Visible(); }, 3000));
+    });
+    f.Show(vbModal);
+    g_log << "returned";
+    EXPECT_TRUE(shownWhileWaiting);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(f.Visible());
+    EXPECT_EQ(g_log, QStringList({"returned"}));
+}
+
+TEST_F(Runtime, TimersTickOnlyWhileTheirFormIsLoadedAndRestartFromDesign)
+{
+    ManualClock clock;
+    setClock(&clock);
+    TestForm& f = shown();
+    f.Tick.setEnabled(true);
+    clock.advance(120);
+    EXPECT_EQ(g_log, QStringList({"Tick", "Tick"}));
+    f.Unload();
+    clock.advance(500);
+    EXPECT_EQ(g_log.size(), 3); // the QueryUnload line only
+    shown();
+    clock.advance(500);
+    EXPECT_EQ(g_log.size(), 3); // designed disabled
+    setClock(nullptr);
+}
+
+TEST_F(Runtime, PopupMenuRunsThePickedItemBeforeReturning)
+{
+    testkit::PopupScript popups;
+    TestForm& f = shown();
+    ASSERT_TRUE(f.mnuItem.Load(1));
+    ASSERT_TRUE(f.mnuItem.Load(2));
+    f.mnuItem(1).setCaption("-");
+    f.mnuItem(2).setCaption("删除");
+    f.mnuItem(0).setVisible(false);
+    popups.pick("删除");
+    f.PopupMenu(f.mnuPop, vbPopupMenuRightAlign, 3000, 1500);
+    g_log << "returned";
+    EXPECT_EQ(popups.lastShown, QStringList({"新建", "-", "删除"}));
+    EXPECT_TRUE(popups.lastRightAligned);
+    EXPECT_EQ(popups.lastAt, f.hostWidget()->mapToGlobal(QPoint(200, 100)));
+    EXPECT_EQ(g_log, QStringList({"mnuItem(2).Click", "returned"}));
+    g_log.clear();
+    popups.pick("新建/文件夹");
+    f.PopupMenu(f.mnuPop);
+    EXPECT_EQ(g_log, QStringList({"mnuSub.Click"}));
+}
+
+TEST_F(Runtime, MovingAWindowWithTheButtonHeldEndsWithANotice)
+{
+    TestForm& f = shown();
+    bool done = false;
+    f.LblA.onMouseDown = [&](int, int, double, double) { f.beginMoveByPointer([&] { done = true; }); };
+    testkit::press(f, 300, 300);
+    testkit::move(f, 1800, 900);
+    // The window has followed the pointer: the same screen point is now where the press was.
+    testkit::release(f, 300, 300);
+    EXPECT_TRUE(done);
+    EXPECT_EQ(f.Left(), 1500);
+    EXPECT_EQ(f.Top(), 600);
+}
+
+TEST_F(Runtime, PicturesSizeImagesAndAutoSizedBoxes)
+{
+    for (double tpp : {15.0, 12.0}) {
+        SCOPED_TRACE(tpp);
+        setTwipsPerPixel(tpp, tpp);
+        TestForm& f = shown();
+        f.Img.setStretch(false);
+        f.Img.setPicture(solid(40, 20, Qt::red));
+        EXPECT_EQ(f.Img.Width(), 40 * tpp);
+        EXPECT_EQ(f.Img.Height(), 20 * tpp);
+        f.Pic.setAutoSize(true);
+        f.Pic.setPicture(solid(64, 32, Qt::blue));
+        EXPECT_EQ(f.Pic.Width(), 64 * tpp);
+        EXPECT_EQ(f.Pic.Height(), 32 * tpp);
+        f.Unload();
+        testkit::settle();
+    }
+}
+
+TEST_F(Runtime, GraphicalButtonsShowTheirBackColour)
+{
+    TestForm& f = shown();
+    f.Cmd.setStyle(1);
+    f.Cmd.setBackColor(0x0000FF); // &HBBGGRR: red
+    QImage shot = f.Cmd.widget()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(shot.width() / 2, 4)), QColor(255, 0, 0));
+}
+
+TEST_F(Runtime, MaximisedFormReadsAsTheScreen)
+{
+    setScreenPixels(QSize(800, 600));
+    TestForm& f = shown();
+    f.setWindowState(vbMaximized);
+    EXPECT_EQ(f.Width(), 12000);
+    EXPECT_EQ(f.Height(), 9000);
+    f.setWindowState(vbNormal);
+    EXPECT_EQ(f.Width(), 6000);
+    setScreenPixels(QSize());
+}

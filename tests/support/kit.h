@@ -1,0 +1,111 @@
+#pragma once
+// Drives forms as a candidate does: pointer and keys go through the window at twip positions,
+// with real hit-testing, stacking and event order.
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <ostream>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/menu.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace testkit {
+
+// Positions are twips in the form's client area.
+void press(platform::Form& f, double x, double y, int button = 1, int shift = 0);
+void release(platform::Form& f, double x, double y, int button = 1, int shift = 0);
+void move(platform::Form& f, double x, double y);
+void click(platform::Form& f, double x, double y, int button = 1, int shift = 0);
+void rightClick(platform::Form& f, double x, double y, int shift = 0);
+void dblClick(platform::Form& f, double x, double y, int shift = 0);
+// Press at the start, move in steps, release at the end.
+void drag(platform::Form& f, double x1, double y1, double x2, double y2, int button = 1, int shift = 0,
+          int steps = 4);
+
+// The centre of a control in its form's client twips (through its containers).
+QPointF centreOf(const platform::Control& c);
+void click(const platform::Control& c, int button = 1, int shift = 0);
+void dblClick(const platform::Control& c);
+
+// Keys go to the focused widget of the form's window (or the window itself).
+void key(platform::Form& f, int virtualKey, int shift = 0);
+void keyDown(platform::Form& f, int virtualKey, int shift = 0);
+void keyUp(platform::Form& f, int virtualKey, int shift = 0);
+// Types text: ASCII as key presses, other characters as an input method commits them.
+void type(platform::Form& f, const QString& text);
+
+// Makes sure queued events (deferred deletes, posted events) have run.
+void settle();
+
+// Answers modal shows in order; a modal form shown with nothing armed fails the test and is hidden.
+class ModalScript final : public platform::ModalHook {
+public:
+    ModalScript();
+    ~ModalScript() override;
+    void expect(const QString& formName, std::function<void(platform::Form&)> answer);
+    void modalShown(platform::Form& form) override;
+    int pending() const { return int(queue_.size()); }
+
+private:
+    std::deque<std::pair<QString, std::function<void(platform::Form&)>>> queue_;
+    platform::ModalHook* previous_;
+};
+
+// Picks pop-up menu items by caption path ("新建/文件夹"), in order; a pop-up with nothing armed
+// fails the test and picks nothing.
+class PopupScript final : public platform::PopupService {
+public:
+    PopupScript();
+    ~PopupScript() override;
+    void pick(const QString& captionPath);
+    void dismiss(); // the next pop-up is closed without a pick
+    platform::Menu* pick(platform::Menu& menu, QPoint globalPx, bool rightAlign) override;
+    // What the last pop-up showed: the captions of its visible items, and where.
+    QStringList lastShown;
+    QPoint lastAt;
+    bool lastRightAligned = false;
+
+private:
+    std::deque<QString> queue_;
+    platform::PopupService* previous_;
+};
+
+// A temporary program folder: the application path points at it while this lives.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& relative) const { return dir_.filePath(relative); }
+
+private:
+    QTemporaryDir dir_;
+    QString oldPath_;
+};
+
+// What a test meets when it armed nothing: a modal form or a pop-up fails the test and is
+// closed at once, so no test waits for a click that never comes. The test main installs these.
+class UnexpectedModals final : public platform::ModalHook {
+public:
+    void modalShown(platform::Form& form) override;
+};
+class UnexpectedPopups final : public platform::PopupService {
+public:
+    platform::Menu* pick(platform::Menu& menu, QPoint, bool) override;
+};
+
+// Forgets every form when the test ends, so the next one starts fresh.
+struct FormsReset {
+    ~FormsReset();
+};
+
+} // namespace testkit

@@ -1,0 +1,94 @@
+#pragma once
+// A builder of step records for test fixtures: fields are set by column, so a test
+// names the fields it cares about and never types a 212-column line by hand. Plus helpers that
+// write a step file and an answer-text file into a folder in the stored format (GBK, CR LF).
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace testkit {
+
+// First columns of the step record's fields .
+namespace col {
+constexpr int PaneCode = 4; // 2
+constexpr int WinCode = 6;  // 2
+constexpr int Action = 8;   // 4
+constexpr int BgCode = 12;  // 6
+constexpr int Slot1 = 18;   // ImageSlot, 16
+constexpr int Slot2 = 34;
+constexpr int Slot3 = 50;
+constexpr int MainRect = 66; // RectSpec, 20
+constexpr int EditRect = 86; // RectSpec, 20 (or the targets below)
+constexpr int TargetA = 86;  // TargetCode, 10
+constexpr int TargetB = 96;  // TargetCode, 10
+constexpr int KeyAlt1 = 86;  // "P" & KeySpec, 5
+constexpr int KeyAlt2 = 91;
+constexpr int KeyAlt3 = 96;
+constexpr int CursorSpec = 101; // 5
+constexpr int TextLine = 106;   // 3
+constexpr int AnswerLine = 109; // 3
+constexpr int HintPos = 112;    // Left 5, Top 5
+constexpr int HintLine = 122;   // 3
+constexpr int EditFormat = 125; // 10
+constexpr int TargetC = 125;    // TargetCode, 10
+constexpr int BackSpec = 125;   // "Q" & 4
+constexpr int TabSpec = 130;    // "X" & 4
+constexpr int Slot4 = 135;
+constexpr int Slot5 = 151;
+constexpr int PointSpec = 167; // x 5, y 5
+constexpr int AuxRect = 177;   // RectSpec, 20
+constexpr int Slot6 = 197;
+} // namespace col
+
+class StepRecord {
+public:
+    static constexpr int Columns = 212;
+
+    // The neutral record: a valid step that shows and asks nothing. Every column is "0" - numbers
+    // 0, twenty-"0" rectangles (no main target, no edit field, no second target), picture codes
+    // "000000" (overlay hidden), hintPos "0000000000" (hint kept), text lines "000", targets and
+    // pointSpec of "0"s, action code "0000" (no rule of its own, and no target to click) - except
+    // the background code, "888888" (keep the current background: "000000" would name no file and
+    // make the load fail).
+    StepRecord();
+
+    // Writes text from column col on (1-based). Text reaching past column 212, or a column below 1,
+    // is a test failure and nothing is written.
+    StepRecord& set(int col, const QString& text);
+    // A number right-aligned in `width` columns with leading zeros ("-" first for a negative one).
+    // A number that does not fit is a test failure and nothing is written.
+    StepRecord& setNumber(int col, int width, int value);
+    // RectSpec at col: Left 5, JumpChar 1, Top 4, Width 5, Height 5.
+    StepRecord& setRect(int col, int left, char jump, int top, int width, int height);
+    // ImageSlot at col: Left 5, JumpChar 1, Top 4, picture code 6.
+    StepRecord& setSlot(int col, int left, char jump, int top, const QString& code);
+
+    // Shorthands for the fields most tests set.
+    StepRecord& action(const QString& code) { return set(col::Action, code); }
+    StepRecord& background(const QString& code) { return set(col::BgCode, code); }
+    StepRecord& mainRect(int left, char jump, int top, int width, int height)
+    {
+        return setRect(col::MainRect, left, jump, top, width, height);
+    }
+
+    // The record (212 columns), or its first n columns (a short record).
+    const QString& str() const { return rec; }
+    QString truncated(int n) const { return rec.left(n); }
+
+private:
+    QString rec;
+};
+
+// The line of answer-text entry k: k as three digits, then the text (characters 1-3 are not read).
+QString answerTextLine(int k, const QString& text);
+
+// Writes lines to folder/name with the project's writer (GBK, each line followed by CR LF) and
+// returns the path; a failing write is a test failure.
+QString writeTextLines(const QString& folder, const QString& name, const QStringList& lines);
+// The step file bank number `number` (dataPath & "2888" & NN & ".rar"), one record per line.
+QString writeStepFile(const QString& dataPath, int number, const QList<StepRecord>& records);
+QString writeStepFile(const QString& dataPath, int number, const QStringList& records);
+// The answer-text file (bank file 90): line k is answerTextLine(k, texts[k - 1]).
+QString writeAnswerTexts(const QString& dataPath, const QStringList& texts);
+
+} // namespace testkit
