@@ -8,7 +8,7 @@
 
 namespace testkit {
 
-// First columns of the step record's fields .
+// First columns of the step record's fields.
 namespace col {
 constexpr int PaneCode = 4; // 2
 constexpr int WinCode = 6;  // 2
