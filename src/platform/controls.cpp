@@ -885,9 +885,18 @@ void Frame::copyPropsFrom(const Control& other)
 
 // CheckBox -----------------------------------------------------------------------------------
 
+// The whole control answers a click, not just its box and caption.
+class CheckWidget final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 QWidget* CheckBox::makeWidget(QWidget* parent)
 {
-    auto* c = new QCheckBox(parent);
+    auto* c = new CheckWidget(parent);
     c->setTristate(true);
     QObject::connect(c, &QCheckBox::stateChanged, c, [this, c](int state) {
         if (widget_ != c || writing_) return;

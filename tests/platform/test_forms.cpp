@@ -502,3 +502,63 @@ TEST_F(Runtime, MaximisedFormReadsAsTheScreen)
     EXPECT_EQ(f.Width(), 6000);
     setScreenPixels(QSize());
 }
+
+namespace {
+
+class BoxForm final : public Form {
+public:
+    Frame Fra{this, "Fra"};
+    CheckBox Chk{this, "Chk"};
+    Label Lbl{this, "Lbl"};
+    BoxForm() : Form("BoxForm")
+    {
+        Chk.setContainer(&Fra);
+        Chk.onClick = [this] { note(QStringLiteral("Chk.Click %1").arg(Chk.Value())); };
+    }
+
+protected:
+    void design() override
+    {
+        Move(0, 0, 4500, 3000);
+        setStayOnTop(true);
+        Fra.Move(600, 600, 3000, 1800);
+        Fra.setCaption("选项");
+        Chk.Move(300, 450, 2000, 300);
+        Chk.setCaption("自动");
+        Lbl.Move(0, 0, 3000, 0);
+        Lbl.setFontSize(9);
+    }
+};
+
+} // namespace
+
+TEST_F(Runtime, FramesHoldControlsAndCheckBoxesRaiseClick)
+{
+    BoxForm& f = form<BoxForm>();
+    f.Show();
+    EXPECT_TRUE(f.hostWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
+    // The check box lies 300 x 450 twips inside the frame; its centre, whole pixels at 15 twips.
+    EXPECT_EQ(testkit::centreOf(f.Chk), QPointF(1890, 1200));
+    testkit::click(f.Chk);
+    f.Chk.setValue(0);
+    f.Chk.setValue(0);
+    EXPECT_EQ(g_log, QStringList({"Chk.Click 1", "Chk.Click 0"}));
+}
+
+TEST_F(Runtime, AutoSizedLabelsFitTheirCaption)
+{
+    BoxForm& f = form<BoxForm>();
+    f.Show();
+    f.Lbl.setAutoSize(true);
+    f.Lbl.setCaption("考试");
+    const double oneLine = f.Lbl.Height();
+    const double twoChars = f.Lbl.Width();
+    EXPECT_GT(oneLine, 0);
+    f.Lbl.setCaption("考试考试");
+    EXPECT_GT(f.Lbl.Width(), twoChars * 1.5);
+    f.Lbl.setWordWrap(true);
+    f.Lbl.setWidth(twoChars);
+    f.Lbl.setCaption("考试考试");
+    EXPECT_GT(f.Lbl.Height(), oneLine * 1.5); // wraps onto a second line, width kept
+    EXPECT_EQ(f.Lbl.Width(), twoChars);
+}
