@@ -1,0 +1,216 @@
+#pragma once
+// The candidate's desktop: the simulated Windows XP desktop drawn from pictures. The step engine
+// renders the current step record of the current question onto it, advances, jumps and marks a
+// question solved; the hot-spot builders, the menus and the judges of the other subsystems work on
+// the same form and its controls.
+//
+// One class, its members defined across several files by concern:
+//   frm_main.cpp          construction, design state, load, window modes, z-order pair
+//   frm_main_engine.cpp   setData's record reading, doNext, GoStep, Timer2, Timer3, deferred events
+//   frm_main_render.cpp   the render phases of setData
+//   frm_main_text.cpp     typed-text fields and the simulated list
+//   frm_main_builders.cpp hot-spot builders, per-step reset, tab dialog, teaching frames
+//   frm_main_judge.cpp    the action judges (wireJudges)
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/menu.h"
+
+class FrmMain final : public platform::Form {
+public:
+    FrmMain();
+    ~FrmMain() override;
+
+    // ---- Controls, named as the screen names them ------------------------------------------
+    // Declaration order is creation order: within a container, graphical controls (labels,
+    // images, shapes, lines) lie below windowed ones, each stratum in this order.
+
+    // Overlay pictures of the six ImageSlots; Image6 is a picture box.
+    platform::Image Image1{this, "Image1"}, Image2{this, "Image2"}, Image3{this, "Image3"},
+        Image4{this, "Image4"}, Image5{this, "Image5"};
+    platform::Image ImgLogo{this, "ImgLogo"};
+
+    // Area boxes of the desktop (hot-spot containers) and their highlight images.
+    platform::PictureBox PicTable{this, "PicTable"}; // desktop icons, hot-spots 61-70
+    platform::Image ImgTable{this, "ImgTable"};       // in PicTable
+    platform::Shape ShapeTable{this, "ShapeTable"};   // in PicTable
+    platform::PictureBox PicMenu{this, "PicMenu"};   // menu bar, hot-spots 1-10
+    platform::Image ImgMenu{this, "ImgMenu"};         // in PicMenu
+    platform::Shape ShapeMenu{this, "ShapeMenu"};     // in PicMenu
+    platform::PictureBox PicTool{this, "PicTool"};   // toolbar, hot-spots 11-25
+    platform::Image ImgTool{this, "ImgTool"};         // in PicTool
+    platform::Shape ShapeTool{this, "ShapeTool"};     // in PicTool
+    platform::PictureBox PicHui{this, "PicHui"};     // task pane, hot-spots 26-40
+    platform::Image ImgHui{this, "ImgHui"}, ImgHui2{this, "ImgHui2"}; // in PicHui
+    platform::Shape ShapeHui{this, "ShapeHui"};       // in PicHui
+    platform::PictureBox PicCtrl{this, "PicCtrl"};   // dialog panel, hot-spots 41-60
+    platform::Line ImgCtrl{this, "ImgCtrl"};          // in PicCtrl: hover line of a dialog item
+    platform::Shape ShapeCtrl{this, "ShapeCtrl"};     // in PicCtrl
+    platform::PictureBox PicMyPc{this, "PicMyPc"};   // My Computer pane, hot-spots 92-102
+    platform::Image ImgMyPc{this, "ImgMyPc"};         // in PicMyPc
+    platform::Shape ShapeMyPc{this, "ShapeMyPc"};     // in PicMyPc
+    platform::PictureBox Image6{this, "Image6"};
+    platform::PictureBox PicStart{this, "PicStart"}; // open Start menu, hot-spots 71-91
+    platform::Image ImgStart{this, "ImgStart"};       // in PicStart
+
+    // Drop-down panels of three levels with their row labels and row highlights.
+    platform::PictureBox Pic1J{this, "Pic1J"};
+    platform::Image Img1J{this, "Img1J"}, Img1jBK{this, "Img1jBK"}; // in Pic1J
+    platform::LabelArray Lbl1J{this, "Lbl1J"};                       // 1-44, in Pic1J
+    platform::PictureBox Pic2J{this, "Pic2J"};
+    platform::Image Img2J{this, "Img2J"};       // in Pic2J
+    platform::LabelArray Lbl2J{this, "Lbl2J"};  // 1-44, in Pic2J
+    platform::PictureBox Pic3J{this, "Pic3J"};
+    platform::Image Img3J{this, "Img3J"};       // in Pic3J
+    platform::LabelArray Lbl3J{this, "Lbl3J"};  // 1-9, in Pic3J
+
+    // Hot-spots 1-102, each inside the area box of its range (1-10 PicMenu, 11-25 PicTool,
+    // 26-40 PicHui, 41-60 PicCtrl, 61-70 PicTable, 71-91 PicStart, 92-102 PicMyPc).
+    platform::LabelArray LblZHU{this, "LblZHU"};
+
+    // Hint, targets, frames and labels on the form (later ones lie above earlier ones).
+    platform::Label LHelp{this, "LHelp"};           // the hint
+    platform::Label LblSuccess{this, "LblSuccess"}; // "操作成功！"
+    platform::Label Label4{this, "Label4"};       // second target on auxRect
+    platform::Label Label1{this, "Label1"};       // main target on mainRect
+    platform::Image ImgElse{this, "ImgElse"};     // object picture over the main target ("S" steps)
+    platform::Shape Shape1{this, "Shape1"};       // red frame of Label1 (teaching)
+    platform::Shape Shape2{this, "Shape2"};       // yellow frame at its design place (teaching)
+    platform::Shape Shape4{this, "Shape4"};       // green frame of Label4 (teaching)
+    platform::Shape Shape6{this, "Shape6"};       // rubber-band frame
+    platform::Shape ShapeStart{this, "ShapeStart"}; // teaching frame of the Start button
+    platform::LabelArray LblXXK{this, "LblXXK"};  // 0 back button / list display, 1-13 tabs
+    platform::Label StartMenu{this, "StartMenu"}; // hot-spot of the Start button
+    platform::Label LblMove{this, "LblMove"};     // caption strip: drags a windowed desktop
+
+    // Edit fields, the simulated list and its border boxes.
+    platform::TextBox Text1{this, "Text1"}, Text2{this, "Text2"}, Text3{this, "Text3"};
+    platform::ListBox LstLA{this, "LstLA"};
+    platform::PictureBox PicLeft{this, "PicLeft"}, PicRight{this, "PicRight"}, PicTop{this, "PicTop"},
+        PicBottom{this, "PicBottom"};
+
+    // Timers (all disabled at design).
+    platform::Timer Timer2{100, false};     // one-shot first render of a question
+    platform::Timer Timer3{1000, false};    // automatic "8888" steps
+    platform::Timer TimerDisFK{100, false}; // one-shot teaching frames
+
+    // The right-click pop-up menu: five cascades and nine item arrays (element 0 at design,
+    // 1-10 created at load).
+    platform::Menu wm100{"wm100"};
+    platform::Menu sTolqMain1{"sTolqMain1", &wm100};
+    platform::MenuArray sTolqSub1{"sTolqSub1", &sTolqMain1};
+    platform::MenuArray sTolqInde1{"sTolqInde1", &wm100};
+    platform::Menu sTolqMain2{"sTolqMain2", &wm100};
+    platform::MenuArray sTolqSub2{"sTolqSub2", &sTolqMain2};
+    platform::MenuArray sTolqInde2{"sTolqInde2", &wm100};
+    platform::Menu sTolqMain3{"sTolqMain3", &wm100};
+    platform::MenuArray sTolqSub3{"sTolqSub3", &sTolqMain3};
+    platform::MenuArray sTolqInde3{"sTolqInde3", &wm100};
+    platform::Menu sTolqMain4{"sTolqMain4", &wm100};
+    platform::MenuArray sTolqSub4{"sTolqSub4", &sTolqMain4};
+    platform::Menu sTolqMain5{"sTolqMain5", &wm100};
+    platform::MenuArray sTolqSub5{"sTolqSub5", &sTolqMain5};
+    platform::MenuArray sTolqInde4{"sTolqInde4", &wm100};
+
+    // ---- Form variables (they survive unloading) ---------------------------------------------
+    int actCode = 0;              // numeric action code of the current record
+    QString menuId = QStringLiteral("00"); // the open drop-down
+    int menuRow1 = 0;             // first-level row last clicked
+    int menuRow2 = 0;             // second-level row last clicked
+    int popupSet = 0;             // set digit of the pop-up about to open
+    QString deskPath;             // program folder + "/examdata/": the desktop pictures
+    int dragLeft = 0, dragTop = 0; // design place of the last shown ImageSlot 5 or 6
+    int dragToX = 0, dragToY = 0;  // drop point of an Image5 drag (pointSpec), design twips
+    QString tabHint;               // hint text last read from the answer texts
+    int mainWidth = 0, mainHeight = 0; // mainRect's size, design twips
+
+    // ---- Procedures other screens call ------------------------------------------------------
+    // Renders step dqStep of question dqTm (clamped to the question's own block of records).
+    void setData();
+    // Next step, or on the terminal record only the solved bit.
+    void doNext();
+    // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9.
+    void GoStep(const QString& code);
+    // Runs f now, or, while a render is running, once the render has finished (events that a
+    // render raises by writing a field or the list are judged against the rendered record).
+    void afterRender(std::function<void()> f);
+    bool rendering() const { return renderDepth > 0; }
+    // Number of steps of the current question (tmStart(q+1) - tmStart(q)); 0 when unknown.
+    int stepCount() const;
+    // A step number taken into 1 .. stepCount() (unchanged upper bound when the count is unknown).
+    int clampStep(int step) const;
+
+    // The windowed-mode test: the screen is taller than 650 pixels.
+    bool windowedMode() const;
+    // Puts the question panel's bottom-right corner on the desktop's bottom-right corner.
+    void dockPanel();
+    // Raises the question panel, then the desktop (the panel stays above as a topmost window).
+    void raisePair();
+
+    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp).
+    void ToolCSH();
+    void MenuCSH();
+    void HuiRenwuCSH();
+    void CtrlCSH();
+    void frmCsh();
+    void Tool1JCSH();
+    void Tool2JCSH();
+    void Tool3JCSH();
+    void tabDialog(); // render phase 12: tab dialog and back button
+
+    // Typed text and the simulated list (frm_main_text.cpp).
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void LstLA_Click();
+
+    // ==== Action judging and context menus (owned by the judges; add declarations below) =====
+    // Wires the judges' handlers; called once by the constructor (frm_main_judge.cpp).
+    void wireJudges();
+    // ==== end of the judges' section ==========================================================
+
+protected:
+    void design() override;
+    void Form_Load() override;
+
+private:
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void TimerDisFK_Timer();
+    void LblMove_MouseDown(int button, int shift, double x, double y);
+
+    // Render phases (frm_main_render.cpp), in setData's order.
+    void resetScene();         // phases 1 and 3
+    void readStepRecord();     // phase 4
+    void parkTabLabels();      // phase 5
+    void pictures();           // phases 6 and 7
+    void editField();          // phase 8
+    void hint();               // phase 9
+    void teachingAids();       // phase 10
+    void mainTarget();         // phase 11
+    void secondTarget();       // phase 13 (with the action code and the drag shrinking)
+    void terminalOrFrame();    // phase 14
+    void overlaysAndList();    // phase 15 (frm_main_text.cpp)
+    void lastFrameRule();      // phase 16
+    void panes();              // phase 17
+    void finishRender();       // phase 18
+
+    // The answer-text entry named by a 3-character record field ("000" gives "").
+    QString textEntry(const QString& lineField) const;
+    // Loads a StepPictures code into an image or box; false when it cannot (the control keeps its
+    // picture).
+    bool loadStepPicture(platform::Image& img, const QString& code);
+    bool loadStepPicture(platform::PictureBox& box, const QString& code);
+
+    int renderDepth = 0;
+    int renderCount = 0; // renders started, so deferred events of a replaced record are dropped
+    std::vector<std::function<void()>> deferred;
+    // Where Timer3 was armed: a tick for another question or step (or with the desktop hidden,
+    // or a question load pending on Timer2) stops the timer instead of advancing.
+    int autoTm = 0, autoStep = 0;
+};
