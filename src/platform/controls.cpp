@@ -429,10 +429,14 @@ void TextBox::applyLook()
     widget_->setPalette(pal);
     if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
         e->setAlignment(Qt::Alignment(alignFlags(p_.alignment)) | Qt::AlignVCenter);
-        e->setMaxLength(p_.maxLength > 0 ? p_.maxLength : 32767);
+        // QLineEdit writes its text again on these two, which drops the selection: only when
+        // they change, so a change of font, colour or alignment keeps what is selected.
+        const int maxLength = p_.maxLength > 0 ? p_.maxLength : 32767;
+        if (e->maxLength() != maxLength) e->setMaxLength(maxLength);
         e->setReadOnly(p_.locked);
         e->setFrame(p_.borderStyle != 0);
-        e->setEchoMode(p_.passwordChar.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+        const auto echo = p_.passwordChar.isEmpty() ? QLineEdit::Normal : QLineEdit::Password;
+        if (e->echoMode() != echo) e->setEchoMode(echo);
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(widget_)) {
         m->setReadOnly(p_.locked);
         m->setFrameShape(p_.borderStyle != 0 ? QFrame::StyledPanel : QFrame::NoFrame);

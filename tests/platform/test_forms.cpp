@@ -294,6 +294,24 @@ TEST_F(Runtime, KeyPressCanReplaceOrCancelTheTypedCharacterAndPreviewComesFirst)
     EXPECT_EQ(order, QStringList({"form 113", "text 113"}));
 }
 
+TEST_F(Runtime, TheSelectionOfATextBoxSurvivesChangesOfItsLook)
+{
+    TestForm& f = shown();
+    f.Txt.setText("新建文件夹");
+    f.Txt.SetFocus();
+    f.Txt.setSelStart(1);
+    f.Txt.setSelLength(3);
+    f.Txt.setAlignment(vbRightJustify);
+    f.Txt.setFontSize(12);
+    f.Txt.setFontBold(true);
+    f.Txt.setFontName("黑体");
+    f.Txt.setForeColor(0xFF);
+    f.Txt.setBackColor(0xC0C0C0);
+    EXPECT_EQ(f.Txt.SelStart(), 1);
+    EXPECT_EQ(f.Txt.SelLength(), 3);
+    EXPECT_EQ(f.Txt.SelText(), "建文件");
+}
+
 TEST_F(Runtime, WritesFromCodeRaiseChangeAndClick)
 {
     TestForm& f = shown();
