@@ -36,38 +36,38 @@ public:
     platform::Image ImgLogo{this, "ImgLogo"};
 
     // Area boxes of the desktop (hot-spot containers) and their highlight images.
-    platform::PictureBox PicTable{this, "PicTable"}; // desktop icons, hot-spots 61-70
-    platform::Image ImgTable{this, "ImgTable"};       // in PicTable
-    platform::Shape ShapeTable{this, "ShapeTable"};   // in PicTable
-    platform::PictureBox PicMenu{this, "PicMenu"};   // menu bar, hot-spots 1-10
-    platform::Image ImgMenu{this, "ImgMenu"};         // in PicMenu
-    platform::Shape ShapeMenu{this, "ShapeMenu"};     // in PicMenu
-    platform::PictureBox PicTool{this, "PicTool"};   // toolbar, hot-spots 11-25
-    platform::Image ImgTool{this, "ImgTool"};         // in PicTool
-    platform::Shape ShapeTool{this, "ShapeTool"};     // in PicTool
-    platform::PictureBox PicHui{this, "PicHui"};     // task pane, hot-spots 26-40
+    platform::PictureBox PicTable{this, "PicTable"};                  // desktop icons, hot-spots 61-70
+    platform::Image ImgTable{this, "ImgTable"};                       // in PicTable
+    platform::Shape ShapeTable{this, "ShapeTable"};                   // in PicTable
+    platform::PictureBox PicMenu{this, "PicMenu"};                    // menu bar, hot-spots 1-10
+    platform::Image ImgMenu{this, "ImgMenu"};                         // in PicMenu
+    platform::Shape ShapeMenu{this, "ShapeMenu"};                     // in PicMenu
+    platform::PictureBox PicTool{this, "PicTool"};                    // toolbar, hot-spots 11-25
+    platform::Image ImgTool{this, "ImgTool"};                         // in PicTool
+    platform::Shape ShapeTool{this, "ShapeTool"};                     // in PicTool
+    platform::PictureBox PicHui{this, "PicHui"};                      // task pane, hot-spots 26-40
     platform::Image ImgHui{this, "ImgHui"}, ImgHui2{this, "ImgHui2"}; // in PicHui
-    platform::Shape ShapeHui{this, "ShapeHui"};       // in PicHui
-    platform::PictureBox PicCtrl{this, "PicCtrl"};   // dialog panel, hot-spots 41-60
-    platform::Line ImgCtrl{this, "ImgCtrl"};          // in PicCtrl: hover line of a dialog item
-    platform::Shape ShapeCtrl{this, "ShapeCtrl"};     // in PicCtrl
-    platform::PictureBox PicMyPc{this, "PicMyPc"};   // My Computer pane, hot-spots 92-102
-    platform::Image ImgMyPc{this, "ImgMyPc"};         // in PicMyPc
-    platform::Shape ShapeMyPc{this, "ShapeMyPc"};     // in PicMyPc
+    platform::Shape ShapeHui{this, "ShapeHui"};                       // in PicHui
+    platform::PictureBox PicCtrl{this, "PicCtrl"};                    // dialog panel, hot-spots 41-60
+    platform::Line ImgCtrl{this, "ImgCtrl"};       // in PicCtrl: hover line of a dialog item
+    platform::Shape ShapeCtrl{this, "ShapeCtrl"};  // in PicCtrl
+    platform::PictureBox PicMyPc{this, "PicMyPc"}; // My Computer pane, hot-spots 92-102
+    platform::Image ImgMyPc{this, "ImgMyPc"};      // in PicMyPc
+    platform::Shape ShapeMyPc{this, "ShapeMyPc"};  // in PicMyPc
     platform::PictureBox Image6{this, "Image6"};
     platform::PictureBox PicStart{this, "PicStart"}; // open Start menu, hot-spots 71-91
-    platform::Image ImgStart{this, "ImgStart"};       // in PicStart
+    platform::Image ImgStart{this, "ImgStart"};      // in PicStart
 
     // Drop-down panels of three levels with their row labels and row highlights.
     platform::PictureBox Pic1J{this, "Pic1J"};
     platform::Image Img1J{this, "Img1J"}, Img1jBK{this, "Img1jBK"}; // in Pic1J
-    platform::LabelArray Lbl1J{this, "Lbl1J"};                       // 1-44, in Pic1J
+    platform::LabelArray Lbl1J{this, "Lbl1J"};                      // 1-44, in Pic1J
     platform::PictureBox Pic2J{this, "Pic2J"};
-    platform::Image Img2J{this, "Img2J"};       // in Pic2J
-    platform::LabelArray Lbl2J{this, "Lbl2J"};  // 1-44, in Pic2J
+    platform::Image Img2J{this, "Img2J"};      // in Pic2J
+    platform::LabelArray Lbl2J{this, "Lbl2J"}; // 1-44, in Pic2J
     platform::PictureBox Pic3J{this, "Pic3J"};
-    platform::Image Img3J{this, "Img3J"};       // in Pic3J
-    platform::LabelArray Lbl3J{this, "Lbl3J"};  // 1-9, in Pic3J
+    platform::Image Img3J{this, "Img3J"};      // in Pic3J
+    platform::LabelArray Lbl3J{this, "Lbl3J"}; // 1-9, in Pic3J
 
     // Hot-spots 1-102, each inside the area box of its range (1-10 PicMenu, 11-25 PicTool,
     // 26-40 PicHui, 41-60 PicCtrl, 61-70 PicTable, 71-91 PicStart, 92-102 PicMyPc).
@@ -76,17 +76,17 @@ public:
     // Hint, targets, frames and labels on the form (later ones lie above earlier ones).
     platform::Label LHelp{this, "LHelp"};           // the hint
     platform::Label LblSuccess{this, "LblSuccess"}; // "操作成功！"
-    platform::Label Label4{this, "Label4"};       // second target on auxRect
-    platform::Label Label1{this, "Label1"};       // main target on mainRect
-    platform::Image ImgElse{this, "ImgElse"};     // object picture over the main target ("S" steps)
-    platform::Shape Shape1{this, "Shape1"};       // red frame of Label1 (teaching)
-    platform::Shape Shape2{this, "Shape2"};       // yellow frame at its design place (teaching)
-    platform::Shape Shape4{this, "Shape4"};       // green frame of Label4 (teaching)
-    platform::Shape Shape6{this, "Shape6"};       // rubber-band frame
+    platform::Label Label4{this, "Label4"};         // second target on auxRect
+    platform::Label Label1{this, "Label1"};         // main target on mainRect
+    platform::Image ImgElse{this, "ImgElse"};       // object picture over the main target ("S" steps)
+    platform::Shape Shape1{this, "Shape1"};         // red frame of Label1 (teaching)
+    platform::Shape Shape2{this, "Shape2"};         // yellow frame at its design place (teaching)
+    platform::Shape Shape4{this, "Shape4"};         // green frame of Label4 (teaching)
+    platform::Shape Shape6{this, "Shape6"};         // rubber-band frame
     platform::Shape ShapeStart{this, "ShapeStart"}; // teaching frame of the Start button
-    platform::LabelArray LblXXK{this, "LblXXK"};  // 0 back button / list display, 1-13 tabs
-    platform::Label StartMenu{this, "StartMenu"}; // hot-spot of the Start button
-    platform::Label LblMove{this, "LblMove"};     // caption strip: drags a windowed desktop
+    platform::LabelArray LblXXK{this, "LblXXK"};    // 0 back button / list display, 1-13 tabs
+    platform::Label StartMenu{this, "StartMenu"};   // hot-spot of the Start button
+    platform::Label LblMove{this, "LblMove"};       // caption strip: drags a windowed desktop
 
     // Edit fields, the simulated list and its border boxes.
     platform::TextBox Text1{this, "Text1"}, Text2{this, "Text2"}, Text3{this, "Text3"};
@@ -118,16 +118,16 @@ public:
     platform::MenuArray sTolqInde4{"sTolqInde4", &wm100};
 
     // ---- Form variables (they survive unloading) ---------------------------------------------
-    int actCode = 0;              // numeric action code of the current record
+    int actCode = 0;                       // numeric action code of the current record
     QString menuId = QStringLiteral("00"); // the open drop-down
-    int menuRow1 = 0;             // first-level row last clicked
-    int menuRow2 = 0;             // second-level row last clicked
-    int popupSet = 0;             // set digit of the pop-up about to open
-    QString deskPath;             // program folder + "/examdata/": the desktop pictures
-    int dragLeft = 0, dragTop = 0; // design place of the last shown ImageSlot 5 or 6
-    int dragToX = 0, dragToY = 0;  // drop point of an Image5 drag (pointSpec), design twips
-    QString tabHint;               // hint text last read from the answer texts
-    int mainWidth = 0, mainHeight = 0; // mainRect's size, design twips
+    int menuRow1 = 0;                      // first-level row last clicked
+    int menuRow2 = 0;                      // second-level row last clicked
+    int popupSet = 0;                      // set digit of the pop-up about to open
+    QString deskPath;                      // program folder + "/examdata/": the desktop pictures
+    int dragLeft = 0, dragTop = 0;         // design place of the last shown ImageSlot 5 or 6
+    int dragToX = 0, dragToY = 0;          // drop point of an Image5 drag (pointSpec), design twips
+    QString tabHint;                       // hint text last read from the answer texts
+    int mainWidth = 0, mainHeight = 0;     // mainRect's size, design twips
 
     // ---- Procedures other screens call ------------------------------------------------------
     // Renders step dqStep of question dqTm (clamped to the question's own block of records).
@@ -185,20 +185,20 @@ private:
     void LblMove_MouseDown(int button, int shift, double x, double y);
 
     // Render phases (frm_main_render.cpp), in setData's order.
-    void resetScene();         // phases 1 and 3
-    void readStepRecord();     // phase 4
-    void parkTabLabels();      // phase 5
-    void pictures();           // phases 6 and 7
-    void editField();          // phase 8
-    void hint();               // phase 9
-    void teachingAids();       // phase 10
-    void mainTarget();         // phase 11
-    void secondTarget();       // phase 13 (with the action code and the drag shrinking)
-    void terminalOrFrame();    // phase 14
-    void overlaysAndList();    // phase 15 (frm_main_text.cpp)
-    void lastFrameRule();      // phase 16
-    void panes();              // phase 17
-    void finishRender();       // phase 18
+    void resetScene();      // phases 1 and 3
+    void readStepRecord();  // phase 4
+    void parkTabLabels();   // phase 5
+    void pictures();        // phases 6 and 7
+    void editField();       // phase 8
+    void hint();            // phase 9
+    void teachingAids();    // phase 10
+    void mainTarget();      // phase 11
+    void secondTarget();    // phase 13 (with the action code and the drag shrinking)
+    void terminalOrFrame(); // phase 14
+    void overlaysAndList(); // phase 15 (frm_main_text.cpp)
+    void lastFrameRule();   // phase 16
+    void panes();           // phase 17
+    void finishRender();    // phase 18
 
     // The answer-text entry named by a 3-character record field ("000" gives "").
     QString textEntry(const QString& lineField) const;

@@ -44,13 +44,20 @@ constexpr std::array<int, 6> SlotColumn{18, 34, 50, 135, 151, 197};
 std::optional<QString> formatFont(int digit)
 {
     switch (digit) {
-    case 0: return QStringLiteral("宋体");
-    case 1: return QStringLiteral("Times New Roman");
-    case 2: return QStringLiteral("黑体");
-    case 3: return QStringLiteral("楷体_GB2312");
-    case 4: return QStringLiteral("隶书");
-    case 9: return QStringLiteral("Fixedsys");
-    default: return std::nullopt;
+    case 0:
+        return QStringLiteral("宋体");
+    case 1:
+        return QStringLiteral("Times New Roman");
+    case 2:
+        return QStringLiteral("黑体");
+    case 3:
+        return QStringLiteral("楷体_GB2312");
+    case 4:
+        return QStringLiteral("隶书");
+    case 9:
+        return QStringLiteral("Fixedsys");
+    default:
+        return std::nullopt;
     }
 }
 
@@ -63,7 +70,7 @@ std::optional<long> formatForeColor(int digit)
 
 std::optional<long> formatBackColor(int digit)
 {
-    constexpr long colours[] = {0xFFFFFF, 0xFF0000, 0xFF,    0xC0C0C0, 0xAAA9FF,
+    constexpr long colours[] = {0xFFFFFF, 0xFF0000, 0xFF,     0xC0C0C0, 0xAAA9FF,
                                 0xD6D5FF, 0x18000,  0xB3B2CC, 0xE0E3BA, 0xE1FFFF};
     if (digit >= 0 && digit <= 9) return colours[digit];
     return std::nullopt;
@@ -118,7 +125,8 @@ void FrmMain::resetScene()
     d.stepPath = common::stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
     d.tmPath = common::tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
 
-    for (Control* c : std::initializer_list<Control*>{&PicMenu, &PicTool, &PicHui, &PicTable, &Shape6, &PicCtrl})
+    for (Control* c :
+         std::initializer_list<Control*>{&PicMenu, &PicTool, &PicHui, &PicTable, &Shape6, &PicCtrl})
         c->setVisible(false);
     Text1.setFontSize(9 * sx);
     Text2.setFontSize(9 * sx);
@@ -336,8 +344,10 @@ void FrmMain::secondTarget()
 
     if (auto code = num(8, 4)) actCode = *code;
     if (actCode == 8888) {
+        // The second counts from this render, also when the same step is rendered again.
         autoTm = d.dqTm;
         autoStep = d.dqStep;
+        Timer3.setEnabled(false);
         Timer3.setEnabled(true);
     } else {
         Timer3.setEnabled(false);
@@ -370,9 +380,10 @@ void FrmMain::terminalOrFrame()
     if (d.fileBase == 20) {
         if (questionInRange(q)) d.tmDone[q] = QStringLiteral("T");
         tm.LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
-        tm.LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
-                              QString::number(q) + QStringLiteral("/") + QString::number(d.tmCount) +
-                              QStringLiteral("题") + QStringLiteral("（已完成）"));
+        tm.LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) +
+                              QStringLiteral("单元  第") + QString::number(q) + QStringLiteral("/") +
+                              QString::number(d.tmCount) + QStringLiteral("题") +
+                              QStringLiteral("（已完成）"));
     }
     if (d.setNo == -1) {
         tm.LblBiao.setCaption(QStringLiteral("错题复习  第") + QString::number(q) + QStringLiteral("/") +
@@ -404,7 +415,8 @@ void FrmMain::panes()
         Label1.setMousePointer(99);
         const QString nn = col(104, 2);
         if (common::isSafeCode(nn)) {
-            const QString file = common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
+            const QString file =
+                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
             if (auto cursor = loadPicture(file)) Label1.setMouseIcon(*cursor);
         }
     }
@@ -412,8 +424,8 @@ void FrmMain::panes()
     StartMenu.setVisible(true);
     const QString c5 = col(5, 1);
     if (c5 == QLatin1String("F")) StartMenu.setVisible(false);
-    PicTool.LoadPicture(deskPath + (c5 == QLatin1String("W") ? QStringLiteral("1100W2.rar")
-                                                              : QStringLiteral("1100W1.rar")));
+    PicTool.LoadPicture(
+        deskPath + (c5 == QLatin1String("W") ? QStringLiteral("1100W2.rar") : QStringLiteral("1100W1.rar")));
     if (col(8, 4) == QLatin1String("9999")) StartMenu.setVisible(false);
 
     const QString c4 = col(4, 1);
@@ -450,7 +462,8 @@ void FrmMain::panes()
         const int v = num(7, 1).value_or(0);
         if (v % 2 == 1) PicTool.setVisible(true);
         if (v / 2 != 0) {
-            PicHui.LoadPicture(deskPath + QStringLiteral("41A00") + QString::number(v / 2) + QStringLiteral(".rar"));
+            PicHui.LoadPicture(deskPath + QStringLiteral("41A00") + QString::number(v / 2) +
+                               QStringLiteral(".rar"));
             PicHui.setVisible(true);
             HuiRenwuCSH();
         }

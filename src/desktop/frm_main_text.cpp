@@ -159,7 +159,9 @@ void FrmMain::Text1_Change()
     const bool ignoreCase = code == QLatin1String("0020");
     if (!ignoreCase && code != QLatin1String("0025")) return;
     const auto [a, b] = acceptedAnswers(textEntry(col(109, 3)));
-    auto norm = [ignoreCase](const QString& s) { return ignoreCase ? trimSpaces(s).toLower() : trimSpaces(s); };
+    auto norm = [ignoreCase](const QString& s) {
+        return ignoreCase ? trimSpaces(s).toLower() : trimSpaces(s);
+    };
     const QString typed = norm(Text1.Text());
     if (typed == norm(a) || typed == norm(b)) doNext();
 }
