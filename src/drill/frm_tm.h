@@ -13,7 +13,7 @@ public:
     ~FrmTm() override;
 
     // ---- Controls ----------------------------------------------------------------------------
-    platform::Label LblBiao{this, "LblBiao"}; // title: unit and question, or the review title
+    platform::Label LblBiao{this, "LblBiao"};      // title: unit and question, or the review title
     platform::PictureBox PicUnit{this, "PicUnit"}; // hidden in exam drills
     platform::Label LblUnit{this, "LblUnit"};      // in PicUnit: the unfinished questions
 
