@@ -1,34 +1,15 @@
-// The trainer.
+// The trainer: it starts with its splash, which hands over to the home screen.
 #include <QApplication>
 
-#include "platform/app.h"
+#include "home/frm_start.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
-
-namespace {
-
-class FrmEmpty final : public platform::Form {
-public:
-    FrmEmpty()
-        : Form(QStringLiteral("FrmEmpty"))
-    {}
-
-protected:
-    void design() override
-    {
-        setCaption(QStringLiteral("考试练习系统"));
-        Move(0, 0, 9000, 6750);
-        setCentred(true);
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     platform::installFontSubstitutions();
-    platform::form<FrmEmpty>().Show();
+    platform::form<home::FrmStart>().Show();
     const int rc = qapp.exec();
     platform::Forms::destroyAll();
     return rc;

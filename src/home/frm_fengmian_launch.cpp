@@ -1,0 +1,182 @@
+// The home screen's drill launchers and the looks of the card buttons. A launcher reads and checks
+// every file it needs before the home screen goes away: a candidate who cannot start a drill stays
+// on the home screen and is told why.
+#include <QDir>
+#include <algorithm>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/text_file.h"
+#include "home/frm_fengmian.h"
+#include "home/home_files.h"
+#include "home/km_info.h"
+#include "home/launch.h"
+#include "platform/msgbox.h"
+
+namespace home {
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
+{
+    const common::DrillState& d = common::drill();
+    UnitLaunch l;
+    l.unit = unit;
+    l.dataExt = common::defaultDataExt();
+    l.txtPath = common::txtPath(d.dataPath, l.dataExt);
+    l.stepPath = common::stepPath(d.dataPath, 20, unit, l.dataExt);
+    l.tmPath = common::tmPath(d.dataPath, 20, unit, l.dataExt);
+
+    const common::TextReadResult list = common::readTextFile(l.tmPath);
+    const QuestionStarts starts = questionStarts(list.lines);
+    if (list.status == common::TextStatus::Missing || list.status == common::TextStatus::Unreadable ||
+        starts.questions == 0) {
+        *failure =
+            QStringLiteral("本单元的题目文件缺失、为空或无法读取，不能开始练习。\r\n\r\n") + shown(l.tmPath);
+        return std::nullopt;
+    }
+
+    const QString progressPath = unitProgressPath();
+    const common::TextReadResult progress = common::readTextFile(progressPath);
+    if (!progress.ok() || progress.lines.size() <= unit) {
+        *failure = QStringLiteral("本单元的练习进度记录缺失或无法读取，不能开始练习。\r\n\r\n") +
+                   shown(progressPath);
+        return std::nullopt;
+    }
+    const QString line = progress.lines.at(unit);
+    // A drill holds at most 40 questions, and no more than the question list has.
+    l.tmCount = std::min({int(trimBlanks(line).size()), MaxQuestions, starts.questions});
+    if (l.tmCount == 0) {
+        *failure = QStringLiteral("本单元没有题目，不能开始练习。");
+        return std::nullopt;
+    }
+    for (int i = 1; i <= l.tmCount; ++i)
+        l.tmDone[i] = line.mid(i - 1, 1);
+    for (int k = 0; k < starts.starts.size() && k < common::DrillVars::MaxStarts; ++k)
+        l.tmStart[k + 1] = starts.starts.at(k);
+
+    // Missing or unreadable question states count as all 0: nothing visited, marked or solved.
+    const common::TextReadResult states = common::readTextFile(questionStatesPath(unit));
+    l.tmState = statesFromLine(states.lines.value(0));
+    return l;
+}
+
+void applyUnitPractice(const UnitLaunch& l)
+{
+    common::DrillState& d = common::drill();
+    d.tmCount = l.tmCount;
+    d.fileBase = 20;
+    d.ksMode = common::ModePractice;
+    d.setNo = l.unit;
+    d.dataExt = l.dataExt;
+    d.txtPath = l.txtPath;
+    d.stepPath = l.stepPath;
+    d.tmPath = l.tmPath;
+    d.dqTm = 1;
+    d.dqStep = 1;
+    d.timeLeft = 50;
+    d.tmStart = l.tmStart;
+    for (int i = 1; i <= l.tmCount; ++i)
+        d.tmDone[i] = l.tmDone[i];
+    for (int i = 1; i <= MaxQuestions; ++i)
+        d.tmState[i] = l.tmState[i];
+}
+
+void FrmFengmian::LblJinRuXX_Click(int index)
+{
+    // Units 0-19 have bank files of their own; card 20 is never shown.
+    if (index < 0 || index >= OfferedUnits) return;
+    QString failure;
+    const std::optional<UnitLaunch> launch = prepareUnitPractice(index, &failure);
+    if (!launch) {
+        platform::MsgBox(failure, platform::vbOKOnly + platform::vbExclamation);
+        return;
+    }
+    applyUnitPractice(*launch);
+    Unload();
+    common::drill().dqTm = 1;
+    showUnitPractice();
+}
+
+void FrmFengmian::LblStartKs_Click(int index)
+{
+    common::DrillState& d = common::drill();
+    d.tmCount = 40;
+    d.fileBase = 0;
+    d.ksMode = common::ModeExam;
+    d.setNo = index;
+    showExamLogin(*this);
+}
+
+void FrmFengmian::LblErr_Click(int index)
+{
+    common::DrillState& d = common::drill();
+    d.ksMode = common::ModePractice;
+    d.dqTm = 1;
+    d.setNo = index;
+    d.errSetNo = index;
+    InitShiTI();
+}
+
+void FrmFengmian::InitShiTI()
+{
+    const common::DrillState& d = common::drill();
+    const common::TextReadResult list = common::readTextFile(wrongListPath(d.setNo));
+    const QString codes = list.ok() ? list.lines.value(0) : QString();
+    if (codes.size() < 4) {
+        platform::MsgBox(
+            QStringLiteral("本套试题没有生成错题！\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n"
+                           "请点“开始考试”做本套试题。"));
+        return;
+    }
+    startErrorReview(*this, codes);
+}
+
+void FrmFengmian::LblJinRuXX_MouseMove(int index)
+{
+    ImgJinRuXXM.Move(LblJinRuXX(index).Left(), LblJinRuXX(index).Top());
+    ImgJinRuXXM.setVisible(true);
+    ImgJinRuXXD.setVisible(false);
+}
+
+void FrmFengmian::LblJinRuXX_MouseDown(int index)
+{
+    ImgJinRuXXD.Move(LblJinRuXX(index).Left(), LblJinRuXX(index).Top());
+    ImgJinRuXXD.setVisible(true);
+    ImgJinRuXXM.setVisible(false);
+}
+
+void FrmFengmian::LblStartKs_MouseMove(int index)
+{
+    ImgStartKsM.Move(LblStartKs(index).Left(), LblStartKs(index).Top());
+    ImgStartKsM.setVisible(true);
+    ImgStartKsD.setVisible(false);
+}
+
+void FrmFengmian::LblStartKs_MouseDown(int index)
+{
+    ImgStartKsD.Move(LblStartKs(index).Left(), LblStartKs(index).Top());
+    ImgStartKsD.setVisible(true);
+    ImgStartKsM.setVisible(false);
+}
+
+void FrmFengmian::PicTiKu_MouseMove()
+{
+    ImgJinRuXXM.setVisible(false);
+    ImgJinRuXXD.setVisible(false);
+}
+
+void FrmFengmian::PicKaCH_MouseMove()
+{
+    ImgStartKsD.setVisible(false);
+    ImgStartKsM.setVisible(false);
+}
+
+} // namespace home

@@ -1,0 +1,157 @@
+#include "home/home_files.h"
+
+#include <QDir>
+#include <algorithm>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "home/km_info.h"
+#include "platform/app.h"
+
+namespace home {
+
+namespace {
+
+QString ksdataFile(const QString& name)
+{
+    return common::joinPath(common::joinPath(platform::app::path(), QStringLiteral("ksdata")), name);
+}
+
+int fieldValue(QStringView text)
+{
+    return common::FieldNumber(text).value_or(0);
+}
+
+} // namespace
+
+InfoLoad loadModuleInfo()
+{
+    InfoLoad load;
+    const QString folder = platform::app::path();
+    const ModuleInfoRead read = readModuleInfo(folder);
+    const QString reinstall = QStringLiteral("，考试练习系统无法运行。\r\n请重新安装本系统。\r\n\r\n") +
+                              QDir::toNativeSeparators(read.path);
+    switch (read.status) {
+    case ModuleInfoRead::Status::Ok:
+        break;
+    case ModuleInfoRead::Status::Missing:
+        load.failure = QStringLiteral("找不到模块信息文件“ver.txt”") + reinstall;
+        return load;
+    case ModuleInfoRead::Status::Unreadable:
+        load.failure = QStringLiteral("无法读取模块信息文件“ver.txt”") + reinstall;
+        return load;
+    case ModuleInfoRead::Status::TooManyLines:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（超过%1行）").arg(InfoLines) + reinstall;
+        return load;
+    case ModuleInfoRead::Status::BadCode:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（第%1行）").arg(read.badLine) + reinstall;
+        return load;
+    }
+    const std::optional<KmInfo> info = kmInfoFromLines(read.lines, folder);
+    if (!info) {
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（模块编号有误）") + reinstall;
+        return load;
+    }
+    common::DrillState& d = common::drill();
+    d.kmNo = info->kmNo;
+    d.kmName = info->kmName;
+    d.kmTitle = info->kmTitle;
+    d.dataPath = info->dataPath;
+    load.ok = true;
+    load.lines = read.lines;
+    return load;
+}
+
+QString examHistoryPath()
+{
+    return ksdataFile(QStringLiteral("288892.rar"));
+}
+
+QString unitProgressPath()
+{
+    return ksdataFile(QStringLiteral("288893.rar"));
+}
+
+QString questionStatesPath(int unit)
+{
+    return ksdataFile(QStringLiteral("2088") + common::twoDigits(unit) + QStringLiteral(".rar"));
+}
+
+QString wrongListPath(int set)
+{
+    return ksdataFile(QStringLiteral("1824") + common::twoDigits(set) + QStringLiteral(".rar"));
+}
+
+std::array<int, CountedUnits> unitQuestionCounts(QStringView line2)
+{
+    std::array<int, CountedUnits> counts{};
+    for (qsizetype i = 0; i < line2.size() && i / 2 < CountedUnits; i += 2)
+        counts[i / 2] = fieldValue(line2.mid(i, 2));
+    return counts;
+}
+
+SetTable readSetTable(const QString& dataPath)
+{
+    SetTable t;
+    const common::TextReadResult file = common::readTextFile(common::bankFile(dataPath, 91));
+    t.status = file.status;
+    if (file.lines.isEmpty()) return t;
+    const QString line1 = trimBlanks(file.lines.at(0));
+    t.setCount = fieldValue(QStringView(line1).mid(0, 2));
+    t.unitCount = fieldValue(QStringView(line1).mid(2, 2));
+    if (file.lines.size() >= 2) {
+        t.unitQuestions = unitQuestionCounts(file.lines.at(1));
+        t.countsRead = file.status == common::TextStatus::Ok;
+    }
+    return t;
+}
+
+QStringList normaliseProgress(const QStringList& entries, const std::array<int, CountedUnits>& counts)
+{
+    QStringList out;
+    for (int u = 0; u < ProgressKept; ++u) {
+        const int count = std::clamp(counts[u], 0, MaxQuestions);
+        QString e = entries.value(u).left(count);
+        out << e + QString(count - e.size(), u'F');
+    }
+    return out;
+}
+
+QStringList firstLines(const common::TextReadResult& file, int n)
+{
+    QStringList out = file.lines.mid(0, n);
+    while (out.size() < n)
+        out << QString();
+    return out;
+}
+
+QString historyCaption(const QString& lastTime, const QString& bestScore)
+{
+    return QStringLiteral("最后考试时间 ") + lastTime + QStringLiteral("  最好成绩 ") + bestScore;
+}
+
+QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions)
+{
+    QuestionStarts q;
+    q.starts << 1;
+    for (const QString& line : listLines) {
+        if (q.questions >= maxQuestions || trimBlanks(line).isEmpty()) break;
+        q.starts << q.starts.last() + fieldValue(common::fieldView(line, 5, 2));
+        ++q.questions;
+    }
+    return q;
+}
+
+std::array<int, MaxQuestions + 1> statesFromLine(QStringView line)
+{
+    std::array<int, MaxQuestions + 1> states{};
+    for (int i = 1; i <= MaxQuestions && i <= line.size(); ++i) {
+        const QChar c = line.at(i - 1);
+        if (c >= u'0' && c <= u'9') states[i] = c.unicode() - u'0';
+    }
+    return states;
+}
+
+} // namespace home
