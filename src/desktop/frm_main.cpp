@@ -134,7 +134,6 @@ void FrmMain::design()
 {
     setBorderStyle(vbBSNone);
     Move(0, 0, 12000, 9000);
-    setKeyPreview(false);
 
     for (PictureBox* box : {&PicTable, &PicMenu, &PicTool, &PicHui, &PicCtrl, &PicMyPc, &PicStart, &Image6,
                             &Pic1J, &Pic2J, &Pic3J}) {
@@ -150,7 +149,6 @@ void FrmMain::design()
     PicStart.Move(0, 1380, 5670, 7185);
     for (PictureBox* box : {&PicTable, &PicMenu, &PicTool, &PicHui, &PicCtrl, &PicMyPc, &PicStart})
         box->setVisible(false);
-    PicStart.setVisible(false);
     Pic1J.Move(30000, 30000, 1500, 1500);
     Pic1J.setVisible(false);
     Pic2J.setVisible(false);
@@ -252,8 +250,7 @@ void FrmMain::Form_Load()
             a->Load(i);
     }
 
-    deskPath = common::joinPath(common::joinPath(app::path(), QStringLiteral("examdata")), QString());
-    if (!deskPath.endsWith(QLatin1Char('/'))) deskPath += QLatin1Char('/');
+    deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
 
     for (const auto& [i, tip] : ZhuTips)
         LblZHU(i).setToolTipText(QString::fromUtf8(tip));
