@@ -146,7 +146,9 @@ bool FrmLogon::seatDisablesReview(const QString& trimmedSeat)
 
 QString FrmLogon::idNumber(const QString& typed)
 {
-    return (DefaultId + typed.trimmed()).right(18);
+    // A short number is completed from the left with the default's leading digits.
+    const QString id = typed.trimmed().right(18);
+    return DefaultId.left(18 - id.size()) + id;
 }
 
 bool FrmLogon::InitShiTI()

@@ -92,9 +92,9 @@ void CmdEnd_Click()
     const PanelParts p = panel();
     hideIllustration(p);
     const QString caption = endCaption(p);
-    if (caption == QLatin1String("结束练习"))
+    if (caption == QStringLiteral("结束练习"))
         endPractice(p);
-    else if (caption == QLatin1String("结束考试"))
+    else if (caption == QStringLiteral("结束考试"))
         endExam(p);
     else
         endReview(p);
