@@ -60,13 +60,15 @@ TEST_F(Login, BuildsTheSetFillsTheCardAndStartsTheExam)
 
     // The set and its login time, written at the click.
     auto& d = common::drill();
-    const QStringList list = common::readTextFile(bankFile(51)).lines;
-    ASSERT_EQ(list.size(), 40);
-    EXPECT_EQ(list[0], listLine(0, 1, 2));
-    EXPECT_EQ(list[39], listLine(3, 10, 2));
-    const QStringList steps = common::readTextFile(bankFile(1)).lines;
-    ASSERT_EQ(steps.size(), 80);
-    EXPECT_EQ(steps[79], record(3, 10, 2, QStringLiteral("9999")).str());
+    QString list, steps;
+    for (int i = 0; i < 40; ++i) {
+        const int unit = i / 10, q = i % 10 + 1;
+        list += listLine(unit, q, 2) + "\r\n";
+        steps += record(unit, q, 1, QStringLiteral("8888")).str() + "\r\n" +
+                 record(unit, q, 2, QStringLiteral("9999")).str() + "\r\n";
+    }
+    EXPECT_EQ(bytes(bankFile(51)), common::encodeGbk(list).value());
+    EXPECT_EQ(bytes(bankFile(1)), steps.toLatin1());
     EXPECT_EQ(bytes(bankFile(94)), "\r\n2026-01-05 09:00:00\r\n\r\n\r\n");
     EXPECT_EQ(d.tmStart[1], 1);
     EXPECT_EQ(d.tmStart[41], 81);
