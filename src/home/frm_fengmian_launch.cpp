@@ -127,16 +127,7 @@ void FrmFengmian::LblErr_Click(int index)
 
 void FrmFengmian::InitShiTI()
 {
-    const common::DrillState& d = common::drill();
-    const common::TextReadResult list = common::readTextFile(wrongListPath(d.setNo));
-    const QString codes = list.ok() ? list.lines.value(0) : QString();
-    if (codes.size() < 4) {
-        platform::MsgBox(
-            QStringLiteral("本套试题没有生成错题！\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n"
-                           "请点“开始考试”做本套试题。"));
-        return;
-    }
-    startErrorReview(*this, codes);
+    startErrorReview(*this);
 }
 
 void FrmFengmian::LblJinRuXX_MouseMove(int index)

@@ -32,7 +32,8 @@ void applyUnitPractice(const UnitLaunch& launch);
 void showUnitPractice();
 // The candidate login of exam set setNo, in place of the home screen.
 void showExamLogin(FrmFengmian& home);
-// The error review of exam set setNo from its wrong-answer codes.
-void startErrorReview(FrmFengmian& home, const QString& codes);
+// The error review of exam set setNo from its wrong-answer list; the home screen stays, with the
+// candidate told why, when the list holds no codes or the review set cannot be built.
+bool startErrorReview(FrmFengmian& home);
 
 } // namespace home
