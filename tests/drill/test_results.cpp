@@ -87,6 +87,42 @@ TEST_F(Results, AfterAnAnswerWasViewedTheResultsTimeIsKeptButNotTheScore)
               "2026-01-05 09:05:00\r\n50\r\nkeep\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
+TEST_F(Results, FilesThatCannotBeReadAreNamedAndKeptTheOthersWritten)
+{
+    const QByteArray oldList = "0101\r\n", oldHistory = "t\r\n\xa1\x7f\r\n";
+    struct Case {
+        const char* name;
+        std::function<void()> damage;
+        const char* says;
+        bool listWritten, historyWritten;
+    };
+    const Case cases[] = {
+        {"set table gone", [this] { QFile::remove(bankFile(91)); }, "找不到文件", false, true},
+        {"history unreadable", [&] { writeBytes(ksdata(QStringLiteral("288892.rar")), oldHistory); },
+         "288892.rar", true, false},
+        {"marks file a folder", [this] { makeUnreadable(ksdata(QStringLiteral("218800.rar"))); },
+         "218800.rar", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeStandardBank();
+        QDir(ksdata(QStringLiteral("218800.rar"))).removeRecursively();
+        QFile::remove(ksdata(QStringLiteral("218800.rar")));
+        QFile::remove(ksdata(QStringLiteral("288892.rar")));
+        writeBytes(ksdata(QStringLiteral("182400.rar")), oldList);
+        login(0);
+        c.damage();
+        testkit::ScriptedMessageBoxes boxes;
+        boxes.expect(platform::vbOK, QString::fromUtf8(c.says));
+        handIn();
+        EXPECT_TRUE(results().Visible());
+        EXPECT_EQ(results().Label1.Caption(), QStringLiteral("得分：0分"));
+        EXPECT_EQ(bytes(ksdata(QStringLiteral("182400.rar"))) != oldList, c.listWritten);
+        EXPECT_EQ(bytes(ksdata(QStringLiteral("288892.rar"))) != oldHistory, c.historyWritten);
+        testkit::click(results().Command2);
+    }
+}
+
 TEST_F(Results, TooltipsShowEachQuestionsText)
 {
     login(1);
