@@ -92,6 +92,8 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
     shortSteps.removeLast();
     testkit::writeTextLines(dataPath, bankName(22), shortSteps);
     makeUnreadable(bankFile(73)); // unit 3's list
+    writeBytes(bankFile(74), ""); // unit 4's list is empty
+    writeBytes(bankFile(24), "");
 
     struct Case {
         const char* codes;
@@ -104,8 +106,9 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
         {"0001000", 2, "不完整"},              // a short code line
         {"2001", 1, "没有第20单元"},           // unit 20 would name the answer texts
         {"9901", 1, "没有第99单元"},
-        {"0501", 1, "找不到文件"},   // a unit the bank does not have
-        {"0301", 1, "无法读取文件"}, // a list that cannot be read
+        {"0501", 1, "找不到文件"},         // a unit the bank does not have
+        {"0301", 1, "无法读取文件"},       // a list that cannot be read
+        {"0401", 1, "第4单元中没有第1题"}, // an empty list
         {"0102", 1, "没有操作步骤"},
         {"0202", 1, "操作步骤不全"},
     };
