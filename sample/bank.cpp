@@ -1,0 +1,357 @@
+#include "sample/bank.h"
+
+#include "sample/layout.h"
+#include "sample/step_record.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QImageWriter>
+#include <QSet>
+
+namespace sample {
+namespace {
+
+struct Drawn {
+    QString code;
+    QSize size;
+    QHash<QString, QRect> items;
+};
+
+class Builder {
+public:
+    Builder(const ModuleDef& m, QString* e)
+        : module(m)
+        , error(e)
+    {}
+
+    std::optional<BankFiles> run();
+
+private:
+    bool fail(const QString& why)
+    {
+        if (error && error->isEmpty()) *error = why;
+        return false;
+    }
+    const Drawn* picture(const QString& name);
+    int textLine(const QString& text);
+    std::optional<QRect> find(const StepDef& s, const QString& item, const QString& where);
+    std::optional<QString> record(const StepDef& s, int stepCount, const QString& where);
+
+    const ModuleDef& module;
+    QString* error;
+    QHash<QString, Drawn> drawn;
+    QList<PictureFile> files;
+    QHash<QString, int> texts;
+    QStringList textLines;
+};
+
+const Drawn* Builder::picture(const QString& name)
+{
+    const auto it = drawn.constFind(name);
+    if (it != drawn.constEnd()) return &*it;
+    const SceneDef* def = module.scenes.find(name);
+    if (!def) {
+        fail(QStringLiteral("no picture named \"%1\"").arg(name));
+        return nullptr;
+    }
+    Canvas canvas(def->size);
+    def->draw(canvas);
+    Drawn d;
+    d.code = QStringLiteral("P%1").arg(drawn.size() + 1, 5, 10, QLatin1Char('0'));
+    d.size = def->size;
+    d.items = canvas.items();
+    files.append(PictureFile{d.code + QStringLiteral(".rar"), encodePicture(canvas.finish())});
+    return &*drawn.insert(name, d);
+}
+
+int Builder::textLine(const QString& text)
+{
+    const auto it = texts.constFind(text);
+    if (it != texts.constEnd()) return *it;
+    textLines.append(QString::number(textLines.size() + 1).rightJustified(3, u'0') + text);
+    texts.insert(text, int(textLines.size()));
+    return int(textLines.size());
+}
+
+// The item's rectangle on the screen: the topmost picture that has it, which nothing above covers.
+std::optional<QRect> Builder::find(const StepDef& s, const QString& item, const QString& where)
+{
+    QList<std::pair<const Drawn*, QPoint>> layers;
+    const Drawn* bg = picture(s.background);
+    if (!bg) return std::nullopt;
+    layers.append({bg, QPoint(0, 0)});
+    for (const OverlayDef& o : s.overlays) {
+        const Drawn* d = picture(o.scene);
+        if (!d) return std::nullopt;
+        layers.append({d, o.at});
+    }
+    for (int i = int(layers.size()) - 1; i >= 0; --i) {
+        const auto [d, at] = layers[i];
+        const auto hit = d->items.constFind(item);
+        if (hit == d->items.constEnd()) continue;
+        const QRect r = hit->translated(at);
+        for (int j = i + 1; j < layers.size(); ++j) {
+            if (QRect(layers[j].second, layers[j].first->size).intersects(r)) {
+                fail(QStringLiteral("%1: \"%2\" lies under a picture above it").arg(where, item));
+                return std::nullopt;
+            }
+        }
+        return r;
+    }
+    fail(QStringLiteral("%1: no item \"%2\" on its pictures").arg(where, item));
+    return std::nullopt;
+}
+
+// A rectangle reaching under the question panel is cut back to the part the candidate can reach.
+std::optional<QRect> reachable(QRect r)
+{
+    const QRect panel = layout::PanelCorner.px();
+    if (!r.intersects(panel)) return r;
+    if (r.left() < panel.left()) {
+        r.setRight(panel.left() - 1);
+        return r;
+    }
+    if (r.top() < panel.top()) {
+        r.setBottom(panel.top() - 1);
+        return r;
+    }
+    return std::nullopt;
+}
+
+// Where the hint goes: right of the target, else below, above or left of it, on the screen and
+// clear of the question panel. A step without a place for it shows the hint near the top.
+QPoint hintPlace(const QRect& target, const QString& hint)
+{
+    const QSize size(int(hint.size()) * 15 + 12, 22);
+    const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
+    const QRect panel = layout::PanelCorner.px();
+    if (target.isNull()) return {200, 30};
+    const QList<QPoint> tries{{target.right() + 10, target.top()},
+                              {target.left(), target.bottom() + 8},
+                              {target.left(), target.top() - size.height() - 6},
+                              {target.left() - size.width() - 10, target.top()}};
+    for (const QPoint& at : tries) {
+        const QRect box(at, size);
+        if (screen.contains(box) && !box.intersects(panel)) return at;
+    }
+    return {std::clamp(target.left(), 4, std::max(4, panel.left() - size.width())),
+            std::clamp(target.bottom() + 8, 4, layout::TaskbarTop - size.height())};
+}
+
+int jumpStep(QChar c)
+{
+    if (c >= u'1' && c <= u'9') return c.unicode() - u'0';
+    const int k = int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(c));
+    return k < 0 ? 9 : k + 10;
+}
+
+std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QString& where)
+{
+    StepRecord r;
+    const Drawn* bg = picture(s.background);
+    if (!bg) return std::nullopt;
+    r.set(col::BgCode, bg->code);
+    QSet<int> slots;
+    for (const OverlayDef& o : s.overlays) {
+        const Drawn* d = picture(o.scene);
+        if (!d) return std::nullopt;
+        if (o.jump != u'0' && (jumpStep(o.jump) < 1 || jumpStep(o.jump) > stepCount)) {
+            fail(QStringLiteral("%1: the picture's jump \"%2\" leaves the question")
+                     .arg(where, QString(o.jump)));
+            return std::nullopt;
+        }
+        if (o.slot < 1 || o.slot > 5 || slots.contains(o.slot)) {
+            fail(QStringLiteral("%1: overlay slot %2 cannot be used").arg(where).arg(o.slot));
+            return std::nullopt;
+        }
+        slots.insert(o.slot);
+        r.setSlot(slotColumn(o.slot), o.at.x() * layout::TwipsPerPixel, o.jump,
+                  o.at.y() * layout::TwipsPerPixel, d->code);
+    }
+    const auto twipsOf = [&](const QString& item) -> std::optional<layout::Twips> {
+        const std::optional<QRect> found = find(s, item, where);
+        if (!found) return std::nullopt;
+        const std::optional<QRect> ok = reachable(*found);
+        if (!ok) {
+            fail(QStringLiteral("%1: \"%2\" lies under the question panel").arg(where, item));
+            return std::nullopt;
+        }
+        return layout::twips(*ok);
+    };
+    const auto checkJump = [&](QChar j) {
+        if (j == u'0') return true;
+        const int n = jumpStep(j);
+        return n >= 1 && n <= stepCount
+                   ? true
+                   : fail(QStringLiteral("%1: jump \"%2\" leaves the question").arg(where, QString(j)));
+    };
+
+    QString action = s.action;
+    const bool listStep = !s.list.isEmpty();
+    if (listStep) {
+        if (s.listShown == s.listPick || s.listPick < 0 || s.listPick >= s.list.size() || s.listShown < 0 ||
+            s.listShown >= s.list.size()) {
+            fail(QStringLiteral("%1: the list's shown and picked entries must be two different entries")
+                     .arg(where));
+            return std::nullopt;
+        }
+        action = QStringLiteral("L") +
+                 QString::number(textLine(s.list.join(QLatin1Char('|')))).rightJustified(3, u'0');
+    }
+    if (action.size() != 4) {
+        fail(QStringLiteral("%1: action code \"%2\" is not 4 characters").arg(where, action));
+        return std::nullopt;
+    }
+    r.set(col::Action, action);
+
+    QRect hintAt;
+    std::optional<layout::Twips> main;
+    if (!s.target.isEmpty()) {
+        main = twipsOf(s.target);
+        if (!main || !checkJump(s.jump)) return std::nullopt;
+        r.setRect(col::MainRect, main->left, s.jump, main->top, main->width, main->height);
+        hintAt = main->px();
+    }
+    std::optional<layout::Twips> aux;
+    if (!s.aux.isEmpty()) {
+        aux = twipsOf(s.aux);
+        if (!aux || !checkJump(s.auxJump)) return std::nullopt;
+        r.setRect(col::AuxRect, aux->left, s.auxJump, aux->top, aux->width, aux->height);
+    }
+    const bool typing = action.startsWith(QStringLiteral("002"));
+    if (!s.edit.isEmpty()) {
+        const std::optional<layout::Twips> e = twipsOf(s.edit);
+        if (!e) return std::nullopt;
+        r.setRect(col::EditRect, e->left, u'0', e->top, e->width, e->height);
+        if (hintAt.isNull()) hintAt = e->px();
+        if (listStep) {
+            r.setNumber(col::TextLine, 3, s.listShown);
+            r.setNumber(col::AnswerLine, 3, s.listPick);
+        } else {
+            if (!s.text.isEmpty()) r.setNumber(col::TextLine, 3, textLine(s.text));
+            if (!s.answer.isEmpty()) r.setNumber(col::AnswerLine, 3, textLine(s.answer));
+        }
+        if (!s.editFormat.isEmpty()) {
+            if (s.editFormat.size() != 10 || s.editFormat[5] == u'X') {
+                fail(QStringLiteral("%1: edit format \"%2\" is not a format").arg(where, s.editFormat));
+                return std::nullopt;
+            }
+            r.set(col::EditFormat, s.editFormat);
+        }
+    } else if (typing || listStep) {
+        fail(QStringLiteral("%1: a typing or list step needs its edit field").arg(where));
+        return std::nullopt;
+    }
+    if (typing && action != QStringLiteral("0023")) {
+        const QStringList answers = s.answer.split(QLatin1Char('|'));
+        if (s.answer.trimmed().isEmpty() || answers.contains(s.text.trimmed(), Qt::CaseInsensitive)) {
+            fail(QStringLiteral("%1: the answer must differ from the field's initial text").arg(where));
+            return std::nullopt;
+        }
+    }
+    if (!s.cursor.isEmpty()) {
+        if (!s.edit.isEmpty() || s.cursor.size() != 3 || (s.cursor[0] != u'S' && s.cursor[0] != u'M')) {
+            fail(QStringLiteral("%1: pointer \"%2\" cannot be given").arg(where, s.cursor));
+            return std::nullopt;
+        }
+        r.set(col::CursorSpec, s.cursor.left(1) + QStringLiteral("00") + s.cursor.mid(1));
+    }
+    // The Start button's own hot-spot would take a click meant for a target lying on it.
+    const QRect start = layout::StartButton.px();
+    if ((main && main->px().intersects(start)) || (aux && aux->px().intersects(start)))
+        r.set(col::PaneCode + 1, u"F");
+
+    if (!s.hint.isEmpty()) {
+        const QPoint at = hintPlace(hintAt, s.hint);
+        r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
+        r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
+        r.setNumber(col::HintLine, 3, textLine(s.hint));
+    }
+    if (!r.error().isEmpty()) {
+        fail(where + QStringLiteral(": ") + r.error());
+        return std::nullopt;
+    }
+    return r.str();
+}
+
+std::optional<BankFiles> Builder::run()
+{
+    if (!module.scenes.duplicates().isEmpty()) {
+        fail(QStringLiteral("picture \"%1\" is defined twice").arg(module.scenes.duplicates().first()));
+        return std::nullopt;
+    }
+    BankFiles out;
+    for (int u = 0; u < module.units.size(); ++u) {
+        const UnitDef& unit = module.units[u];
+        QStringList steps;
+        QStringList list;
+        for (int q = 0; q < unit.questions.size(); ++q) {
+            const QuestionDef& question = unit.questions[q];
+            const QString code =
+                QStringLiteral("%1%2").arg(u, 2, 10, QLatin1Char('0')).arg(q + 1, 2, 10, QLatin1Char('0'));
+            const int count = int(question.steps.size());
+            if (count < 3 || count > 8) {
+                fail(QStringLiteral("question %1 has %2 steps").arg(code).arg(count));
+                return std::nullopt;
+            }
+            for (int k = 0; k < count; ++k) {
+                const StepDef& s = question.steps[k];
+                const QString where = QStringLiteral("question %1 step %2").arg(code).arg(k + 1);
+                if ((s.action == QStringLiteral("9999")) != (k == count - 1)) {
+                    fail(where + QStringLiteral(": the terminal record must be the last step and only it"));
+                    return std::nullopt;
+                }
+                const std::optional<QString> rec = record(s, count, where);
+                if (!rec) return std::nullopt;
+                steps.append(*rec);
+            }
+            QString text = question.text;
+            if (!question.illustration.isEmpty()) {
+                const Drawn* pic = picture(question.illustration);
+                if (!pic) return std::nullopt;
+                text = QStringLiteral("picture") + pic->code + text;
+            }
+            list.append(code + QString::number(count).rightJustified(2, u'0') + text);
+        }
+        out.unitSteps.append(steps);
+        out.unitLists.append(list);
+    }
+    if (textLines.size() > 999) {
+        fail(QStringLiteral("more than 999 answer texts"));
+        return std::nullopt;
+    }
+    out.answerTexts = textLines;
+
+    QString counts;
+    for (const UnitDef& unit : module.units)
+        counts += QString::number(unit.questions.size()).rightJustified(2, u'0');
+    out.setTable = {QStringLiteral("%1%2")
+                        .arg(module.examSets.size(), 2, 10, QLatin1Char('0'))
+                        .arg(module.units.size(), 2, 10, QLatin1Char('0')),
+                    counts};
+    for (const QStringList& set : module.examSets)
+        out.setTable.append(set.join(QString()));
+    out.pictures = files;
+    return out;
+}
+
+} // namespace
+
+QByteArray encodePicture(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool large = qint64(image.width()) * image.height() > 40000;
+    QImageWriter writer(&buffer, large ? "jpeg" : "bmp");
+    if (large) writer.setQuality(90);
+    writer.write(large ? image : image.convertToFormat(QImage::Format_RGB888));
+    return bytes;
+}
+
+std::optional<BankFiles> buildBank(const ModuleDef& module, QString* error)
+{
+    return Builder(module, error).run();
+}
+
+} // namespace sample

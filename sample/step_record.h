@@ -1,0 +1,67 @@
+#pragma once
+// The column builder of step records: a record starts neutral and fields are set by column, so the
+// question tables name what a step asks and never spell out a 212-column line.
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+namespace sample {
+
+// First columns of the step record's fields.
+namespace col {
+constexpr int PaneCode = 4; // 2
+constexpr int WinCode = 6;  // 2
+constexpr int Action = 8;   // 4
+constexpr int BgCode = 12;  // 6
+constexpr int Slot1 = 18;   // ImageSlot, 16
+constexpr int Slot2 = 34;
+constexpr int Slot3 = 50;
+constexpr int MainRect = 66;    // RectSpec, 20
+constexpr int EditRect = 86;    // RectSpec, 20 (or the targets below)
+constexpr int TargetA = 86;     // TargetCode, 10
+constexpr int TargetB = 96;     // TargetCode, 10
+constexpr int CursorSpec = 101; // 5
+constexpr int TextLine = 106;   // 3
+constexpr int AnswerLine = 109; // 3
+constexpr int HintPos = 112;    // Left 5, Top 5
+constexpr int HintLine = 122;   // 3
+constexpr int EditFormat = 125; // 10
+constexpr int Slot4 = 135;
+constexpr int Slot5 = 151;
+constexpr int PointSpec = 167; // x 5, y 5
+constexpr int AuxRect = 177;   // RectSpec, 20
+constexpr int Slot6 = 197;
+} // namespace col
+
+// The column of each overlay slot 1-6.
+int slotColumn(int slot);
+
+class StepRecord {
+public:
+    static constexpr int Columns = 212;
+
+    // The neutral record: every column "0" (no target, no edit field, hidden overlays, the hint
+    // kept, action "0000") except the background, "888888" (keep the current one).
+    StepRecord();
+
+    // Writes text from column col on (1-based). Text that would reach past column 212 is refused:
+    // nothing is written and error() says why.
+    StepRecord& set(int col, QStringView text);
+    // A number right-aligned in `width` columns with leading zeros; negative numbers and numbers
+    // that do not fit are refused.
+    StepRecord& setNumber(int col, int width, int value);
+    // RectSpec at col: Left 5, JumpChar 1, Top 4, Width 5, Height 5.
+    StepRecord& setRect(int col, int left, QChar jump, int top, int width, int height);
+    // ImageSlot at col: Left 5, JumpChar 1, Top 4, picture code 6.
+    StepRecord& setSlot(int col, int left, QChar jump, int top, const QString& code);
+
+    const QString& str() const { return rec; }
+    // The first refused write, or empty.
+    const QString& error() const { return err; }
+
+private:
+    QString rec;
+    QString err;
+};
+
+} // namespace sample
