@@ -59,9 +59,9 @@ QList<PictureFile> chromePictures()
         int right = 0;
         for (int i = 1; i <= bar.titles.size(); ++i) {
             boxes.append(menuTitle(bar.letter, i).px());
-            right = std::max(right, boxes.last().right());
+            right = std::max(right, boxes.last().x() + boxes.last().width());
         }
-        const QSize size(right + 4, 19);
+        const QSize size(right, 19);
         for (int open = -1; open < int(bar.titles.size()); ++open) {
             Canvas c(size);
             xp::menuBar(c, c.rect(), bar.titles, boxes, open);

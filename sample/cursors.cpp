@@ -122,13 +122,21 @@ QImage move()
 
 } // namespace
 
+// The hot-spot lies on the pointer drawn.
+QImage withHotSpot(QImage img, QPoint hot)
+{
+    img.setPixel(hot, qRgba(0, 0, 0, 255));
+    return img;
+}
+
 QList<PictureFile> cursorFiles()
 {
-    return {{QStringLiteral("ico00.CUR"), cursorFileBytes(arrow(false), QPoint(0, 0))},
-            {QStringLiteral("ico01.CUR"), cursorFileBytes(hand(), QPoint(6, 0))},
-            {QStringLiteral("ico02.CUR"), cursorFileBytes(beam(), QPoint(16, 16))},
-            {QStringLiteral("ico03.CUR"), cursorFileBytes(move(), QPoint(16, 16))},
-            {QStringLiteral("ico04.CUR"), cursorFileBytes(arrow(true), QPoint(0, 0))}};
+    const auto cur = [](const char* name, const QImage& img, QPoint hot) {
+        return PictureFile{QString::fromLatin1(name), cursorFileBytes(withHotSpot(img, hot), hot)};
+    };
+    return {cur("ico00.CUR", arrow(false), {0, 0}), cur("ico01.CUR", hand(), {6, 0}),
+            cur("ico02.CUR", beam(), {16, 16}), cur("ico03.CUR", move(), {16, 16}),
+            cur("ico04.CUR", arrow(true), {0, 0})};
 }
 
 } // namespace sample

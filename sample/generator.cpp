@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
 
 namespace sample {
 namespace {
@@ -26,6 +26,12 @@ public:
     bool text(const QString& path, const QStringList& lines,
               common::TextEnding ending = common::TextEnding::CrLfAfterEach)
     {
+        // An unchanged file is left alone: regenerating at every build then costs no writes.
+        QString whole = lines.join(QStringLiteral("\r\n"));
+        if (!lines.isEmpty()) whole += QStringLiteral("\r\n");
+        if (ending == common::TextEnding::ExtraCrLfAtEnd) whole += QStringLiteral("\r\n");
+        const std::optional<QByteArray> expected = common::encodeGbk(whole);
+        if (expected && sameBytes(path, *expected)) return true;
         const common::WriteStatus st = common::writeTextFile(path, lines, ending);
         if (st == common::WriteStatus::Ok) return true;
         return fail(QStringLiteral("cannot write %1%2")
@@ -40,10 +46,20 @@ public:
         if (!common::findFile(path).isEmpty()) return true;
         return text(path, lines, ending);
     }
+    // A picture: written whole to a temporary file that then replaces the old one. Pictures are
+    // drawn anew at every run, so a crash leaves the old picture or the new one, never half of one.
     bool bytes(const QString& path, const QByteArray& data)
     {
-        QSaveFile f(path);
-        if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit()) return true;
+        if (sameBytes(path, data)) return true;
+        const QString temporary = path + QStringLiteral(".new");
+        QFile f(temporary);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size()) {
+            f.close();
+            std::error_code ec;
+            std::filesystem::rename(temporary.toStdString(), path.toStdString(), ec);
+            if (!ec) return true;
+        }
+        QFile::remove(temporary);
         return fail(QStringLiteral("cannot write %1").arg(path));
     }
     bool folder(const QString& path)
@@ -57,6 +73,12 @@ public:
     }
 
 private:
+    static bool sameBytes(const QString& path, const QByteArray& data)
+    {
+        QFile f(path);
+        return f.size() == data.size() && f.open(QIODevice::ReadOnly) && f.readAll() == data;
+    }
+
     QString* error;
 };
 

@@ -1,0 +1,638 @@
+// The generated sample installation, read back through the programs' own readers: the module
+// information, the bank files, the step records and their pictures, the exam sets, the context
+// menus, the cursors and the desktop's chrome, and the files' bytes.
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/text_file.h"
+#include "drill/bank_files.h"
+#include "home/km_info.h"
+#include "platform/picture.h"
+#include "sample/generator.h"
+#include "sample/model.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QRect>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Columns of the step record.
+constexpr int Action = 8;
+constexpr int BgCode = 12;
+constexpr int MainRect = 66;
+constexpr int EditRect = 86;
+constexpr int CursorSpec = 101;
+constexpr int TextLine = 106;
+constexpr int AnswerLine = 109;
+constexpr int HintPos = 112;
+constexpr int HintLine = 122;
+constexpr int AuxRect = 177;
+constexpr int SlotColumns[] = {18, 34, 50, 135, 151, 197};
+
+const QRect Desktop(0, 0, 12000, 9000);
+const QRect PanelCorner(12000 - 4980, 9000 - 3630, 4980, 3630);
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void copyFolder(const QString& from, const QString& to)
+{
+    std::error_code ec;
+    std::filesystem::copy(from.toStdString(), to.toStdString(), std::filesystem::copy_options::recursive, ec);
+    ASSERT_FALSE(ec) << ec.message();
+}
+
+int number(const QString& rec, int col, int width)
+{
+    return common::fieldNumber(rec, col, width).value_or(-1);
+}
+
+// A RectSpec: Left 5, JumpChar 1, Top 4, Width 5, Height 5.
+QRect rectAt(const QString& rec, int col)
+{
+    return {number(rec, col, 5), number(rec, col + 6, 4), number(rec, col + 10, 5), number(rec, col + 15, 5)};
+}
+
+bool allZeros(const QString& s)
+{
+    return !s.isEmpty() && s.count(u'0') == s.size();
+}
+
+// The step a JumpChar names, as the step engine turns it into one.
+int jumpStep(QChar c)
+{
+    if (c >= u'1' && c <= u'9') return c.unicode() - u'0';
+    const int k = int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(c));
+    return k < 0 ? 9 : k + 10;
+}
+
+struct Question {
+    QString code;
+    QString text;
+    QStringList records;
+};
+
+class SampleInstallation : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        generated = sample::generateInstallation(dir->path(), &error);
+        ASSERT_TRUE(generated) << error.toStdString();
+        std::printf("[ sample   ] installation generated in %lld ms\n", timer.elapsed());
+        const home::ModuleInfoRead read = home::readModuleInfo(dir->path());
+        ASSERT_TRUE(read.ok());
+        info = home::kmInfoFromLines(read.lines, dir->path());
+        ASSERT_TRUE(info.has_value());
+        answers = common::readTextFile(common::txtPath(info->dataPath)).lines;
+        const QStringList setTable = common::readTextFile(common::bankFile(info->dataPath, 91)).lines;
+        ASSERT_GE(setTable.size(), 2);
+        const int units = int(common::leadingNumber(setTable[0].trimmed().mid(2, 2)));
+        for (int u = 0; u < units; ++u) {
+            const QStringList list =
+                drill::listQuestions(common::readTextFile(common::bankFile(info->dataPath, 70 + u)).lines);
+            const QStringList steps = common::readTextFile(common::bankFile(info->dataPath, 20 + u)).lines;
+            QList<Question> unit;
+            int line = 0;
+            for (const QString& q : list) {
+                const int count = drill::stepCount(q);
+                unit.append({q.left(4), q.mid(6), steps.mid(line, count)});
+                line += count;
+            }
+            stepLines.append(int(steps.size()));
+            questions.append(unit);
+        }
+    }
+    static void TearDownTestSuite() { dir.reset(); }
+
+    void SetUp() override { ASSERT_TRUE(generated); }
+
+    static QString data(const QString& name) { return common::joinPath(info->dataPath, name); }
+    static QString program(const QString& name) { return common::joinPath(dir->path(), name); }
+
+    // Every step record with where it stands, for the checks that go over all of them.
+    template <typename F> static void forEachStep(F&& f)
+    {
+        for (const QList<Question>& unit : questions) {
+            for (const Question& q : unit) {
+                for (int s = 0; s < q.records.size(); ++s) {
+                    SCOPED_TRACE(QStringLiteral("question %1 step %2").arg(q.code).arg(s + 1).toStdString());
+                    f(q, s, q.records[s]);
+                }
+            }
+        }
+    }
+
+    // The picture of a code, loaded once.
+    static std::optional<platform::Picture> picture(const QString& code)
+    {
+        if (!pictures.contains(code)) {
+            const QString file = common::pictureFile(info->dataPath, code);
+            pictures.insert(code, file.isEmpty() ? std::nullopt : platform::loadPicture(file));
+        }
+        return pictures.value(code);
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline bool generated = false;
+    static inline std::optional<home::KmInfo> info;
+    static inline QStringList answers;
+    static inline QList<QList<Question>> questions;
+    static inline QList<int> stepLines;
+    static inline QHash<QString, std::optional<platform::Picture>> pictures;
+};
+
+TEST_F(SampleInstallation, ModuleInformationDecodesWithTheStartUpReader)
+{
+    const home::ModuleInfoRead read = home::readModuleInfo(dir->path());
+    const sample::ModuleInfo expected = sample::sampleModuleInfo();
+    EXPECT_EQ(read.lines[0], expected.shortName);
+    EXPECT_EQ(read.lines[1], expected.displayName);
+    EXPECT_EQ(read.lines[2], expected.dataFolder);
+    EXPECT_EQ(read.lines[3], QString::number(expected.moduleNo));
+    ASSERT_EQ(expected.unitTitles.size(), questions.size());
+    for (int u = 0; u < expected.unitTitles.size(); ++u)
+        EXPECT_EQ(read.lines[4 + u], expected.unitTitles[u]);
+    EXPECT_TRUE(read.lines[4 + int(expected.unitTitles.size())].isEmpty());
+    EXPECT_EQ(info->kmName, QStringLiteral("Windows XP"));
+    EXPECT_EQ(QDir(info->dataPath).absolutePath(), QDir(dir->path()).filePath(expected.dataFolder));
+
+    // The home screen ends the program at once when the bank belongs to another module.
+    const std::optional<QString> moduleNo =
+        common::readLineOrLast(data(QStringLiteral("288899.rar")), 1).line;
+    ASSERT_TRUE(moduleNo.has_value());
+    EXPECT_EQ(common::FieldNumber(*moduleNo).value_or(-1), info->kmNo);
+    EXPECT_FALSE(
+        common::readLineOrLast(data(QStringLiteral("288895.rar")), 1).line.value_or(QString()).isEmpty());
+    EXPECT_TRUE(common::readLineOrLast(data(QStringLiteral("288892.rar")), 1).line.has_value());
+}
+
+TEST_F(SampleInstallation, WritesEveryFileOfTheInstallation)
+{
+    QStringList expected{QStringLiteral("ver.txt"), QStringLiteral("tessaly.txt"),
+                         QStringLiteral("sMenu.sys")};
+    for (int i = 0; i <= 4; ++i)
+        expected << QStringLiteral("ico%1.CUR").arg(i, 2, 10, QLatin1Char('0'));
+    for (const char* name :
+         {"1100W1",   "1100W2",  "41A001", "41A002", "41A003", "41A004", "NN0000", "NN0001", "PicTable",
+          "PicStart", "PicMyPc", "A00000", "B00000", "C00000", "D00000", "E00000", "F00000", "G00000",
+          "610099",   "950099",  "Z20099", "710088", "910088", "110088", "230099", "A10088"})
+        expected << QStringLiteral("examdata/%1.rar").arg(QLatin1String(name));
+    const QString bank = sample::sampleModuleInfo().dataFolder + QLatin1Char('/');
+    for (int n : {90, 91, 92, 94, 95, 97, 99})
+        expected << bank + QStringLiteral("2888%1.rar").arg(n);
+    for (int u = 0; u < questions.size(); ++u) {
+        expected << bank + QStringLiteral("28882%1.rar").arg(u) << bank + QStringLiteral("28887%1.rar").arg(u)
+                 << QStringLiteral("ksdata/20880%1.rar").arg(u);
+    }
+    for (int page = 1; page <= 17; ++page)
+        expected << bank + QStringLiteral("9l00%1.rar").arg(page, 2, 10, QLatin1Char('0'));
+    expected << QStringLiteral("ksdata/288893.rar") << QStringLiteral("ksdata/288892.rar");
+    for (int s = 0; s < 2; ++s)
+        expected << QStringLiteral("ksdata/21880%1.rar").arg(s)
+                 << QStringLiteral("ksdata/18240%1.rar").arg(s);
+    for (const QString& f : expected)
+        EXPECT_TRUE(QFile::exists(program(f))) << f.toStdString();
+}
+
+TEST_F(SampleInstallation, EveryQuestionBlockMatchesItsListAndEndsWithTheTerminalRecord)
+{
+    ASSERT_GE(questions.size(), 4);
+    for (int u = 0; u < questions.size(); ++u) {
+        SCOPED_TRACE(u);
+        EXPECT_GE(questions[u].size(), 10);
+        int total = 0;
+        for (int q = 0; q < questions[u].size(); ++q) {
+            const Question& question = questions[u][q];
+            EXPECT_EQ(
+                question.code,
+                QStringLiteral("%1%2").arg(u, 2, 10, QLatin1Char('0')).arg(q + 1, 2, 10, QLatin1Char('0')));
+            EXPECT_FALSE(question.text.trimmed().isEmpty());
+            const int count = int(question.records.size());
+            EXPECT_GE(count, 3) << question.code.toStdString();
+            EXPECT_LE(count, 8) << question.code.toStdString();
+            total += count;
+            for (int s = 0; s < count; ++s) {
+                const QString& rec = question.records[s];
+                EXPECT_EQ(rec.size(), 212) << question.code.toStdString() << " step " << s + 1;
+                EXPECT_EQ(common::field(rec, Action, 4) == QStringLiteral("9999"), s == count - 1)
+                    << question.code.toStdString() << " step " << s + 1;
+            }
+        }
+        // The blocks follow one another without gaps or left-over lines.
+        EXPECT_EQ(total, stepLines[u]);
+    }
+}
+
+TEST_F(SampleInstallation, RecordsNameOnlyPicturesThatLoad)
+{
+    int checked = 0;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString bg = common::field(rec, BgCode, 6);
+        ASSERT_NE(bg, QStringLiteral("000000"));
+        if (bg != QStringLiteral("888888")) {
+            const std::optional<platform::Picture> p = picture(bg);
+            ASSERT_TRUE(p.has_value()) << bg.toStdString();
+            EXPECT_EQ(p->pixmap().size(), QSize(800, 600)) << bg.toStdString();
+            ++checked;
+        }
+        for (const int col : SlotColumns) {
+            const QString code = common::field(rec, col + 10, 6);
+            if (code == QStringLiteral("000000") || code == QStringLiteral("888888")) continue;
+            EXPECT_TRUE(picture(code).has_value()) << code.toStdString();
+            ++checked;
+        }
+        if (common::field(rec, CursorSpec, 1) == QStringLiteral("M")) {
+            const QString cursor = QStringLiteral("ico%1.CUR").arg(common::field(rec, CursorSpec + 3, 2));
+            EXPECT_TRUE(platform::loadPicture(program(cursor)).has_value()) << cursor.toStdString();
+        }
+    });
+    EXPECT_GT(checked, 200);
+    // An illustration named by a question list is a picture of the bank too.
+    for (const QList<Question>& unit : questions) {
+        for (const Question& q : unit) {
+            if (q.text.startsWith(QStringLiteral("picture"))) {
+                EXPECT_TRUE(picture(q.text.mid(7, 6)).has_value());
+            }
+        }
+    }
+}
+
+TEST_F(SampleInstallation, TargetsLieOnTheDesktopClearOfTheQuestionPanel)
+{
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString main = common::field(rec, MainRect, 20);
+        if (!allZeros(main)) {
+            const QRect r = rectAt(rec, MainRect);
+            EXPECT_FALSE(r.isEmpty()) << main.toStdString();
+            EXPECT_TRUE(Desktop.contains(r)) << main.toStdString();
+            EXPECT_FALSE(r.intersects(PanelCorner)) << main.toStdString();
+        }
+        if (!allZeros(common::field(rec, AuxRect + 10, 10))) {
+            const QRect r = rectAt(rec, AuxRect);
+            EXPECT_TRUE(Desktop.contains(r));
+            EXPECT_FALSE(r.intersects(PanelCorner));
+        }
+        if (common::leadingNumberNonZero(common::field(rec, EditRect, 20))) {
+            const QRect r = rectAt(rec, EditRect);
+            EXPECT_TRUE(Desktop.contains(r) && !r.isEmpty());
+            EXPECT_FALSE(r.intersects(PanelCorner));
+        }
+        // Overlay pictures lie wholly on the screen.
+        for (const int col : SlotColumns) {
+            const QString code = common::field(rec, col + 10, 6);
+            if (code == QStringLiteral("000000") || code == QStringLiteral("888888")) continue;
+            const std::optional<platform::Picture> p = picture(code);
+            ASSERT_TRUE(p.has_value());
+            const QRect r(number(rec, col, 5), number(rec, col + 6, 4), p->pixmap().width() * 15,
+                          p->pixmap().height() * 15);
+            EXPECT_TRUE(Desktop.contains(r)) << code.toStdString();
+        }
+        // A hint that is placed lies on the screen.
+        if (common::field(rec, HintPos, 10) != QStringLiteral("0000000000")) {
+            EXPECT_TRUE(Desktop.contains(QPoint(number(rec, HintPos, 5), number(rec, HintPos + 5, 5))));
+            EXPECT_NE(common::field(rec, HintLine, 3), QStringLiteral("000"));
+        }
+    });
+}
+
+TEST_F(SampleInstallation, JumpsStayInsideTheirQuestion)
+{
+    int jumps = 0;
+    forEachStep([&](const Question& q, int, const QString& rec) {
+        QList<int> cols{MainRect + 5};
+        if (!allZeros(common::field(rec, AuxRect + 10, 10))) cols << AuxRect + 5;
+        for (const int col : SlotColumns) {
+            if (common::field(rec, col + 10, 6) != QStringLiteral("000000")) cols << col + 5;
+        }
+        for (const int col : cols) {
+            const QChar j = rec.at(col - 1);
+            if (j == u'0') continue;
+            ++jumps;
+            EXPECT_GE(jumpStep(j), 1);
+            EXPECT_LE(jumpStep(j), q.records.size()) << "jump " << QString(j).toStdString();
+        }
+    });
+    EXPECT_GT(jumps, 0);
+}
+
+TEST_F(SampleInstallation, TypedAndListStepsCannotCompleteWithoutTheCandidate)
+{
+    const auto entry = [&](const QString& rec, int col) {
+        const int n = number(rec, col, 3);
+        return n == 0 ? QString() : common::entryText(answers.value(n - 1));
+    };
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString action = common::field(rec, Action, 4);
+        if (action.startsWith(u'L')) {
+            const int line = int(common::leadingNumber(action.mid(1)));
+            ASSERT_GE(line, 1);
+            ASSERT_LE(line, answers.size());
+            const QStringList items = common::entryText(answers[line - 1]).split(u'|');
+            const int shown = number(rec, TextLine, 3);
+            const int pick = number(rec, AnswerLine, 3);
+            EXPECT_LT(pick, items.size());
+            EXPECT_LT(shown, items.size());
+            // Showing the picked entry first would complete the step during its render.
+            EXPECT_NE(shown, pick);
+            EXPECT_TRUE(common::leadingNumberNonZero(common::field(rec, EditRect, 20)));
+        } else if (action.startsWith(QStringLiteral("002"))) {
+            EXPECT_TRUE(common::leadingNumberNonZero(common::field(rec, EditRect, 20)))
+                << action.toStdString();
+            const QString initial = entry(rec, TextLine).section(u'|', 0, 0).trimmed();
+            if (action == QStringLiteral("0023")) {
+                // The text to select is the hint, and the field holds it.
+                const QString wanted = entry(rec, HintLine).trimmed();
+                EXPECT_FALSE(wanted.isEmpty());
+                EXPECT_TRUE(initial.contains(wanted));
+                return;
+            }
+            const QString answer = entry(rec, AnswerLine);
+            ASSERT_FALSE(answer.trimmed().isEmpty()) << action.toStdString();
+            // An entry without "|" is the same answer twice.
+            const QString second = answer.contains(u'|') ? answer.section(u'|', 1) : answer;
+            for (const QString& accepted : {answer.section(u'|', 0, 0), second})
+                EXPECT_NE(initial.toLower(), accepted.trimmed().toLower());
+            const bool clickCompletes = action == QStringLiteral("0022") ||
+                                        action == QStringLiteral("0026") || action == QStringLiteral("0028");
+            if (clickCompletes) {
+                EXPECT_FALSE(allZeros(common::field(rec, MainRect, 20))) << action.toStdString();
+            }
+        }
+    });
+}
+
+TEST_F(SampleInstallation, ContextMenuStepsPickAnItemOfTheirMenu)
+{
+    const QStringList menuFile = common::readTextFile(program(QStringLiteral("sMenu.sys"))).lines;
+    ASSERT_EQ(menuFile.size(), 540);
+    int picks = 0;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const int code = number(rec, Action, 4);
+        if (code < 3000 || code > 6000) return;
+        ++picks;
+        const int group = code / 1000 - 2;
+        const int set = code / 100 % 10;
+        const int list = code / 10 % 10;
+        const int item = code % 10;
+        ASSERT_GE(set, 1);
+        ASSERT_GE(list, 1);
+        // Record lines of the lists 1-9 and of the captions of the cascades' lists.
+        static constexpr int ItemLine[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15};
+        static constexpr int CaptionLine[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0};
+        const int offset = (group - 1) * 135 + (set - 1) * 15;
+        const QString items = menuFile[offset + ItemLine[list] - 1];
+        if (CaptionLine[list]) {
+            EXPECT_NE(menuFile[offset + CaptionLine[list] - 1], QStringLiteral("0"));
+        } else {
+            EXPECT_NE(items, QStringLiteral("0"));
+        }
+        const QStringList split = items.split(u'|');
+        ASSERT_LT(item, split.size()) << code;
+        EXPECT_NE(split[item], QStringLiteral("-")) << code;
+        EXPECT_FALSE(split[item].isEmpty()) << code;
+        // The menu opens on a right click on the step's target.
+        EXPECT_FALSE(allZeros(common::field(rec, MainRect, 20)));
+    });
+    EXPECT_GE(picks, 10);
+}
+
+TEST_F(SampleInstallation, ContextMenuFileHoldsFullRecordsOfAtMostTenItems)
+{
+    const QStringList lines = common::readTextFile(program(QStringLiteral("sMenu.sys"))).lines;
+    ASSERT_EQ(lines.size(), 540);
+    static constexpr int ItemLines[] = {3, 4, 6, 7, 9, 10, 12, 14, 15};
+    for (int r = 0; r < 36; ++r) {
+        EXPECT_FALSE(lines[r * 15].isEmpty()) << "record " << r + 1 << " has no title";
+        // Items after the tenth are dropped by every reader: a line must not hold them.
+        for (const int l : ItemLines)
+            EXPECT_LE(lines[r * 15 + l - 1].count(u'|'), 9) << "record " << r + 1 << " line " << l;
+    }
+}
+
+TEST_F(SampleInstallation, UsesEveryActionTheDesktopJudgesAndOverlayPictures)
+{
+    QSet<QString> codes;
+    bool contextPicks = false;
+    bool keyClicks = false;
+    bool lists = false;
+    bool overlays = false;
+    bool pointers = false;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString action = common::field(rec, Action, 4);
+        codes.insert(action);
+        const int n = number(rec, Action, 4);
+        contextPicks |= n >= 3000 && n <= 6000;
+        keyClicks |= n >= 9000 && n <= 9998;
+        lists |= action.startsWith(u'L');
+        for (const int col : SlotColumns)
+            overlays |= common::field(rec, col + 10, 6) != QStringLiteral("000000");
+        pointers |= common::field(rec, CursorSpec, 1) == QStringLiteral("M");
+    });
+    for (const char* code : {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024", "0025", "0026",
+                             "0027", "0028", "0030", "8888", "9999"})
+        EXPECT_TRUE(codes.contains(QLatin1String(code))) << code;
+    EXPECT_TRUE(contextPicks);
+    EXPECT_TRUE(keyClicks);
+    EXPECT_TRUE(lists);
+    EXPECT_TRUE(overlays);
+    EXPECT_TRUE(pointers);
+}
+
+TEST_F(SampleInstallation, ExamSetsBuildWithTheDrillsSetBuilder)
+{
+    const QStringList table = common::readTextFile(data(QStringLiteral("288891.rar"))).lines;
+    const int sets = int(common::leadingNumber(table[0].trimmed().left(2)));
+    const int units = int(common::leadingNumber(table[0].trimmed().mid(2, 2)));
+    EXPECT_GE(sets, 2);
+    EXPECT_EQ(units, questions.size());
+    ASSERT_EQ(table.size(), sets + 2);
+    for (int u = 0; u < units; ++u)
+        EXPECT_EQ(int(common::leadingNumber(table[1].mid(2 * u, 2))), questions[u].size());
+
+    common::DrillState& state = common::drill();
+    state.resetAll();
+    state.dataPath = info->dataPath;
+    for (int s = 0; s < sets; ++s) {
+        SCOPED_TRACE(s);
+        const QString codes = table[s + 2];
+        ASSERT_EQ(codes.size(), 160);
+        QSet<QString> distinct;
+        int steps = 0;
+        for (int i = 1; i <= 40; ++i) {
+            const std::optional<drill::QuestionCode> code = drill::codeAt(codes, i);
+            ASSERT_TRUE(code.has_value());
+            ASSERT_LT(code->unit, questions.size());
+            ASSERT_GE(code->question, 1);
+            ASSERT_LE(code->question, questions[code->unit].size());
+            distinct.insert(codes.mid(4 * (i - 1), 4));
+            steps += int(questions[code->unit][code->question - 1].records.size());
+        }
+        EXPECT_EQ(distinct.size(), 40);
+        const drill::Outcome built = drill::copyShiTI(codes, 40, s);
+        ASSERT_TRUE(built.ok()) << built.failure.toStdString();
+        EXPECT_EQ(common::readTextFile(common::bankFile(info->dataPath, 50 + s)).lines.size(), 40);
+        EXPECT_EQ(common::readTextFile(common::bankFile(info->dataPath, s)).lines.size(), steps);
+        QFile::remove(common::bankFile(info->dataPath, s));
+        QFile::remove(common::bankFile(info->dataPath, 50 + s));
+    }
+    state.resetAll();
+}
+
+TEST_F(SampleInstallation, ChromePicturesFitTheBoxesOfTheDesktop)
+{
+    const struct {
+        const char* name;
+        QSize size;
+    } cases[] = {{"1100W1", {798, 39}},    {"1100W2", {798, 39}},    {"41A001", {197, 445}},
+                 {"41A004", {197, 445}},   {"NN0000", {800, 457}},   {"NN0001", {800, 457}},
+                 {"PicTable", {800, 566}}, {"PicStart", {378, 479}}, {"PicMyPc", {590, 458}},
+                 {"E00000", {216, 19}},    {"610099", {52, 62}},     {"710088", {176, 24}},
+                 {"950099", {132, 26}},    {"110099", {79, 38}}};
+    for (const auto& c : cases) {
+        const std::optional<platform::Picture> p =
+            platform::loadPicture(program(QStringLiteral("examdata/%1.rar").arg(QLatin1String(c.name))));
+        ASSERT_TRUE(p.has_value()) << c.name;
+        EXPECT_EQ(p->pixmap().size(), c.size) << c.name;
+    }
+    for (int page = 1; page <= 17; ++page) {
+        const std::optional<platform::Picture> p =
+            platform::loadPicture(data(QStringLiteral("9l00%1.rar").arg(page, 2, 10, QLatin1Char('0'))));
+        ASSERT_TRUE(p.has_value()) << page;
+        EXPECT_EQ(p->pixmap().size(), QSize(798, 545));
+    }
+}
+
+TEST_F(SampleInstallation, CursorFilesAreCursorsWithTheirHotSpots)
+{
+    const struct {
+        int number;
+        QPoint hotSpot;
+    } cases[] = {{0, {0, 0}}, {1, {6, 0}}, {2, {16, 16}}, {3, {16, 16}}, {4, {0, 0}}};
+    for (const auto& c : cases) {
+        const std::optional<platform::Picture> p = platform::loadPicture(
+            program(QStringLiteral("ico%1.CUR").arg(c.number, 2, 10, QLatin1Char('0'))));
+        ASSERT_TRUE(p.has_value()) << c.number;
+        EXPECT_TRUE(p->isCursor());
+        EXPECT_EQ(p->hotSpot(), c.hotSpot) << c.number;
+        EXPECT_EQ(p->pixmap().size(), QSize(32, 32));
+        // Transparent around the pointer, and the hot-spot on the pointer drawn.
+        const QImage img = p->pixmap().toImage();
+        EXPECT_EQ(qAlpha(img.pixel(31, 0)), 0);
+        EXPECT_EQ(qAlpha(img.pixel(c.hotSpot)), 255) << c.number;
+    }
+}
+
+TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
+{
+    const QString bank = sample::sampleModuleInfo().dataFolder + QLatin1Char('/');
+    // Whole files whose bytes are fixed.
+    const struct {
+        QString file;
+        QByteArray bytes;
+    } exact[] = {
+        {QStringLiteral("tessaly.txt"), "0\r\n"},
+        {bank + QStringLiteral("288892.rar"), "1\r\n"},
+        {bank + QStringLiteral("288897.rar"), "0\r\n"},
+        {bank + QStringLiteral("288899.rar"), "7\r\n"},
+        {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
+        {QStringLiteral("ksdata/288893.rar"),
+         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\n\r\n"},
+        {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
+        {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
+        {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},
+        {QStringLiteral("ksdata/288892.rar"), QByteArray("\r\n").repeated(10)},
+    };
+    for (const auto& e : exact)
+        EXPECT_EQ(readBytes(program(e.file)), e.bytes) << e.file.toStdString();
+
+    // Every text file: GBK throughout, every line ended by CR LF and nothing else.
+    QStringList files{program(QStringLiteral("ver.txt")), program(QStringLiteral("sMenu.sys"))};
+    for (const QString& name : QDir(info->dataPath).entryList({QStringLiteral("2888*.rar")}, QDir::Files))
+        files << data(name);
+    for (const QString& name : QDir(program(QStringLiteral("ksdata"))).entryList(QDir::Files))
+        files << program(QStringLiteral("ksdata/") + name);
+    for (const QString& f : files) {
+        SCOPED_TRACE(f.toStdString());
+        const QByteArray bytes = readBytes(f);
+        ASSERT_TRUE(bytes.endsWith("\r\n"));
+        EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+        EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+        const std::optional<QString> text = common::decodeGbk(bytes);
+        ASSERT_TRUE(text.has_value());
+        // Read and written back the lines give the same bytes: the stored form, byte for byte.
+        const common::TextReadResult read = common::readTextFile(f);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(common::encodeGbk(read.lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")), bytes);
+    }
+    // The question lists hold Chinese text, written in GBK.
+    const QByteArray list = readBytes(common::bankFile(info->dataPath, 70));
+    EXPECT_TRUE(list.contains(*common::encodeGbk(QStringLiteral("在桌面上新建一个名为“练习”的文件夹。"))));
+}
+
+TEST_F(SampleInstallation, RegenerationKeepsTheCandidatesFilesAndRestoresTheShippedOnes)
+{
+    // An installation in use: a copy of the generated one.
+    QTemporaryDir dir;
+    copyFolder(SampleInstallation::dir->path(), dir.path());
+    QString error;
+    const QString bank = common::joinPath(dir.path(), sample::sampleModuleInfo().dataFolder);
+    const auto at = [&](const QString& name) { return common::joinPath(dir.path(), name); };
+
+    // Files the program and the candidate change: progress, start flag, launch counter, login
+    // times and the auto-update setting.
+    const QList<std::pair<QString, QByteArray>> kept{
+        {at(QStringLiteral("ksdata/288893.rar")),
+         "TTFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\n\r\n"},
+        {at(QStringLiteral("ksdata/208801.rar")), "5100000000000000000000000000000000000000\r\n\r\n"},
+        {at(QStringLiteral("ksdata/182400.rar")), "00010203\r\n\r\n"},
+        {at(QStringLiteral("ksdata/288892.rar")), "2024-06-01 10:00:00\r\n95\r\n\r\n"},
+        {common::bankFile(bank, 97), "12\r\n"},
+        {common::bankFile(bank, 94), "2024-06-01 09:59:00\r\n\r\n\r\n\r\n"},
+        {at(QStringLiteral("tessaly.txt")), "1\r\n"},
+    };
+    for (const auto& [path, bytes] : kept)
+        writeBytes(path, bytes);
+    // Files that ship with the installation are written anew.
+    const QByteArray setTable = readBytes(common::bankFile(bank, 91));
+    const QByteArray menus = readBytes(at(QStringLiteral("sMenu.sys")));
+    writeBytes(common::bankFile(bank, 91), "0000\r\n");
+    QFile::remove(at(QStringLiteral("sMenu.sys")));
+    // A progress file that went missing is created again.
+    const QByteArray states = readBytes(at(QStringLiteral("ksdata/208802.rar")));
+    QFile::remove(at(QStringLiteral("ksdata/208802.rar")));
+
+    ASSERT_TRUE(sample::generateInstallation(dir.path(), &error)) << error.toStdString();
+    for (const auto& [path, bytes] : kept)
+        EXPECT_EQ(readBytes(path), bytes) << path.toStdString();
+    EXPECT_EQ(readBytes(common::bankFile(bank, 91)), setTable);
+    EXPECT_EQ(readBytes(at(QStringLiteral("sMenu.sys"))), menus);
+    EXPECT_EQ(readBytes(at(QStringLiteral("ksdata/208802.rar"))), states);
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+// The parts of the generator: the packing of the module information, the context-menu codes, the
+// bank builder's refusal of faulty tables, and regeneration over an installation in use.
+#include "common/naming.h"
+#include "common/record.h"
+#include "common/text_file.h"
+#include "home/km_info.h"
+#include "sample/bank.h"
+#include "sample/context_menus.h"
+#include "sample/generator.h"
+#include "sample/layout.h"
+#include "sample/ver_packing.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+TEST(SampleInfoPacking, DecodesWithTheStartUpReader)
+{
+    for (const QString& text :
+         {QString(), QStringLiteral("Windows XP"), QStringLiteral("中文 Windows XP 操作系统"),
+          QStringLiteral("xpdata"), QStringLiteral("7"), QStringLiteral("「开始」菜单（二）€")}) {
+        const std::optional<QString> packed = sample::packInfoLine(text);
+        ASSERT_TRUE(packed.has_value()) << text.toStdString();
+        EXPECT_EQ(packed->size(), 6 * text.size());
+        EXPECT_EQ(home::unpackInfoLine(*packed), text) << text.toStdString();
+    }
+    // A character without a code in the code page cannot be written.
+    EXPECT_FALSE(sample::packInfoLine(QStringLiteral("a😀")).has_value());
+    EXPECT_FALSE(sample::packModuleInfo(
+        {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), 1, {QStringLiteral("😀")}}));
+}
+
+TEST(SampleContextMenus, CodesNameTheirItem)
+{
+    const struct {
+        const char* menu;
+        const char* item;
+        int code;
+    } cases[] = {
+        {"桌面", "新建(W)/文件夹(F)", 3130}, // group 1 set 1, the items of cascade 2, first item
+        {"桌面", "属性(R)", 3141},           // plain group 2 after its separator
+        {"桌面", "排列图标(I)/修改时间(M)", 3113},
+        {"任务栏", "工具栏(T)/快速启动", 3514},
+        {"任务栏", "属性(R)", 3529},     // the tenth item of a line
+        {"文本文件", "重命名(M)", 4266}, // a plain group after two cascades
+        {"打印机", "设为默认打印机(F)", 5921},
+        {"桌面", "新建(W)/-", -1}, // a separator cannot be picked
+        {"桌面", "新建(W)", -1},   // a cascade's caption is no item
+        {"桌面", "没有这一项", -1},
+        {"没有这个菜单", "属性(R)", -1},
+        {"Word 文档正文", "复制(C)", -1}, // group 4: its codes 6001-6999 are key steps
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sample::menuCode(QString::fromUtf8(c.menu), QString::fromUtf8(c.item)), c.code)
+            << c.menu << " " << c.item;
+
+    // The code's record in the file holds the item at the code's place.
+    const QStringList lines = sample::contextMenuLines();
+    ASSERT_EQ(lines.size(), 540);
+    const int code = sample::menuCode(QStringLiteral("文本文件"), QStringLiteral("打开方式(H)/写字板"));
+    const int offset = (code / 1000 - 3) * 135 + (code / 100 % 10 - 1) * 15;
+    EXPECT_EQ(lines[offset + 4], QStringLiteral("打开方式(H)")); // line 5: the caption of cascade 2 (list 3)
+    EXPECT_EQ(lines[offset + 5].split(u'|').value(code % 10), QStringLiteral("写字板"));
+}
+
+// A small module with one picture and one question, to which each case adds its fault.
+struct Fixture {
+    sample::ModuleDef module;
+    Fixture()
+    {
+        module.scenes.screen(QStringLiteral("底图"), [](sample::Canvas& c) {
+            c.mark(QStringLiteral("按钮:甲"), QRect(100, 100, 60, 20));
+            c.mark(QStringLiteral("按钮:半遮"), QRect(440, 400, 60, 20)); // reaches under the question panel
+            c.mark(QStringLiteral("按钮:全遮"), QRect(600, 450, 60, 20)); // wholly under it
+            c.mark(QStringLiteral("文本框:名"), QRect(100, 200, 100, 20));
+        });
+        module.scenes.add(QStringLiteral("对话框"), QSize(200, 100), [](sample::Canvas& c) {
+            c.mark(QStringLiteral("按钮:乙"), QRect(10, 10, 50, 20));
+        });
+        module.units = {{QStringLiteral("单元"), {{QStringLiteral("题目"), steps()}}}};
+        module.examSets = {{QStringLiteral("0001")}};
+    }
+    static QList<sample::StepDef> steps()
+    {
+        return {sample::click(QStringLiteral("底图"), QStringLiteral("按钮:甲"), QStringLiteral("单击甲")),
+                sample::click(QStringLiteral("底图"), QStringLiteral("按钮:乙"), QStringLiteral("单击乙"))
+                    .over(1, QStringLiteral("对话框"), QPoint(300, 100)),
+                sample::done(QStringLiteral("底图"))};
+    }
+    QList<sample::StepDef>& question() { return module.units[0].questions[0].steps; }
+};
+
+TEST(SampleBankBuilder, BuildsTheRecordsOfAFaultlessTable)
+{
+    Fixture f;
+    f.question()[0].target = QStringLiteral("按钮:半遮");
+    QString error;
+    const std::optional<sample::BankFiles> bank = sample::buildBank(f.module, &error);
+    ASSERT_TRUE(bank.has_value()) << error.toStdString();
+    ASSERT_EQ(bank->unitSteps.size(), 1);
+    ASSERT_EQ(bank->unitSteps[0].size(), 3);
+    EXPECT_EQ(bank->unitLists[0], QStringList{QStringLiteral("000103题目")});
+    EXPECT_EQ(bank->setTable,
+              (QStringList{QStringLiteral("0101"), QStringLiteral("01"), QStringLiteral("0001")}));
+    const QString& first = bank->unitSteps[0][0];
+    // The target is cut back to the part left of the question panel.
+    EXPECT_EQ(common::field(first, 66, 20), QStringLiteral("06600") + QStringLiteral("0") +
+                                                QStringLiteral("6000") + QStringLiteral("00420") +
+                                                QStringLiteral("00300"));
+    const QString& second = bank->unitSteps[0][1];
+    EXPECT_EQ(common::field(second, 8, 4), QStringLiteral("0001"));
+    EXPECT_EQ(common::field(second, 18, 16).left(10),
+              QStringLiteral("04500") + QStringLiteral("0") + QStringLiteral("1500"));
+    EXPECT_EQ(common::field(second, 66, 20),
+              QStringLiteral("04650016500075000300")); // 乙 at (310, 110) on the dialog
+    EXPECT_EQ(common::field(bank->unitSteps[0][2], 8, 4), QStringLiteral("9999"));
+    // Two pictures, each drawn once however many steps show them.
+    EXPECT_EQ(bank->pictures.size(), 2);
+    // Hints are entries of the answer texts, numbered from 1.
+    EXPECT_EQ(bank->answerTexts, (QStringList{QStringLiteral("001单击甲"), QStringLiteral("002单击乙")}));
+}
+
+TEST(SampleBankBuilder, RefusesFaultyTables)
+{
+    const struct {
+        const char* fault;
+        std::function<void(Fixture&)> make;
+        const char* reason;
+    } cases[] = {
+        {"picture that does not exist",
+         [](Fixture& f) { f.question()[0].background = QStringLiteral("没有"); }, "no picture"},
+        {"item that does not exist", [](Fixture& f) { f.question()[0].target = QStringLiteral("按钮:丙"); },
+         "no item"},
+        {"item on a picture not shown",
+         [](Fixture& f) { f.question()[0].target = QStringLiteral("按钮:乙"); }, "no item"},
+        {"target under the question panel",
+         [](Fixture& f) { f.question()[0].target = QStringLiteral("按钮:全遮"); }, "question panel"},
+        {"target under a picture above it",
+         [](Fixture& f) { f.question()[0].over(1, QStringLiteral("对话框"), QPoint(50, 50)); },
+         "under a picture"},
+        {"jump past the question's end", [](Fixture& f) { f.question()[0].jumpTo(u'4'); },
+         "leaves the question"},
+        {"letter jump past the end", [](Fixture& f) { f.question()[1].jumpTo(u'A'); }, "leaves the question"},
+        {"terminal record not last",
+         [](Fixture& f) { f.question()[1] = sample::done(QStringLiteral("底图")); }, "terminal record"},
+        {"no terminal record",
+         [](Fixture& f) {
+             f.question().removeLast();
+             f.question().append(f.question()[0]);
+         },
+         "terminal record"},
+        {"too few steps", [](Fixture& f) { f.question().removeFirst(); }, "has 2 steps"},
+        {"answer already typed",
+         [](Fixture& f) {
+             f.question()[0] =
+                 sample::typeText(QStringLiteral("0024"), QStringLiteral("底图"), QStringLiteral("文本框:名"),
+                                  QStringLiteral("练习"), QStringLiteral("作业|练习"));
+         },
+         "differ"},
+        {"list showing the entry to pick",
+         [](Fixture& f) {
+             f.question()[0] = sample::pickFromList(QStringLiteral("底图"), QStringLiteral("文本框:名"),
+                                                    {QStringLiteral("甲"), QStringLiteral("乙")}, 1, 1,
+                                                    QStringLiteral("选乙"));
+         },
+         "two different entries"},
+        {"list pick beyond its entries",
+         [](Fixture& f) {
+             f.question()[0] = sample::pickFromList(QStringLiteral("底图"), QStringLiteral("文本框:名"),
+                                                    {QStringLiteral("甲"), QStringLiteral("乙")}, 0, 2,
+                                                    QStringLiteral("选丙"));
+         },
+         "two different entries"},
+        {"typing without a field", [](Fixture& f) { f.question()[0].action = QStringLiteral("0020"); },
+         "edit field"},
+        {"overlay in the picture box slot", [](Fixture& f) { f.question()[1].overlays[0].slot = 6; },
+         "slot 6"},
+        {"picture defined twice",
+         [](Fixture& f) { f.module.scenes.screen(QStringLiteral("底图"), [](sample::Canvas&) {}); },
+         "defined twice"},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        c.make(f);
+        QString error;
+        EXPECT_FALSE(sample::buildBank(f.module, &error).has_value()) << c.fault;
+        EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << c.fault << ": " << error.toStdString();
+    }
+}
+
+TEST(SampleRegeneration, ReportsAFolderThatCannotBeWritten)
+{
+    QTemporaryDir dir;
+    const QString file = common::joinPath(dir.path(), QStringLiteral("occupied"));
+    writeBytes(file, "x");
+    QString error;
+    EXPECT_FALSE(sample::generateInstallation(common::joinPath(file, QStringLiteral("inside")), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace
