@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <filesystem>
 
 namespace sample {
@@ -146,8 +148,16 @@ bool generateInstallation(const QString& folder, QString* error)
     if (!w.text(common::bankFile(data, 95), {bankVersion()})) return false;
     if (!w.textOnce(common::bankFile(data, 97), {QStringLiteral("0")})) return false;
     if (!w.text(common::bankFile(data, 99), {QString::number(info.moduleNo)})) return false;
+    QSet<QString> written;
     for (const PictureFile& f : bank->pictures) {
         if (!w.bytes(common::joinPath(data, f.name), f.bytes)) return false;
+        written.insert(f.name);
+    }
+    // Pictures of an earlier bank that this one no longer names.
+    static const QRegularExpression pictureName(QStringLiteral("^P\\d{5}\\.rar$"));
+    for (const QString& name : QDir(data).entryList(QDir::Files)) {
+        if (pictureName.match(name).hasMatch() && !written.contains(name))
+            QFile::remove(common::joinPath(data, name));
     }
     for (const PictureFile& f : infoPages(info.displayName)) {
         if (!w.bytes(common::joinPath(data, f.name), f.bytes)) return false;

@@ -623,6 +623,8 @@ TEST_F(SampleInstallation, RegenerationKeepsTheCandidatesFilesAndRestoresTheShip
     const QByteArray menus = readBytes(at(QStringLiteral("sMenu.sys")));
     writeBytes(common::bankFile(bank, 91), "0000\r\n");
     QFile::remove(at(QStringLiteral("sMenu.sys")));
+    // A picture that the bank no longer names goes away.
+    writeBytes(common::joinPath(bank, QStringLiteral("P99999.rar")), "old");
     // A progress file that went missing is created again.
     const QByteArray states = readBytes(at(QStringLiteral("ksdata/208802.rar")));
     QFile::remove(at(QStringLiteral("ksdata/208802.rar")));
@@ -633,6 +635,7 @@ TEST_F(SampleInstallation, RegenerationKeepsTheCandidatesFilesAndRestoresTheShip
     EXPECT_EQ(readBytes(common::bankFile(bank, 91)), setTable);
     EXPECT_EQ(readBytes(at(QStringLiteral("sMenu.sys"))), menus);
     EXPECT_EQ(readBytes(at(QStringLiteral("ksdata/208802.rar"))), states);
+    EXPECT_FALSE(QFile::exists(common::joinPath(bank, QStringLiteral("P99999.rar"))));
 }
 
 } // namespace
