@@ -70,9 +70,9 @@ StepDef& StepDef::alsoBy(const QString& auxTarget, QChar jumpChar)
     return *this;
 }
 
-StepDef& StepDef::pointer(const QString& spec)
+StepDef& StepDef::pointer(const QString& shape)
 {
-    cursor = spec;
+    cursor = shape;
     return *this;
 }
 

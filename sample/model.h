@@ -76,7 +76,7 @@ struct StepDef {
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
     StepDef& jumpTo(QChar step);
     StepDef& alsoBy(const QString& auxTarget, QChar jumpChar = u'0');
-    StepDef& pointer(const QString& spec);
+    StepDef& pointer(const QString& shape);
     StepDef& format(const QString& f);
 };
 
@@ -124,7 +124,7 @@ struct ModuleDef {
 // The sample module.
 const ModuleDef& sampleModule();
 
-// The parts of it, one file each.
+// Its pictures shared by the units, and the units, one file each.
 void addCommonScenes(Scenes& s);
 UnitDef unitDesktop(Scenes& s);
 UnitDef unitFiles(Scenes& s);

@@ -1,5 +1,5 @@
-// The parts of the generator: the packing of the module information, the context-menu codes, the
-// bank builder's refusal of faulty tables, and regeneration over an installation in use.
+// The generator at work on its own: the packing of the module information, the context-menu codes, the
+// bank builder's refusal of faulty tables, and a folder that cannot be written.
 #include "common/naming.h"
 #include "common/record.h"
 #include "common/text_file.h"
