@@ -146,11 +146,14 @@ platform::Picture background()
 {
     return kept(QStringLiteral("background"), QSize(800, 600), [](QPainter& p, QSize s) {
         fillGradient(p, QRectF(QPointF(0, 0), s), QColor(0xf4, 0xf8, 0xfd), QColor(0xcf, 0xe0, 0xf5));
-        // Title line, with the close button's idle look at its right end.
-        fillGradient(p, QRectF(0, 0, s.width(), 28), QColor(0x3a, 0x7b, 0xd5), QColor(0x1f, 0x4e, 0x9c));
-        text(p, QRectF(10, 0, 280, 28), QStringLiteral("考试练习系统"), font(14, true), Qt::white,
-             Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(750, 0, 48, 20), QStringLiteral("×"), font(16, true), Qt::white);
+        // Title line, light enough for the version line's blue, with the close button's idle look
+        // at its right end.
+        fillGradient(p, QRectF(0, 0, s.width(), 28), QColor(0xfd, 0xfe, 0xff), QColor(0xd6, 0xe4, 0xf6));
+        p.setPen(QPen(QColor(0x9d, 0xb8, 0xde), 1));
+        p.drawLine(QPointF(0, 27.5), QPointF(s.width(), 27.5));
+        text(p, QRectF(10, 0, 280, 28), QStringLiteral("考试练习系统"), font(14, true),
+             QColor(0x1f, 0x4e, 0x9c), Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, QRectF(750, 0, 48, 20), QStringLiteral("×"), font(16, true), QColor(0x1f, 0x4e, 0x9c));
         // The About link, the two web links and the two messenger links.
         text(p, QRectF(48, 460, 169, 25), QStringLiteral("关于本系统"), font(14, true),
              QColor(0x1f, 0x4e, 0x9c));
