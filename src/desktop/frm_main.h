@@ -172,6 +172,42 @@ public:
     // ==== Action judging and context menus (owned by the judges; add declarations below) =====
     // Wires the judges' handlers; called once by the constructor (frm_main_judge.cpp).
     void wireJudges();
+
+    // The expected answer named by a 3-character record field (answerLine, or hintLine for a
+    // selection): the answer-text entry, and its two accepted answers split at the first "|" (both
+    // the whole text when it holds none). "000" names the empty answer. ok is false when the file
+    // cannot give the entry (missing, unreadable or empty): then nothing typed matches.
+    struct Answer {
+        bool ok = false;
+        QString text, first, second;
+    };
+    Answer getAnswer(const QString& lineField) const;
+    // Text1 holds an accepted answer of the step: trimmed and lower-cased, it equals one of the two
+    // answers of answerLine treated alike.
+    bool acceptedInText1() const;
+    // A match that carries a JumpChar: "0" the next step, any other character a jump.
+    void advance(const QString& jump);
+
+    // The step's main target (frm_main_judge.cpp).
+    void Label1_MouseUp(int button, int shift, double x, double y);
+    void Label1_DblClick();
+    void Label1_MouseMove(int button, int shift, double x, double y);
+
+    // Typed text: Enter, a selection made with the mouse, the input method (frm_main_text.cpp).
+    void Text1_KeyUp(int keyCode, int shift);
+    void Text1_MouseUp(int button, int shift, double x, double y);
+    void Text1_GotFocus();
+    void Text3_GotFocus();
+
+    // The right-click pop-up (frm_main_judge_popup.cpp). systemMenu fills wm100 from the record of
+    // "sMenu.sys" that the step's pop-up code and popupSet select and leaves that code in actCode;
+    // false when the file cannot be read, and then no menu is shown.
+    bool systemMenu();
+    // Opens wm100 for the set digit of code at the pointer; the pick is judged before it returns.
+    void openPopup(int code);
+    // The item judges sTolqSub1_Click ... sTolqInde4_Click: a pick of position index in the list
+    // numbered list (1-9, top to bottom) advances when the step's pop-up code names it.
+    void popupItem_Click(int list, int index);
     // ==== end of the judges' section ==========================================================
 
 protected:

@@ -1,9 +1,172 @@
 // The action judges of the candidate's desktop: the pointer, key, typed-text and pop-up handlers
-// that compare the candidate's actions with the current step record.
+// that compare the candidate's actions with the current step record. Every judge reads stepRec
+// anew at each event; a match advances, a mismatch does nothing at all.
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "platform/app.h"
+#include "platform/picture.h"
+
+using namespace platform;
+
+namespace {
+
+QString col(int start, int length)
+{
+    return common::field(common::drill().stepRec, start, length);
+}
+
+int num(int start, int length)
+{
+    // The judges' fields are at most four characters: they always fit 16 bits.
+    return common::fieldNumber(common::drill().stepRec, start, length).value_or(0);
+}
+
+// Blanks at both ends removed (spaces only, as answers have always been compared), lower-cased.
+QString folded(const QString& s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return s.mid(b, e - b).toLower();
+}
+
+// The pointer over a target, from cursorSpec (101-105): kind "S" a standard shape numbered by
+// 104-105, kind "M" the cursor file "ico" & 104-105 & ".CUR" of the program's folder; a cursor file
+// that cannot be loaded leaves the default pointer.
+void pointerFromCursorSpec(Label& target)
+{
+    const QString kind = col(101, 1);
+    if (kind == QLatin1String("S")) {
+        target.setMousePointer(num(104, 2));
+        return;
+    }
+    if (kind == QLatin1String("M")) {
+        const QString nn = col(104, 2);
+        std::optional<Picture> cursor;
+        if (common::isSafeCode(nn))
+            cursor = loadPicture(
+                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR")));
+        if (cursor) {
+            target.setMouseIcon(*cursor);
+            target.setMousePointer(99);
+        } else {
+            target.setMousePointer(0);
+        }
+        return;
+    }
+    target.setMousePointer(0);
+}
+
+} // namespace
 
 void FrmMain::wireJudges()
 {
-    // The judges of clicks, drags, keys and pop-up picks wire their handlers here; until they
-    // land, actions on the desktop are not judged.
+    Label1.onMouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+    Label1.onDblClick = [this] { Label1_DblClick(); };
+    Label1.onMouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
+
+    Text1.onKeyUp = [this](int& k, int s) { Text1_KeyUp(k, s); };
+    Text1.onMouseUp = [this](int b, int s, double x, double y) { Text1_MouseUp(b, s, x, y); };
+    // The render gives Text1 the focus while it lays the step out: the focus moves on to Text3
+    // once the step (and Text3 with it) is shown.
+    Text1.onGotFocus = [this] { afterRender([this] { Text1_GotFocus(); }); };
+    Text3.onGotFocus = [this] { afterRender([this] { Text3_GotFocus(); }); };
+
+    // The pop-up's entries from top to bottom: each item array at its place between the cascades
+    // (the elements it loads later join it there).
+    for (Menu* m : wm100.items())
+        wm100.removeChild(m);
+    for (Menu* m : {&sTolqMain1, &sTolqInde1(0), &sTolqMain2, &sTolqInde2(0), &sTolqMain3, &sTolqInde3(0),
+                    &sTolqMain4, &sTolqMain5, &sTolqInde4(0)})
+        wm100.addChild(m);
+
+    const std::pair<MenuArray*, int> lists[] = {{&sTolqSub1, 1},  {&sTolqInde1, 2}, {&sTolqSub2, 3},
+                                                {&sTolqInde2, 4}, {&sTolqSub3, 5},  {&sTolqInde3, 6},
+                                                {&sTolqSub4, 7},  {&sTolqSub5, 8},  {&sTolqInde4, 9}};
+    for (const auto& [array, list] : lists)
+        array->onClick = [this, list = list](int index) { popupItem_Click(list, index); };
+}
+
+FrmMain::Answer FrmMain::getAnswer(const QString& lineField) const
+{
+    Answer a;
+    const common::LineResult entry = common::readTextEntryNamed(common::drill().txtPath, lineField);
+    if (!entry.line) return a;
+    a.ok = true;
+    a.text = *entry.line;
+    const qsizetype bar = a.text.indexOf(QLatin1Char('|'));
+    a.first = bar < 0 ? a.text : a.text.left(bar);
+    a.second = bar < 0 ? a.text : a.text.mid(bar + 1);
+    return a;
+}
+
+bool FrmMain::acceptedInText1() const
+{
+    const Answer a = getAnswer(col(109, 3));
+    if (!a.ok) return false;
+    const QString typed = folded(Text1.Text());
+    return typed == folded(a.first) || typed == folded(a.second);
+}
+
+void FrmMain::advance(const QString& jump)
+{
+    if (jump == QLatin1String("0"))
+        doNext();
+    else
+        GoStep(jump);
+}
+
+void FrmMain::Label1_DblClick()
+{
+    if (col(8, 4) == QLatin1String("0002")) advance(col(71, 1));
+}
+
+void FrmMain::Label1_MouseMove(int, int, double, double)
+{
+    const QString code = col(8, 4);
+    if (code == QLatin1String("0030")) doNext();
+    // The pointer of the record shown now: after an advance, the next step's.
+    if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005")))
+        Label1.setMousePointer(0);
+    else
+        pointerFromCursorSpec(Label1);
+}
+
+void FrmMain::Label1_MouseUp(int button, int shift, double, double)
+{
+    const QString t = col(71, 1);
+
+    // The pop-up override at 86 opens its menu first; the release is judged afterwards against
+    // whatever record a pick has left.
+    if (col(86, 1) == QLatin1String("R")) {
+        actCode = num(87, 4);
+        if (col(86, 2) == QLatin1String("R8")) actCode = 6000 + num(88, 3);
+        const int thousands = actCode / 1000;
+        if (thousands >= 3 && thousands <= 6 && button == vbRightButton) openPopup(actCode);
+    }
+
+    actCode = num(8, 4);
+    if (actCode >= 9000 && actCode <= 9999) {
+        // 9999 asks for button 99 and never matches.
+        if (button == actCode % 100 && shift == (actCode % 1000) / 100) advance(t);
+    } else if (actCode == 3) {
+        if (button == vbRightButton) advance(t);
+    } else if (actCode >= 3000 && actCode <= 6000) {
+        if (button == vbRightButton) openPopup(actCode);
+    } else if (actCode >= 8100 && actCode <= 8999) {
+        if (button == vbRightButton) openPopup(actCode - 2000);
+    } else if (actCode == 1) {
+        if (button == vbLeftButton && shift == 0) advance(t);
+    } else if (actCode == 22 || actCode == 26 || actCode == 28) {
+        if (button == vbLeftButton && acceptedInText1()) doNext();
+    } else if (t != QLatin1String("0") && actCode != 2) {
+        // Not for "0002": the release that precedes its double click must not jump.
+        GoStep(t);
+    }
 }

@@ -1,11 +1,14 @@
 // Typed-text and list steps: the overlay edit fields, the typed-text prompts, the simulated list,
-// and the change and pick judges that a render can raise by writing them.
+// the change and pick judges that a render can raise by writing them, and the judges of Enter and
+// of a selection made with the mouse in the edit field.
 #include "common/drill_state.h"
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "platform/keys.h"
+#include "platform/services.h"
 
 using namespace platform;
 
@@ -144,36 +147,92 @@ void FrmMain::LstLA_Click()
     }
 }
 
-// The two accepted answers of the step: the answerLine entry split at its first "|" (an entry
-// without one gives the same answer twice).
-static std::pair<QString, QString> acceptedAnswers(const QString& entry)
+// Only the characters 33-126 of a typed text, in their order: blanks, control characters and
+// everything outside that ASCII range dropped ("my file" is "myfile").
+static QString filtered(const QString& s)
 {
-    const qsizetype bar = entry.indexOf(QLatin1Char('|'));
-    if (bar < 0) return {entry, entry};
-    return {entry.left(bar), entry.mid(bar + 1)};
+    QString out;
+    for (QChar c : s)
+        if (c.unicode() >= 33 && c.unicode() <= 126) out += c;
+    return out;
 }
 
+static QString folded(const QString& s)
+{
+    return trimSpaces(s).toLower();
+}
+
+// "0020" folded, "0025" trimmed with the letter case kept: the keystroke that completes an
+// accepted answer advances.
 void FrmMain::Text1_Change()
 {
+    actCode = common::fieldNumber(common::drill().stepRec, 8, 4).value_or(0);
     const QString code = col(8, 4);
     const bool ignoreCase = code == QLatin1String("0020");
     if (!ignoreCase && code != QLatin1String("0025")) return;
-    const auto [a, b] = acceptedAnswers(textEntry(col(109, 3)));
-    auto norm = [ignoreCase](const QString& s) {
-        return ignoreCase ? trimSpaces(s).toLower() : trimSpaces(s);
-    };
+    const Answer a = getAnswer(col(109, 3));
+    if (!a.ok) return;
+    auto norm = [ignoreCase](const QString& s) { return ignoreCase ? folded(s) : trimSpaces(s); };
     const QString typed = norm(Text1.Text());
-    if (typed == norm(a) || typed == norm(b)) doNext();
+    if (typed == norm(a.first) || typed == norm(a.second)) doNext();
 }
 
+// The second field ("0021") must hold the whole answer line, "|" included, letter case kept.
 void FrmMain::Text2_Change()
 {
-    if (trimSpaces(Text2.Text()) == trimSpaces(textEntry(col(109, 3)))) doNext();
+    const Answer a = getAnswer(col(109, 3));
+    if (a.ok && trimSpaces(Text2.Text()) == trimSpaces(a.text)) doNext();
 }
 
+// The third field ("0027"), as "0020".
 void FrmMain::Text3_Change()
 {
-    const auto [a, b] = acceptedAnswers(textEntry(col(109, 3)));
-    const QString typed = trimSpaces(Text3.Text()).toLower();
-    if (typed == trimSpaces(a).toLower() || typed == trimSpaces(b).toLower()) doNext();
+    const Answer a = getAnswer(col(109, 3));
+    if (!a.ok) return;
+    const QString typed = folded(Text3.Text());
+    if (typed == folded(a.first) || typed == folded(a.second)) doNext();
+}
+
+// Enter on "0022", "0024" and "0028": the typed text, filtered or as it is, folded, against the
+// folded answers. A wrong Enter empties the field.
+void FrmMain::Text1_KeyUp(int keyCode, int)
+{
+    if (keyCode != vbKeyReturn) return;
+    const QString code = col(8, 4);
+    if (code != QLatin1String("0022") && code != QLatin1String("0024") && code != QLatin1String("0028"))
+        return;
+    const Answer a = getAnswer(col(109, 3));
+    const QString first = folded(a.first), second = folded(a.second);
+    const QString plain = folded(filtered(Text1.Text())), typed = folded(Text1.Text());
+    if (a.ok && (plain == first || plain == second || typed == first || typed == second))
+        doNext();
+    else
+        Text1.setText(QString());
+}
+
+// "0023": the selection made with the mouse, folded, equals the hint entry's whole text, folded.
+void FrmMain::Text1_MouseUp(int, int, double, double)
+{
+    if (col(8, 4) != QLatin1String("0023")) return;
+    const Answer hintText = getAnswer(col(122, 3));
+    if (hintText.ok && folded(Text1.SelText()) == folded(hintText.text)) doNext();
+}
+
+// The keyboard layout chosen on the question panel (imeHkl: its place in the layout list counted
+// from 1; 0 before any choice, which keeps the layout in use). A layout that is gone is ignored.
+static void activateChosenLayout()
+{
+    const int chosen = common::drill().imeHkl;
+    if (chosen > 0) platform::keyboardLayouts().activate(chosen - 1);
+}
+
+void FrmMain::Text1_GotFocus()
+{
+    activateChosenLayout();
+    if (col(8, 4) == QLatin1String("0027")) Text3.SetFocus();
+}
+
+void FrmMain::Text3_GotFocus()
+{
+    activateChosenLayout();
 }

@@ -1,0 +1,179 @@
+// The question load and the navigation of the question panel: previous, next, redo and the
+// question selector. Other forms load a question only through TimerREDO.
+#include <algorithm>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/scale.h"
+#include "common/text_file.h"
+#include "desktop/frm_main.h"
+#include "drill/frm_tm.h"
+#include "drill/panel_link.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr long ButtonFace = 0x8000000FL;
+constexpr long Green = 0xFF00;
+constexpr long Red = 0xFF;
+
+bool inDrill(int q)
+{
+    return q >= 1 && q <= common::DrillVars::MaxQuestions;
+}
+
+// "未完成的题目" and " n" for every question of the drill that is not finished.
+template <class Open> QString unfinishedList(Open open)
+{
+    const auto& d = common::drill();
+    QString s = QStringLiteral("未完成的题目");
+    for (int i = 1; i <= d.tmCount && i <= common::DrillVars::MaxQuestions; ++i)
+        if (open(i)) s += QLatin1Char(' ') + QString::number(i);
+    return s;
+}
+
+} // namespace
+
+void FrmTm::DqExam()
+{
+    auto& d = common::drill();
+    const int q = d.dqTm;
+    noDrill = false;
+
+    CmdPre.setEnabled(q > 1);
+    CmdNext.setEnabled(q < d.tmCount);
+    CmdGN(0).setEnabled(CmdPre.Enabled());
+    CmdGN(1).setEnabled(CmdNext.Enabled());
+    // A panel kept from an earlier drill offers exactly this drill's questions too.
+    offerQuestions();
+
+    // A list that cannot be read leaves the text the buffer held; a short one gives its last line.
+    const common::LineResult line = common::readLineOrLast(d.tmPath, q);
+    if (line.line) d.lineBuf = *line.line;
+    const QString text = d.lineBuf.mid(6);
+    RtbTM.setText(text);
+
+    drill::hideIllustration(drill::panelPartsOf(*this));
+    Image2.setVisible(false);
+    picFile.clear();
+    if (text.startsWith(QLatin1String("picture"))) {
+        picFile = common::pictureFile(d.dataPath, text.mid(7, 6), d.dataExt);
+        Image2.setCaption(QStringLiteral("显示图片"));
+        RtbTM.setText(text.mid(13));
+        Image2.setVisible(true);
+    }
+
+    // The pictures the question showed when it was left: a step record may keep earlier ones.
+    FrmMain& desk = form<FrmMain>();
+    if (inDrill(q)) {
+        const auto& pics = d.tmPic[q];
+        auto file = [&d](const QString& code) { return common::pictureFile(d.dataPath, code, d.dataExt); };
+        if (const QString f = file(pics[0]); !f.isEmpty()) desk.LoadPicture(f);
+        Image* images[] = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
+        for (int k = 1; k <= 5; ++k)
+            if (const QString f = file(pics[k]); !f.isEmpty()) images[k - 1]->LoadPicture(f);
+        if (const QString f = file(pics[6]); !f.isEmpty()) desk.Image6.LoadPicture(f);
+    }
+    desk.Timer2.setEnabled(true);
+
+    writeTitle();
+    if (inDrill(q)) {
+        if (!(d.tmState[q] & common::TmVisited)) d.tmState[q] += common::TmVisited;
+        d.dqStep = d.tmStep[q];
+    }
+    // Teaching mode lasts until the next question load.
+    if (d.ksMode != common::ModeExam) d.ksMode = common::ModePractice;
+    showDesktopNormal();
+}
+
+void FrmTm::writeTitle()
+{
+    const auto& d = common::drill();
+    const int q = d.dqTm;
+    const QString n = QString::number(q);
+    LblBiao.setCaption(d.kmName + QStringLiteral("-第") + QString::number(d.setNo + 1) +
+                       QStringLiteral("套 第") + n + QStringLiteral("题"));
+    if (d.fileBase == 20) {
+        const bool open = !inDrill(q) || d.tmDone[q] == QLatin1String("F");
+        LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
+                           n + QStringLiteral("/") + QString::number(d.tmCount) + QStringLiteral("题") +
+                           (open ? QStringLiteral("（未完成）") : QStringLiteral("（已完成）")));
+    }
+    if (d.setNo == -1)
+        LblBiao.setCaption(QStringLiteral("错题复习  第") + n + QStringLiteral("/") +
+                           QString::number(d.tmCount) + QStringLiteral("题"));
+    LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
+    if (d.fileBase == 0 || d.setNo == -1)
+        LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmState[i] < common::TmSolved; }));
+}
+
+void FrmTm::offerQuestions()
+{
+    drill::offerQuestions(drill::panelPartsOf(*this), common::drill().tmCount);
+}
+
+void FrmTm::showDesktopNormal()
+{
+    FrmMain& desk = form<FrmMain>();
+    const bool maximised = desk.WindowState() == vbMaximized;
+    // Maximised on a small screen: the normal window is the design size at the top-left corner,
+    // so it still fills the screen and the panel stays at its corner.
+    if (maximised) desk.Move(0, 0, 12000 * common::scaleX(), 9000 * common::scaleY());
+    desk.setWindowState(vbNormal);
+    if (maximised) desk.dockPanel();
+    desk.Show();
+}
+
+void FrmTm::TimerREDO_Timer()
+{
+    DqExam();
+    TimerREDO.setEnabled(false);
+}
+
+void FrmTm::CmdNext_Click()
+{
+    auto& d = common::drill();
+    d.dqTm = std::min(d.dqTm + 1, d.tmCount);
+    DqExam();
+}
+
+void FrmTm::CmdPre_Click()
+{
+    auto& d = common::drill();
+    d.dqTm = std::max(d.dqTm - 1, 1);
+    DqExam();
+}
+
+void FrmTm::CmdRedo_Click()
+{
+    auto& d = common::drill();
+    if (inDrill(d.dqTm)) d.tmStep[d.dqTm] = 1;
+    DqExam();
+}
+
+void FrmTm::CmdSelect_Click()
+{
+    const auto& d = common::drill();
+    for (int i = 1; i <= 40; ++i) {
+        const int state = d.tmState[i];
+        long colour = state % 2 == 1 ? Green : ButtonFace;
+        if (state & common::TmMarked) colour = Red;
+        CmTNO(i).setBackColor(colour);
+    }
+    FrmSelect.setVisible(true);
+}
+
+void FrmTm::CmTNO_Click(int index)
+{
+    // Only the drill's own questions can be chosen.
+    if (index < 1 || index > common::drill().tmCount) return;
+    common::drill().dqTm = index;
+    FrmSelect.setVisible(false);
+    DqExam();
+}
+
+void FrmTm::CmdSelFH_Click()
+{
+    FrmSelect.setVisible(false);
+}
