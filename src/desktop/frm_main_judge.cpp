@@ -25,17 +25,6 @@ int num(int start, int length)
     return common::fieldNumber(common::drill().stepRec, start, length).value_or(0);
 }
 
-// Blanks at both ends removed (spaces only, as answers have always been compared), lower-cased.
-QString folded(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' '))
-        ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b).toLower();
-}
-
 // The pointer over a target, from cursorSpec (101-105): kind "S" a standard shape numbered by
 // 104-105, kind "M" the cursor file "ico" & 104-105 & ".CUR" of the program's folder; a cursor file
 // that cannot be loaded leaves the default pointer.
@@ -104,14 +93,6 @@ FrmMain::Answer FrmMain::getAnswer(const QString& lineField) const
     a.first = bar < 0 ? a.text : a.text.left(bar);
     a.second = bar < 0 ? a.text : a.text.mid(bar + 1);
     return a;
-}
-
-bool FrmMain::acceptedInText1() const
-{
-    const Answer a = getAnswer(col(109, 3));
-    if (!a.ok) return false;
-    const QString typed = folded(Text1.Text());
-    return typed == folded(a.first) || typed == folded(a.second);
 }
 
 void FrmMain::advance(const QString& jump)

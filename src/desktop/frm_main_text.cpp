@@ -162,6 +162,14 @@ static QString folded(const QString& s)
     return trimSpaces(s).toLower();
 }
 
+bool FrmMain::acceptedInText1() const
+{
+    const Answer a = getAnswer(col(109, 3));
+    if (!a.ok) return false;
+    const QString typed = folded(Text1.Text());
+    return typed == folded(a.first) || typed == folded(a.second);
+}
+
 // "0020" folded, "0025" trimmed with the letter case kept: the keystroke that completes an
 // accepted answer advances.
 void FrmMain::Text1_Change()
