@@ -2,9 +2,8 @@
 // What the drill screens (login, hand-in dialogs, results screen, review starts, drill end and
 // exam clock) do to the question panel, the candidate's desktop and the home screen.
 //
-// The question panel is reached through its controls by their names. The panel is built in its
-// own files; a control it does not (yet) declare is a null part here, and whatever would touch it
-// is skipped, so the drill screens work with the panel as far as it goes.
+// The question panel is reached through its controls by their names; the operations below take
+// those controls as a PanelParts, so tests can run the drill screens over a stand-in panel.
 #include <QString>
 #include <functional>
 
@@ -14,7 +13,8 @@
 
 namespace drill {
 
-// The question panel's controls that the drill screens use, by the panel's names.
+// The question panel's controls that the drill screens use, by the panel's names. Empty parts
+// (no form) stand for a panel that is not there; the operations then do nothing.
 struct PanelParts {
     platform::Form* form = nullptr;
     platform::Label* CmdCZTS = nullptr;  // mode caption: "考生信息" / "手把手教"
@@ -35,30 +35,12 @@ struct PanelParts {
     explicit operator bool() const { return form != nullptr; }
 };
 
-// The parts of a panel form, taken by name from whatever it declares.
+// The parts of a panel form, by their names: the program's question panel, or a stand-in of it.
 template <class Panel> PanelParts panelPartsOf(Panel& p)
 {
-    PanelParts parts;
-    parts.form = &p;
-    if constexpr (requires { p.CmdCZTS.Caption(); }) parts.CmdCZTS = &p.CmdCZTS;
-    if constexpr (requires { p.Command1.Caption(); }) parts.Command1 = &p.Command1;
-    if constexpr (requires { p.CmdEnd.Caption(); }) parts.CmdEnd = &p.CmdEnd;
-    if constexpr (requires { p.PicUnit.picture(); }) parts.PicUnit = &p.PicUnit;
-    if constexpr (requires { p.LblBiao.Caption(); }) parts.LblBiao = &p.LblBiao;
-    if constexpr (requires { p.LblUnit.Caption(); }) parts.LblUnit = &p.LblUnit;
-    if constexpr (requires { p.LblTime.Caption(); }) parts.LblTime = &p.LblTime;
-    if constexpr (requires { p.PTime.picture(); }) parts.PTime = &p.PTime;
-    if constexpr (requires { p.LblTimeJD.Caption(); }) parts.LblTimeJD = &p.LblTimeJD;
-    if constexpr (requires {
-                      p.CmTNO.Count();
-                      p.CmTNO(1).setBackColor(0L);
-                  })
-        parts.CmTNO = &p.CmTNO;
-    if constexpr (requires { p.Image2.setCaption(QString()); }) parts.Image2 = &p.Image2;
-    if constexpr (requires { p.TimeKS.onTimer; }) parts.TimeKS = &p.TimeKS;
-    if constexpr (requires { p.TimerREDO.onTimer; }) parts.TimerREDO = &p.TimerREDO;
-    if constexpr (requires { p.TimStartYS.onTimer; }) parts.TimStartYS = &p.TimStartYS;
-    return parts;
+    return PanelParts{&p,         &p.CmdCZTS, &p.Command1, &p.CmdEnd,    &p.PicUnit,
+                      &p.LblBiao, &p.LblUnit, &p.LblTime,  &p.PTime,     &p.LblTimeJD,
+                      &p.CmTNO,   &p.Image2,  &p.TimeKS,   &p.TimerREDO, &p.TimStartYS};
 }
 
 // The question panel. panel() touches it, which creates and loads it with the drill state of the
@@ -70,7 +52,7 @@ PanelParts loadedPanel();
 // in place; an empty function returns to the program's panel).
 void setPanelSource(std::function<PanelParts()> source);
 
-// Panel operations; each skips what the panel lacks.
+// Panel operations.
 void setCaptions(const PanelParts& p, const QString& czts, const QString& command1, const QString& end);
 void setExamCaptions(const PanelParts& p);   // "考生信息", "操作提示", "结束考试"
 void setReviewCaptions(const PanelParts& p); // "手把手教", "操作演示", "结束复习"
