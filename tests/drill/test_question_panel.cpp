@@ -54,5 +54,40 @@ TEST_F(OnThePanel, ThirtyNineSolvedThroughThePanelAndHandedIn)
     EXPECT_TRUE(results().Visible());
 }
 
+TEST_F(OnThePanel, ErrorReviewOfTheWrongAnswersThenTheTimeUpOfTheNextExam)
+{
+    login(1);
+    auto& d = common::drill();
+    for (int q : {1, 2, 3})
+        d.tmState[q] = 5;
+    handIn();
+    testkit::click(results().Command3); // a review of questions 4-40
+    FrmTm& p = panel();
+    EXPECT_EQ(d.tmCount, 37);
+    EXPECT_EQ(p.CmdEnd.Caption(), QStringLiteral("结束复习"));
+    EXPECT_FALSE(p.CmTNO(38).Visible());
+    time.advance(100);
+    EXPECT_EQ(p.LblBiao.Caption(), QStringLiteral("错题复习  第1/37题"));
+    time.advance(1100); // review question 1 (the exam's question 4) solved
+    EXPECT_GE(d.tmState[1], 4);
+
+    testkit::ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbYes, QStringLiteral("本次答对的题目要从“错题复习”中去掉吗？"));
+    testkit::click(p.CmdEnd);
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("182401.rar"))), fortyCodes().mid(16).toLatin1() + "\r\n");
+    EXPECT_FALSE(p.isLoaded());
+    EXPECT_TRUE(home().Visible());
+
+    // The next exam's clock starts afresh and hands in at its time-up.
+    login(1);
+    EXPECT_EQ(panel().LblTime.Caption(), QStringLiteral("剩余50分钟"));
+    boxes.expect(platform::vbOK, QStringLiteral("时间已到，自动交卷！"));
+    time.advance(50 * 60000);
+    ASSERT_TRUE(results().isLoaded());
+    // Question 1, shown all the while, ran its automatic step to the end.
+    EXPECT_EQ(results().Label1.Caption(), QStringLiteral("得分：2.5分"));
+    EXPECT_FALSE(panel().Visible());
+}
+
 } // namespace
 } // namespace drilltest
