@@ -1,9 +1,9 @@
 // The hand-overs from the home screen to the drill screens: forms drive one another only
 // through controls and the drill state.
-#include "common/drill_state.h"
+#include "desktop/frm_main.h"
 #include "drill/error_review.h"
 #include "drill/frm_logon.h"
-#include "drill/panel_link.h"
+#include "drill/frm_tm.h"
 #include "home/frm_fengmian.h"
 #include "home/launch.h"
 #include "platform/form.h"
@@ -12,15 +12,16 @@ namespace home {
 
 void showUnitPractice()
 {
-    const drill::PanelParts p = drill::panel();
-    drill::setCaptions(p, QStringLiteral("手把手教"), QStringLiteral("操作演示"), QStringLiteral("结束练习"));
-    drill::showUnitBox(p, true);
-    if (p.LblBiao) p.LblBiao->setCaption(QStringLiteral("单元练习-"));
-    // A panel kept from an earlier drill still offers that drill's questions.
-    drill::offerQuestions(p, common::drill().tmCount);
-    drill::reloadQuestion(p);
-    if (p.form) p.form->Show();
-    drill::showDesktop();
+    FrmTm& tm = platform::form<FrmTm>();
+    tm.CmdCZTS.setCaption(QStringLiteral("手把手教"));
+    tm.Command1.setCaption(QStringLiteral("操作演示"));
+    tm.CmdEnd.setCaption(QStringLiteral("结束练习"));
+    tm.PicUnit.setVisible(true);
+    // Provisional: the question's own title replaces it when the panel loads the question.
+    tm.LblBiao.setCaption(QStringLiteral("单元练习-"));
+    tm.TimerREDO.setEnabled(true);
+    tm.Show();
+    platform::form<FrmMain>().Show();
 }
 
 void showExamLogin(FrmFengmian& home)

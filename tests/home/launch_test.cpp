@@ -49,8 +49,19 @@ TEST_F(Launch, AUnitCardStartsPracticeOnItsUnitWithItsProgress)
     FrmTm& tm = Forms::instance<FrmTm>();
     EXPECT_TRUE(tm.Visible());
     EXPECT_TRUE(tm.PicUnit.Visible());
+    EXPECT_EQ(tm.CmdCZTS.Caption(), QStringLiteral("手把手教"));
+    EXPECT_EQ(tm.Command1.Caption(), QStringLiteral("操作演示"));
+    EXPECT_EQ(tm.CmdEnd.Caption(), QStringLiteral("结束练习"));
     EXPECT_EQ(tm.LblBiao.Caption(), QStringLiteral("单元练习-"));
+    EXPECT_TRUE(tm.TimerREDO.Enabled());
     EXPECT_TRUE(Forms::instance<FrmMain>().Visible());
+
+    // The panel's reload timer loads question 1 of unit 2, done in an earlier practice.
+    time.advance(100);
+    EXPECT_EQ(tm.LblBiao.Caption(), QStringLiteral("第2单元  第1/2题（已完成）"));
+    EXPECT_FALSE(tm.TimerREDO.Enabled());
+    EXPECT_TRUE(tm.CmTNO(2).Visible());
+    EXPECT_FALSE(tm.CmTNO(3).Visible());
 }
 
 TEST_F(Launch, MissingQuestionStatesCountAsNothingDone)
@@ -64,7 +75,9 @@ TEST_F(Launch, MissingQuestionStatesCountAsNothingDone)
     const common::DrillState& d = common::drill();
     EXPECT_EQ(d.setNo, 2);
     EXPECT_EQ(d.tmCount, 4);
-    for (int i = 1; i <= 40; ++i)
+    // Question 1 is the one the panel shows first, and so visited.
+    EXPECT_EQ(d.tmState[1], common::TmVisited);
+    for (int i = 2; i <= 40; ++i)
         EXPECT_EQ(d.tmState[i], 0) << i;
     EXPECT_EQ(d.tmDone[4], QStringLiteral("F"));
 }
