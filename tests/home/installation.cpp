@@ -42,14 +42,16 @@ Installation::Installation()
     write(bank("288872.rar"), {QStringLiteral("020101打开记事本"), QStringLiteral("020202打开画图"),
                                QStringLiteral("020303打开计算器"), QStringLiteral("020401录音机")});
     write(bank("288890.rar"), {QStringLiteral("001答案")});
-    // Step files: each question's steps end in its terminal record.
+    // Step files: clicks on a main target, each question ending in its terminal record.
     const QList<QList<int>> steps{{2, 3, 1}, {2, 4}, {1, 2, 3, 1}};
     for (int u = 0; u < steps.size(); ++u) {
         QList<testkit::StepRecord> records;
         for (int count : steps[u])
             for (int s = 1; s <= count; ++s)
-                records << testkit::StepRecord().action(s == count ? QStringLiteral("9999")
-                                                                   : QStringLiteral("0001"));
+                records << (s == count ? testkit::StepRecord().action(QStringLiteral("9999"))
+                                       : testkit::StepRecord()
+                                             .action(QStringLiteral("0001"))
+                                             .mainRect(3000, '0', 3000, 1500, 900));
         testkit::writeStepFile(program_.file(QStringLiteral("tiku")), 20 + u, records);
     }
     QDir().mkpath(program_.file(QStringLiteral("ksdata")));

@@ -64,6 +64,28 @@ TEST_F(Launch, AUnitCardStartsPracticeOnItsUnitWithItsProgress)
     EXPECT_FALSE(tm.CmTNO(3).Visible());
 }
 
+TEST_F(Launch, TheEndOfAPracticeBringsTheHomeScreenBackWithTheNewProgress)
+{
+    FrmFengmian& h = start();
+    testkit::click(h.LblTiKu);
+    testkit::click(h.LblJinRuXX(0));
+    time.advance(100); // the panel loads question 1
+    time.advance(100); // the desktop renders its first step
+    FrmMain& desk = Forms::instance<FrmMain>();
+    testkit::click(desk.Label1);
+    time.advance(100);
+    EXPECT_EQ(common::drill().tmDone[1], QStringLiteral("T"));
+
+    FrmTm& tm = Forms::instance<FrmTm>();
+    testkit::click(tm.CmdEnd);
+    ASSERT_TRUE(h.isLoaded());
+    EXPECT_TRUE(h.Visible());
+    EXPECT_FALSE(h.PicTiKu.Visible());
+    EXPECT_EQ(h.LblUnintSL(0).Caption(), QStringLiteral("3"));
+    EXPECT_EQ(h.LblUnitWei(0).Caption(), QStringLiteral("2"));
+    EXPECT_EQ(Installation::read(inst.ksdata("288893.rar")).value(0), QStringLiteral("TFF"));
+}
+
 TEST_F(Launch, MissingQuestionStatesCountAsNothingDone)
 {
     Installation::write(inst.ksdata("208802.rar"), {"7777"});
