@@ -301,6 +301,7 @@ void Form::Show(int modal)
     window_->applying = false;
     window_->raise();
     window_->activateWindow();
+    keepTopmostAbove();
     if (modal != vbModal) return;
 
     QPointer<FormWindow> win(window_);
@@ -525,7 +526,18 @@ void Form::setStayOnTop(bool on)
 
 void Form::bringToTop()
 {
-    if (window_ && window_->isVisible()) window_->raise();
+    if (!window_ || !window_->isVisible()) return;
+    window_->raise();
+    keepTopmostAbove();
+}
+
+// Topmost windows stay above the others even where no window manager keeps them there (a bare
+// X server, the offscreen platform): raising an ordinary window raises them again after it.
+void Form::keepTopmostAbove()
+{
+    if (stayOnTop_) return;
+    for (Form* f : Forms::all())
+        if (f != this && f->stayOnTop_ && f->window_ && f->window_->isVisible()) f->window_->raise();
 }
 
 // Moving by the pointer ----------------------------------------------------------------------

@@ -139,6 +139,7 @@ private:
     bool unloadWith(int mode);
     void teardown();
     void quitModal();
+    void keepTopmostAbove();
 
     QString name_;
     bool loaded_ = false;
