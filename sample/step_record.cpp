@@ -4,8 +4,7 @@ namespace sample {
 
 int slotColumn(int slot)
 {
-    static constexpr int cols[] = {col::Slot1, col::Slot2, col::Slot3, col::Slot4, col::Slot5, col::Slot6};
-    return slot >= 1 && slot <= 6 ? cols[slot - 1] : 0;
+    return slot >= 1 && slot <= 6 ? col::Slots[slot - 1] : 0;
 }
 
 StepRecord::StepRecord()

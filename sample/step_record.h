@@ -5,40 +5,18 @@
 #include <QString>
 #include <QStringView>
 
+#include "common/record.h"
+
 namespace sample {
 
-// First columns of the step record's fields.
-namespace col {
-constexpr int PaneCode = 4; // 2
-constexpr int WinCode = 6;  // 2
-constexpr int Action = 8;   // 4
-constexpr int BgCode = 12;  // 6
-constexpr int Slot1 = 18;   // ImageSlot, 16
-constexpr int Slot2 = 34;
-constexpr int Slot3 = 50;
-constexpr int MainRect = 66;    // RectSpec, 20
-constexpr int EditRect = 86;    // RectSpec, 20 (or the targets below)
-constexpr int TargetA = 86;     // TargetCode, 10
-constexpr int TargetB = 96;     // TargetCode, 10
-constexpr int CursorSpec = 101; // 5
-constexpr int TextLine = 106;   // 3
-constexpr int AnswerLine = 109; // 3
-constexpr int HintPos = 112;    // Left 5, Top 5
-constexpr int HintLine = 122;   // 3
-constexpr int EditFormat = 125; // 10
-constexpr int Slot4 = 135;
-constexpr int Slot5 = 151;
-constexpr int PointSpec = 167; // x 5, y 5
-constexpr int AuxRect = 177;   // RectSpec, 20
-constexpr int Slot6 = 197;
-} // namespace col
+namespace col = common::col;
 
 // The column of each overlay slot 1-6.
 int slotColumn(int slot);
 
 class StepRecord {
 public:
-    static constexpr int Columns = 212;
+    static constexpr int Columns = col::Count;
 
     // The neutral record: every column "0" (no target, no edit field, hidden overlays, the hint
     // kept, action "0000") except the background, "888888" (keep the current one).

@@ -37,9 +37,6 @@ bool questionInRange(int q)
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
 }
 
-// First columns of the six ImageSlots.
-constexpr std::array<int, 6> SlotColumn{18, 34, 50, 135, 151, 197};
-
 // Edit-field fonts and colours by format digit; a digit without an entry leaves the value.
 std::optional<QString> formatFont(int digit)
 {
@@ -170,7 +167,7 @@ void FrmMain::pictures()
 
     std::array<Control*, 6> slots{&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
     for (int k = 1; k <= 6; ++k) {
-        const int c = SlotColumn[k - 1];
+        const int c = common::col::Slots[k - 1];
         Control& image = *slots[k - 1];
         const QString code = col(c + 10, 6);
         if (code == QLatin1String("000000") || (k == 6 && code.isEmpty())) {

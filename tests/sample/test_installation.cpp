@@ -39,7 +39,7 @@ constexpr int AnswerLine = 109;
 constexpr int HintPos = 112;
 constexpr int HintLine = 122;
 constexpr int AuxRect = 177;
-constexpr int SlotColumns[] = {18, 34, 50, 135, 151, 197};
+constexpr auto SlotColumns = common::col::Slots;
 
 const QRect Desktop(0, 0, 12000, 9000);
 const QRect PanelCorner(12000 - 4980, 9000 - 3630, 4980, 3630);

@@ -6,43 +6,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/record.h"
+
 namespace testkit {
 
-// First columns of the step record's fields.
-namespace col {
-constexpr int PaneCode = 4; // 2
-constexpr int WinCode = 6;  // 2
-constexpr int Action = 8;   // 4
-constexpr int BgCode = 12;  // 6
-constexpr int Slot1 = 18;   // ImageSlot, 16
-constexpr int Slot2 = 34;
-constexpr int Slot3 = 50;
-constexpr int MainRect = 66; // RectSpec, 20
-constexpr int EditRect = 86; // RectSpec, 20 (or the targets below)
-constexpr int TargetA = 86;  // TargetCode, 10
-constexpr int TargetB = 96;  // TargetCode, 10
-constexpr int KeyAlt1 = 86;  // "P" & KeySpec, 5
-constexpr int KeyAlt2 = 91;
-constexpr int KeyAlt3 = 96;
-constexpr int CursorSpec = 101; // 5
-constexpr int TextLine = 106;   // 3
-constexpr int AnswerLine = 109; // 3
-constexpr int HintPos = 112;    // Left 5, Top 5
-constexpr int HintLine = 122;   // 3
-constexpr int EditFormat = 125; // 10
-constexpr int TargetC = 125;    // TargetCode, 10
-constexpr int BackSpec = 125;   // "Q" & 4
-constexpr int TabSpec = 130;    // "X" & 4
-constexpr int Slot4 = 135;
-constexpr int Slot5 = 151;
-constexpr int PointSpec = 167; // x 5, y 5
-constexpr int AuxRect = 177;   // RectSpec, 20
-constexpr int Slot6 = 197;
-} // namespace col
+namespace col = common::col;
 
 class StepRecord {
 public:
-    static constexpr int Columns = 212;
+    static constexpr int Columns = col::Count;
 
     // The neutral record: a valid step that shows and asks nothing. Every column is "0" - numbers
     // 0, twenty-"0" rectangles (no main target, no edit field, no second target), picture codes
