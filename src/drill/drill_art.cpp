@@ -1,68 +1,26 @@
 #include "drill/drill_art.h"
 
-#include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <functional>
-#include <map>
 
-#include "platform/fonts.h"
+#include "platform/drawing.h"
 
 namespace drill::art {
 
 namespace {
 
-using Draw = std::function<void(QPainter&, QSize)>;
+using platform::drawing::Draw;
+using platform::drawing::font;
+using platform::drawing::text;
 
 const QSize Screen(800, 600);
 
-QFont font(int pixels, bool bold = false)
+platform::Picture kept(const QString& name, QSize size, const Draw& draw)
 {
-    QFont f;
-    const QString family = platform::cjkFontFamily();
-    if (!family.isEmpty()) f.setFamily(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return platform::drawing::kept(QStringLiteral("drill:") + name, size, draw);
 }
 
-// Drawn on first use and kept as an image: pixmaps must not outlive the application object.
-platform::Picture kept(const QString& name, QSize size, const Draw& draw, bool cursor = false,
-                       QPoint hot = {})
-{
-    static std::map<QString, QImage> images;
-    auto it = images.find(name);
-    if (it == images.end()) {
-        QImage img(size, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        draw(p, size);
-        p.end();
-        it = images.emplace(name, img).first;
-    }
-    return platform::Picture(QPixmap::fromImage(it->second), QStringLiteral("drill:") + name, cursor, hot);
-}
-
-void gradient(QPainter& p, QRectF r, QColor top, QColor bottom, qreal radius = 0)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    p.fillPath(path, g);
-}
-
-void text(QPainter& p, QRectF r, const QString& s, const QFont& f, QColor c, int flags = Qt::AlignCenter)
-{
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, flags, s);
-}
+using platform::drawing::fillGradient;
 
 // A caption ending at the left edge of the control it names (x, y: the control's design pixels).
 void fieldName(QPainter& p, qreal x, qreal y, const QString& s, QColor ink)
@@ -72,8 +30,8 @@ void fieldName(QPainter& p, qreal x, qreal y, const QString& s, QColor ink)
 
 void sheet(QPainter& p, QSize s, const QString& title, const QString& subtitle)
 {
-    gradient(p, QRectF(QPointF(0, 0), s), QColor(0xf4, 0xf8, 0xfc), QColor(0xd6, 0xe4, 0xf2));
-    gradient(p, QRectF(0, 0, s.width(), 92), QColor(0x2d, 0x6c, 0xc0), QColor(0x1a, 0x47, 0x8a));
+    fillGradient(p, QRectF(QPointF(0, 0), s), QColor(0xf4, 0xf8, 0xfc), QColor(0xd6, 0xe4, 0xf2));
+    fillGradient(p, QRectF(0, 0, s.width(), 92), QColor(0x2d, 0x6c, 0xc0), QColor(0x1a, 0x47, 0x8a));
     text(p, QRectF(0, 12, s.width(), 40), title, font(26, true), Qt::white);
     text(p, QRectF(0, 54, s.width(), 26), subtitle, font(15), QColor(0xdd, 0xe8, 0xff));
     p.setPen(QPen(QColor(0x7d, 0xa2, 0xd6), 1));
@@ -83,7 +41,7 @@ void sheet(QPainter& p, QSize s, const QString& title, const QString& subtitle)
 
 void buttonFace(QPainter& p, QRectF r, const QString& caption)
 {
-    gradient(p, r, QColor(0xff, 0xd8, 0x80), QColor(0xf0, 0x98, 0x28), 5);
+    fillGradient(p, r, QColor(0xff, 0xd8, 0x80), QColor(0xf0, 0x98, 0x28), 5);
     p.setPen(QPen(QColor(0xa8, 0x60, 0x10), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r, 5, 5);
@@ -96,7 +54,7 @@ platform::Picture loginPage()
 {
     return kept(QStringLiteral("login"), Screen, [](QPainter& p, QSize s) {
         sheet(p, s, QStringLiteral("全国专业技术人员计算机应用能力考试"), QStringLiteral("考 生 登 录"));
-        gradient(p, QRectF(200, 250, 400, 200), QColor(0xff, 0xff, 0xff), QColor(0xe6, 0xef, 0xf9), 10);
+        fillGradient(p, QRectF(200, 250, 400, 200), QColor(0xff, 0xff, 0xff), QColor(0xe6, 0xef, 0xf9), 10);
         const QColor ink(0x1a, 0x47, 0x8a);
         text(p, QRectF(200, 258, 400, 26), QStringLiteral("请输入座位号和身份证号"), font(14), ink);
         fieldName(p, 338, 296, QStringLiteral("座 位 号："), ink);        // TxtZwh at (5070, 4440)
@@ -111,7 +69,7 @@ platform::Picture confirmCard()
     return kept(QStringLiteral("card"), Screen, [](QPainter& p, QSize s) {
         sheet(p, s, QStringLiteral("全国专业技术人员计算机应用能力考试"),
               QStringLiteral("考 生 信 息 确 认"));
-        gradient(p, QRectF(120, 150, 560, 230), QColor(0xff, 0xff, 0xff), QColor(0xe6, 0xef, 0xf9), 10);
+        fillGradient(p, QRectF(120, 150, 560, 230), QColor(0xff, 0xff, 0xff), QColor(0xe6, 0xef, 0xf9), 10);
         const QColor ink(0x1a, 0x47, 0x8a);
         fieldName(p, 272, 174, QStringLiteral("姓    名："), ink); // LblName at (4080, 2610)
         fieldName(p, 272, 196, QStringLiteral("座 位 号："), ink); // LblZwh at (4080, 2940)
@@ -138,24 +96,7 @@ platform::Picture resultsPage()
 
 platform::Picture handPointer()
 {
-    return kept(
-        QStringLiteral("hand"), QSize(32, 32),
-        [](QPainter& p, QSize) {
-            QPainterPath hand;
-            hand.moveTo(6, 0);
-            hand.lineTo(10, 0);
-            hand.lineTo(10, 12);
-            hand.lineTo(22, 14);
-            hand.lineTo(22, 26);
-            hand.lineTo(8, 26);
-            hand.lineTo(2, 16);
-            hand.lineTo(6, 14);
-            hand.closeSubpath();
-            p.fillPath(hand, Qt::white);
-            p.setPen(QPen(Qt::black, 1));
-            p.drawPath(hand);
-        },
-        true, QPoint(8, 0));
+    return platform::drawing::handPointer(QStringLiteral("drill:hand"));
 }
 
 } // namespace drill::art

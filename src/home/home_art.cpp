@@ -1,72 +1,27 @@
 #include "home/home_art.h"
 
-#include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <functional>
-#include <map>
 
-#include "platform/fonts.h"
+#include "platform/drawing.h"
 
 namespace home::art {
 
 namespace {
 
-using Draw = std::function<void(QPainter&, QSize)>;
-
-QFont font(int pixels, bool bold = false)
-{
-    QFont f;
-    const QString family = platform::cjkFontFamily();
-    if (!family.isEmpty()) f.setFamily(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-QImage paint(QSize size, const Draw& draw)
-{
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    draw(p, size);
-    return img;
-}
+using platform::drawing::Draw;
+using platform::drawing::fillGradient;
+using platform::drawing::font;
+using platform::drawing::text;
 
 platform::Picture picture(const QString& name, QSize size, const Draw& draw)
 {
-    return platform::Picture(QPixmap::fromImage(paint(size, draw)), QStringLiteral("home:") + name);
+    return platform::drawing::drawn(QStringLiteral("home:") + name, size, draw);
 }
 
-// Each picture is drawn on first use and kept for the run, as an image: pixmaps must not outlive
-// the application object, which ends before the program's statics do.
 platform::Picture kept(const QString& name, QSize size, const Draw& draw)
 {
-    static std::map<QString, QImage> images;
-    auto it = images.find(name);
-    if (it == images.end()) it = images.emplace(name, paint(size, draw)).first;
-    return platform::Picture(QPixmap::fromImage(it->second), QStringLiteral("home:") + name);
-}
-
-void fillGradient(QPainter& p, QRectF r, QColor top, QColor bottom, qreal radius = 0)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    p.fillPath(path, g);
-}
-
-void text(QPainter& p, QRectF r, const QString& s, const QFont& f, QColor c, int flags = Qt::AlignCenter)
-{
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, flags, s);
+    return platform::drawing::kept(QStringLiteral("home:") + name, size, draw);
 }
 
 // A button face with its caption.
@@ -248,26 +203,7 @@ platform::Picture closeHover()
 
 platform::Picture handPointer()
 {
-    static const QImage img = paint(QSize(32, 32), [](QPainter& p, QSize) {
-        QPainterPath path;
-        // Index finger up from the hot spot, the palm below it.
-        path.moveTo(4, 2);
-        path.quadTo(6, -1, 8, 2);
-        path.lineTo(8, 12);
-        path.lineTo(18, 13);
-        path.quadTo(21, 14, 21, 17);
-        path.lineTo(20, 26);
-        path.quadTo(19, 29, 16, 29);
-        path.lineTo(8, 29);
-        path.quadTo(5, 29, 4, 26);
-        path.lineTo(1, 18);
-        path.quadTo(1, 15, 4, 16);
-        path.closeSubpath();
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawPath(path);
-    });
-    return platform::Picture(QPixmap::fromImage(img), QStringLiteral("home:hand"), true, QPoint(6, 0));
+    return platform::drawing::handPointer(QStringLiteral("home:hand"));
 }
 
 platform::Picture missingPage(const QString& fileName)
