@@ -63,7 +63,7 @@ std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
         l.tmStart[k + 1] = starts.starts.at(k);
 
     // Missing or unreadable question states count as all 0: nothing visited, marked or solved.
-    const common::TextReadResult states = common::readTextFile(questionStatesPath(unit));
+    const common::TextReadResult states = common::readTextFile(unitStatesPath(unit));
     l.tmState = statesFromLine(states.lines.value(0));
     return l;
 }

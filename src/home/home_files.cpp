@@ -14,11 +14,6 @@ namespace home {
 
 namespace {
 
-QString ksdataFile(const QString& name)
-{
-    return common::joinPath(common::joinPath(platform::app::path(), QStringLiteral("ksdata")), name);
-}
-
 int fieldValue(QStringView text)
 {
     return common::FieldNumber(text).value_or(0);
@@ -62,26 +57,6 @@ InfoLoad loadModuleInfo()
     load.ok = true;
     load.lines = read.lines;
     return load;
-}
-
-QString examHistoryPath()
-{
-    return ksdataFile(QStringLiteral("288892.rar"));
-}
-
-QString unitProgressPath()
-{
-    return ksdataFile(QStringLiteral("288893.rar"));
-}
-
-QString questionStatesPath(int unit)
-{
-    return ksdataFile(QStringLiteral("2088") + common::twoDigits(unit) + QStringLiteral(".rar"));
-}
-
-QString wrongListPath(int set)
-{
-    return ksdataFile(QStringLiteral("1824") + common::twoDigits(set) + QStringLiteral(".rar"));
 }
 
 std::array<int, CountedUnits> unitQuestionCounts(QStringView line2)
@@ -142,16 +117,6 @@ QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions)
         ++q.questions;
     }
     return q;
-}
-
-std::array<int, MaxQuestions + 1> statesFromLine(QStringView line)
-{
-    std::array<int, MaxQuestions + 1> states{};
-    for (int i = 1; i <= MaxQuestions && i <= line.size(); ++i) {
-        const QChar c = line.at(i - 1);
-        if (c >= u'0' && c <= u'9') states[i] = c.unicode() - u'0';
-    }
-    return states;
 }
 
 } // namespace home

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "common/text_file.h"
+#include "drill/progress_files.h"
 
 namespace home {
 
@@ -30,11 +31,11 @@ struct InfoLoad {
 };
 InfoLoad loadModuleInfo();
 
-// "ksdata" files of the program folder.
-QString examHistoryPath();            // "288892.rar"
-QString unitProgressPath();           // "288893.rar"
-QString questionStatesPath(int unit); // "2088" & NN & ".rar"
-QString wrongListPath(int set);       // "1824" & NN & ".rar"
+// "ksdata" files of the program folder, named as the drills name them.
+using drill::examHistoryPath;
+using drill::unitProgressPath;
+using drill::unitStatesPath;
+using drill::wrongListPath;
 
 // The set table's first two lines.
 struct SetTable {
@@ -69,8 +70,7 @@ struct QuestionStarts {
 };
 QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions = MaxQuestions);
 
-// tmState(1..40) from a question-states line: digit i is question i's state; a missing or non-digit
-// character gives 0. Index 0 is not used.
-std::array<int, MaxQuestions + 1> statesFromLine(QStringView line);
+// tmState(1..40) from a question-states line.
+using drill::statesFromLine;
 
 } // namespace home
