@@ -1,43 +1,23 @@
 #include "drill/frm_tm_art.h"
 
-#include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
-#include <functional>
-#include <map>
+
+#include "platform/drawing.h"
 
 namespace drill::panelArt {
 
 namespace {
 
-using Draw = std::function<void(QPainter&, QSize)>;
+using platform::drawing::Draw;
 
-// Drawn on first use and kept as an image: pixmaps must not outlive the application object.
 platform::Picture kept(const QString& name, QSize size, const Draw& draw)
 {
-    static std::map<QString, QImage> images;
-    auto it = images.find(name);
-    if (it == images.end()) {
-        QImage img(size, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p, size);
-        p.end();
-        it = images.emplace(name, img).first;
-    }
-    return platform::Picture(QPixmap::fromImage(it->second), QStringLiteral("panel:") + name);
+    return platform::drawing::kept(QStringLiteral("panel:") + name, size, draw);
 }
 
 void vertical(QPainter& p, QRectF r, QColor top, QColor bottom, qreal radius = 0)
 {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRoundedRect(r, radius, radius);
+    platform::drawing::fillGradient(p, r, top, bottom, radius);
 }
 
 // A button face of the main view: 63 x 24 pixels, the design size of a button area.
