@@ -91,10 +91,11 @@ public:
     {
         QPainter p(this);
         const auto& pr = l_->p_;
-        if (pr.backStyle == vbOpaque) p.fillRect(rect(), toQColor(pr.look.backColor));
+        const TextLook& look = l_->look_;
+        if (pr.backStyle == vbOpaque) p.fillRect(rect(), toQColor(look.backColor));
         if (pr.borderStyle == 1) paintBorder(p, rect().adjusted(0, 0, -1, -1), true);
-        p.setFont(lookFont(pr.look));
-        p.setPen(toQColor(pr.look.foreColor));
+        p.setFont(lookFont(look));
+        p.setPen(toQColor(look.foreColor));
         p.drawText(rect(), alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap, l_->shownText());
     }
     Label* l_;
@@ -119,7 +120,7 @@ void Label::applyAll()
 void Label::fitToText()
 {
     if (!p_.autoSize) return;
-    QFontMetrics fm(lookFont(p_.look));
+    QFontMetrics fm(lookFont(look_));
     QRect r;
     if (p_.wordWrap)
         r = fm.boundingRect(QRect(0, 0, std::max(1, toPixelsX(cp_.width)), 100000), Qt::TextWordWrap,
@@ -130,13 +131,6 @@ void Label::fitToText()
     cp_.height = fromPixelsY(std::max(r.height(), fm.height()));
     applyGeometry();
 }
-
-#define LOOK_SETTER(Class, Name, field, Type)                                                                \
-    void Class::set##Name(Type v)                                                                            \
-    {                                                                                                        \
-        p_.look.field = v;                                                                                   \
-        if (widget_) applyAll();                                                                             \
-    }
 
 void Label::setCaption(const QString& c)
 {
@@ -169,38 +163,23 @@ void Label::setBorderStyle(int s)
     p_.borderStyle = s;
     if (widget_) widget_->update();
 }
-LOOK_SETTER(Label, ForeColor, foreColor, long)
-LOOK_SETTER(Label, BackColor, backColor, long)
-void Label::setFontName(const QString& n)
+
+void Label::lookChanged()
 {
-    p_.look.fontName = n;
     fitToText();
     if (widget_) widget_->update();
 }
-void Label::setFontSize(double s)
-{
-    p_.look.fontSize = s;
-    fitToText();
-    if (widget_) widget_->update();
-}
-void Label::setFontBold(bool b)
-{
-    p_.look.bold = b;
-    fitToText();
-    if (widget_) widget_->update();
-}
-LOOK_SETTER(Label, FontItalic, italic, bool)
-LOOK_SETTER(Label, FontUnderline, underline, bool)
 
 void Label::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void Label::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const Label*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const Label*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // Image --------------------------------------------------------------------------------------
@@ -422,10 +401,10 @@ QWidget* TextBox::makeWidget(QWidget* parent)
 void TextBox::applyLook()
 {
     if (!widget_) return;
-    widget_->setFont(lookFont(p_.look));
+    widget_->setFont(lookFont(look_));
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Text, toQColor(p_.look.foreColor));
-    pal.setColor(QPalette::Base, toQColor(p_.look.backColor));
+    pal.setColor(QPalette::Text, toQColor(look_.foreColor));
+    pal.setColor(QPalette::Base, toQColor(look_.backColor));
     widget_->setPalette(pal);
     if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
         e->setAlignment(Qt::Alignment(alignFlags(p_.alignment)) | Qt::AlignVCenter);
@@ -563,29 +542,22 @@ void TextBox::setPasswordChar(const QString& c)
     p_.passwordChar = c.left(1);
     applyLook();
 }
-#define TEXT_LOOK(Name, field, Type)                                                                         \
-    void TextBox::set##Name(Type v)                                                                          \
-    {                                                                                                        \
-        p_.look.field = v;                                                                                   \
-        applyLook();                                                                                         \
-    }
-TEXT_LOOK(ForeColor, foreColor, long)
-TEXT_LOOK(BackColor, backColor, long)
-TEXT_LOOK(FontName, fontName, const QString&)
-TEXT_LOOK(FontSize, fontSize, double)
-TEXT_LOOK(FontBold, bold, bool)
-TEXT_LOOK(FontItalic, italic, bool)
-TEXT_LOOK(FontUnderline, underline, bool)
+
+void TextBox::lookChanged()
+{
+    applyLook();
+}
 
 void TextBox::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void TextBox::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const TextBox*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const TextBox*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // ListBox ------------------------------------------------------------------------------------
@@ -616,10 +588,10 @@ void ListBox::applyAll()
 {
     Control::applyAll();
     widget_->setFocusPolicy(cp_.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    widget_->setFont(lookFont(p_.look));
+    widget_->setFont(lookFont(look_));
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Text, toQColor(p_.look.foreColor));
-    pal.setColor(QPalette::Base, toQColor(p_.look.backColor));
+    pal.setColor(QPalette::Text, toQColor(look_.foreColor));
+    pal.setColor(QPalette::Base, toQColor(look_.backColor));
     widget_->setPalette(pal);
     fillWidget();
 }
@@ -674,24 +646,8 @@ void ListBox::setListIndex(int index)
     raiseClick();
 }
 
-void ListBox::setForeColor(long c)
+void ListBox::lookChanged()
 {
-    p_.look.foreColor = c;
-    if (widget_) applyAll();
-}
-void ListBox::setBackColor(long c)
-{
-    p_.look.backColor = c;
-    if (widget_) applyAll();
-}
-void ListBox::setFontName(const QString& n)
-{
-    p_.look.fontName = n;
-    if (widget_) applyAll();
-}
-void ListBox::setFontSize(double s)
-{
-    p_.look.fontSize = s;
     if (widget_) applyAll();
 }
 
@@ -699,11 +655,12 @@ void ListBox::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void ListBox::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const ListBox*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const ListBox*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // CommandButton ------------------------------------------------------------------------------
@@ -717,19 +674,20 @@ public:
     void paintEvent(QPaintEvent* e) override
     {
         const auto& pr = b_->p_;
+        const TextLook& look = b_->look_;
         if (pr.style != 1) {
             QPushButton::paintEvent(e);
             return;
         }
         // Graphical style: the back colour and picture show, with a raised or sunken edge.
         QPainter p(this);
-        p.fillRect(rect(), toQColor(pr.look.backColor));
+        p.fillRect(rect(), toQColor(look.backColor));
         if (!pr.picture.isNull()) {
             const QPixmap& px = pr.picture.pixmap();
             p.drawPixmap((width() - px.width()) / 2, (height() - px.height()) / 2, px);
         }
         p.setFont(font());
-        p.setPen(toQColor(pr.look.foreColor));
+        p.setPen(toQColor(look.foreColor));
         p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
         paintBorder(p, rect().adjusted(0, 0, -1, -1), isDown());
     }
@@ -751,7 +709,7 @@ void CommandButton::applyAll()
     auto* b = static_cast<QPushButton*>(widget_);
     b->setFocusPolicy(cp_.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     b->setText(p_.caption);
-    b->setFont(lookFont(p_.look));
+    b->setFont(lookFont(look_));
     b->update();
 }
 
@@ -765,50 +723,31 @@ void CommandButton::setStyle(int s)
     p_.style = s;
     if (widget_) widget_->update();
 }
-void CommandButton::setBackColor(long c)
-{
-    p_.look.backColor = c;
-    if (widget_) widget_->update();
-}
-void CommandButton::setForeColor(long c)
-{
-    p_.look.foreColor = c;
-    if (widget_) widget_->update();
-}
 void CommandButton::setPicture(const Picture& pic)
 {
     p_.picture = pic;
     if (widget_) widget_->update();
-}
-void CommandButton::setFontName(const QString& n)
-{
-    p_.look.fontName = n;
-    if (widget_) applyAll();
-}
-void CommandButton::setFontSize(double s)
-{
-    p_.look.fontSize = s;
-    if (widget_) applyAll();
-}
-void CommandButton::setFontBold(bool b)
-{
-    p_.look.bold = b;
-    if (widget_) applyAll();
 }
 void CommandButton::setValue(bool pressed)
 {
     if (pressed) raiseClick();
 }
 
+void CommandButton::lookChanged()
+{
+    if (widget_) applyAll();
+}
+
 void CommandButton::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void CommandButton::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const CommandButton*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const CommandButton*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // Frame --------------------------------------------------------------------------------------
@@ -823,8 +762,9 @@ public:
     {
         QPainter p(this);
         const auto& pr = f_->p_;
-        p.fillRect(rect(), toQColor(pr.look.backColor));
-        QFont font = lookFont(pr.look);
+        const TextLook& look = f_->look_;
+        p.fillRect(rect(), toQColor(look.backColor));
+        QFont font = lookFont(look);
         QFontMetrics fm(font);
         const int top = fm.height() / 2;
         if (pr.borderStyle != 0) {
@@ -837,9 +777,9 @@ public:
         const QString caption = stripMnemonic(pr.caption);
         if (!caption.isEmpty()) {
             QRect tr(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
-            p.fillRect(tr, toQColor(pr.look.backColor));
+            p.fillRect(tr, toQColor(look.backColor));
             p.setFont(font);
-            p.setPen(toQColor(pr.look.foreColor));
+            p.setPen(toQColor(look.foreColor));
             p.drawText(tr, Qt::AlignCenter, caption);
         }
     }
@@ -865,26 +805,22 @@ void Frame::setBorderStyle(int s)
     p_.borderStyle = s;
     if (widget_) widget_->update();
 }
-#define FRAME_LOOK(Name, field, Type)                                                                        \
-    void Frame::set##Name(Type v)                                                                            \
-    {                                                                                                        \
-        p_.look.field = v;                                                                                   \
-        if (widget_) widget_->update();                                                                      \
-    }
-FRAME_LOOK(BackColor, backColor, long)
-FRAME_LOOK(ForeColor, foreColor, long)
-FRAME_LOOK(FontName, fontName, const QString&)
-FRAME_LOOK(FontSize, fontSize, double)
+
+void Frame::lookChanged()
+{
+    if (widget_) widget_->update();
+}
 
 void Frame::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void Frame::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const Frame*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const Frame*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // CheckBox -----------------------------------------------------------------------------------
@@ -924,7 +860,7 @@ void CheckBox::applyAll()
     auto* c = static_cast<QCheckBox*>(widget_);
     c->setFocusPolicy(cp_.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     c->setText(p_.caption);
-    c->setFont(lookFont(p_.look));
+    c->setFont(lookFont(look_));
     writing_ = true;
     c->setCheckState(p_.value == 1 ? Qt::Checked : p_.value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
     writing_ = false;
@@ -942,22 +878,9 @@ void CheckBox::setValue(int v)
     if (widget_) applyAll();
     raiseClick();
 }
-void CheckBox::setBackColor(long c)
+
+void CheckBox::lookChanged()
 {
-    p_.look.backColor = c;
-}
-void CheckBox::setForeColor(long c)
-{
-    p_.look.foreColor = c;
-}
-void CheckBox::setFontName(const QString& n)
-{
-    p_.look.fontName = n;
-    if (widget_) applyAll();
-}
-void CheckBox::setFontSize(double s)
-{
-    p_.look.fontSize = s;
     if (widget_) applyAll();
 }
 
@@ -965,11 +888,12 @@ void CheckBox::resetProps()
 {
     Control::resetProps();
     p_ = Props{};
+    resetLook();
 }
 void CheckBox::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
-    if (auto* o = dynamic_cast<const CheckBox*>(&other)) p_ = o->p_;
+    if (auto* o = dynamic_cast<const CheckBox*>(&other)) p_ = o->p_, look_ = o->look_;
 }
 
 // Shape --------------------------------------------------------------------------------------

@@ -20,7 +20,43 @@ struct TextLook {
     long backColor = 0x8000000F;
 };
 
-class Label : public Control {
+// The font and colour properties of a control that shows text; the control says what a change
+// needs (a repaint, a new size, the widget's font).
+class TextLookProps {
+public:
+    long ForeColor() const { return look_.foreColor; }
+    void setForeColor(long c) { look_.foreColor = c, lookChanged(); }
+    long BackColor() const { return look_.backColor; }
+    void setBackColor(long c) { look_.backColor = c, lookChanged(); }
+    const QString& FontName() const { return look_.fontName; }
+    void setFontName(const QString& n) { look_.fontName = n, lookChanged(); }
+    double FontSize() const { return look_.fontSize; }
+    void setFontSize(double s) { look_.fontSize = s, lookChanged(); }
+    bool FontBold() const { return look_.bold; }
+    void setFontBold(bool b) { look_.bold = b, lookChanged(); }
+    bool FontItalic() const { return look_.italic; }
+    void setFontItalic(bool b) { look_.italic = b, lookChanged(); }
+    bool FontUnderline() const { return look_.underline; }
+    void setFontUnderline(bool b) { look_.underline = b, lookChanged(); }
+
+protected:
+    explicit TextLookProps(const TextLook& initial = TextLook())
+        : look_(initial)
+        , initial_(initial)
+    {}
+    virtual ~TextLookProps() = default;
+    virtual void lookChanged() = 0;
+    void resetLook() { look_ = initial_; }
+    TextLook look_;
+
+private:
+    TextLook initial_;
+};
+
+// Text boxes and lists show window text on a window background.
+inline const TextLook WindowLook{QStringLiteral("宋体"), 9, false, false, false, 0x80000008, 0x80000005};
+
+class Label : public Control, public TextLookProps {
 public:
     Label(Form* form, const QString& name)
         : Control(form, name, Kind::Label)
@@ -38,20 +74,6 @@ public:
     void setBackStyle(int s);
     int BorderStyle() const { return p_.borderStyle; }
     void setBorderStyle(int s);
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
-    bool FontBold() const { return p_.look.bold; }
-    void setFontBold(bool b);
-    bool FontItalic() const { return p_.look.italic; }
-    void setFontItalic(bool b);
-    bool FontUnderline() const { return p_.look.underline; }
-    void setFontUnderline(bool b);
 
     // The caption as shown: "&" marks a mnemonic and is not drawn, "&&" draws one "&".
     QString shownText() const;
@@ -60,6 +82,7 @@ public:
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
 
@@ -69,7 +92,6 @@ private:
         QString caption;
         bool autoSize = false, wordWrap = false;
         int alignment = vbLeftJustify, backStyle = vbOpaque, borderStyle = 0;
-        TextLook look;
     } p_;
     friend class LabelWidget;
 };
@@ -148,10 +170,11 @@ private:
     friend class PictureBoxWidget;
 };
 
-class TextBox : public Control {
+class TextBox : public Control, public TextLookProps {
 public:
     TextBox(Form* form, const QString& name)
         : Control(form, name, Kind::TextBox)
+        , TextLookProps(WindowLook)
     {}
     QString Text() const;
     // Writing the text raises Change at once when it differs.
@@ -174,25 +197,12 @@ public:
     void setBorderStyle(int s);
     QString PasswordChar() const { return p_.passwordChar; }
     void setPasswordChar(const QString& c);
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
-    bool FontBold() const { return p_.look.bold; }
-    void setFontBold(bool b);
-    bool FontItalic() const { return p_.look.italic; }
-    void setFontItalic(bool b);
-    bool FontUnderline() const { return p_.look.underline; }
-    void setFontUnderline(bool b);
 
     void resetProps() override;
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
 
@@ -205,15 +215,15 @@ private:
         int maxLength = 0, alignment = vbLeftJustify, borderStyle = 1;
         bool locked = false, multiLine = false;
         QString passwordChar;
-        TextLook look{QStringLiteral("宋体"), 9, false, false, false, 0x80000008, 0x80000005};
     } p_;
     bool writing_ = false;
 };
 
-class ListBox : public Control {
+class ListBox : public Control, public TextLookProps {
 public:
     ListBox(Form* form, const QString& name)
         : Control(form, name, Kind::ListBox)
+        , TextLookProps(WindowLook)
     {}
     void AddItem(const QString& item, int index = -1);
     void RemoveItem(int index);
@@ -225,19 +235,12 @@ public:
     // Writing the index raises Click at once when it changes.
     void setListIndex(int index);
     QString Text() const { return List(p_.listIndex); }
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
 
     void resetProps() override;
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
     bool synthesizesClick() const override { return false; }
@@ -247,12 +250,11 @@ private:
     struct Props {
         QStringList items;
         int listIndex = -1;
-        TextLook look{QStringLiteral("宋体"), 9, false, false, false, 0x80000008, 0x80000005};
     } p_;
     bool writing_ = false;
 };
 
-class CommandButton : public Control {
+class CommandButton : public Control, public TextLookProps {
 public:
     CommandButton(Form* form, const QString& name)
         : Control(form, name, Kind::CommandButton)
@@ -262,22 +264,12 @@ public:
     // 0 standard, 1 graphical (its back colour and picture show).
     int Style() const { return p_.style; }
     void setStyle(int s);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
     const Picture& picture() const { return p_.picture; }
     void setPicture(const Picture& pic);
     bool Default() const { return p_.isDefault; }
     void setDefault(bool on) { p_.isDefault = on; }
     bool Cancel() const { return p_.isCancel; }
     void setCancel(bool on) { p_.isCancel = on; }
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
-    bool FontBold() const { return p_.look.bold; }
-    void setFontBold(bool b);
     // Clicks the button from code, as setting its Value does.
     void setValue(bool pressed);
 
@@ -285,6 +277,7 @@ public:
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
     bool synthesizesClick() const override { return false; }
@@ -295,13 +288,12 @@ private:
         int style = 0;
         Picture picture;
         bool isDefault = false, isCancel = false;
-        TextLook look;
     } p_;
     friend class ButtonWidget;
 };
 
 // A container with a caption and a border; children are placed relative to its top-left.
-class Frame : public Control, public Container {
+class Frame : public Control, public Container, public TextLookProps {
 public:
     Frame(Form* form, const QString& name)
         : Control(form, name, Kind::Frame)
@@ -310,14 +302,6 @@ public:
     void setCaption(const QString& c);
     int BorderStyle() const { return p_.borderStyle; }
     void setBorderStyle(int s);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
 
     QWidget* hostWidget() const override { return widget_; }
     Form* ownerForm() override { return form(); }
@@ -326,6 +310,7 @@ public:
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
 
@@ -333,12 +318,11 @@ private:
     struct Props {
         QString caption;
         int borderStyle = 1;
-        TextLook look;
     } p_;
     friend class FrameWidget;
 };
 
-class CheckBox : public Control {
+class CheckBox : public Control, public TextLookProps {
 public:
     CheckBox(Form* form, const QString& name)
         : Control(form, name, Kind::CheckBox)
@@ -348,19 +332,12 @@ public:
     // 0 unchecked, 1 checked, 2 grayed; writing it raises Click when it changes.
     int Value() const { return p_.value; }
     void setValue(int v);
-    long BackColor() const { return p_.look.backColor; }
-    void setBackColor(long c);
-    long ForeColor() const { return p_.look.foreColor; }
-    void setForeColor(long c);
-    const QString& FontName() const { return p_.look.fontName; }
-    void setFontName(const QString& n);
-    double FontSize() const { return p_.look.fontSize; }
-    void setFontSize(double s);
 
     void resetProps() override;
     void copyPropsFrom(const Control& other) override;
 
 protected:
+    void lookChanged() override;
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
     bool synthesizesClick() const override { return false; }
@@ -369,7 +346,6 @@ private:
     struct Props {
         QString caption;
         int value = 0;
-        TextLook look;
     } p_;
     bool writing_ = false;
 };
