@@ -21,10 +21,12 @@
 #include "platform/units.h"
 #include "support/kit.h"
 #include "support/script.h"
+#include "support/solver.h"
 #include "support/step_record.h"
-#include "test_practice_solver.h"
 
 namespace practice {
+
+using testkit::Solver;
 
 class Practice : public ::testing::Test {
 protected:

@@ -1,0 +1,287 @@
+#pragma once
+// Solves the step shown on the candidate's desktop by hand, through the window, as a candidate
+// who reads the task would: clicks, double clicks, right clicks with a pick in the pop-up menu,
+// hovers, clicks with keys held, typed text (the field's old text selected by keys and typed
+// over), Enter or a click on the target, a selection in the edit field, a pick in the simulated
+// list, and the wait of an automatic step. Steps of other kinds (drags, bands, hot-spot menus,
+// keys, the overrides at column 86) are not this solver's: unsupported() names them.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRect>
+#include <QScrollBar>
+#include <QString>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <gtest/gtest.h>
+
+#include "common/drill_state.h"
+#include "common/record.h"
+#include "common/text_file.h"
+#include "desktop/frm_main.h"
+#include "desktop/smenu.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/units.h"
+#include "support/kit.h"
+
+namespace testkit {
+
+inline QString recCol(int start, int length)
+{
+    return common::field(common::drill().stepRec, start, length);
+}
+
+// Why the solver cannot take a record; empty when it can (the terminal record "9999" included).
+inline QString unsupported(const QString& rec)
+{
+    const QString code = common::field(rec, 8, 4);
+    if (common::field(rec, 86, 1) == QLatin1String("R"))
+        return QStringLiteral("override at column 86 on action ") + code;
+    static const QStringList fixed = {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024",
+                                      "0025", "0026", "0027", "0028", "0030", "8888", "9999"};
+    if (fixed.contains(code)) return {};
+    bool ok = false;
+    if (code.startsWith(QLatin1Char('L'))) {
+        code.mid(1).toInt(&ok);
+        return ok ? QString() : QStringLiteral("list code ") + code;
+    }
+    const int n = code.toInt(&ok);
+    if (ok && ((n >= 9000 && n <= 9998) || (n >= 3000 && n <= 6000) || (n >= 8100 && n <= 8999))) return {};
+    return QStringLiteral("action ") + code;
+}
+
+inline bool solvable(const QString& rec)
+{
+    return unsupported(rec).isEmpty();
+}
+
+// The answer-text entry named by a record field, without its index.
+inline QString entry(int start)
+{
+    const common::LineResult r =
+        common::readTextEntryNamed(common::drill().txtPath, common::field(common::drill().stepRec, start, 3));
+    return r.line.value_or(QString());
+}
+
+class Solver {
+public:
+    Solver(FrmMain& desk, platform::ManualClock& clock)
+        : f(desk)
+        , clock(clock)
+    {}
+
+    // Carries out the step shown. False (with a test failure) when it is not one of the solver's.
+    bool solveStep()
+    {
+        const QString rec = common::drill().stepRec;
+        const QString code = recCol(8, 4);
+        if (const QString why = unsupported(rec); !why.isEmpty()) {
+            ADD_FAILURE() << "not a step the solver takes: " << why.toStdString();
+            return false;
+        }
+        const int n = code.toInt();
+        if (code.startsWith(QLatin1Char('L'))) {
+            pickFromList();
+        } else if (code == QLatin1String("0001")) {
+            testkit::click(f.Label1);
+        } else if (code == QLatin1String("0002")) {
+            testkit::dblClick(f.Label1);
+        } else if (code == QLatin1String("0003")) {
+            testkit::click(f.Label1, platform::vbRightButton);
+        } else if (code == QLatin1String("0030")) {
+            testkit::move(f, 15, 15);
+            const QPointF c = testkit::centreOf(f.Label1);
+            testkit::move(f, c.x(), c.y());
+        } else if (code == QLatin1String("8888")) {
+            clock.advance(1000);
+        } else if (n >= 9000 && n <= 9998) {
+            testkit::click(f.Label1, n % 100, (n % 1000) / 100);
+        } else if (n >= 3000 && n <= 8999) {
+            pickFromPopup(n);
+        } else if (code == QLatin1String("0021")) {
+            testkit::click(f.Text2);
+            retype(entry(109));
+        } else if (code == QLatin1String("0023")) {
+            selectHint();
+        } else {
+            typeAnswer(code);
+        }
+        return true;
+    }
+
+    // The step that solving step `step` (record `rec`) leads to: the main target's jump (column 71)
+    // for the pointer actions on it, the next step for every other action.
+    static int nextStep(const QString& rec, int step)
+    {
+        static const QStringList onTarget = {"0001", "0002", "0003"};
+        const QString code = common::field(rec, 8, 4);
+        const bool jumps = onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
+        const QString j = common::field(rec, 71, 1);
+        const QChar jump = j.isEmpty() ? QChar(u'0') : j.front();
+        if (!jumps || jump == u'0') return step + 1;
+        if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
+        if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
+        return 9;
+    }
+
+    // Record `step` of the question shown.
+    static QString recordOf(int step)
+    {
+        const auto& d = common::drill();
+        return common::readTextFile(d.stepPath).lines.value(d.tmStart[d.dqTm] - 1 + step - 1);
+    }
+
+    // Carries out the step shown; false (with a test failure) when it did not lead where its
+    // record says. The last release of a double click is judged against the step the double click
+    // led to, so it may take that step as well: counted in doubleClickPasses.
+    bool solveStepAsRecorded()
+    {
+        const int before = common::drill().dqStep;
+        const QString rec = common::drill().stepRec;
+        const QString code = recCol(8, 4);
+        const int expected = nextStep(rec, before);
+        if (!solveStep()) return false;
+        const int now = common::drill().dqStep;
+        if (now == expected) return true;
+        if (code == QLatin1String("0002") && now == nextStep(recordOf(expected), expected)) {
+            ++doubleClickPasses;
+            return true;
+        }
+        ADD_FAILURE() << "step " << before << " (" << code.toStdString() << ") led to step " << now
+                      << ", not " << expected;
+        return false;
+    }
+
+    int doubleClickPasses = 0;
+
+    // Solves the question shown to its terminal record, step by step; false when a step did not
+    // lead where its record says.
+    bool solveQuestion(int maxSteps = 40)
+    {
+        for (int i = 0; i < maxSteps; ++i) {
+            if (recCol(8, 4) == QLatin1String("9999")) return true;
+            if (!solveStepAsRecorded()) return false;
+        }
+        ADD_FAILURE() << "no terminal record within " << maxSteps << " steps";
+        return false;
+    }
+
+private:
+    // The field's text selected by keys and typed over; the typing stops once the step moves on.
+    void retype(const QString& text)
+    {
+        testkit::key(f, platform::vbKeyHome);
+        testkit::key(f, platform::vbKeyEnd, platform::vbShiftMask);
+        testkit::key(f, platform::vbKeyDelete);
+        const int step = common::drill().dqStep;
+        for (QChar c : text) {
+            testkit::type(f, QString(c));
+            if (common::drill().dqStep != step) return;
+        }
+    }
+
+    // The first accepted answer; then Enter where the code asks for it, a click on the target
+    // where it asks for that ("0022" takes either: Enter, as the prompt offers it first).
+    void typeAnswer(const QString& code)
+    {
+        const QString answer = entry(109).section(QLatin1Char('|'), 0, 0);
+        const int step = common::drill().dqStep;
+        retype(answer);
+        if (common::drill().dqStep != step) return;
+        if (code == QLatin1String("0026") || code == QLatin1String("0028"))
+            testkit::click(f.Label1);
+        else if (code == QLatin1String("0022") || code == QLatin1String("0024"))
+            testkit::key(f, platform::vbKeyReturn);
+    }
+
+    // Selects the hint's text in the field with the mouse: the cursor put at its start, a Shift-click
+    // at its end.
+    void selectHint()
+    {
+        const QString wanted = entry(122).trimmed();
+        const qsizetype at = f.Text1.Text().indexOf(wanted, 0, Qt::CaseInsensitive);
+        ASSERT_GE(at, 0) << "the field does not hold the text to select";
+        auto* edit = qobject_cast<QLineEdit*>(f.Text1.widget());
+        ASSERT_NE(edit, nullptr);
+        auto cursorTo = [this](qsizetype pos) {
+            testkit::key(f, platform::vbKeyHome);
+            for (qsizetype i = 0; i < pos; ++i)
+                testkit::key(f, platform::vbKeyRight);
+        };
+        cursorTo(at + wanted.size());
+        const QRect end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint p = edit->mapTo(f.hostWidget(), end.center());
+        cursorTo(at);
+        testkit::click(f, platform::fromPixelsX(p.x()), platform::fromPixelsY(p.y()), 1,
+                       platform::vbShiftMask);
+    }
+
+    // A click on the list entry the record names (answerLine as the 0-based entry), scrolled into
+    // view first by clicks on the list's scroll arrows.
+    void pickFromList()
+    {
+        auto* list = qobject_cast<QListWidget*>(f.LstLA.widget());
+        ASSERT_NE(list, nullptr);
+        ASSERT_TRUE(list->isVisible()) << "no list shown";
+        const int pick = recCol(109, 3).toInt();
+        ASSERT_LT(pick, list->count()) << "the list has no entry " << pick;
+        QListWidgetItem* item = list->item(pick);
+        for (int i = 0; i < list->count() && !list->viewport()->rect().contains(list->visualItemRect(item));
+             ++i) {
+            const bool down = list->visualItemRect(item).bottom() >= list->viewport()->height();
+            ASSERT_TRUE(clickScrollArrow(list->verticalScrollBar(), down))
+                << "entry " << pick << " out of reach";
+        }
+        const QRect r = list->visualItemRect(item);
+        ASSERT_TRUE(list->viewport()->rect().contains(r.center())) << "entry " << pick << " not shown";
+        const QPoint p = list->viewport()->mapTo(f.hostWidget(), r.center());
+        testkit::click(f, platform::fromPixelsX(p.x()), platform::fromPixelsY(p.y()));
+    }
+
+    bool clickScrollArrow(QScrollBar* bar, bool down)
+    {
+        if (!bar || !bar->isVisible()) return false;
+        QStyleOptionSlider opt;
+        opt.initFrom(bar);
+        opt.orientation = bar->orientation();
+        opt.minimum = bar->minimum();
+        opt.maximum = bar->maximum();
+        opt.sliderPosition = bar->sliderPosition();
+        opt.sliderValue = bar->value();
+        opt.singleStep = bar->singleStep();
+        opt.pageStep = bar->pageStep();
+        opt.subControls = QStyle::SC_All;
+        const QRect arrow = bar->style()->subControlRect(
+            QStyle::CC_ScrollBar, &opt, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine,
+            bar);
+        if (arrow.isEmpty()) return false;
+        const QPoint p = bar->mapTo(f.hostWidget(), arrow.center());
+        testkit::click(f, platform::fromPixelsX(p.x()), platform::fromPixelsY(p.y()));
+        return true;
+    }
+
+    // A right click on the target and the pick of the item the code names.
+    void pickFromPopup(int code)
+    {
+        const int opened = code >= 8100 ? code - 2000 : code;
+        const smenu::ReadResult menu = smenu::readRecord(smenu::filePath(), code, smenu::setDigit(opened));
+        ASSERT_TRUE(menu.ok) << "no sMenu.sys";
+        // List digit -> (caption line or 0, item line) of the record.
+        static const int captionLine[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0};
+        static const int itemLine[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15};
+        const int list = smenu::listDigit(code), item = smenu::itemDigit(code);
+        ASSERT_GE(list, 1);
+        const QStringList items = smenu::splitItems(menu.record[itemLine[list]]);
+        ASSERT_LT(item, items.size());
+        QString path = items.at(item);
+        if (captionLine[list] != 0) path = menu.record[captionLine[list]] + QLatin1Char('/') + path;
+        testkit::PopupScript popups;
+        popups.pick(path);
+        testkit::click(f.Label1, platform::vbRightButton);
+    }
+
+    FrmMain& f;
+    platform::ManualClock& clock;
+};
+
+} // namespace testkit
