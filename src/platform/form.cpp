@@ -293,7 +293,7 @@ void Form::Show(int modal)
     visible_ = true;
     window_->applying = true;
     if (windowState_ == vbMaximized)
-        window_->showMaximized();
+        showMaximised();
     else if (windowState_ == vbMinimized)
         window_->showMinimized();
     else
@@ -458,7 +458,7 @@ void Form::setWindowState(int s)
     }
     window_->applying = true;
     if (s == vbMaximized)
-        window_->showMaximized();
+        showMaximised();
     else if (s == vbMinimized)
         window_->showMinimized();
     else {
@@ -467,6 +467,13 @@ void Form::setWindowState(int s)
                              std::max(1, toPixelsY(height_)));
     }
     window_->applying = false;
+}
+
+// Maximised covers the screen also where no window manager does the maximising.
+void Form::showMaximised()
+{
+    window_->setGeometry(QRect(QPoint(0, 0), screenPixels()));
+    window_->showMaximized();
 }
 
 void Form::setBorderStyle(int b)

@@ -140,6 +140,7 @@ private:
     void teardown();
     void quitModal();
     void keepTopmostAbove();
+    void showMaximised();
 
     QString name_;
     bool loaded_ = false;
