@@ -158,6 +158,7 @@ UnitDef unitDesktop(Scenes& s)
               .alsoBy(QStringLiteral("任务栏:开始")),
           click(QStringLiteral("开始菜单"), QStringLiteral("开始:我的电脑"),
                 QStringLiteral("单击“我的电脑”")),
+          wait(QStringLiteral("我的电脑"), QStringLiteral("正在打开“我的电脑”窗口，请稍候")),
           click(QStringLiteral("我的电脑"), QStringLiteral("窗口:关闭"),
                 QStringLiteral("单击窗口右上角的“关闭”按钮")),
           done(QStringLiteral("桌面"))}},

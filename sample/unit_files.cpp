@@ -484,6 +484,10 @@ UnitDef unitFiles(Scenes& s)
     const QPoint newMenuAt(fileMenuAt.x() + xp::menuSize({{QStringLiteral("新建(W) >")}}, 160).width() - 3,
                            fileMenuAt.y());
     const QString openMyDocuments = QStringLiteral("双击桌面上的“我的文档”图标");
+    // The window a double click opens comes up by itself; the candidate's next click is a step of its own.
+    const auto opening = [](const QString& window, const QString& title) {
+        return wait(window, QStringLiteral("正在打开“%1”窗口，请稍候").arg(title));
+    };
     UnitDef u;
     u.title = QStringLiteral("文件和文件夹的管理");
     u.questions = {
@@ -503,6 +507,7 @@ UnitDef unitFiles(Scenes& s)
                       QStringLiteral("双击桌面上的“我的电脑”图标")),
           doubleClick(QStringLiteral("我的电脑"), QStringLiteral("图标:本地磁盘 (C:)"),
                       QStringLiteral("双击“本地磁盘 (C:)”")),
+          opening(QStringLiteral("C盘"), QStringLiteral("本地磁盘 (C:)")),
           click(QStringLiteral("C盘"), QStringLiteral("菜单栏:文件(F)"), QStringLiteral("单击“文件”菜单")),
           hover(QStringLiteral("C盘"), QStringLiteral("菜单:新建(W)"), QStringLiteral("指向“新建”"))
               .over(1, QStringLiteral("文件菜单"), fileMenuAt),
@@ -529,6 +534,7 @@ UnitDef unitFiles(Scenes& s)
           done(QStringLiteral("D盘-报告"))}},
         {QStringLiteral("在“我的文档”中同时选中“风景.jpg”和“报告.txt”，然后将它们删除。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的文档"), openMyDocuments),
+          opening(QStringLiteral("我的文档"), QStringLiteral("我的文档")),
           click(QStringLiteral("我的文档"), QStringLiteral("图标:风景.jpg"),
                 QStringLiteral("单击“风景.jpg”")),
           keyClick(QStringLiteral("我的文档-选中风景"), QStringLiteral("图标:报告.txt"), 9201,
@@ -541,6 +547,7 @@ UnitDef unitFiles(Scenes& s)
           done(QStringLiteral("我的文档-删除后"))}},
         {QStringLiteral("在“我的文档”中，用 Shift 键一次选中从“资料”到“报告.txt”的连续三个项目。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的文档"), openMyDocuments),
+          opening(QStringLiteral("我的文档"), QStringLiteral("我的文档")),
           click(QStringLiteral("我的文档"), QStringLiteral("图标:资料"), QStringLiteral("单击“资料”文件夹")),
           keyClick(QStringLiteral("我的文档-选中资料"), QStringLiteral("图标:报告.txt"), 9101,
                    QStringLiteral("按住 Shift 键单击“报告.txt”")),
@@ -554,6 +561,7 @@ UnitDef unitFiles(Scenes& s)
         {QStringLiteral("通过“我的电脑”窗口的“文件夹选项”，设置显示所有文件和文件夹。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的电脑"),
                       QStringLiteral("双击桌面上的“我的电脑”图标")),
+          opening(QStringLiteral("我的电脑"), QStringLiteral("我的电脑")),
           click(QStringLiteral("我的电脑"), QStringLiteral("菜单栏:工具(T)"),
                 QStringLiteral("单击“工具”菜单")),
           click(QStringLiteral("我的电脑"), QStringLiteral("菜单:文件夹选项(O)..."),

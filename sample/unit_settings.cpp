@@ -485,6 +485,10 @@ UnitDef unitSettings(Scenes& s)
     const QString deskProperties = QStringLiteral("在桌面空白处单击鼠标右键，选择“属性”");
     const int deskPropertiesCode = menuCode(QStringLiteral("桌面"), QStringLiteral("属性(R)"));
     const QString classic = QStringLiteral("控制面板-经典");
+    // The dialog a double click opens comes up by itself; the candidate's next click is a step of its own.
+    const auto opening = [](const QString& bg, const QString& dialog, const QString& title) {
+        return wait(bg, QStringLiteral("正在打开“%1”，请稍候").arg(title)).over(1, dialog, DialogAt);
+    };
     UnitDef u;
     u.title = QStringLiteral("控制面板与系统设置");
     u.questions = {
@@ -562,6 +566,7 @@ UnitDef unitSettings(Scenes& s)
                 QStringLiteral("单击“切换到经典视图”"))
               .pointer(QStringLiteral("M01")),
           doubleClick(classic, QStringLiteral("图标:鼠标"), QStringLiteral("双击“鼠标”图标")),
+          opening(classic, QStringLiteral("鼠标属性"), QStringLiteral("鼠标 属性")),
           click(classic, QStringLiteral("滑块:双击速度:4"), QStringLiteral("将“双击速度”滑块拖到最右端"))
               .pointer(QStringLiteral("S09"))
               .over(1, QStringLiteral("鼠标属性"), DialogAt),
@@ -571,6 +576,7 @@ UnitDef unitSettings(Scenes& s)
         {QStringLiteral("在已打开的“控制面板”中，添加“中文(简体) - 全拼”输入法。"),
          {doubleClick(classic, QStringLiteral("图标:区域和语言选项"),
                       QStringLiteral("双击“区域和语言选项”图标")),
+          opening(classic, QStringLiteral("区域和语言选项-区域选项"), QStringLiteral("区域和语言选项")),
           click(classic, QStringLiteral("选项卡:语言"), QStringLiteral("单击“语言”选项卡"))
               .over(1, QStringLiteral("区域和语言选项-区域选项"), DialogAt),
           click(classic, QStringLiteral("按钮:详细信息(D)..."), QStringLiteral("单击“详细信息”"))
@@ -592,6 +598,7 @@ UnitDef unitSettings(Scenes& s)
               .over(2, QStringLiteral("文字服务和输入语言-全拼"), QPoint(80, 60))}},
         {QStringLiteral("在已打开的“控制面板”中，创建一个名为“张三”的计算机管理员帐户。"),
          {doubleClick(classic, QStringLiteral("图标:用户帐户"), QStringLiteral("双击“用户帐户”图标")),
+          wait(QStringLiteral("用户帐户"), QStringLiteral("正在打开“用户帐户”窗口，请稍候")),
           click(QStringLiteral("用户帐户"), QStringLiteral("链接:创建一个新帐户"),
                 QStringLiteral("单击“创建一个新帐户”"))
               .pointer(QStringLiteral("M01")),
@@ -611,6 +618,7 @@ UnitDef unitSettings(Scenes& s)
         {QStringLiteral("在已打开的“控制面板”中，设置在任务栏上显示音量图标。"),
          {doubleClick(classic, QStringLiteral("图标:声音和音频设备"),
                       QStringLiteral("双击“声音和音频设备”图标")),
+          opening(classic, QStringLiteral("声音和音频设备属性"), QStringLiteral("声音和音频设备 属性")),
           click(classic, QStringLiteral("复选框:将音量图标放入任务栏(I)"),
                 QStringLiteral("选中“将音量图标放入任务栏”"))
               .over(1, QStringLiteral("声音和音频设备属性"), DialogAt),
@@ -620,6 +628,7 @@ UnitDef unitSettings(Scenes& s)
         {QStringLiteral(
              "在已打开的“控制面板”中，将时区设置为“(GMT+08:00) 北京，重庆，香港特别行政区，乌鲁木齐”。"),
          {doubleClick(classic, QStringLiteral("图标:日期和时间"), QStringLiteral("双击“日期和时间”图标")),
+          opening(classic, QStringLiteral("日期和时间属性"), QStringLiteral("日期和时间 属性")),
           click(classic, QStringLiteral("选项卡:时区"), QStringLiteral("单击“时区”选项卡"))
               .over(1, QStringLiteral("日期和时间属性"), DialogAt),
           pickFromList(classic, QStringLiteral("列表区:时区"), Zones, 2, 3,

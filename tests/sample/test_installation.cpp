@@ -387,6 +387,39 @@ TEST_F(SampleInstallation, TypedAndListStepsCannotCompleteWithoutTheCandidate)
     });
 }
 
+// The last release of a double click is judged against the step the double click leads to; a step
+// that a plain left release on its target completes would be taken without the candidate.
+TEST_F(SampleInstallation, NoStepAfterADoubleClickIsCompletedByItsLastRelease)
+{
+    const auto completedByLeftRelease = [](const QString& rec) {
+        const QString action = common::field(rec, Action, 4);
+        if (action == QStringLiteral("0001")) return true;
+        bool numeric = false;
+        const int code = action.toInt(&numeric);
+        if (numeric && code >= 9000 && code <= 9999) return code % 1000 == 1; // left button, no keys
+        // Their own rules: a right button, the double click itself, or the typed answer accepted
+        // (never the initial text, checked above).
+        static const QStringList ownRule = {"0002", "0003", "0022", "0026", "0028"};
+        if (ownRule.contains(action)) return false;
+        if (numeric && ((code >= 3000 && code <= 6000) || (code >= 8100 && code <= 8999))) return false;
+        // Every other code jumps on any release by the main target's JumpChar.
+        return rec.at(MainRect + 5 - 1) != u'0';
+    };
+    int doubleClicks = 0;
+    forEachStep([&](const Question& q, int s, const QString& rec) {
+        if (common::field(rec, Action, 4) != QStringLiteral("0002")) return;
+        ++doubleClicks;
+        const QChar j = rec.at(MainRect + 5 - 1);
+        const int next = j == u'0' ? s + 2 : jumpStep(j);
+        ASSERT_LE(next, q.records.size());
+        const QString& after = q.records[next - 1];
+        EXPECT_FALSE(completedByLeftRelease(after))
+            << "step " << next << " (" << common::field(after, Action, 4).toStdString()
+            << ") is taken by the double click's last release";
+    });
+    EXPECT_GT(doubleClicks, 0);
+}
+
 TEST_F(SampleInstallation, ContextMenuStepsPickAnItemOfTheirMenu)
 {
     const QStringList menuFile = common::readTextFile(program(QStringLiteral("sMenu.sys"))).lines;
