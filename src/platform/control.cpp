@@ -143,7 +143,7 @@ void Control::setToolTipText(const QString& t)
     if (widget_) widget_->setToolTip(t);
 }
 
-static void applyPointer(QWidget* w, int shape, const Picture& icon)
+void applyPointer(QWidget* w, int shape, const Picture& icon)
 {
     if (!w) return;
     if (shape == 99 && !icon.isNull())

@@ -167,6 +167,8 @@ private:
 };
 
 void reportMissing(const QString& array, int index);
+// Gives a widget the numbered pointer shape, or the custom pointer icon for 99.
+void applyPointer(QWidget* w, int shape, const Picture& icon);
 // A control loaded at run time into a loaded form gets its widget at once.
 void createWidgetIfLoaded(Control& c);
 // The form removes an array's run-time elements when it unloads.

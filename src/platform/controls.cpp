@@ -227,14 +227,9 @@ void Image::setPicture(const Picture& pic)
 
 bool Image::LoadPicture(const QString& path)
 {
-    if (path.isEmpty()) {
-        clearPicture();
-        return true;
-    }
-    auto pic = loadPicture(path);
-    if (!pic) return false;
-    setPicture(*pic);
-    return true;
+    auto pic = loadPictureOrEmpty(path);
+    if (pic) setPicture(*pic);
+    return pic.has_value();
 }
 
 void Image::setStretch(bool on)
@@ -332,14 +327,9 @@ void PictureBox::setPicture(const Picture& pic)
 
 bool PictureBox::LoadPicture(const QString& path)
 {
-    if (path.isEmpty()) {
-        clearPicture();
-        return true;
-    }
-    auto pic = loadPicture(path);
-    if (!pic) return false;
-    setPicture(*pic);
-    return true;
+    auto pic = loadPictureOrEmpty(path);
+    if (pic) setPicture(*pic);
+    return pic.has_value();
 }
 
 void PictureBox::setAutoSize(bool on)

@@ -496,26 +496,15 @@ void Form::setPicture(const Picture& p)
 
 bool Form::LoadPicture(const QString& path)
 {
-    if (path.isEmpty()) {
-        setPicture(Picture());
-        return true;
-    }
-    auto pic = loadPicture(path);
-    if (!pic) return false;
-    setPicture(*pic);
-    return true;
+    auto pic = loadPictureOrEmpty(path);
+    if (pic) setPicture(*pic);
+    return pic.has_value();
 }
 
 void Form::setMousePointer(int shape)
 {
     mousePointer_ = shape;
-    if (!window_) return;
-    if (shape == 99 && !mouseIcon_.isNull())
-        window_->setCursor(customPointer(mouseIcon_));
-    else if (shape == 0)
-        window_->unsetCursor();
-    else
-        window_->setCursor(standardPointer(shape));
+    applyPointer(window_, shape, mouseIcon_);
 }
 
 void Form::setMouseIcon(const Picture& p)

@@ -405,4 +405,10 @@ QCursor customPointer(const Picture& picture)
     return QCursor(pixmap, hot.x(), hot.y());
 }
 
+std::optional<Picture> loadPictureOrEmpty(const QString& path)
+{
+    if (path.isEmpty()) return Picture();
+    return loadPicture(path);
+}
+
 } // namespace platform

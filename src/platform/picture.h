@@ -40,6 +40,9 @@ private:
 // file with several images gives its 32 x 32 one, or else any; among those, the one with the
 // deepest colour, the first on ties.
 std::optional<Picture> loadPicture(const QString& path, QString* error = nullptr);
+// As a control's LoadPicture takes it: an empty path gives the empty picture (the control is
+// cleared), any other path the loaded picture, or nothing when it cannot be loaded.
+std::optional<Picture> loadPictureOrEmpty(const QString& path);
 // The same from bytes already read; source is what the picture's source() gives.
 std::optional<Picture> loadPictureData(const QByteArray& data, const QString& source,
                                        QString* error = nullptr);

@@ -2,6 +2,7 @@
 // stacking, keys, programmatic events, forms' life cycle, control arrays and pop-up menus.
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -528,7 +529,8 @@ public:
     Frame Fra{this, "Fra"};
     CheckBox Chk{this, "Chk"};
     Label Lbl{this, "Lbl"};
-    BoxForm() : Form("BoxForm")
+    BoxForm()
+        : Form("BoxForm")
     {
         Chk.setContainer(&Fra);
         Chk.onClick = [this] { note(QStringLiteral("Chk.Click %1").arg(Chk.Value())); };
@@ -579,4 +581,36 @@ TEST_F(Runtime, AutoSizedLabelsFitTheirCaption)
     f.Lbl.setCaption("考试考试");
     EXPECT_GT(f.Lbl.Height(), oneLine * 1.5); // wraps onto a second line, width kept
     EXPECT_EQ(f.Lbl.Width(), twoChars);
+}
+
+TEST_F(Runtime, LoadPictureClearsOnAnEmptyPathAndKeepsThePictureWhenItCannotLoad)
+{
+    testkit::TempProgramFolder dir;
+    QImage img(10, 6, QImage::Format_RGB32);
+    img.fill(Qt::green);
+    const QString file = dir.file("pic.rar");
+    ASSERT_TRUE(img.save(file, "BMP"));
+    QFile junk(dir.file("junk.rar"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+
+    TestForm& f = shown();
+    f.Img.setStretch(false);
+    for (auto load :
+         {std::function<bool(const QString&)>([&](const QString& p) { return f.Img.LoadPicture(p); }),
+          std::function<bool(const QString&)>([&](const QString& p) { return f.Pic.LoadPicture(p); }),
+          std::function<bool(const QString&)>([&](const QString& p) { return f.LoadPicture(p); })}) {
+        EXPECT_TRUE(load(file));
+        EXPECT_FALSE(load(dir.file("junk.rar")));
+        EXPECT_FALSE(load(dir.file("missing.rar")));
+    }
+    // A failed load left each picture as it was.
+    EXPECT_EQ(f.Img.picture().source(), file);
+    EXPECT_EQ(f.Pic.picture().source(), file);
+    EXPECT_EQ(f.picture().source(), file);
+    EXPECT_TRUE(f.Img.LoadPicture(QString()));
+    EXPECT_TRUE(f.Img.picture().isNull());
+    EXPECT_TRUE(f.LoadPicture(QString()));
+    EXPECT_TRUE(f.picture().isNull());
 }
