@@ -244,8 +244,10 @@ void Control::destroyWidget()
     if (auto* self = dynamic_cast<Container*>(this))
         for (Control* child : self->children())
             child->destroyWidget();
-    for (auto* bridge : widget_->findChildren<EventBridge*>(Qt::FindDirectChildrenOnly))
-        bridge->detach();
+    // The bridge has no meta-object of its own, so a lookup by meta type would take every child
+    // for one; a dynamic cast tells the bridge from the widget's other children exactly.
+    for (QObject* child : widget_->children())
+        if (auto* bridge = dynamic_cast<EventBridge*>(child)) bridge->detach();
     if (mouseTrack().lastPressed == this) mouseTrack() = {};
     QWidget* w = widget_;
     widget_ = nullptr;

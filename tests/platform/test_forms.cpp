@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -391,6 +392,27 @@ TEST_F(Runtime, UnloadFromItsOwnHandlerAndReloadInDesignState)
     EXPECT_EQ(f.LblA.Caption(), "A");
     EXPECT_FALSE(f.Hot.exists(9));
     EXPECT_TRUE(f.Hot.exists(1));
+}
+
+// Unloading detaches each control's own event bridge and nothing else: the other children of a
+// control's widget (a list box's viewport and scroll bars, say) must come through untouched.
+TEST_F(Runtime, UnloadLeavesTheOtherChildrenOfAControlsWidgetIntact)
+{
+    TestForm& f = shown();
+    QPointer<QWidget> list = f.Lst.widget();
+    ASSERT_TRUE(list);
+    QList<QPointer<QWidget>> children;
+    for (QWidget* w : list->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        children << w;
+    ASSERT_FALSE(children.isEmpty());
+    f.Unload();
+    for (const QPointer<QWidget>& w : children) {
+        ASSERT_TRUE(w); // deletion is deferred
+        EXPECT_EQ(w->parentWidget(), list.data());
+        EXPECT_GT(w->logicalDpiX(), 0); // a call through the widget's paint-device table
+    }
+    testkit::settle();
+    EXPECT_FALSE(list);
 }
 
 TEST_F(Runtime, UnloadCanBeRefusedAlsoFromTheWindowFrame)
