@@ -222,7 +222,8 @@ private:
 
     // Render phases (frm_main_render.cpp), in setData's order.
     void resetScene();      // phases 1 and 3
-    void readStepRecord();  // phase 4
+    bool readStepRecord();  // phase 4: false when the question has no readable record of its own
+    void noRecord();        // instead of phases 5-18 then: nothing clickable, the candidate told once
     void parkTabLabels();   // phase 5
     void pictures();        // phases 6 and 7
     void editField();       // phase 8
@@ -244,6 +245,7 @@ private:
     bool loadStepPicture(platform::PictureBox& box, const QString& code);
 
     int renderDepth = 0;
+    QString recordNotice; // step file and question last told to have no readable record
     int renderCount = 0; // renders started, so deferred events of a replaced record are dropped
     std::vector<std::function<void()>> deferred;
     // Where Timer3 was armed: a tick for another question or step (or with the desktop hidden,

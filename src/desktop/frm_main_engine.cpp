@@ -1,5 +1,6 @@
 // The step engine: the render's frame and record reading, the advance, the jump and the two
 // timers that start renders by themselves.
+#include <QDir>
 #include <QStringView>
 
 #include "common/drill_state.h"
@@ -7,6 +8,7 @@
 #include "common/record.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "platform/msgbox.h"
 
 namespace {
 
@@ -43,20 +45,24 @@ void FrmMain::setData()
     d.dqStep = clampStep(d.dqStep);
 
     resetScene();
-    readStepRecord();
-    parkTabLabels();
-    pictures();
-    editField();
-    hint();
-    teachingAids();
-    mainTarget();
-    tabDialog();
-    secondTarget();
-    terminalOrFrame();
-    overlaysAndList();
-    lastFrameRule();
-    panes();
-    finishRender();
+    if (readStepRecord()) {
+        recordNotice.clear();
+        parkTabLabels();
+        pictures();
+        editField();
+        hint();
+        teachingAids();
+        mainTarget();
+        tabDialog();
+        secondTarget();
+        terminalOrFrame();
+        overlaysAndList();
+        lastFrameRule();
+        panes();
+        finishRender();
+    } else {
+        noRecord();
+    }
 
     --renderDepth;
     if (renderDepth > 0) return;
@@ -79,17 +85,43 @@ void FrmMain::afterRender(std::function<void()> f)
         f();
 }
 
-void FrmMain::readStepRecord()
+bool FrmMain::readStepRecord()
 {
     auto& d = common::drill();
-    if (!questionInRange(d.dqTm)) return;
+    // Only a record of the question's own block is ever rendered or judged: a file that is
+    // missing, damaged or ends before the block gives none, never a record of another question.
+    if (!questionInRange(d.dqTm) || stepCount() == 0) return false;
     const int first = d.tmStart[d.dqTm];
+    const int line = first + d.dqStep - 1;
+    if (first < 1) return false;
     const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok && file.status != common::TextStatus::BadEncoding) return;
-    // A file that ends before the question's block holds none of its records: the previous record
-    // stays, as for a file that cannot be read.
-    if (file.lines.isEmpty() || file.lines.size() < first) return;
-    if (auto line = common::lineOrLast(file.lines, first + d.dqStep - 1)) d.stepRec = *line;
+    if (file.status != common::TextStatus::Ok || line > file.lines.size()) return false;
+    d.stepRec = file.lines.at(line - 1);
+    return true;
+}
+
+void FrmMain::noRecord()
+{
+    auto& d = common::drill();
+    d.stepRec.clear();
+    actCode = 0;
+    Timer3.setEnabled(false);
+    // Nothing of an earlier record may stay clickable: the candidate can still move to another
+    // question or end the drill from the panel.
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &Label1, &Label4, &ImgElse, &Shape1,  &Shape2,   &Shape4,  &Shape6,    &LHelp,  &Text1,
+             &Text2,  &Text3,  &LstLA,   &PicLeft, &PicRight, &PicTop,  &PicBottom, &Image1, &Image2,
+             &Image3, &Image4, &Image5,  &Image6,  &PicStart, &PicMyPc, &Pic1J,     &Pic2J,  &Pic3J})
+        c->setVisible(false);
+    raisePair();
+    const QString key = d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+    if (recordNotice == key) return;
+    recordNotice = key;
+    const QString text = QStringLiteral("第%1题的操作步骤无法读取：文件“%2”缺失、已损坏或不完整。\r\n\r\n"
+                                        "本题不能练习，请选择其它题目或结束练习。")
+                             .arg(d.dqTm)
+                             .arg(QDir::toNativeSeparators(d.stepPath));
+    afterRender([text] { platform::MsgBox(text, platform::vbOKOnly + platform::vbExclamation); });
 }
 
 void FrmMain::doNext()
@@ -100,7 +132,9 @@ void FrmMain::doNext()
     menuRow1 = 0;
     if (common::field(d.stepRec, 8, 4) == QLatin1String("9999")) {
         if (questionInRange(d.dqTm) && d.tmState[d.dqTm] < 4) d.tmState[d.dqTm] += 4;
-    } else {
+    } else if (stepCount() == 0 || d.dqStep < stepCount()) {
+        // On the block's last record there is nowhere to go: rendering it again would raise its
+        // events again (a list step whose answer is already selected would advance forever).
         d.dqStep += 1;
         setData();
     }

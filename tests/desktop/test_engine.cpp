@@ -1,9 +1,12 @@
 // The step engine: which record a render reads, the advance, the jump, the terminal record, the
 // automatic steps and the advances a render raises itself.
 #include <QFile>
+#include <functional>
 
 #include "common/record.h"
 #include "desktop_fixture.h"
+#include "platform/msgbox.h"
+#include "support/script.h"
 
 using namespace desktoptest;
 using common::field;
@@ -67,41 +70,86 @@ TEST_F(Desktop, EveryRenderRecomputesTheDrillsPaths)
     }
 }
 
-TEST_F(Desktop, AStepFileThatCannotBeReadKeepsThePreviousRecord)
+// Question 1 is left on its terminal record; question 2 has no record of its own that can be
+// read. Nothing of question 1 may be rendered or judged for it, and it is never marked solved.
+TEST_F(Desktop, AQuestionWithoutARecordOfItsOwnShowsNothingAndIsNeverSolved)
 {
-    writeBank({{marked(1), marked(2), terminal()}});
-    FrmMain& f = showQuestion(1);
-    const QString first = common::drill().stepRec;
-    ASSERT_TRUE(QFile::remove(common::drill().stepPath));
-    f.doNext();
-    EXPECT_EQ(common::drill().dqStep, 2);
-    EXPECT_EQ(common::drill().stepRec, first);
-    EXPECT_EQ(markerOf(f), 1);
+    struct Case {
+        const char* what;
+        std::function<void(const QString& dataPath)> damage;
+    } cases[] = {
+        {"missing file", [](const QString&) { QFile::remove(common::drill().stepPath); }},
+        {"empty file",
+         [](const QString& data) { testkit::writeTextLines(data, QStringLiteral("288820.rar"), {}); }},
+        {"bytes that are not text",
+         [](const QString&) {
+             QFile f(common::drill().stepPath);
+             ASSERT_TRUE(f.open(QIODevice::Append));
+             f.write("\x81\x20\xff\r\n");
+         }},
+        {"block past the file's end",
+         [](const QString&) {
+             auto& d = common::drill();
+             d.tmStart[2] = 20;
+             d.tmStart[3] = 24;
+         }},
+        {"block cut short",
+         [](const QString&) { common::drill().tmStart[3] += 3; }}, // step 4 lies past the file's end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBank({{marked(1), terminal()}, {marked(21), marked(22), terminal()}});
+        auto& d = common::drill();
+        d.tmState[2] = 1;
+        FrmMain& f = showQuestion(1, 2);
+        ASSERT_EQ(d.tmState[1], 4);
+        const int step = std::string(c.what) == "block cut short" ? 4 : 1;
+        c.damage(dataPath);
 
-    // An empty file likewise.
-    testkit::writeTextLines(dataPath, QStringLiteral("288820.rar"), {});
-    f.doNext();
-    EXPECT_EQ(common::drill().stepRec, first);
+        testkit::ScriptedMessageBoxes boxes;
+        boxes.expect(platform::vbOK, QStringLiteral("第2题的操作步骤无法读取"));
+        showQuestion(2, step);
+        EXPECT_EQ(boxes.pending(), 0);
+        ASSERT_FALSE(boxes.seen().isEmpty());
+        EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("288820.rar")));
+        EXPECT_EQ(d.stepRec, "");
+        EXPECT_FALSE(f.Label1.Visible());
+        EXPECT_FALSE(f.LblSuccess.Visible());
+
+        f.doNext(); // what a judge would call: nothing to advance, nothing solved
+        f.setData();
+        EXPECT_EQ(d.tmState[2], 1);
+        EXPECT_EQ(d.tmDone[2], "F");
+        EXPECT_FALSE(f.LblSuccess.Visible());
+        EXPECT_EQ(boxes.seen().size(), 1); // told once for the question, not at every render
+
+        // Back on question 1 the desk works again.
+        if (std::string(c.what).starts_with("block")) {
+            showQuestion(1, 1);
+            EXPECT_TRUE(f.Label1.Visible());
+            EXPECT_EQ(markerOf(f), 1);
+        }
+    }
 }
 
-TEST_F(Desktop, AShortStepFileNeverGivesARecordOfAnotherQuestion)
+TEST_F(Desktop, AListStepAnsweredByItsOwnRenderOnTheBlocksLastRecordRendersOnce)
 {
-    // Question 2's block is said to hold 4 records, the file holds 2 of them.
-    writeBank({{marked(1), terminal()}, {marked(21), marked(22)}});
-    auto& d = common::drill();
-    d.tmStart[3] = d.tmStart[2] + 4;
-    FrmMain& f = showQuestion(2, 4);
-    EXPECT_EQ(markerOf(f), 22); // the file's last line, still question 2's
-    EXPECT_EQ(d.dqStep, 4);
-
-    // A block that starts after the file's end: the previous record stays.
-    d.tmStart[3] = 20;
-    d.tmStart[4] = 25;
-    d.tmCount = 3;
-    d.dqTm = 3;
-    d.dqStep = 1;
-    f.setData();
-    EXPECT_EQ(markerOf(f), 22);
+    writeTexts({QStringLiteral("红色|绿色|蓝色")});
+    StepRecord list = step(QStringLiteral("L001"));
+    list.setRect(col::EditRect, 1500, '0', 2000, 2400, 900);
+    list.setNumber(col::TextLine, 3, 1).setNumber(col::AnswerLine, 3, 1);
+    for (int blockSize : {1, 2}) {
+        SCOPED_TRACE(blockSize);
+        QList<StepRecord> block;
+        if (blockSize == 2) block << marked(1);
+        block << list;
+        writeBank({block});
+        FrmMain& f = showQuestion(1, blockSize); // before the mend: endless renders, a stack overflow
+        f.setData();
+        EXPECT_FALSE(f.LstLA.Visible()); // answered and advanced once, on the same record
+        EXPECT_EQ(common::drill().dqStep, blockSize);
+        EXPECT_EQ(common::drill().tmState[1] & 4, 0);
+    }
 }
 
 TEST_F(Desktop, DoNextRendersTheNextStepAndMarksTheTerminalRecordSolved)
