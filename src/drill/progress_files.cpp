@@ -85,7 +85,8 @@ Outcome saveUnitProgress(int unit, const QString& flags, int unitCount)
         entries << QString();
     int written = std::max(0, unitCount);
     if (unit >= 0 && unit < UnitProgressRead) {
-        entries[unit] = flags;
+        // A drill of fewer questions than the line holds keeps the flags of the others.
+        entries[unit] = flags + entries[unit].mid(flags.size());
         written = std::max(written, unit + 1); // the drill's own line is never cut off
     }
     while (entries.size() < written)

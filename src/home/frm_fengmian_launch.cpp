@@ -36,8 +36,7 @@ std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
 
     const common::TextReadResult list = common::readTextFile(l.tmPath);
     const QuestionStarts starts = questionStarts(list.lines);
-    if (list.status == common::TextStatus::Missing || list.status == common::TextStatus::Unreadable ||
-        starts.questions == 0) {
+    if (list.status != common::TextStatus::Ok || starts.questions == 0) {
         *failure =
             QStringLiteral("本单元的题目文件缺失、为空或无法读取，不能开始练习。\r\n\r\n") + shown(l.tmPath);
         return std::nullopt;
@@ -51,10 +50,28 @@ std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
         return std::nullopt;
     }
     const QString line = progress.lines.at(unit);
-    // A drill holds at most 40 questions, and no more than the question list has.
-    l.tmCount = std::min({int(trimBlanks(line).size()), MaxQuestions, starts.questions});
+    // A drill holds at most 40 questions.
+    l.tmCount = std::min(int(trimBlanks(line).size()), MaxQuestions);
     if (l.tmCount == 0) {
         *failure = QStringLiteral("本单元没有题目，不能开始练习。");
+        return std::nullopt;
+    }
+    // A list cut short would start a practice of its first questions only, and the practice's
+    // end would then lose the progress of the others.
+    if (starts.questions < l.tmCount) {
+        *failure = QStringLiteral("本单元的题目文件不完整（练习进度记录有%1道题，题目文件只有%2道），"
+                                  "不能开始练习。\r\n\r\n")
+                       .arg(l.tmCount)
+                       .arg(starts.questions) +
+                   shown(l.tmPath);
+        return std::nullopt;
+    }
+    // Every question's block of records must be in the step file before the home screen goes.
+    const common::TextReadResult steps = common::readTextFile(l.stepPath);
+    const int needed = starts.starts.at(l.tmCount) - 1;
+    if (steps.status != common::TextStatus::Ok || steps.lines.size() < needed) {
+        *failure = QStringLiteral("本单元的操作步骤文件缺失、已损坏或不完整，不能开始练习。\r\n\r\n") +
+                   shown(l.stepPath);
         return std::nullopt;
     }
     for (int i = 1; i <= l.tmCount; ++i)

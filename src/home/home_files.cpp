@@ -37,6 +37,9 @@ InfoLoad loadModuleInfo()
     case ModuleInfoRead::Status::Unreadable:
         load.failure = QStringLiteral("无法读取模块信息文件“ver.txt”") + reinstall;
         return load;
+    case ModuleInfoRead::Status::Empty:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”是空的") + reinstall;
+        return load;
     case ModuleInfoRead::Status::TooManyLines:
         load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（超过%1行）").arg(InfoLines) + reinstall;
         return load;

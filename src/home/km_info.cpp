@@ -1,5 +1,7 @@
 #include "home/km_info.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 #include "common/naming.h"
@@ -83,6 +85,11 @@ ModuleInfoRead readModuleInfo(const QString& programFolder)
         break;
     }
     if (!file.path.isEmpty()) r.path = file.path;
+    if (std::all_of(file.lines.cbegin(), file.lines.cend(),
+                    [](const QString& l) { return l.trimmed().isEmpty(); })) {
+        r.status = ModuleInfoRead::Status::Empty;
+        return r;
+    }
     if (file.lines.size() > InfoLines) {
         r.status = ModuleInfoRead::Status::TooManyLines;
         return r;

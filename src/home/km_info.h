@@ -31,6 +31,7 @@ struct ModuleInfoRead {
         Ok,
         Missing,      // no "ver.txt"
         Unreadable,   // exists but cannot be read
+        Empty,        // no line holds anything
         TooManyLines, // a 41st line
         BadCode,      // a group whose character code is out of range (badLine names the line)
     };

@@ -42,6 +42,8 @@ TEST_F(Progress, UnitProgressReplacesOnlyTheDrillsUnitLine)
          "TTTTTTTTTT\r\nFFFF\r\nFFFFFFFF\r\nTF\r\n\r\n"},
         {"a unit beyond unitCount keeps its line", four, 5,
          "TTTTTTTTTT\r\nFFFF\r\nFFFFFFFF\r\nTF\r\n\r\nTTFTFFFF\r\n\r\n"},
+        {"a drill of fewer questions never shortens its line", four, 0,
+         "TTFTFFFFTT\r\nFFFF\r\nFFFFFFFF\r\nTF\r\n\r\n"},
     };
     const QString path = ksdata(QStringLiteral("288893.rar"));
     for (const Case& c : cases) {

@@ -224,6 +224,17 @@ TEST_F(HomeScreen, CardButtonLooksFollowThePointer)
     EXPECT_FALSE(h.ImgStartKsM.Visible());
 }
 
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
 TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
 {
     FrmFengmian& h = start();
@@ -233,6 +244,8 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
         std::function<void()> breakIt;
         QString prompt;
     };
+    const QStringList steps = Installation::read(inst.bank("288821.rar"));
+    ASSERT_EQ(steps.size(), 6);
     const Case cases[] = {
         {"no question list", [&] { QFile::remove(inst.bank("288871.rar")); },
          QStringLiteral("本单元的题目文件")},
@@ -247,6 +260,20 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
              Installation::write(inst.ksdata("288893.rar"), {"TTF", " "});
          },
          QStringLiteral("本单元没有题目")},
+        {"a question list that is not text",
+         [&] { writeBytes(inst.bank("288871.rar"), "010102\x81\xff\r\n"); },
+         QStringLiteral("本单元的题目文件")},
+        {"a question list shorter than the progress line",
+         [&] {
+             Installation::write(inst.ksdata("288893.rar"), {"TTF", "TTT"});
+         },
+         QStringLiteral("练习进度记录有3道题，题目文件只有2道")},
+        {"no step file", [&] { QFile::remove(inst.bank("288821.rar")); }, QStringLiteral("操作步骤文件")},
+        {"a step file short of the last block",
+         [&] { Installation::write(inst.bank("288821.rar"), steps.mid(0, 5)); },
+         QStringLiteral("操作步骤文件")},
+        {"a step file that is not text", [&] { writeBytes(inst.bank("288821.rar"), "0000\x81\xff\r\n"); },
+         QStringLiteral("操作步骤文件")},
     };
     const QStringList list = Installation::read(inst.bank("288871.rar"));
     const QStringList progress = Installation::read(inst.ksdata("288893.rar"));
@@ -261,7 +288,10 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
         EXPECT_EQ(common::drill().setNo, 0);
         Installation::write(inst.bank("288871.rar"), list);
         Installation::write(inst.ksdata("288893.rar"), progress);
+        Installation::write(inst.bank("288821.rar"), steps);
     }
+    // Nothing was written over: the progress of a unit is never shortened by a damaged bank.
+    EXPECT_EQ(Installation::read(inst.ksdata("288893.rar")), progress);
 }
 
 TEST_F(HomeScreen, ErrorReviewWithoutWrongAnswersIsRefused)

@@ -215,6 +215,13 @@ TEST_F(Start, MissingOrBrokenModuleInformationEndsWithAClearMessage)
          QStringLiteral("模块信息文件“ver.txt”已损坏（第2行）")},
         {"41 lines", [&] { Installation::write(inst.folder() + "/ver.txt", QStringList(41, "200065")); },
          QStringLiteral("超过40行")},
+        {"an empty ver.txt", [&] { Installation::write(inst.folder() + "/ver.txt", {}); },
+         QStringLiteral("模块信息文件“ver.txt”是空的")},
+        {"a ver.txt of blank lines",
+         [&] {
+             Installation::write(inst.folder() + "/ver.txt", {"", "  "});
+         },
+         QStringLiteral("模块信息文件“ver.txt”是空的")},
         {"no start flag", [&] { QFile::remove(inst.bank("288892.rar")); }, QStringLiteral("“288892.rar”")},
     };
     for (const Case& c : cases) {
