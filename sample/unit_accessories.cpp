@@ -541,33 +541,38 @@ void addScenes(Scenes& s)
     for (const auto& [name, font, size] : {std::tuple{QStringLiteral("字体对话框"), 1, 10},
                                            std::tuple{QStringLiteral("字体对话框-黑体"), 2, 10},
                                            std::tuple{QStringLiteral("字体对话框-黑体-小四"), 2, 9}}) {
-        s.dialog(name, QSize(430, 330), QStringLiteral("字体"), [=](Canvas& c, const QRect& client) {
-            const int y = client.top() + 10;
-            xp::label(c, QRect(client.left() + 10, y, 150, 16), QStringLiteral("字体(F):"));
-            xp::edit(c, QRect(client.left() + 10, y + 18, 150, 20), fonts[font], QStringLiteral("字体"));
-            xp::listBox(c, QRect(client.left() + 10, y + 40, 150, 120), fonts, font, QStringLiteral("字体"));
-            xp::label(c, QRect(client.left() + 170, y, 100, 16), QStringLiteral("字形(Y):"));
-            xp::edit(c, QRect(client.left() + 170, y + 18, 90, 20), QStringLiteral("常规"),
-                     QStringLiteral("字形"));
-            xp::listBox(c, QRect(client.left() + 170, y + 40, 90, 120),
-                        {QStringLiteral("常规"), QStringLiteral("倾斜"), QStringLiteral("粗体"),
-                         QStringLiteral("粗偏斜体")},
-                        0, QStringLiteral("字形"));
-            xp::label(c, QRect(client.left() + 270, y, 60, 16), QStringLiteral("大小(S):"));
-            xp::edit(c, QRect(client.left() + 270, y + 18, 60, 20), sizes[size], QStringLiteral("大小"));
-            xp::listBox(c, QRect(client.left() + 270, y + 40, 60, 120), sizes, size, QStringLiteral("大小"));
-            xp::button(c, QRect(client.right() - 80, y + 18, 72, 23), QStringLiteral("确定"), true);
-            xp::button(c, QRect(client.right() - 80, y + 46, 72, 23), QStringLiteral("取消"));
-            xp::group(c, QRect(client.left() + 170, y + 170, 160, 70), QStringLiteral("示例"));
-            QFont f = xp::font(font == 2 ? 16 : 12);
-            c.p().setFont(f);
-            c.p().setPen(Qt::black);
-            c.p().drawText(QRect(client.left() + 176, y + 186, 148, 48), Qt::AlignCenter,
-                           QStringLiteral("微软中文软件"));
-            xp::label(c, QRect(client.left() + 170, y + 246, 120, 16), QStringLiteral("字符集(R):"));
-            xp::combo(c, QRect(client.left() + 170, y + 264, 160, 20), QStringLiteral("CHINESE_GB2312"),
-                      QStringLiteral("字符集"));
-        });
+        // Copies, not the bindings themselves: lambdas may not capture structured bindings everywhere.
+        s.dialog(
+            name, QSize(430, 330), QStringLiteral("字体"),
+            [=, font = font, size = size](Canvas& c, const QRect& client) {
+                const int y = client.top() + 10;
+                xp::label(c, QRect(client.left() + 10, y, 150, 16), QStringLiteral("字体(F):"));
+                xp::edit(c, QRect(client.left() + 10, y + 18, 150, 20), fonts[font], QStringLiteral("字体"));
+                xp::listBox(c, QRect(client.left() + 10, y + 40, 150, 120), fonts, font,
+                            QStringLiteral("字体"));
+                xp::label(c, QRect(client.left() + 170, y, 100, 16), QStringLiteral("字形(Y):"));
+                xp::edit(c, QRect(client.left() + 170, y + 18, 90, 20), QStringLiteral("常规"),
+                         QStringLiteral("字形"));
+                xp::listBox(c, QRect(client.left() + 170, y + 40, 90, 120),
+                            {QStringLiteral("常规"), QStringLiteral("倾斜"), QStringLiteral("粗体"),
+                             QStringLiteral("粗偏斜体")},
+                            0, QStringLiteral("字形"));
+                xp::label(c, QRect(client.left() + 270, y, 60, 16), QStringLiteral("大小(S):"));
+                xp::edit(c, QRect(client.left() + 270, y + 18, 60, 20), sizes[size], QStringLiteral("大小"));
+                xp::listBox(c, QRect(client.left() + 270, y + 40, 60, 120), sizes, size,
+                            QStringLiteral("大小"));
+                xp::button(c, QRect(client.right() - 80, y + 18, 72, 23), QStringLiteral("确定"), true);
+                xp::button(c, QRect(client.right() - 80, y + 46, 72, 23), QStringLiteral("取消"));
+                xp::group(c, QRect(client.left() + 170, y + 170, 160, 70), QStringLiteral("示例"));
+                QFont f = xp::font(font == 2 ? 16 : 12);
+                c.p().setFont(f);
+                c.p().setPen(Qt::black);
+                c.p().drawText(QRect(client.left() + 176, y + 186, 148, 48), Qt::AlignCenter,
+                               QStringLiteral("微软中文软件"));
+                xp::label(c, QRect(client.left() + 170, y + 246, 120, 16), QStringLiteral("字符集(R):"));
+                xp::combo(c, QRect(client.left() + 170, y + 264, 160, 20), QStringLiteral("CHINESE_GB2312"),
+                          QStringLiteral("字符集"));
+            });
     }
 
     // Calculator, Paint, WordPad and the command prompt.

@@ -133,7 +133,8 @@ void FrmStart::TessalyExe()
     const int n = common::cint16(common::leadingNumber(counter.lines.value(0))).value_or(0);
     // The count wraps to 0 rather than sticking at the 16-bit limit, so the rule goes on working.
     const int next = n == 32767 ? 0 : n + 1;
-    common::rewriteTextFile(counterPath, counter.status, {QString::number(next)});
+    // The counter is not progress: a damaged one is simply counted again from 0.
+    common::writeTextFile(counterPath, {QString::number(next)});
     if (trimBlanks(flag.lines.value(0)) == QLatin1String("1") && n % 10 == 0)
         platform::shell().startProgram(tessalyPath());
 }

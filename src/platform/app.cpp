@@ -127,6 +127,9 @@ QString InstanceLock::fileName() const
 
 QString InstanceLock::defaultFolder()
 {
+    // Beside the data it protects: copies started with different environments still meet there.
+    const QFileInfo program(path());
+    if (program.isDir() && program.isWritable()) return withoutTrailingSeparator(program.filePath());
     // QStandardPaths::RuntimeLocation warns and invents a folder when XDG_RUNTIME_DIR is unset;
     // the temporary folder is just as good then, since the file name carries the user id.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -34,8 +34,9 @@ bool prevInstance();
 // afresh.
 void releaseInstanceLock();
 
-// A per-user, per-program lock file: InstanceLock("brannock") is "brannock-<uid>.lock" in
-// $XDG_RUNTIME_DIR, or in the temporary folder when that is not set, or in the folder given.
+// A per-user, per-program lock file: InstanceLock("brannock") is "brannock-<uid>.lock" in the
+// program folder, or, when that cannot be written, in $XDG_RUNTIME_DIR or else the temporary
+// folder; or in the folder given.
 // Held until unlock() or destruction; a second holder of the same name, in this process or
 // another, is refused while it is held. A lock left by a process that no longer runs is removed.
 class InstanceLock {

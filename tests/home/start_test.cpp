@@ -295,7 +295,23 @@ TEST_F(Start, LaunchRuleTable)
         EXPECT_EQ(Installation::read(inst.bank("288897.rar")), QStringList{c.after});
         EXPECT_EQ(fakes.shell.started.size(), c.starts ? 1 : 0);
     }
+    // A counter whose bytes are not text counts as 0 and is written anew: the checker starts
+    // once, not at every start.
+    Installation::write(inst.folder() + "/tessaly.txt", {"1"});
+    {
+        QFile bad(inst.bank("288897.rar"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        bad.write("\x81\xff\r\n");
+    }
+    fakes.shell.started.clear();
+    splash.TessalyExe();
+    EXPECT_EQ(Installation::read(inst.bank("288897.rar")), QStringList{"1"});
+    splash.TessalyExe();
+    EXPECT_EQ(Installation::read(inst.bank("288897.rar")), QStringList{"2"});
+    EXPECT_EQ(fakes.shell.started.size(), 1);
+
     // A checker that cannot be started is not reported.
+    fakes.shell.started.clear();
     Installation::write(inst.bank("288897.rar"), {"20"});
     Installation::write(inst.folder() + "/tessaly.txt", {"1"});
     fakes.shell.startResult = false;

@@ -17,10 +17,11 @@ namespace {
 
 // Some tests run this test program again as a second process that acts as another copy of a
 // program; AppChild.Run is that process's part, chosen by BRANNOCK_APP_CHILD.
-int runChild(const QString& mode, const QString& exe)
+int runChild(const QString& mode, const QString& exe, const QString& runtimeDir = QString())
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!runtimeDir.isEmpty()) env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
     env.insert(QStringLiteral("BRANNOCK_APP_CHILD"), mode);
     env.insert(QStringLiteral("BRANNOCK_APP_CHILD_EXE"), exe);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -170,6 +171,22 @@ TEST(PrevInstance, AnotherProcessSeesTheRunningCopy)
 
     app::releaseInstanceLock();
     EXPECT_EQ(runChild(QStringLiteral("prev"), exe), 4);
+}
+
+TEST(PrevInstance, CopiesStartedWithDifferentEnvironmentsMeetInTheProgramFolder)
+{
+    const QString exe = uniqueExeName();
+    ExeNameGuard guard(exe);
+    QTemporaryDir mine, theirs;
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", mine.path().toLocal8Bit());
+    EXPECT_FALSE(app::prevInstance());
+    EXPECT_EQ(QFileInfo(app::InstanceLock(exe).fileName()).path(), app::path());
+    EXPECT_EQ(runChild(QStringLiteral("prev"), exe, theirs.path()), 3);
+    if (before.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", before);
 }
 
 TEST(PrevInstance, ThisProcessSeesTheCopyOfAnother)
