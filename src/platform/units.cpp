@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -78,6 +79,20 @@ void setTwipsPerPixel(double x, double y)
 {
     if (usable(x)) tppX = x;
     if (usable(y)) tppY = y;
+}
+
+double twipsPerPixelForDpi(double dpi)
+{
+    if (!usable(dpi)) return 15.0;
+    return std::max(1.0, std::round(1440.0 / dpi));
+}
+
+void useScreenTwipsPerPixel()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    setTwipsPerPixel(twipsPerPixelForDpi(screen->logicalDotsPerInchX()),
+                     twipsPerPixelForDpi(screen->logicalDotsPerInchY()));
 }
 
 int toPixelsX(double twips)

@@ -124,6 +124,14 @@ TEST_F(Units, UnusableTwipsPerPixelIsIgnored)
     EXPECT_EQ(toPixelsX(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
+TEST_F(Units, TwipsPerPixelFollowTheScreensDotsPerInch)
+{
+    const std::pair<double, double> cases[] = {{96, 15}, {120, 12}, {144, 10}, {72, 20}, {110, 13},
+                                               {0, 15},  {-96, 15}, {NAN, 15}, {1e9, 1}};
+    for (auto [dpi, tpp] : cases)
+        EXPECT_DOUBLE_EQ(twipsPerPixelForDpi(dpi), tpp) << dpi;
+}
+
 TEST_F(Units, ScreenSizeCanBeSetForTests)
 {
     setScreenPixels(QSize(1024, 768));
