@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-wqy-zenhei)
+# The test command also needs clang for the sanitizer and fuzz build.
+packages+=(${BRANNOCK_EXTRA_PACKAGES:-})
 
 missing=()
 for p in "${packages[@]}"; do

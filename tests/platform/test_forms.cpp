@@ -77,8 +77,8 @@ public:
                             {&Img, "Img"}}) {
             c->onMouseDown = logMouse(n, "Down");
             c->onMouseUp = logMouse(n, "Up");
-            c->onClick = [n] { note(QStringLiteral("%1.Click").arg(n)); };
-            c->onDblClick = [n] { note(QStringLiteral("%1.DblClick").arg(n)); };
+            c->onClick = [n = n] { note(QStringLiteral("%1.Click").arg(n)); };
+            c->onDblClick = [n = n] { note(QStringLiteral("%1.DblClick").arg(n)); };
         }
         onMouseDown = logMouse("Form", "Down");
         onMouseUp = logMouse("Form", "Up");
