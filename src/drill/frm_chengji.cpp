@@ -115,7 +115,8 @@ void FrmChengji::Form_Load()
         b.setFontBold(true);
     }
     if (haveCodes)
-        if (Outcome o = saveWrongList(d.setNo, wrong); !o.ok()) failures << o.failure;
+        if (Outcome o = saveWrongList(d.setNo, wrong, common::TextEnding::CrLfAfterEach); !o.ok())
+            failures << o.failure;
 
     Frame1.setWidth(10 * Square * sx + 30 * sx);
     Frame1.setHeight(4 * Square * sy + 30 * sy);

@@ -75,7 +75,8 @@ void endReview(const PanelParts& p)
             const WrongListRead list = readWrongList(d.errSetNo);
             Outcome o;
             if (list.status == common::TextStatus::Ok)
-                o = saveWrongList(d.errSetNo, pruneWrongList(list.line, d.tmState));
+                o = saveWrongList(d.errSetNo, pruneWrongList(list.line, d.tmState),
+                                  common::TextEnding::ExtraCrLfAtEnd);
             else if (list.status != common::TextStatus::Missing)
                 o = Outcome::fail(unreadableFileText(wrongListPath(d.errSetNo)));
             if (!o.ok()) reportUnsaved({o.failure});

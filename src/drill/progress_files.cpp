@@ -31,12 +31,6 @@ Outcome rewrite(const QString& path, common::TextStatus readStatus, const QStrin
     }
 }
 
-// A file that is rewritten whole whatever it held: still never over a file that cannot be read.
-Outcome replace(const QString& path, const QStringList& lines)
-{
-    return rewrite(path, common::readTextFile(path).status, lines, common::TextEnding::CrLfAfterEach);
-}
-
 } // namespace
 
 QString ksdataFolder()
@@ -123,7 +117,7 @@ States statesFromLine(QStringView line)
 
 Outcome saveStates(const QString& path, const QString& line)
 {
-    return replace(path, {line});
+    return rewrite(path, common::readTextFile(path).status, {line}, common::TextEnding::ExtraCrLfAtEnd);
 }
 
 StatesRead readStates(const QString& path)
@@ -144,9 +138,10 @@ WrongListRead readWrongList(int set)
     return r;
 }
 
-Outcome saveWrongList(int set, const QString& codes)
+Outcome saveWrongList(int set, const QString& codes, common::TextEnding ending)
 {
-    return replace(wrongListPath(set), {codes});
+    const QString path = wrongListPath(set);
+    return rewrite(path, common::readTextFile(path).status, {codes}, ending);
 }
 
 QString pruneWrongList(const QString& codes, const States& states)

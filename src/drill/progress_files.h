@@ -46,6 +46,7 @@ void clearVisited(States& states);
 // tmState(1..40) from a states line: digit i is question i's state; a missing or non-digit
 // character gives 0.
 States statesFromLine(QStringView line);
+// The states line followed by the one more CR LF of the progress files.
 Outcome saveStates(const QString& path, const QString& line);
 struct StatesRead {
     common::TextStatus status = common::TextStatus::Missing;
@@ -60,7 +61,9 @@ struct WrongListRead {
     QString line;
 };
 WrongListRead readWrongList(int set);
-Outcome saveWrongList(int set, const QString& codes);
+// The results screen writes the list with one line end (its own form), the error review's end
+// with the one more CR LF of the progress files.
+Outcome saveWrongList(int set, const QString& codes, common::TextEnding ending);
 // The codes of the list whose review question was not solved: code i (i = 1 .. length div 4) is
 // kept when states(i) is below 4.
 QString pruneWrongList(const QString& codes, const States& states);

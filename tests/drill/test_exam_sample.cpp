@@ -202,7 +202,7 @@ TEST_F(SampleExam, ThirtyNineSolvedByHandHandedInScoredAndTheWrongOneReviewed)
     EXPECT_EQ(ksdataText(QStringLiteral("182400.rar")), wrongCode + QStringLiteral("\r\n"));
     EXPECT_EQ(ksdataText(QStringLiteral("288892.rar")),
               started + QStringLiteral("\r\n97.5\r\n") + QStringLiteral("\r\n").repeated(8));
-    EXPECT_EQ(ksdataText(QStringLiteral("218800.rar")), QString(40, u'0') + QStringLiteral("\r\n"));
+    EXPECT_EQ(ksdataText(QStringLiteral("218800.rar")), QString(40, u'0') + QStringLiteral("\r\n\r\n"));
     EXPECT_EQ(ksdataText(QStringLiteral("182401.rar")), QStringLiteral("\r\n\r\n")) << "another set's list";
 
     // The error review of the one wrong answer, solved by hand and ended: the list is emptied.
@@ -223,7 +223,7 @@ TEST_F(SampleExam, ThirtyNineSolvedByHandHandedInScoredAndTheWrongOneReviewed)
     testkit::ScriptedMessageBoxes boxes;
     boxes.expect(platform::vbYes, QStringLiteral("本次答对的题目要从“错题复习”中去掉吗？"));
     testkit::click(panel().CmdEnd);
-    EXPECT_EQ(ksdataText(QStringLiteral("182400.rar")), QStringLiteral("\r\n"));
+    EXPECT_EQ(ksdataText(QStringLiteral("182400.rar")), QStringLiteral("\r\n\r\n")); // the review end's form
     EXPECT_FALSE(panel().isLoaded());
     EXPECT_TRUE(home().Visible());
 }

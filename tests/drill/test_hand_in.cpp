@@ -17,7 +17,7 @@ class HandIn : public Exam {};
 TEST_F(HandIn, ThirtyNineSolvedAndHandedInThroughBothDialogs)
 {
     // The previous exam of set 1 left question 3 marked.
-    writeBytes(ksdata(QStringLiteral("218801.rar")), "0020000000000000000000000000000000000000\r\n");
+    writeBytes(ksdata(QStringLiteral("218801.rar")), "0020000000000000000000000000000000000000\r\n\r\n");
     login(1);
     auto& d = common::drill();
     for (int q = 1; q <= 39; ++q) {
@@ -54,7 +54,8 @@ TEST_F(HandIn, ThirtyNineSolvedAndHandedInThroughBothDialogs)
     EXPECT_EQ(bytes(ksdata(QStringLiteral("288892.rar"))),
               "\r\n\r\n\r\n2026-01-05 09:00:00\r\n97.5\r\n\r\n\r\n\r\n\r\n\r\n");
     // Only the marks are kept: question 3 marked and solved is saved as 2.
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("218801.rar"))), "0020000000000000000000000000000000000000\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("218801.rar"))),
+              "0020000000000000000000000000000000000000\r\n\r\n");
     EXPECT_EQ(d.ksStart, QStringLiteral("-1"));
 
     // The exam is over: its desktop gone, its panel kept but hidden, its clock stopped for good.

@@ -71,7 +71,7 @@ TEST_F(Progress, AProgressFileThatCannotBeReadIsNeverOverwritten)
     makeUnreadable(ksdata(QStringLiteral("182401.rar")));
     EXPECT_FALSE(saveStates(ksdata(QStringLiteral("2088.rar")), statesLine(States{}, true)).ok());
     EXPECT_FALSE(recordExamHistory(0, 3, QStringLiteral("2026-01-05 09:00:00"), 50, QDateTime()).ok());
-    EXPECT_FALSE(saveWrongList(1, QStringLiteral("0001")).ok());
+    EXPECT_FALSE(saveWrongList(1, QStringLiteral("0001"), common::TextEnding::CrLfAfterEach).ok());
     EXPECT_TRUE(QFileInfo(ksdata(QStringLiteral("288892.rar"))).isDir());
 }
 
@@ -102,12 +102,12 @@ TEST_F(Progress, AReadOnlyProgressFolderKeepsTheOldFile)
 TEST_F(Progress, AMissingProgressFolderIsCreated)
 {
     QDir(prog.file(QStringLiteral("ksdata"))).removeRecursively();
-    ASSERT_TRUE(saveWrongList(3, QStringLiteral("0102")).ok());
+    ASSERT_TRUE(saveWrongList(3, QStringLiteral("0102"), common::TextEnding::CrLfAfterEach).ok());
     EXPECT_EQ(bytes(ksdata(QStringLiteral("182403.rar"))), "0102\r\n");
     // A file in the folder's place: the folder cannot be made, and the candidate is told.
     QDir(prog.file(QStringLiteral("ksdata"))).removeRecursively();
     writeBytes(prog.file(QStringLiteral("ksdata")), "x");
-    const Outcome o = saveWrongList(3, QStringLiteral("0102"));
+    const Outcome o = saveWrongList(3, QStringLiteral("0102"), common::TextEnding::CrLfAfterEach);
     EXPECT_FALSE(o.ok());
     EXPECT_TRUE(o.failure.contains(QStringLiteral("ksdata"))) << o.failure.toStdString();
 }
@@ -132,7 +132,7 @@ TEST_F(Progress, StatesFilesReadBackAsSaved)
     EXPECT_EQ(readStates(path).status, common::TextStatus::Missing);
     EXPECT_EQ(readStates(path).states, States{});
     ASSERT_TRUE(saveStates(path, statesLine(states({0, 0, 3, 0, 0, 0, 6}), false)).ok());
-    EXPECT_EQ(bytes(path), "0020002000000000000000000000000000000000\r\n");
+    EXPECT_EQ(bytes(path), "0020002000000000000000000000000000000000\r\n\r\n");
     EXPECT_EQ(readStates(path).states, states({0, 0, 2, 0, 0, 0, 2}));
 }
 

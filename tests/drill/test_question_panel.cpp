@@ -74,7 +74,7 @@ TEST_F(OnThePanel, ErrorReviewOfTheWrongAnswersThenTheTimeUpOfTheNextExam)
     testkit::ScriptedMessageBoxes boxes;
     boxes.expect(platform::vbYes, QStringLiteral("本次答对的题目要从“错题复习”中去掉吗？"));
     testkit::click(p.CmdEnd);
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("182401.rar"))), fortyCodes().mid(16).toLatin1() + "\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("182401.rar"))), fortyCodes().mid(16).toLatin1() + "\r\n\r\n");
     EXPECT_FALSE(p.isLoaded());
     EXPECT_TRUE(home().Visible());
 

@@ -66,7 +66,7 @@ TEST_F(Results, ScoreSheetWrongListAndHistoryOfSuccessiveExams)
         EXPECT_EQ(bytes(ksdata(QStringLiteral("182400.rar"))), c.wrongList + "\r\n");
         EXPECT_EQ(bytes(ksdata(QStringLiteral("288892.rar"))),
                   loginTime.toLatin1() + "\r\n" + c.best + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-        EXPECT_EQ(bytes(ksdata(QStringLiteral("218800.rar"))), QByteArray(40, '0') + "\r\n");
+        EXPECT_EQ(bytes(ksdata(QStringLiteral("218800.rar"))), QByteArray(40, '0') + "\r\n\r\n");
         testkit::click(r.Command2); // home again
         EXPECT_TRUE(home().Visible());
     }
@@ -193,7 +193,7 @@ TEST_F(Results, ErrorReviewOfTheExamsWrongAnswersPrunedAtItsEnd)
         QByteArray listAfter;
     };
     const Case cases[] = {
-        {platform::vbYes, (code(2) + code(40)).toLatin1() + "\r\n"},
+        {platform::vbYes, (code(2) + code(40)).toLatin1() + "\r\n\r\n"}, // rewritten by the review end
         {platform::vbNo, (code(2) + code(17) + code(40)).toLatin1() + "\r\n"},
     };
     for (const Case& c : cases) {
@@ -348,7 +348,7 @@ TEST_F(PracticeEnd, SavesTheUnitsFlagsAndStatesAndGoesHome)
     EXPECT_EQ(tm().CmdEnd.Caption(), QStringLiteral("结束练习"));
     testkit::click(tm().CmdEnd);
     EXPECT_EQ(bytes(ksdata(QStringLiteral("288893.rar"))), "TTTTTTTTTT\r\nFFFF\r\nTTFTFFFF\r\nTF\r\n\r\n");
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n\r\n");
     const auto& d = common::drill();
     EXPECT_EQ(QList<int>(d.tmState.begin() + 1, d.tmState.begin() + 5), QList<int>({0, 2, 4, 6}));
     EXPECT_TRUE(d.canUnload);
@@ -364,7 +364,7 @@ TEST_F(PracticeEnd, ProgressThatCannotBeSavedIsNamedAndTheDrillStillEnds)
     boxes.expect(platform::vbOK, QStringLiteral("288893.rar"));
     testkit::click(tm().CmdEnd);
     EXPECT_EQ(bytes(ksdata(QStringLiteral("288893.rar"))), bad);
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n\r\n");
     EXPECT_FALSE(tm().isLoaded());
     EXPECT_TRUE(home().Visible());
 }
