@@ -34,11 +34,17 @@ QString noWrongAnswersText()
                           "请点“开始考试”做本套试题。");
 }
 
-bool startErrorReview(ReviewFrom from, Form& caller)
+bool startErrorReview(ReviewFrom from, Form& caller, const std::optional<QString>& computed)
 {
     auto& d = common::drill();
     const int examSet = d.setNo;
-    const WrongListRead list = readWrongList(examSet);
+    WrongListRead list;
+    if (computed) {
+        list.status = common::TextStatus::Ok;
+        list.line = *computed;
+    } else {
+        list = readWrongList(examSet);
+    }
     if (list.status != common::TextStatus::Ok && list.status != common::TextStatus::Missing)
         return refuse(from, examSet, unreadableFileText(wrongListPath(examSet)));
     const QString& codes = list.line;

@@ -3,6 +3,8 @@
 // answered wrongly in its latest mock exam (its wrong-answer list), built as the review set 19.
 // It starts from the results screen ("本次错题复习") and from the home screen's "错题复习" link of
 // an exam-set card; the caller has set ksMode 2, setNo and errSetNo to the exam set.
+#include <optional>
+
 #include "platform/form.h"
 
 namespace drill {
@@ -19,6 +21,8 @@ QString noWrongAnswersText();
 // refused with the no-wrong-answers message and nothing else happens. A list that cannot be read
 // or a bank that cannot give its questions is named to the candidate: from the home screen the
 // home screen stays, from the results screen the candidate goes home.
-bool startErrorReview(ReviewFrom from, platform::Form& caller);
+// The results screen passes the list it has just computed: the review takes it even when it could
+// not be saved.
+bool startErrorReview(ReviewFrom from, platform::Form& caller, const std::optional<QString>& computed = {});
 
 } // namespace drill

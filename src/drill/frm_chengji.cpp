@@ -1,6 +1,7 @@
 #include "drill/frm_chengji.h"
 
 #include <QStringList>
+#include <utility>
 
 #include "common/drill_state.h"
 #include "common/record.h"
@@ -114,6 +115,8 @@ void FrmChengji::Form_Load()
         if (!solved) wrong += common::field(codes, 4 * i - 3, 4);
         b.setFontBold(true);
     }
+    wrongList.reset();
+    if (haveCodes) wrongList = wrong;
     if (haveCodes)
         if (Outcome o = saveWrongList(d.setNo, wrong, common::TextEnding::CrLfAfterEach); !o.ok())
             failures << o.failure;
@@ -138,15 +141,20 @@ void FrmChengji::Form_Load()
         if (Outcome o = saveStates(examStatesPath(d.setNo), statesLine(d.tmState, false)); !o.ok())
             failures << o.failure;
 
-    if (!failures.isEmpty())
-        MsgBox(failures.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n本次考试的结果没有全部保存。"),
-               vbOKOnly + vbExclamation);
+    // Told over the results, not over an empty screen: the timer's tick comes once it shows.
+    unsaved = failures.isEmpty() ? QString()
+                                 : failures.join(QStringLiteral("\r\n")) +
+                                       QStringLiteral("\r\n本次考试的结果没有全部保存。");
 }
 
 void FrmChengji::Timer1_Timer()
 {
     Picture1.Move((Width() - Picture1.Width()) / 2, (Height() - Picture1.Height()) / 2);
     Timer1.setEnabled(false);
+    if (!unsaved.isEmpty()) {
+        const QString text = std::exchange(unsaved, QString());
+        MsgBox(text, vbOKOnly + vbExclamation);
+    }
 }
 
 void FrmChengji::Command1_Click()
@@ -187,7 +195,7 @@ void FrmChengji::Command3_Click()
 
 void FrmChengji::InitShiTI()
 {
-    startErrorReview(ReviewFrom::Results, *this);
+    startErrorReview(ReviewFrom::Results, *this, wrongList);
 }
 
 void leaveResults()

@@ -4,6 +4,7 @@
 // wrong-answer list, history entry and question marks. It offers a review of the whole exam, an
 // error review of the questions answered wrongly, and the way home.
 #include <QString>
+#include <optional>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -32,6 +33,9 @@ protected:
     void Form_Load() override;
 
 private:
+    std::optional<QString> wrongList; // the list this screen computed, saved or not
+    QString unsaved;                  // what could not be saved, told once the screen shows
+
     void Timer1_Timer();
     void Command1_Click();
     void Command2_Click();

@@ -116,11 +116,28 @@ TEST_F(Results, FilesThatCannotBeReadAreNamedAndKeptTheOthersWritten)
         boxes.expect(platform::vbOK, QString::fromUtf8(c.says));
         handIn();
         EXPECT_TRUE(results().Visible());
+        EXPECT_TRUE(boxes.seen().isEmpty()); // not over a screen still empty
+        time.advance(100);
+        EXPECT_EQ(boxes.seen().size(), 1);
         EXPECT_EQ(results().Label1.Caption(), QStringLiteral("得分：0分"));
         EXPECT_EQ(bytes(ksdata(QStringLiteral("182400.rar"))) != oldList, c.listWritten);
         EXPECT_EQ(bytes(ksdata(QStringLiteral("288892.rar"))) != oldHistory, c.historyWritten);
         testkit::click(results().Command2);
     }
+}
+
+TEST_F(Results, TheErrorReviewTakesTheListJustComputedWhenItCouldNotBeSaved)
+{
+    makeUnreadable(ksdata(QStringLiteral("182401.rar")));
+    testkit::ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK, QStringLiteral("182401.rar"));
+    FrmChengji& r = examWith(1, {2, 17, 40});
+    time.advance(100);
+    testkit::click(r.Command3);
+    EXPECT_EQ(boxes.seen().size(), 1); // neither "no wrong answers" nor an unreadable list
+    EXPECT_FALSE(r.isLoaded());
+    EXPECT_EQ(reviewList(), QStringList({listLine(0, 2, 2), listLine(1, 7, 2), listLine(3, 10, 2)}));
+    EXPECT_EQ(common::drill().tmCount, 3);
 }
 
 TEST_F(Results, TooltipsShowEachQuestionsText)
@@ -348,7 +365,8 @@ TEST_F(PracticeEnd, SavesTheUnitsFlagsAndStatesAndGoesHome)
     EXPECT_EQ(tm().CmdEnd.Caption(), QStringLiteral("结束练习"));
     testkit::click(tm().CmdEnd);
     EXPECT_EQ(bytes(ksdata(QStringLiteral("288893.rar"))), "TTTTTTTTTT\r\nFFFF\r\nTTFTFFFF\r\nTF\r\n\r\n");
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))),
+              "0246000000000000000000000000000000000000\r\n\r\n");
     const auto& d = common::drill();
     EXPECT_EQ(QList<int>(d.tmState.begin() + 1, d.tmState.begin() + 5), QList<int>({0, 2, 4, 6}));
     EXPECT_TRUE(d.canUnload);
@@ -364,7 +382,8 @@ TEST_F(PracticeEnd, ProgressThatCannotBeSavedIsNamedAndTheDrillStillEnds)
     boxes.expect(platform::vbOK, QStringLiteral("288893.rar"));
     testkit::click(tm().CmdEnd);
     EXPECT_EQ(bytes(ksdata(QStringLiteral("288893.rar"))), bad);
-    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), "0246000000000000000000000000000000000000\r\n\r\n");
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))),
+              "0246000000000000000000000000000000000000\r\n\r\n");
     EXPECT_FALSE(tm().isLoaded());
     EXPECT_TRUE(home().Visible());
 }
