@@ -1,6 +1,8 @@
 #include "drill/bank_files.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <map>
 
 #include "common/drill_state.h"
@@ -140,10 +142,30 @@ Outcome copyShiTI(QStringView codes, int count, int t)
 
     const QString stepTarget = bankPath(t);
     const QString listTarget = bankPath(t + bankno::ListOffset);
+    // The two files are one set: when the list cannot be written, the step file goes back to
+    // what it was, so a new step file never stands beside the old list.
+    QFile oldSteps(stepTarget);
+    const bool hadSteps = oldSteps.exists();
+    QByteArray before;
+    if (hadSteps) {
+        if (!oldSteps.open(QIODevice::ReadOnly)) return Outcome::fail(unreadableFileText(stepTarget));
+        before = oldSteps.readAll();
+        oldSteps.close();
+    }
     if (common::writeTextFile(stepTarget, steps) != common::WriteStatus::Ok)
         return Outcome::fail(unwritableFileText(stepTarget));
-    if (common::writeTextFile(listTarget, list) != common::WriteStatus::Ok)
+    if (common::writeTextFile(listTarget, list) != common::WriteStatus::Ok) {
+        if (!hadSteps) {
+            QFile::remove(stepTarget);
+        } else {
+            QSaveFile back(stepTarget);
+            if (back.open(QIODevice::WriteOnly)) {
+                back.write(before);
+                back.commit();
+            }
+        }
         return Outcome::fail(unwritableFileText(listTarget));
+    }
     return {};
 }
 

@@ -68,8 +68,9 @@ QStringList listQuestions(const QStringList& fileLines);
 // the step block of each of the first `count` codes, copied unchanged from the unit files.
 // Every code is checked (a whole field, a unit 0-19 whose two files exist and can be read, a
 // question 1..list length with at least one step, a step file long enough for its block) before
-// anything is written; both targets are then written whole through temporary files, so a failed
-// build never leaves the earlier set half overwritten.
+// anything is written; both targets are then written whole through temporary files, and when the
+// list cannot be written the step file is put back as it was, so a failed build never leaves the
+// earlier set half overwritten.
 Outcome copyShiTI(QStringView codes, int count, int t);
 
 // Fills tmStart of the drill state from the drill's question list tmPath: tmStart(1) = 1 and

@@ -126,6 +126,18 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
         SCOPED_TRACE(count);
         EXPECT_FALSE(copyShiTI(fortyCodes() + "0001", count, 19).ok());
     }
+
+    // A list that cannot be written: the step file written just before goes back as it was, or
+    // away when there was none.
+    QFile::remove(bankFile(69));
+    makeUnreadable(bankFile(69));
+    const Outcome o = copyShiTI(QStringLiteral("0001"), 1, 19);
+    EXPECT_FALSE(o.ok());
+    EXPECT_TRUE(o.failure.contains(QStringLiteral("288869.rar"))) << o.failure.toStdString();
+    EXPECT_EQ(bytes(bankFile(19)), "old step\r\n");
+    QFile::remove(bankFile(19));
+    EXPECT_FALSE(copyShiTI(QStringLiteral("0001"), 1, 19).ok());
+    EXPECT_FALSE(QFile::exists(bankFile(19)));
 }
 
 TEST_F(SetBuilder, FirstLineTableFollowsTheListToItsFirstBlankLine)
