@@ -180,7 +180,10 @@ QString entryText(const QString& line)
 LineResult readTextEntry(const QString& path, int lineNo)
 {
     LineResult result = readLineOrLast(path, lineNo);
-    if (result.line) result.line = entryText(*result.line);
+    if (result.line)
+        result.line = entryText(*result.line);
+    else if (result.status == TextStatus::Ok)
+        result.line = QString(); // an empty file yields an empty text
     return result;
 }
 

@@ -90,7 +90,8 @@ LineResult readLineOrLast(const QString& path, int lineNo);
 // The answer-text file (TextTable): characters 1-3 of a line are not read, the entry's
 // text starts at character 4 (a line shorter than 4 characters gives an empty text).
 QString entryText(const QString& line);
-// Entry lineNo's text, by the "up to a line" rule: beyond the end the last line's text.
+// Entry lineNo's text, by the "up to a line" rule: beyond the end the last line's text; an empty
+// file yields an empty text.
 LineResult readTextEntry(const QString& path, int lineNo);
 // The entry named by a 3-character record field: "000" names none and gives an empty text without
 // opening the file (status Ok); any other field is read by its FieldNumber (a field reading 0 gives

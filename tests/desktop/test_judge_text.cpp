@@ -177,7 +177,7 @@ TEST_F(TypedText, ASelectionMadeWithTheMouseIsJudgedWhenTheButtonIsReleased)
     EXPECT_EQ(stepNow(), 2);
 }
 
-TEST_F(TypedText, AnEmptyAnswerIsAnEmptyFieldAndAMissingFileAcceptsNothing)
+TEST_F(TypedText, AnEmptyAnswerIsAnEmptyFieldAMissingFileAcceptsNothingAndAnEmptyFileIsAnEmptyText)
 {
     writeTexts({QStringLiteral("abc")});
     FrmMain& f = show(typing(QStringLiteral("0020"), 0, 1));
@@ -201,6 +201,23 @@ TEST_F(TypedText, AnEmptyAnswerIsAnEmptyFieldAndAMissingFileAcceptsNothing)
         field.setText(QString());
         enter();
         EXPECT_EQ(stepNow(), 1);
+    }
+
+    // An empty file yields an empty text: the emptied field is the answer.
+    QFile empty(common::drill().txtPath);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    for (const char* action : {"0020", "0025", "0027", "0024"}) {
+        SCOPED_TRACE(action);
+        f.Unload();
+        testkit::settle();
+        StepRecord r = typing(QString::fromLatin1(action), 1);
+        show(r);
+        platform::TextBox& field = QString::fromLatin1(action) == QLatin1String("0027") ? f.Text3 : f.Text1;
+        field.setText(QStringLiteral("x"));
+        field.setText(QString());
+        enter();
+        EXPECT_EQ(stepNow(), 2);
     }
 }
 
