@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -456,6 +457,15 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
         if (vk != 0 && own && alive) own(vk, shift);
     }
     if (!press || !alive) return !alive;
+
+    // Enter away from a button presses the form's default button; Esc its cancel button.
+    const bool onButton = control && control->kind() == Control::Kind::CommandButton;
+    if ((vk == vbKeyReturn && !onButton) || vk == vbKeyEscape) {
+        if (Control* b = form->defaultButton(vk == vbKeyEscape)) {
+            if (auto* w = qobject_cast<QPushButton*>(b->widget())) w->click();
+            return true;
+        }
+    }
 
     int ascii = keyAsciiOf(e);
     if (ascii == 0) return false;

@@ -660,7 +660,9 @@ public:
     ButtonWidget(CommandButton* b, QWidget* parent)
         : QPushButton(parent)
         , b_(b)
-    {}
+    {
+        setAutoDefault(true); // Enter presses the focused button, as Space does
+    }
     void paintEvent(QPaintEvent* e) override
     {
         const auto& pr = b_->p_;

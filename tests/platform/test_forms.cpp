@@ -345,6 +345,37 @@ TEST_F(Runtime, SelectionReadsBackAsSet)
     EXPECT_EQ(f.Txt.Text(), "WinD XP");
 }
 
+TEST_F(Runtime, EnterAndSpacePressTheFocusedButtonAndTheFormsDefaultAndCancelButtonsAnswer)
+{
+    struct Case {
+        const char* what;
+        bool isDefault, isCancel, focusButton;
+        int key;
+        bool clicks;
+    };
+    const Case cases[] = {
+        {"Enter on the focused button", false, false, true, vbKeyReturn, true},
+        {"Space on the focused button", false, false, true, vbKeySpace, true},
+        {"Enter in a text box, no default", false, false, false, vbKeyReturn, false},
+        {"Enter in a text box, a default", true, false, false, vbKeyReturn, true},
+        {"Esc in a text box, a cancel button", false, true, false, vbKeyEscape, true},
+        {"Esc, no cancel button", true, false, false, vbKeyEscape, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestForm& f = shown();
+        int clicks = 0;
+        f.Cmd.onClick = [&] { ++clicks; };
+        f.Cmd.setDefault(c.isDefault);
+        f.Cmd.setCancel(c.isCancel);
+        (c.focusButton ? static_cast<Control&>(f.Cmd) : f.Txt).SetFocus();
+        testkit::key(f, c.key);
+        EXPECT_EQ(clicks, c.clicks ? 1 : 0);
+        f.Unload();
+        testkit::settle();
+    }
+}
+
 TEST_F(Runtime, SetFocusRaisesGotFocusAndLostFocus)
 {
     TestForm& f = shown();
