@@ -95,8 +95,17 @@ public:
         if (pr.backStyle == vbOpaque) p.fillRect(rect(), toQColor(look.backColor));
         if (pr.borderStyle == 1) paintBorder(p, rect().adjusted(0, 0, -1, -1), true);
         p.setFont(lookFont(look));
-        p.setPen(toQColor(look.foreColor));
-        p.drawText(rect(), alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap, l_->shownText());
+        const int flags = alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap;
+        if (!isEnabled()) {
+            // Greyed as the old platform drew a disabled caption: a light copy one pixel down and
+            // right under the text in the button-shadow grey.
+            p.setPen(Qt::white);
+            p.drawText(rect().translated(1, 1), flags, l_->shownText());
+            p.setPen(QColor(0xAC, 0xA8, 0x99));
+        } else {
+            p.setPen(toQColor(look.foreColor));
+        }
+        p.drawText(rect(), flags, l_->shownText());
     }
     Label* l_;
 };

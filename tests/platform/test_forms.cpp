@@ -376,6 +376,29 @@ TEST_F(Runtime, EnterAndSpacePressTheFocusedButtonAndTheFormsDefaultAndCancelBut
     }
 }
 
+TEST_F(Runtime, ADisabledLabelIsDrawnGreyed)
+{
+    TestForm& f = shown();
+    f.LblA.setCaption(QStringLiteral("上一题"));
+    f.LblA.setForeColor(0xFF0000); // blue
+    auto image = [&] { return f.LblA.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    auto bluePixels = [](const QImage& img) { // text pixels in the fore colour, antialiased or not
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.blue() - std::max(c.red(), c.green()) > 100;
+            }
+        return n;
+    };
+    EXPECT_GT(bluePixels(image()), 0);
+    f.LblA.setEnabled(false);
+    const QImage greyed = image();
+    EXPECT_EQ(bluePixels(greyed), 0);
+    f.LblA.setCaption(QString());
+    EXPECT_NE(image(), greyed); // the caption still shows, in grey
+}
+
 TEST_F(Runtime, SetFocusRaisesGotFocusAndLostFocus)
 {
     TestForm& f = shown();
