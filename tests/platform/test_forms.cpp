@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -520,6 +521,36 @@ TEST_F(Runtime, TimersTickOnlyWhileTheirFormIsLoadedAndRestartFromDesign)
     clock.advance(500);
     EXPECT_EQ(g_log.size(), 3); // designed disabled
     setClock(nullptr);
+}
+
+TEST_F(Runtime, EverySeparatorOfTheRealPopupDrawsItsLineAndACascadeKeepsItsItems)
+{
+    Menu root("root");
+    Menu lead("lead", &root), file("file", &root), sep1("sep1", &root), sep2("sep2", &root);
+    Menu cascade("cascade", &root), folder("folder", &cascade), del("del", &root), trail("trail", &root);
+    for (auto [m, caption] : {std::pair{&lead, "-"},
+                              {&file, "新建"},
+                              {&sep1, "-"},
+                              {&sep2, "-"},
+                              {&cascade, "-"},
+                              {&folder, "文件夹"},
+                              {&del, "删除"},
+                              {&trail, "-"}})
+        m->setCaption(QString::fromUtf8(caption));
+    QMenu shown;
+    fillPopup(shown, root);
+    EXPECT_FALSE(shown.separatorsCollapsible());
+    QStringList got;
+    for (QAction* a : shown.actions())
+        got << (a->isSeparator() ? QStringLiteral("|")
+                : a->menu()      ? QStringLiteral(">") + a->text()
+                                 : a->text());
+    EXPECT_EQ(got, QStringList({"|", "新建", "|", "|", ">-", "删除", "|"}));
+    QMenu* sub = shown.actions().at(4)->menu();
+    ASSERT_TRUE(sub);
+    ASSERT_EQ(sub->actions().size(), 1);
+    EXPECT_EQ(sub->actions().at(0)->text(), "文件夹");
+    EXPECT_FALSE(sub->separatorsCollapsible());
 }
 
 TEST_F(Runtime, PopupMenuRunsThePickedItemBeforeReturning)
