@@ -439,6 +439,22 @@ static int keyAsciiOf(const QKeyEvent* e)
     return text.at(0).unicode();
 }
 
+void typeThroughKeyPress(Form* form, Control* control, const QString& text,
+                         const std::function<void(QChar)>& insert)
+{
+    const bool preview = form && control && form->KeyPreview() && form->onKeyPress;
+    KeyPressHandler* own = control ? &control->onKeyPress : form ? &form->onKeyPress : nullptr;
+    QPointer<QObject> alive(control && control->widget() ? static_cast<QObject*>(control->widget())
+                                                         : nullptr);
+    for (QChar ch : text) {
+        int ascii = ch.unicode();
+        if (preview) form->onKeyPress(ascii);
+        if (ascii != 0 && own && *own) (*own)(ascii);
+        if (control && !alive) return; // a handler closed the form
+        if (ascii > 0 && ascii <= 0xFFFF) insert(QChar(char16_t(ascii)));
+    }
+}
+
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
 {
     if (replayingKey || !form) return false;

@@ -1,6 +1,8 @@
 // The forms runtime as the screens rely on it: geometry in twips, event order, capture,
 // stacking, keys, programmatic events, forms' life cycle, control arrays and pop-up menus.
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
@@ -398,6 +400,33 @@ TEST_F(Runtime, ADisabledLabelIsDrawnGreyed)
     EXPECT_EQ(bluePixels(greyed), 0);
     f.LblA.setCaption(QString());
     EXPECT_NE(image(), greyed); // the caption still shows, in grey
+}
+
+TEST_F(Runtime, ATextBoxsMenuIsChineseAndOffersWhatCanBeDone)
+{
+    TestForm& f = shown();
+    f.Txt.setText(QStringLiteral("abc"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    auto menuOf = [&](int selStart, int selLength) {
+        f.Txt.setSelStart(selStart);
+        f.Txt.setSelLength(selLength);
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_TRUE(popup);
+            for (QAction* a : popup->actions())
+                if (!a->isSeparator()) shown << a->text() + (a->isEnabled() ? "" : " -");
+            popup->close();
+        });
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            f.Txt.widget()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f.Txt.widget(), &e);
+        return shown;
+    };
+    EXPECT_EQ(menuOf(0, 0),
+              QStringList({"撤消(&U) -", "剪切(&T) -", "复制(&C) -", "粘贴(&P)", "删除(&D) -", "全选(&A)"}));
+    EXPECT_EQ(menuOf(0, 2),
+              QStringList({"撤消(&U) -", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除(&D)", "全选(&A)"}));
 }
 
 TEST_F(Runtime, SetFocusRaisesGotFocusAndLostFocus)
