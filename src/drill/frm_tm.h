@@ -114,6 +114,16 @@ public:
     void Command1_Click();
     void TimStartYS_Timer();
 
+    // The panel as a window and the illustration button (frm_tm_window.cpp).
+    void wireWindow();
+    void parkButtonLooks();
+    void LblMove_MouseDown(int button);
+    void Label2_MouseDown(int button);
+    void FrmZXH_MouseDown(int button);
+    void LblZXH_Click();
+    void Command2_Click();
+    void Image2_Click();
+
     // Hands the candidate's desktop the focus: window state normal (a desktop maximised on a small
     // screen keeps filling it), shown, the panel docked at its corner.
     void showDesktopNormal();
