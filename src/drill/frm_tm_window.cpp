@@ -44,6 +44,10 @@ void FrmTm::wireWindow()
     onKeyUp = [this](int&, int) { showDesktopNormal(); };
     PicUnit.onKeyUp = [this](int&, int) { showDesktopNormal(); };
     Image2.onClick = [this] { Image2_Click(); };
+    LblIME.onClick = [this] { LblIME_Click(); };
+    mEng.onClick = [this] { imePick(0); };
+    for (int k = 1; k <= 10; ++k)
+        imeEntry(k).onClick = [this, k] { imePick(k); };
 }
 
 void FrmTm::parkButtonLooks()
