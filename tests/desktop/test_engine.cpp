@@ -18,6 +18,15 @@ int markerOf(const FrmMain& f)
     return int(f.Label1.Left() / 10);
 }
 
+// A list step whose first selection, set by its own render, is already its answer.
+StepRecord selfAnsweredList()
+{
+    StepRecord list = step(QStringLiteral("L001"));
+    list.setRect(col::EditRect, 1500, '0', 2000, 2400, 900);
+    list.setNumber(col::TextLine, 3, 1).setNumber(col::AnswerLine, 3, 1);
+    return list;
+}
+
 } // namespace
 
 TEST_F(Desktop, RecordOfAStepIsTheLineOfItsQuestionsBlock)
@@ -135,9 +144,7 @@ TEST_F(Desktop, AQuestionWithoutARecordOfItsOwnShowsNothingAndIsNeverSolved)
 TEST_F(Desktop, AListStepAnsweredByItsOwnRenderOnTheBlocksLastRecordRendersOnce)
 {
     writeTexts({QStringLiteral("红色|绿色|蓝色")});
-    StepRecord list = step(QStringLiteral("L001"));
-    list.setRect(col::EditRect, 1500, '0', 2000, 2400, 900);
-    list.setNumber(col::TextLine, 3, 1).setNumber(col::AnswerLine, 3, 1);
+    const StepRecord list = selfAnsweredList();
     for (int blockSize : {1, 2}) {
         SCOPED_TRACE(blockSize);
         QList<StepRecord> block;
@@ -304,9 +311,7 @@ TEST_F(Desktop, AnAutomaticStepNeverAdvancesAQuestionTheCandidateDoesNotSee)
 TEST_F(Desktop, AListWhoseFirstSelectionIsTheAnswerAdvancesOnceTheRenderHasFinished)
 {
     writeTexts({QStringLiteral("红色|绿色|蓝色")});
-    StepRecord list = step(QStringLiteral("L001"));
-    list.setRect(col::EditRect, 1500, '0', 2000, 2400, 900);
-    list.setNumber(col::TextLine, 3, 1).setNumber(col::AnswerLine, 3, 1);
+    const StepRecord list = selfAnsweredList();
     writeBank({{list, marked(2), terminal()}});
     auto& d = common::drill();
     FrmMain& f = showQuestion(1);
