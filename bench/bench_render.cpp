@@ -2,7 +2,8 @@
 // out and the window painted once. Renders every step of every question of the sample bank when
 // one is installed beside this program (a data folder holding unit step files, their question
 // lists and the answer texts), otherwise of a bank of its own written to a temporary folder.
-// Reports the median and the 95th percentile of one render.
+// Reports the median and the 95th percentile of one render, with decoded pictures kept by the
+// loader and with none kept.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -24,6 +25,7 @@
 #include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/form_window.h"
+#include "platform/picture.h"
 #include "platform/units.h"
 
 namespace {
@@ -199,9 +201,12 @@ Bank& bank()
     return b;
 }
 
-void BM_RenderOneStep(benchmark::State& state)
+// Renders steps in bank order; with keepPictures false no decoded picture is kept between
+// renders, which shows what the loader's store of decoded pictures saves.
+void renderSteps(benchmark::State& state, bool keepPictures)
 {
     Bank& b = bank();
+    const qint64 keptBefore = platform::setPictureCacheLimit(keepPictures ? 96 * 1024 * 1024 : 0);
     state.SetLabel(b.origin.toStdString());
     platform::ManualClock clock; // timers never fire: every render is started here
     platform::setClock(&clock);
@@ -241,8 +246,19 @@ void BM_RenderOneStep(benchmark::State& state)
     }
     platform::Forms::destroyAll();
     platform::setClock(nullptr);
+    platform::setPictureCacheLimit(keptBefore);
+}
+
+void BM_RenderOneStep(benchmark::State& state)
+{
+    renderSteps(state, true);
+}
+void BM_RenderOneStepNothingKept(benchmark::State& state)
+{
+    renderSteps(state, false);
 }
 BENCHMARK(BM_RenderOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
+BENCHMARK(BM_RenderOneStepNothingKept)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
 
 } // namespace
 
