@@ -433,7 +433,7 @@ std::optional<Picture> loadPictureData(const QByteArray& data, const QString& so
         hotSpot = QPoint(std::clamp(entry->hotSpot.x(), 0, image.width() - 1),
                          std::clamp(entry->hotSpot.y(), 0, image.height() - 1));
     }
-    return Picture(QPixmap::fromImage(image), source, cursor, hotSpot);
+    return Picture(QPixmap::fromImage(std::move(image)), source, cursor, hotSpot);
 }
 
 std::optional<Picture> loadPicture(const QString& path, QString* error)
