@@ -86,9 +86,10 @@ FrmTm::FrmTm()
     CmdKSFH.onClick = [this] { CmdKSFH_Click(); };
     // Leaving the buttons for the rest of the main view takes their looks away.
     FrmZhuYa.onMouseMove = [this](int, int, double, double) {
-        ImgDown.setLeft(6000 * common::scaleX());
-        ImgMove.setLeft(6030 * common::scaleX());
+        ImgZXH.setVisible(false);
+        parkButtonLooks();
     };
+    wireWindow();
 }
 
 FrmTm::~FrmTm() = default;

@@ -12,6 +12,7 @@
 // The end command, the unload guard and the exam clock are the drill end's (frm_tm_end.h,
 // exam_clock.h).
 #include <QString>
+#include <array>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -83,10 +84,14 @@ public:
         mCn9{"mCn9", &mIme}, mCn10{"mCn10", &mIme};
 
     // ---- Form variables (they survive unloading) ---------------------------------------------
-    int ysSpeed = 1;      // demonstration speed: 1 normal, 2 half speed
-    int ysTicks = 0;      // ticks TimStartYS has counted
-    QString picFile;      // the illustration of the question shown, empty when it has none
-    bool noDrill = false; // created by the desktop, no question loaded on it yet
+    int ysSpeed = 1;                // demonstration speed: 1 normal, 2 half speed
+    int ysTicks = 0;                // ticks TimStartYS has counted
+    QString picFile;                // the illustration of the question shown, empty when it has none
+    bool noDrill = false;           // created by the desktop, no question loaded on it yet
+    std::array<int, 17> hklList{};  // 1-16: the system's layouts by their place, 0 where none
+    int imeNext = 1;                // 1 + the layouts with an input-method name
+    int imeEng = 0;                 // the first layout without one
+    std::array<int, 11> imeNamed{}; // 1-10: the layout of each named entry
 
     // ---- Procedures ---------------------------------------------------------------------------
     // Loads and shows question dqTm: its text, illustration button, title and unfinished list, the
@@ -113,6 +118,22 @@ public:
     void CmdKSFH_Click();
     void Command1_Click();
     void TimStartYS_Timer();
+
+    // The input-method menu (frm_tm_ime.cpp).
+    void buildImeMenu();
+    platform::Menu& imeEntry(int k); // mCn1 .. mCn10
+    void LblIME_Click();
+    void imePick(int entry); // 0 mEng, 1-10 mCn1 .. mCn10
+
+    // The panel as a window and the illustration button (frm_tm_window.cpp).
+    void wireWindow();
+    void parkButtonLooks();
+    void LblMove_MouseDown(int button);
+    void Label2_MouseDown(int button);
+    void FrmZXH_MouseDown(int button);
+    void LblZXH_Click();
+    void Command2_Click();
+    void Image2_Click();
 
     // Hands the candidate's desktop the focus: window state normal (a desktop maximised on a small
     // screen keeps filling it), shown, the panel docked at its corner.

@@ -161,6 +161,8 @@ void FrmTm::Form_Load()
     FrmSelect.setVisible(false);
     FrmKSXX.setVisible(false);
 
+    buildImeMenu();
+
     if (noDrill) {
         TimeKS.setEnabled(false);
         return;

@@ -7,6 +7,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "drill/frm_picture.h"
 #include "drill/frm_tm.h"
 #include "drill/panel_link.h"
 
@@ -59,6 +60,11 @@ void FrmTm::DqExam()
     picFile.clear();
     if (text.startsWith(QLatin1String("picture"))) {
         picFile = common::pictureFile(d.dataPath, text.mid(7, 6), d.dataExt);
+        // The viewer holds the picture, hidden until the candidate asks for it.
+        drill::FrmPicture& viewer = form<drill::FrmPicture>();
+        if (!viewer.isLoaded()) viewer.Load();
+        viewer.setVisible(false);
+        if (!picFile.isEmpty()) viewer.Image1.LoadPicture(picFile);
         Image2.setCaption(QStringLiteral("显示图片"));
         RtbTM.setText(text.mid(13));
         Image2.setVisible(true);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -438,6 +439,22 @@ static int keyAsciiOf(const QKeyEvent* e)
     return text.at(0).unicode();
 }
 
+void typeThroughKeyPress(Form* form, Control* control, const QString& text,
+                         const std::function<void(QChar)>& insert)
+{
+    const bool preview = form && control && form->KeyPreview() && form->onKeyPress;
+    KeyPressHandler* own = control ? &control->onKeyPress : form ? &form->onKeyPress : nullptr;
+    QPointer<QObject> alive(control && control->widget() ? static_cast<QObject*>(control->widget())
+                                                         : nullptr);
+    for (QChar ch : text) {
+        int ascii = ch.unicode();
+        if (preview) form->onKeyPress(ascii);
+        if (ascii != 0 && own && *own) (*own)(ascii);
+        if (control && !alive) return; // a handler closed the form
+        if (ascii > 0 && ascii <= 0xFFFF) insert(QChar(char16_t(ascii)));
+    }
+}
+
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
 {
     if (replayingKey || !form) return false;
@@ -456,6 +473,15 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
         if (vk != 0 && own && alive) own(vk, shift);
     }
     if (!press || !alive) return !alive;
+
+    // Enter away from a button presses the form's default button; Esc its cancel button.
+    const bool onButton = control && control->kind() == Control::Kind::CommandButton;
+    if ((vk == vbKeyReturn && !onButton) || vk == vbKeyEscape) {
+        if (Control* b = form->defaultButton(vk == vbKeyEscape)) {
+            if (auto* w = qobject_cast<QPushButton*>(b->widget())) w->click();
+            return true;
+        }
+    }
 
     int ascii = keyAsciiOf(e);
     if (ascii == 0) return false;

@@ -1,16 +1,23 @@
 #include "platform/controls.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QWidget>
 #include <cmath>
 
+#include "platform/event_bridge.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 
@@ -95,8 +102,17 @@ public:
         if (pr.backStyle == vbOpaque) p.fillRect(rect(), toQColor(look.backColor));
         if (pr.borderStyle == 1) paintBorder(p, rect().adjusted(0, 0, -1, -1), true);
         p.setFont(lookFont(look));
-        p.setPen(toQColor(look.foreColor));
-        p.drawText(rect(), alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap, l_->shownText());
+        const int flags = alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap;
+        if (!isEnabled()) {
+            // Greyed as the old platform drew a disabled caption: a light copy one pixel down and
+            // right under the text in the button-shadow grey.
+            p.setPen(Qt::white);
+            p.drawText(rect().translated(1, 1), flags, l_->shownText());
+            p.setPen(QColor(0xAC, 0xA8, 0x99));
+        } else {
+            p.setPen(toQColor(look.foreColor));
+        }
+        p.drawText(rect(), flags, l_->shownText());
     }
     Label* l_;
 };
@@ -366,10 +382,118 @@ void PictureBox::copyPropsFrom(const Control& other)
 
 // TextBox ------------------------------------------------------------------------------------
 
+namespace {
+
+// The edit fields' right-click menu, in Chinese as on the candidate's system. Each entry is
+// offered when it can act; paste goes through `paste`, so pasted text meets the field's filter.
+void showEditMenu(QWidget* w, QPoint globalPos, bool canUndo, bool hasSelection, bool readOnly, bool secret,
+                  const std::function<void()>& undo, const std::function<void()>& cut,
+                  const std::function<void()>& copy, const std::function<void()>& paste,
+                  const std::function<void()>& del, const std::function<void()>& selectAll, bool hasText)
+{
+    QMenu menu(w);
+    auto add = [&menu](const QString& text, bool enabled, const std::function<void()>& act) {
+        QAction* a = menu.addAction(text);
+        a->setEnabled(enabled);
+        QObject::connect(a, &QAction::triggered, &menu, act);
+    };
+    const bool clipboardText = !QGuiApplication::clipboard()->text().isEmpty();
+    add(QStringLiteral("撤消(&U)"), canUndo && !readOnly, undo);
+    menu.addSeparator();
+    add(QStringLiteral("剪切(&T)"), hasSelection && !readOnly && !secret, cut);
+    add(QStringLiteral("复制(&C)"), hasSelection && !secret, copy);
+    add(QStringLiteral("粘贴(&P)"), clipboardText && !readOnly, paste);
+    add(QStringLiteral("删除(&D)"), hasSelection && !readOnly, del);
+    menu.addSeparator();
+    add(QStringLiteral("全选(&A)"), hasText, selectAll);
+    menu.exec(globalPos);
+}
+
+// A single-line field whose pasted, dropped and input-method text passes the same key-press
+// filter as typed text.
+class LineEditWidget final : public QLineEdit {
+public:
+    LineEditWidget(TextBox* t, QWidget* parent)
+        : QLineEdit(parent)
+        , t_(t)
+    {
+        setAcceptDrops(false); // the old fields took no dropped text
+    }
+    void pasteFiltered()
+    {
+        if (isReadOnly()) return;
+        QString text = QGuiApplication::clipboard()->text();
+        const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+        if (end >= 0) text.truncate(end);
+        typeThroughKeyPress(t_->form(), t_, text, [this](QChar c) { insert(QString(c)); });
+    }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        showEditMenu(
+            this, e->globalPos(), isUndoAvailable(), hasSelectedText(), isReadOnly(), echoMode() != Normal,
+            [this] { undo(); }, [this] { cut(); }, [this] { copy(); }, [this] { pasteFiltered(); },
+            [this] { del(); }, [this] { selectAll(); }, !text().isEmpty());
+    }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e == QKeySequence::Paste) {
+            pasteFiltered();
+            e->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::MiddleButton) { // the selection paste of X11
+            e->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(e);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        if (e->commitString().isEmpty()) {
+            QLineEdit::inputMethodEvent(e);
+            return;
+        }
+        QPointer<QLineEdit> self(this);
+        typeThroughKeyPress(t_->form(), t_, e->commitString(), [this](QChar c) {
+            QInputMethodEvent one;
+            one.setCommitString(QString(c));
+            QLineEdit::inputMethodEvent(&one);
+        });
+        if (!self) return;
+        QInputMethodEvent rest(e->preeditString(), e->attributes());
+        QLineEdit::inputMethodEvent(&rest);
+    }
+
+private:
+    TextBox* t_;
+};
+
+class PlainTextWidget final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        showEditMenu(
+            this, e->globalPos(), document()->isUndoAvailable(), textCursor().hasSelection(), isReadOnly(),
+            false, [this] { undo(); }, [this] { cut(); }, [this] { copy(); }, [this] { paste(); },
+            [this] { textCursor().removeSelectedText(); }, [this] { selectAll(); }, !document()->isEmpty());
+    }
+};
+
+} // namespace
+
 QWidget* TextBox::makeWidget(QWidget* parent)
 {
     if (p_.multiLine) {
-        auto* e = new QPlainTextEdit(parent);
+        auto* e = new PlainTextWidget(parent);
         e->setPlainText(p_.text);
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, e] {
             if (widget_ != e || writing_) return;
@@ -378,7 +502,7 @@ QWidget* TextBox::makeWidget(QWidget* parent)
         });
         return e;
     }
-    auto* e = new QLineEdit(parent);
+    auto* e = new LineEditWidget(this, parent);
     e->setText(p_.text);
     QObject::connect(e, &QLineEdit::textChanged, e, [this, e](const QString& t) {
         if (widget_ != e || writing_) return;
@@ -660,7 +784,9 @@ public:
     ButtonWidget(CommandButton* b, QWidget* parent)
         : QPushButton(parent)
         , b_(b)
-    {}
+    {
+        setAutoDefault(true); // Enter presses the focused button, as Space does
+    }
     void paintEvent(QPaintEvent* e) override
     {
         const auto& pr = b_->p_;

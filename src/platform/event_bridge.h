@@ -3,6 +3,8 @@
 // units the screens expect.
 #include <QObject>
 #include <QPoint>
+#include <QString>
+#include <functional>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -35,6 +37,11 @@ private:
 // Key events of a form and its controls: preview by the form, KeyAscii handling.
 // Returns true when the event is consumed.
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e);
+// Text that arrives whole (pasted, or committed by an input method) put through the same KeyPress
+// handlers as typed characters, one character at a time, each accepted character inserted before
+// the next is judged: what they cancel is left out, what they replace is replaced.
+void typeThroughKeyPress(Form* form, Control* control, const QString& text,
+                         const std::function<void(QChar)>& insert);
 
 // Mouse bookkeeping shared by controls and forms: which object took the last press, and
 // whether the release that follows a double click is due.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/controls.h"
 #include "platform/event_bridge.h"
 #include "platform/form_window.h"
 #include "platform/keys.h"
@@ -188,6 +189,18 @@ void Form::registerRuntimeArray(std::function<void()> unloadRuntime)
 void Form::registerMenu(Menu* m)
 {
     menus_.push_back(m);
+}
+
+Control* Form::defaultButton(bool cancel) const
+{
+    for (Control* c : allControls_) {
+        if (c->kind() != Control::Kind::CommandButton || !c->widget() || !c->widget()->isVisible() ||
+            !c->widget()->isEnabled())
+            continue;
+        const auto* b = static_cast<const CommandButton*>(c);
+        if (cancel ? b->Cancel() : b->Default()) return c;
+    }
+    return nullptr;
 }
 
 void Form::noteFocus(Control* c)

@@ -125,6 +125,8 @@ public:
     void registerRuntimeArray(std::function<void()> unloadRuntime);
     void registerMenu(Menu* m); // its design state is restored at every loading
     Control* focusedControl() const { return focused_; }
+    // The form's default (Enter) or cancel (Esc) button, when one is set, shown and enabled.
+    Control* defaultButton(bool cancel) const;
     void noteFocus(Control* c);           // GotFocus/LostFocus bookkeeping
     bool closeFromWindow(int unloadMode); // the window frame asks to close
 

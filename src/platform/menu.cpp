@@ -153,6 +153,30 @@ void MenuArray::unloadRuntime()
 
 // ---------------------------------------------------------------------------------------------
 
+void fillPopup(QMenu& into, Menu& menu)
+{
+    // Every "-" draws its own line, also first, last or doubled, as the old pop-ups did.
+    into.setSeparatorsCollapsible(false);
+    for (Menu* item : menu.shownItems()) {
+        const QString caption = item->Caption();
+        if (!item->shownItems().empty()) { // a cascade keeps its items whatever its caption
+            QMenu* sub = into.addMenu(caption);
+            sub->setEnabled(item->Enabled());
+            fillPopup(*sub, *item);
+            continue;
+        }
+        if (item->isSeparator()) {
+            into.addSeparator();
+            continue;
+        }
+        QAction* a = into.addAction(caption);
+        a->setEnabled(item->Enabled());
+        a->setCheckable(item->Checked());
+        a->setChecked(item->Checked());
+        a->setData(QVariant::fromValue(static_cast<void*>(item)));
+    }
+}
+
 namespace {
 
 class RealPopup final : public PopupService {
@@ -160,34 +184,11 @@ public:
     Menu* pick(Menu& menu, QPoint globalPx, bool rightAlign) override
     {
         QMenu popup;
-        fill(popup, menu);
+        fillPopup(popup, menu);
         if (rightAlign) globalPx.rx() -= popup.sizeHint().width();
         QAction* chosen = popup.exec(globalPx);
         if (!chosen) return nullptr;
         return static_cast<Menu*>(chosen->data().value<void*>());
-    }
-
-private:
-    static void fill(QMenu& into, Menu& menu)
-    {
-        for (Menu* item : menu.shownItems()) {
-            if (item->isSeparator()) {
-                into.addSeparator();
-                continue;
-            }
-            QString caption = item->Caption();
-            if (!item->shownItems().empty()) {
-                QMenu* sub = into.addMenu(caption);
-                sub->setEnabled(item->Enabled());
-                fill(*sub, *item);
-                continue;
-            }
-            QAction* a = into.addAction(caption);
-            a->setEnabled(item->Enabled());
-            a->setCheckable(item->Checked());
-            a->setChecked(item->Checked());
-            a->setData(QVariant::fromValue(static_cast<void*>(item)));
-        }
     }
 };
 

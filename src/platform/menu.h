@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+class QMenu;
+
 namespace platform {
 
 class Form;
@@ -88,6 +90,8 @@ public:
     virtual Menu* pick(Menu& menu, QPoint globalPx, bool rightAlign) = 0;
 };
 void setPopupService(PopupService* s); // nullptr returns to the real pop-up
+// The real pop-up's content: the shown items of menu, cascades as sub-menus.
+void fillPopup(QMenu& into, Menu& menu);
 PopupService& popupService();
 PopupService* installedPopupService(); // what was set, or nullptr
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "exam_fixture.h"
+#include "platform/keys.h"
 #include "platform/msgbox.h"
 
 using namespace drill;
@@ -91,11 +92,13 @@ TEST_F(HandIn, ContinueOrTheWindowFrameGoesBackToTheExam)
     const auto frame = [](platform::Form& f) { f.hostWidget()->close(); };
     const auto cont = [](platform::Form& f) { press(f, false); };
     const auto handIn = [](platform::Form& f) { press(f, true); };
+    // The final dialog opens with the focus on "继续考试": Enter or Space presses it.
+    const auto enter = [](platform::Form& f) { testkit::key(f, platform::vbKeyReturn); };
+    const auto space = [](platform::Form& f) { testkit::key(f, platform::vbKeySpace); };
     const Case cases[] = {
-        {"继续考试 on the first dialog", cont, {}},
-        {"the first dialog's frame", frame, {}},
-        {"继续考试 on the final dialog", handIn, cont},
-        {"the final dialog's frame", handIn, frame},
+        {"Enter on the final dialog", handIn, enter},   {"Space on the final dialog", handIn, space},
+        {"继续考试 on the first dialog", cont, {}},     {"the first dialog's frame", frame, {}},
+        {"继续考试 on the final dialog", handIn, cont}, {"the final dialog's frame", handIn, frame},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,13 @@
 // The candidate login through the window: the set built and its login time logged, the card,
 // the progress bar and the exam start on the panel and the desktop; the typed-text rules, the way
 // back, and a bank that cannot give the set.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "common/text_file.h"
@@ -144,6 +151,37 @@ TEST_F(Login, TheIdBoxTakesDigitsAndAnXOnlyAsTheLastCharacter)
     // The seat box takes anything, up to three characters.
     retype(f, f.TxtZwh, QStringLiteral("a1bc"));
     EXPECT_EQ(f.TxtZwh.Text(), QStringLiteral("a1b"));
+}
+
+// Ctrl+V reaches the box as a key press, which the filter cancels; the menu's paste and the input
+// method's text are put through the same filter character by character.
+TEST_F(Login, PastedAndInputMethodTextMeetsTheIdBoxsFilterToo)
+{
+    FrmLogon& f = shownLogin();
+    auto pasteFromMenu = [&](const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTimer::singleShot(0, [] {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_TRUE(popup);
+            for (QAction* a : popup->actions())
+                if (a->text().startsWith(QStringLiteral("粘贴"))) a->trigger();
+            popup->close();
+        });
+        QWidget* w = f.TxtSFZ.widget();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &e);
+    };
+    retype(f, f.TxtSFZ, QStringLiteral("12"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("3"));
+    testkit::key(f, 'V', platform::vbCtrlMask);
+    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("12"));
+    pasteFromMenu(QStringLiteral("3a4 5X\r\n678"));
+    EXPECT_EQ(f.TxtSFZ.Text(),
+              QStringLiteral("12345"));        // letters, blanks and what follows a line end left out
+    testkit::type(f, QStringLiteral("六6七")); // the input method's characters
+    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("123456"));
+    pasteFromMenu(QStringLiteral("78901234567X9"));
+    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("12345678901234567X")); // X only as the 18th character
 }
 
 TEST_F(Login, BackAsksFirstAndWritesNothing)

@@ -1,10 +1,13 @@
 // The forms runtime as the screens rely on it: geometry in twips, event order, capture,
 // stacking, keys, programmatic events, forms' life cycle, control arrays and pop-up menus.
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -345,6 +348,87 @@ TEST_F(Runtime, SelectionReadsBackAsSet)
     EXPECT_EQ(f.Txt.Text(), "WinD XP");
 }
 
+TEST_F(Runtime, EnterAndSpacePressTheFocusedButtonAndTheFormsDefaultAndCancelButtonsAnswer)
+{
+    struct Case {
+        const char* what;
+        bool isDefault, isCancel, focusButton;
+        int key;
+        bool clicks;
+    };
+    const Case cases[] = {
+        {"Enter on the focused button", false, false, true, vbKeyReturn, true},
+        {"Space on the focused button", false, false, true, vbKeySpace, true},
+        {"Enter in a text box, no default", false, false, false, vbKeyReturn, false},
+        {"Enter in a text box, a default", true, false, false, vbKeyReturn, true},
+        {"Esc in a text box, a cancel button", false, true, false, vbKeyEscape, true},
+        {"Esc, no cancel button", true, false, false, vbKeyEscape, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestForm& f = shown();
+        int clicks = 0;
+        f.Cmd.onClick = [&] { ++clicks; };
+        f.Cmd.setDefault(c.isDefault);
+        f.Cmd.setCancel(c.isCancel);
+        (c.focusButton ? static_cast<Control&>(f.Cmd) : f.Txt).SetFocus();
+        testkit::key(f, c.key);
+        EXPECT_EQ(clicks, c.clicks ? 1 : 0);
+        f.Unload();
+        testkit::settle();
+    }
+}
+
+TEST_F(Runtime, ADisabledLabelIsDrawnGreyed)
+{
+    TestForm& f = shown();
+    f.LblA.setCaption(QStringLiteral("上一题"));
+    f.LblA.setForeColor(0xFF0000); // blue
+    auto image = [&] { return f.LblA.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    auto bluePixels = [](const QImage& img) { // text pixels in the fore colour, antialiased or not
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.blue() - std::max(c.red(), c.green()) > 100;
+            }
+        return n;
+    };
+    EXPECT_GT(bluePixels(image()), 0);
+    f.LblA.setEnabled(false);
+    const QImage greyed = image();
+    EXPECT_EQ(bluePixels(greyed), 0);
+    f.LblA.setCaption(QString());
+    EXPECT_NE(image(), greyed); // the caption still shows, in grey
+}
+
+TEST_F(Runtime, ATextBoxsMenuIsChineseAndOffersWhatCanBeDone)
+{
+    TestForm& f = shown();
+    f.Txt.setText(QStringLiteral("abc"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    auto menuOf = [&](int selStart, int selLength) {
+        f.Txt.setSelStart(selStart);
+        f.Txt.setSelLength(selLength);
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_TRUE(popup);
+            for (QAction* a : popup->actions())
+                if (!a->isSeparator()) shown << a->text() + (a->isEnabled() ? "" : " -");
+            popup->close();
+        });
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            f.Txt.widget()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f.Txt.widget(), &e);
+        return shown;
+    };
+    EXPECT_EQ(menuOf(0, 0),
+              QStringList({"撤消(&U) -", "剪切(&T) -", "复制(&C) -", "粘贴(&P)", "删除(&D) -", "全选(&A)"}));
+    EXPECT_EQ(menuOf(0, 2),
+              QStringList({"撤消(&U) -", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除(&D)", "全选(&A)"}));
+}
+
 TEST_F(Runtime, SetFocusRaisesGotFocusAndLostFocus)
 {
     TestForm& f = shown();
@@ -466,6 +550,36 @@ TEST_F(Runtime, TimersTickOnlyWhileTheirFormIsLoadedAndRestartFromDesign)
     clock.advance(500);
     EXPECT_EQ(g_log.size(), 3); // designed disabled
     setClock(nullptr);
+}
+
+TEST_F(Runtime, EverySeparatorOfTheRealPopupDrawsItsLineAndACascadeKeepsItsItems)
+{
+    Menu root("root");
+    Menu lead("lead", &root), file("file", &root), sep1("sep1", &root), sep2("sep2", &root);
+    Menu cascade("cascade", &root), folder("folder", &cascade), del("del", &root), trail("trail", &root);
+    for (auto [m, caption] : {std::pair{&lead, "-"},
+                              {&file, "新建"},
+                              {&sep1, "-"},
+                              {&sep2, "-"},
+                              {&cascade, "-"},
+                              {&folder, "文件夹"},
+                              {&del, "删除"},
+                              {&trail, "-"}})
+        m->setCaption(QString::fromUtf8(caption));
+    QMenu shown;
+    fillPopup(shown, root);
+    EXPECT_FALSE(shown.separatorsCollapsible());
+    QStringList got;
+    for (QAction* a : shown.actions())
+        got << (a->isSeparator() ? QStringLiteral("|")
+                : a->menu()      ? QStringLiteral(">") + a->text()
+                                 : a->text());
+    EXPECT_EQ(got, QStringList({"|", "新建", "|", "|", ">-", "删除", "|"}));
+    QMenu* sub = shown.actions().at(4)->menu();
+    ASSERT_TRUE(sub);
+    ASSERT_EQ(sub->actions().size(), 1);
+    EXPECT_EQ(sub->actions().at(0)->text(), "文件夹");
+    EXPECT_FALSE(sub->separatorsCollapsible());
 }
 
 TEST_F(Runtime, PopupMenuRunsThePickedItemBeforeReturning)

@@ -134,6 +134,7 @@ void keyDown(platform::Form& f, int vk, int shift)
 
 void keyUp(platform::Form& f, int vk, int shift)
 {
+    if (!f.hostWidget()) return; // the press closed the form: the release goes elsewhere
     if (QWidget* t = keyTarget(f))
         QTest::keyRelease(t, Qt::Key(platform::qtKey(vk)), platform::modifiersOf(shift));
 }
