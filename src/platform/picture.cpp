@@ -3,6 +3,7 @@
 #include "platform/units.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,9 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <list>
+#include <utility>
 
 namespace platform {
 
@@ -251,6 +255,103 @@ QString resolveName(const QString& path)
     return {};
 }
 
+// Decoded pictures by the file they came from. A bank shows the same backgrounds and dialogs at
+// step after step, and decoding them costs more than all the rest of a render.
+struct Kept {
+    QPixmap pixmap;
+    bool isCursor = false;
+    QPoint hotSpot;
+    qint64 size = 0;
+    std::filesystem::file_time_type modified;
+};
+
+// Room for the pictures of several questions: a background is about 2 MB decoded.
+constexpr qint64 DefaultKeptBytes = 96 * 1024 * 1024;
+
+class PictureCache {
+public:
+    static PictureCache& instance()
+    {
+        static PictureCache cache;
+        return cache;
+    }
+
+    std::optional<Picture> find(const QString& file, qint64 size, std::filesystem::file_time_type modified,
+                                const QString& source)
+    {
+        const auto it =
+            std::find_if(kept_.begin(), kept_.end(), [&](const auto& k) { return k.first == file; });
+        if (it == kept_.end()) return std::nullopt;
+        if (it->second.size != size || it->second.modified != modified) {
+            bytes_ -= bytesOf(it->second.pixmap);
+            kept_.erase(it);
+            return std::nullopt;
+        }
+        kept_.splice(kept_.begin(), kept_, it); // most recently used first
+        const Kept& k = kept_.front().second;
+        return Picture(k.pixmap, source, k.isCursor, k.hotSpot);
+    }
+
+    void keep(const QString& file, Kept entry)
+    {
+        forget(file);
+        const qint64 bytes = bytesOf(entry.pixmap);
+        if (bytes > limit_) return;
+        armCleanUp();
+        kept_.emplace_front(file, std::move(entry));
+        bytes_ += bytes;
+        trim();
+    }
+
+    void forget(const QString& file)
+    {
+        const auto it =
+            std::find_if(kept_.begin(), kept_.end(), [&](const auto& k) { return k.first == file; });
+        if (it == kept_.end()) return;
+        bytes_ -= bytesOf(it->second.pixmap);
+        kept_.erase(it);
+    }
+
+    qint64 setLimit(qint64 bytes)
+    {
+        const qint64 old = std::exchange(limit_, std::max<qint64>(0, bytes));
+        trim();
+        return old;
+    }
+
+private:
+    static qint64 bytesOf(const QPixmap& p)
+    {
+        return qint64(p.width()) * p.height() * std::max(1, p.depth()) / 8;
+    }
+
+    void trim()
+    {
+        while (bytes_ > limit_ && !kept_.empty()) {
+            bytes_ -= bytesOf(kept_.back().second.pixmap);
+            kept_.pop_back();
+        }
+    }
+
+    // Pixmaps must go before the application object does.
+    void armCleanUp()
+    {
+        if (armed_) return;
+        armed_ = true;
+        qAddPostRoutine([] {
+            PictureCache& c = instance();
+            c.kept_.clear();
+            c.bytes_ = 0;
+            c.armed_ = false;
+        });
+    }
+
+    std::list<std::pair<QString, Kept>> kept_;
+    qint64 bytes_ = 0;
+    qint64 limit_ = DefaultKeptBytes;
+    bool armed_ = false;
+};
+
 } // namespace
 
 Picture::Picture(QPixmap pixmap, QString source, bool isCursor, QPoint hotSpot)
@@ -332,7 +433,7 @@ std::optional<Picture> loadPictureData(const QByteArray& data, const QString& so
         hotSpot = QPoint(std::clamp(entry->hotSpot.x(), 0, image.width() - 1),
                          std::clamp(entry->hotSpot.y(), 0, image.height() - 1));
     }
-    return Picture(QPixmap::fromImage(image), source, cursor, hotSpot);
+    return Picture(QPixmap::fromImage(std::move(image)), source, cursor, hotSpot);
 }
 
 std::optional<Picture> loadPicture(const QString& path, QString* error)
@@ -346,8 +447,21 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
         fail(error, QStringLiteral("file not found: %1").arg(path));
         return std::nullopt;
     }
+    // Size and time before the bytes are read: a file changed meanwhile is read again next time.
+    std::error_code fsError;
+    const std::filesystem::path fsPath(actual.toStdU16String());
+    const auto modified = std::filesystem::last_write_time(fsPath, fsError);
+    const bool stamped = !fsError;
+    const qint64 size = QFileInfo(actual).size();
+    PictureCache& cache = PictureCache::instance();
+    if (stamped) {
+        if (auto kept = cache.find(actual, size, modified, path)) return kept;
+    } else {
+        cache.forget(actual);
+    }
     QFile file(actual);
     if (QFileInfo(actual).isDir() || !file.open(QIODevice::ReadOnly)) {
+        cache.forget(actual);
         fail(error, QStringLiteral("cannot read %1").arg(path));
         return std::nullopt;
     }
@@ -358,8 +472,19 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
     const QByteArray data = file.readAll();
     QString why;
     auto picture = loadPictureData(data, path, &why);
-    if (!picture) fail(error, QStringLiteral("%1: %2").arg(path, why));
+    if (!picture) {
+        cache.forget(actual);
+        fail(error, QStringLiteral("%1: %2").arg(path, why));
+        return picture;
+    }
+    if (stamped && data.size() == size)
+        cache.keep(actual, Kept{picture->pixmap(), picture->isCursor(), picture->hotSpot(), size, modified});
     return picture;
+}
+
+qint64 setPictureCacheLimit(qint64 bytes)
+{
+    return PictureCache::instance().setLimit(bytes);
 }
 
 QCursor standardPointer(int shape)

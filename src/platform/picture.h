@@ -39,7 +39,13 @@ private:
 // letter case is taken (banks made on a case-insensitive file system). An icon or cursor
 // file with several images gives its 32 x 32 one, or else any; among those, the one with the
 // deepest colour, the first on ties.
+//
+// Decoded pictures are kept, so that a file shown again is not decoded again: by the file found,
+// its size and its modification time, so that a file changed on disk is read anew. Failures are
+// never kept. The most recently used are kept, up to a limit in bytes of decoded pixels.
 std::optional<Picture> loadPicture(const QString& path, QString* error = nullptr);
+// Sets that limit (0 keeps nothing) and gives the one before.
+qint64 setPictureCacheLimit(qint64 bytes);
 // As a control's LoadPicture takes it: an empty path gives the empty picture (the control is
 // cleared), any other path the loaded picture, or nothing when it cannot be loaded.
 std::optional<Picture> loadPictureOrEmpty(const QString& path);

@@ -1,6 +1,7 @@
 // The picture loader: the content decides the format, never the name; cursors keep their
 // hot-spot; damaged files fail cleanly. Fixtures are made here, in a temporary folder.
 #include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -577,6 +578,120 @@ TEST_F(Pictures, MissingFileOrFolderFails)
     EXPECT_FALSE(loadPicture(QString(), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(loadPicture(dir.filePath("no/such/folder/x.rar")));
+}
+
+// ---- decoded pictures kept ------------------------------------------------------------
+
+// A file is decoded once while it stays as it is: later loads share the decoded pixels, each
+// with the name it was asked by.
+TEST_F(Pictures, AnUnchangedFileIsDecodedOnce)
+{
+    const QString path = write("SAME.RAR", encoded(twoColourImage(), "BMP"));
+    const auto first = loadPicture(path);
+    const auto again = loadPicture(path);
+    const auto byOtherCase = loadPicture(dir.filePath("same.rar"));
+    ASSERT_TRUE(first && again && byOtherCase);
+    EXPECT_EQ(again->pixmap().cacheKey(), first->pixmap().cacheKey());
+    EXPECT_EQ(byOtherCase->pixmap().cacheKey(), first->pixmap().cacheKey());
+    EXPECT_EQ(byOtherCase->source(), dir.filePath("same.rar"));
+    EXPECT_EQ(again->source(), path);
+}
+
+// A file changed on disk is read again, whether its time or only its size tells it; a file that
+// became damaged or went away fails, however often it is asked for.
+TEST_F(Pictures, AFileChangedOnDiskIsReadAgain)
+{
+    const auto image = [](int w, int h, QRgb c) {
+        QImage im(w, h, QImage::Format_RGB32);
+        im.fill(c);
+        return im;
+    };
+    const QDateTime then = QDateTime::currentDateTime().addSecs(-3600);
+    const auto stamp = [](const QString& path, const QDateTime& t) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(t, QFileDevice::FileModificationTime));
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes; // nothing: the file is removed
+        bool laterTime;
+        QSize size; // empty: the load fails
+        QRgb colour;
+    } cases[] = {
+        {"same size, later time",
+         encoded(image(8, 8, qRgb(0, 0, 255)), "BMP"),
+         true,
+         {8, 8},
+         qRgb(0, 0, 255)},
+        {"other size, same time",
+         encoded(image(9, 8, qRgb(0, 255, 0)), "BMP"),
+         false,
+         {9, 8},
+         qRgb(0, 255, 0)},
+        {"damaged, same size", QByteArray(encoded(image(8, 8, 0), "BMP").size(), 'x'), true, {}, 0},
+        {"cut short, same time", encoded(image(8, 8, 0), "BMP").left(60), false, {}, 0},
+        {"removed", QByteArray(), false, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = write("pic.rar", encoded(image(8, 8, qRgb(255, 0, 0)), "BMP"));
+        stamp(path, then);
+        const auto before = loadPicture(path);
+        ASSERT_TRUE(before);
+        EXPECT_EQ(imageOf(*before).pixel(0, 0), qRgb(255, 0, 0));
+
+        QFile::remove(path);
+        if (!c.bytes.isEmpty()) {
+            write("pic.rar", c.bytes);
+            stamp(path, c.laterTime ? then.addSecs(60) : then);
+        }
+        for (int round = 0; round < 2; ++round) {
+            QString error;
+            const auto after = loadPicture(path, &error);
+            if (c.size.isEmpty()) {
+                EXPECT_FALSE(after) << "round " << round;
+                EXPECT_FALSE(error.isEmpty()) << "round " << round;
+                continue;
+            }
+            ASSERT_TRUE(after);
+            EXPECT_EQ(after->pixmap().size(), c.size);
+            EXPECT_EQ(imageOf(*after).pixel(0, 0), c.colour);
+        }
+    }
+}
+
+// A file that could not be loaded is tried again: put right, it loads.
+TEST_F(Pictures, AFailedLoadIsNotKept)
+{
+    const QByteArray whole = encoded(twoColourImage(), "BMP");
+    const QString path = write("late.rar", whole.left(whole.size() - 8));
+    EXPECT_FALSE(loadPicture(path));
+    EXPECT_FALSE(loadPicture(path));
+    write("late.rar", whole);
+    const auto picture = loadPicture(path);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixmap().size(), QSize(32, 16));
+}
+
+// Only the most recently used pictures are kept, within a limit in bytes of decoded pixels.
+TEST_F(Pictures, KeptPicturesStayWithinTheLimit)
+{
+    const qint64 old = setPictureCacheLimit(3 * 32 * 16 * 4);
+    std::vector<QString> paths;
+    std::vector<qint64> keys;
+    for (int i = 0; i < 5; ++i) {
+        paths.push_back(write(QStringLiteral("k%1.rar").arg(i), encoded(twoColourImage(), "BMP")));
+        const auto p = loadPicture(paths.back());
+        ASSERT_TRUE(p);
+        keys.push_back(p->pixmap().cacheKey());
+    }
+    const auto newest = loadPicture(paths[4]);
+    const auto oldest = loadPicture(paths[0]);
+    setPictureCacheLimit(old);
+    ASSERT_TRUE(newest && oldest);
+    EXPECT_EQ(newest->pixmap().cacheKey(), keys[4]);
+    EXPECT_NE(oldest->pixmap().cacheKey(), keys[0]);
 }
 
 // ---- damaged and foreign files --------------------------------------------------------
