@@ -174,29 +174,33 @@ private:
     QString desktopFolder_;
 };
 
-// The keyboard of the program: Linux gives no list of layouts to switch between from here, so it
-// offers the current layout only (from "setxkbmap -query" when an X display answers, else the
-// territory of the input method's locale, else "us"). Its input-method name is that of a running
-// input-method framework (IBus, Fcitx) when one is set up, else empty, as for a plain keyboard.
-// Activating index 0 succeeds and changes nothing; any other index fails.
+namespace keyboard {
+struct Sources;
+struct State;
+} // namespace keyboard
+
+// The keyboard of the program (keyboard_layouts.h): the input methods of fcitx5's current group
+// when fcitx5 runs, else IBus's chosen engines when IBus runs, else the groups of the X keyboard
+// ("layout: us,de" gives two), else the current layout only, which switching leaves alone. A plain
+// keyboard has no input-method name. layouts() asks the system afresh; the other calls keep to the
+// list it last gave (asked once when none was), so an index keeps its meaning until the next
+// layouts(). A source that fails or does not answer in time counts as absent.
 class SystemKeyboardLayouts final : public KeyboardLayouts {
 public:
+    SystemKeyboardLayouts(); // the real sources
+    explicit SystemKeyboardLayouts(keyboard::Sources&& sources);
+    ~SystemKeyboardLayouts() override;
+    SystemKeyboardLayouts(const SystemKeyboardLayouts&) = delete;
+    SystemKeyboardLayouts& operator=(const SystemKeyboardLayouts&) = delete;
+
     QStringList layouts() override;
     QString inputMethodName(int index) override;
     bool activate(int index) override;
     int active() override;
     QString layoutName(int index) override;
 
-    // "layout: us,cn" of setxkbmap's answer -> "us"; empty when there is none.
-    static QString layoutFromXkbQuery(const QString& queryOutput);
-    // A readable name for a layout id; the id itself when none is known.
-    static QString readableLayoutName(const QString& id);
-
 private:
-    void probe();
-    bool probed_ = false;
-    QString layout_;
-    QString inputMethod_;
+    keyboard::State* d_; // owned
 };
 
 // The web of the program: an HTTP(S) GET by QNetworkAccessManager in a local event loop (the

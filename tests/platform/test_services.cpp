@@ -465,38 +465,6 @@ TEST(DesktopShell, NoDesktopFolderNoShortcut)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Keyboard layouts
-
-TEST(SystemKeyboardLayouts, OffersTheCurrentLayoutOnly)
-{
-    SystemKeyboardLayouts keyboard;
-    const QStringList ids = keyboard.layouts();
-    ASSERT_EQ(ids.size(), 1);
-    EXPECT_FALSE(ids[0].isEmpty());
-    EXPECT_EQ(keyboard.active(), 0);
-    EXPECT_TRUE(keyboard.activate(0));
-    EXPECT_FALSE(keyboard.activate(1));
-    EXPECT_FALSE(keyboard.activate(-1));
-    EXPECT_EQ(keyboard.active(), 0);
-    EXPECT_FALSE(keyboard.layoutName(0).isEmpty());
-    EXPECT_TRUE(keyboard.inputMethodName(1).isEmpty());
-    EXPECT_TRUE(keyboard.layoutName(1).isEmpty());
-}
-
-TEST(SystemKeyboardLayouts, ReadsTheLayoutFromXkb)
-{
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(
-                  QStringLiteral("rules:      evdev\nmodel:      pc105\nlayout:     us,cn\nvariant:    ,\n")),
-              QStringLiteral("us"));
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(QStringLiteral("layout: de\n")),
-              QStringLiteral("de"));
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(QStringLiteral("Cannot open display\n")), QString());
-    EXPECT_EQ(SystemKeyboardLayouts::readableLayoutName(QStringLiteral("us")),
-              QStringLiteral("English (US)"));
-    EXPECT_EQ(SystemKeyboardLayouts::readableLayoutName(QStringLiteral("zz")), QStringLiteral("zz"));
-}
-
-// ---------------------------------------------------------------------------------------------
 // Web fetch, against a small server on this machine only
 
 namespace {
