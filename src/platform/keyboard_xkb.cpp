@@ -1,7 +1,8 @@
 // The X keyboard extension of the display named by DISPLAY, through libX11 (when the program is
-// built with it): the active group, the groups' names and locking a group. Each call opens its
-// own short connection, so a display that went away is simply absent.
+// built with it): the active group, the groups' names and locking a group.
 #include "platform/keyboard_layouts.h"
+
+#include <algorithm>
 
 #ifdef BRANNOCK_HAVE_XKB
 #include <X11/XKBlib.h>
@@ -19,36 +20,35 @@ int ignoreError(Display*, XErrorEvent*)
     return 0;
 }
 
-class Connection {
+// For the length of one call: protocol errors fail the call instead of ending the program, as
+// Xlib's default handler would.
+class ErrorGuard {
 public:
-    Connection()
-    {
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) return;
-        previous_ = XSetErrorHandler(ignoreError);
-        int event = 0, error = 0, reason = 0;
-        int major = XkbMajorVersion, minor = XkbMinorVersion;
-        display_ = XkbOpenDisplay(nullptr, &event, &error, &major, &minor, &reason);
-    }
-    ~Connection()
-    {
-        if (display_) XCloseDisplay(display_);
-        if (previous_) XSetErrorHandler(previous_);
-    }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    Display* display() const { return display_; }
+    ErrorGuard()
+        : previous_(XSetErrorHandler(ignoreError))
+    {}
+    ~ErrorGuard() { XSetErrorHandler(previous_); }
+    ErrorGuard(const ErrorGuard&) = delete;
+    ErrorGuard& operator=(const ErrorGuard&) = delete;
 
 private:
-    Display* display_ = nullptr;
-    XErrorHandler previous_ = nullptr;
+    XErrorHandler previous_;
 };
 
 class X11Xkb final : public XkbDisplay {
 public:
+    X11Xkb() = default;
+    ~X11Xkb() override
+    {
+        if (display_) XCloseDisplay(display_);
+    }
+    X11Xkb(const X11Xkb&) = delete;
+    X11Xkb& operator=(const X11Xkb&) = delete;
+
     std::optional<State> state() override
     {
-        Connection c;
-        Display* d = c.display();
+        const ErrorGuard guard;
+        Display* d = display();
         if (!d) return std::nullopt;
         XkbStateRec rec{};
         if (XkbGetState(d, XkbUseCoreKbd, &rec) != Success) return std::nullopt;
@@ -73,14 +73,28 @@ public:
     bool lockGroup(int group) override
     {
         if (group < 0 || group >= XkbNumKbdGroups) return false;
-        Connection c;
-        Display* d = c.display();
+        const ErrorGuard guard;
+        Display* d = display();
         if (!d) return false;
         if (!XkbLockGroup(d, XkbUseCoreKbd, unsigned(group))) return false;
-        XSync(d, False);
         XkbStateRec rec{};
         return XkbGetState(d, XkbUseCoreKbd, &rec) == Success && rec.locked_group == group;
     }
+
+private:
+    // One connection for the life of the object, opened at the first call that finds a display
+    // (a display that refused is asked again at the next call).
+    Display* display()
+    {
+        if (!display_ && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+            int event = 0, error = 0, reason = 0;
+            int major = XkbMajorVersion, minor = XkbMinorVersion;
+            display_ = XkbOpenDisplay(nullptr, &event, &error, &major, &minor, &reason);
+        }
+        return display_;
+    }
+
+    Display* display_ = nullptr;
 };
 
 } // namespace
