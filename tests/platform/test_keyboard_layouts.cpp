@@ -6,6 +6,21 @@
 #include <QMap>
 #include <gtest/gtest.h>
 
+#ifdef BRANNOCK_HAVE_DBUS
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusVirtualObject>
+#include <QFile>
+#include <QMutex>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#endif
+
 using namespace platform;
 using namespace platform::keyboard;
 
@@ -338,7 +353,8 @@ TEST(SystemKeyboardLayouts, WithoutSwitchableSourcesOffersTheCurrentLayoutOnly)
         EXPECT_FALSE(k.activate(1)) << c.what;
         EXPECT_FALSE(k.activate(-1)) << c.what;
         EXPECT_EQ(k.active(), 0) << c.what;
-        EXPECT_EQ(runner->calls.filter(QStringLiteral("setxkbmap")).isEmpty(), !c.x11 || !c.setxkbmap) << c.what;
+        EXPECT_EQ(runner->calls.filter(QStringLiteral("setxkbmap")).isEmpty(), !c.x11 || !c.setxkbmap)
+            << c.what;
     }
 
     // No source at all, as on a machine without libX11, D-Bus or programs.
@@ -568,5 +584,228 @@ TEST(ProcessRunner, RunsTheProgramItselfWithItsArgumentsAsGiven)
     EXPECT_FALSE(runner->run(sleep, {QStringLiteral("10")}, 200).has_value());
     EXPECT_LT(clock.elapsed(), 3000);
 }
+
+// ---------------------------------------------------------------------------------------------
+// fcitx5's controller over a real D-Bus, against a stand-in controller on a private bus
+
+#ifdef BRANNOCK_HAVE_DBUS
+
+struct GroupItem {
+    QString name, layout;
+};
+struct Available {
+    QString uniqueName, name, nativeName, icon, label, language;
+    bool configurable = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(GroupItem)
+Q_DECLARE_METATYPE(Available)
+
+namespace {
+
+QDBusArgument& operator<<(QDBusArgument& a, const GroupItem& i)
+{
+    a.beginStructure();
+    a << i.name << i.layout;
+    a.endStructure();
+    return a;
+}
+const QDBusArgument& operator>>(const QDBusArgument& a, GroupItem& i)
+{
+    a.beginStructure();
+    a >> i.name >> i.layout;
+    a.endStructure();
+    return a;
+}
+QDBusArgument& operator<<(QDBusArgument& a, const Available& m)
+{
+    a.beginStructure();
+    a << m.uniqueName << m.name << m.nativeName << m.icon << m.label << m.language << m.configurable;
+    a.endStructure();
+    return a;
+}
+const QDBusArgument& operator>>(const QDBusArgument& a, Available& m)
+{
+    a.beginStructure();
+    a >> m.uniqueName >> m.name >> m.nativeName >> m.icon >> m.label >> m.language >> m.configurable;
+    a.endStructure();
+    return a;
+}
+
+// The controller of fcitx5 as the bus sees it, answering from its own thread.
+class StandInController final : public QDBusVirtualObject {
+public:
+    std::atomic<bool> wrongGroupInfo = false; // answers InputMethodGroupInfo with another signature
+
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& m, const QDBusConnection& bus) override
+    {
+        if (m.interface() != QLatin1String("org.fcitx.Fcitx.Controller1")) return false;
+        const QMutexLocker lock(&mutex_);
+        const QString method = m.member();
+        QDBusMessage reply;
+        if (method == QLatin1String("CurrentInputMethodGroup")) {
+            reply = m.createReply(QVariantList{QStringLiteral("Default")});
+        } else if (method == QLatin1String("InputMethodGroupInfo")) {
+            if (m.arguments().value(0).toString() != QLatin1String("Default"))
+                reply =
+                    m.createErrorReply(QStringLiteral("org.fcitx.Error"), QStringLiteral("no such group"));
+            else if (wrongGroupInfo)
+                reply =
+                    m.createReply(QVariantList{QStringLiteral("us"), QStringList{QStringLiteral("pinyin")}});
+            else
+                reply = m.createReply(QVariantList{
+                    QStringLiteral("us"), QVariant::fromValue(QList<GroupItem>{
+                                              {QStringLiteral("keyboard-us"), {}},
+                                              {QStringLiteral("pinyin"), {}},
+                                              {QStringLiteral("keyboard-de"), QStringLiteral("de")}})});
+        } else if (method == QLatin1String("AvailableInputMethods")) {
+            reply = m.createReply(
+                QVariantList{QVariant::fromValue(QList<Available>{{QStringLiteral("keyboard-us"),
+                                                                   QStringLiteral("English (US)"),
+                                                                   {},
+                                                                   {},
+                                                                   {},
+                                                                   QStringLiteral("en"),
+                                                                   false},
+                                                                  {QStringLiteral("pinyin"),
+                                                                   QStringLiteral("拼音"),
+                                                                   {},
+                                                                   {},
+                                                                   {},
+                                                                   QStringLiteral("zh_CN"),
+                                                                   true}})});
+        } else if (method == QLatin1String("CurrentInputMethod")) {
+            reply = m.createReply(QVariantList{current_});
+        } else if (method == QLatin1String("SetCurrentIM")) {
+            current_ = m.arguments().value(0).toString();
+            reply = m.createReply();
+        } else {
+            return false;
+        }
+        bus.send(reply);
+        return true;
+    }
+    QString current() const
+    {
+        const QMutexLocker lock(&mutex_);
+        return current_;
+    }
+
+private:
+    mutable QMutex mutex_;
+    QString current_ = QStringLiteral("keyboard-us");
+};
+
+// A message bus of the test's own, with nothing to start on demand.
+class PrivateBus {
+public:
+    PrivateBus()
+    {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty() || !dir_.isValid()) return;
+        QFile config(dir_.filePath(QStringLiteral("bus.conf")));
+        if (!config.open(QIODevice::WriteOnly)) return;
+        config.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
+                     "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                     "<busconfig><type>session</type><listen>unix:dir=" +
+                     dir_.path().toUtf8() +
+                     "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+                     "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                     "<allow own=\"*\"/></policy></busconfig>\n");
+        config.close();
+        daemon_.start(daemon, {QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
+                               QStringLiteral("--config-file=") + config.fileName()});
+        if (!daemon_.waitForStarted(5000)) return;
+        QElapsedTimer clock;
+        clock.start();
+        while (!daemon_.canReadLine() && clock.elapsed() < 5000)
+            daemon_.waitForReadyRead(100);
+        address = QString::fromUtf8(daemon_.readLine()).trimmed();
+    }
+    ~PrivateBus()
+    {
+        daemon_.kill();
+        daemon_.waitForFinished(5000);
+    }
+    PrivateBus(const PrivateBus&) = delete;
+    PrivateBus& operator=(const PrivateBus&) = delete;
+
+    QString address; // empty when no bus could be started
+
+private:
+    QTemporaryDir dir_;
+    QProcess daemon_;
+};
+
+// The stand-in on its own connection, answering in a thread of its own while the service under
+// test waits for the answers.
+struct StandIn {
+    QThread thread;
+    StandInController controller;
+    QDBusConnection server;
+    bool serving = false;
+
+    explicit StandIn(const QString& address)
+        : server(QDBusConnection::connectToBus(address, QStringLiteral("stand-in-fcitx5")))
+    {
+        controller.moveToThread(&thread);
+        thread.start();
+        serving = server.isConnected() &&
+                  server.registerVirtualObject(QStringLiteral("/controller"), &controller) &&
+                  server.registerService(QStringLiteral("org.fcitx.Fcitx5"));
+    }
+    ~StandIn()
+    {
+        server.unregisterObject(QStringLiteral("/controller"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("stand-in-fcitx5"));
+        thread.quit();
+        thread.wait();
+    }
+    StandIn(const StandIn&) = delete;
+    StandIn& operator=(const StandIn&) = delete;
+};
+
+TEST(FcitxOverDBus, ReadsTheGroupAndSwitchesThroughTheController)
+{
+    qDBusRegisterMetaType<GroupItem>();
+    qDBusRegisterMetaType<QList<GroupItem>>();
+    qDBusRegisterMetaType<Available>();
+    qDBusRegisterMetaType<QList<Available>>();
+    PrivateBus bus;
+    if (bus.address.isEmpty()) GTEST_SKIP() << "no dbus-daemon on this machine";
+
+    const std::unique_ptr<FcitxController> fcitx = fcitxOnBus(bus.address);
+    ASSERT_TRUE(fcitx);
+    EXPECT_FALSE(fcitx->running()) << "nobody owns org.fcitx.Fcitx5 yet";
+    EXPECT_FALSE(fcitx->group().has_value());
+    EXPECT_EQ(fcitx->currentInputMethod(), QString());
+    EXPECT_FALSE(fcitx->setCurrentInputMethod(QStringLiteral("pinyin")));
+
+    StandIn standIn(bus.address);
+    ASSERT_TRUE(standIn.serving);
+    StandInController& controller = standIn.controller;
+
+    EXPECT_TRUE(fcitx->running());
+    const std::optional<FcitxGroup> group = fcitx->group();
+    ASSERT_TRUE(group.has_value());
+    EXPECT_EQ(group->defaultLayout, QStringLiteral("us"));
+    EXPECT_EQ(group->items, (QList<FcitxItem>{{QStringLiteral("keyboard-us"), {}},
+                                              {QStringLiteral("pinyin"), {}},
+                                              {QStringLiteral("keyboard-de"), QStringLiteral("de")}}));
+    EXPECT_EQ(group->names.value(QStringLiteral("pinyin")), QStringLiteral("拼音"));
+    EXPECT_EQ(fcitx->currentInputMethod(), QStringLiteral("keyboard-us"));
+    EXPECT_TRUE(fcitx->setCurrentInputMethod(QStringLiteral("pinyin")));
+    EXPECT_EQ(controller.current(), QStringLiteral("pinyin"));
+    EXPECT_EQ(fcitx->currentInputMethod(), QStringLiteral("pinyin"));
+
+    // An answer of another shape is no answer.
+    controller.wrongGroupInfo = true;
+    EXPECT_FALSE(fcitx->group().has_value());
+}
+
+#endif
 
 } // namespace
