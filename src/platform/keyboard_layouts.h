@@ -106,14 +106,17 @@ public:
     virtual bool running() = 0;
     // The current group's input methods; nothing when the controller does not answer.
     virtual std::optional<FcitxGroup> group() = 0;
-    // The input method in use; empty when none or no answer.
+    // The input method in use; empty when none or no answer. Like the switch below, it concerns
+    // the window fcitx5 has the focus of (the program's own, through Qt's fcitx5 module): with no
+    // such window fcitx5 answers empty and a switch changes nothing.
     virtual QString currentInputMethod() = 0;
     virtual bool setCurrentInputMethod(const QString& name) = 0;
 };
 
-// The real sources: QProcess, libX11 (when built with it), QtDBus (when built with it). The
-// buses and the display are asked only when the environment names them, and every call has a
-// short time-out.
+// The real sources: QProcess; libX11 and QtDBus, each null when the program is built without it.
+// The display and the bus are asked only when the environment names them (DISPLAY;
+// DBUS_SESSION_BUS_ADDRESS or $XDG_RUNTIME_DIR/bus, so that no bus is started for the asking),
+// and every bus call has a short time-out.
 std::unique_ptr<CommandRunner> processRunner();
 std::unique_ptr<XkbDisplay> x11Display();
 std::unique_ptr<FcitxController> fcitxOnSessionBus();
