@@ -548,7 +548,13 @@ private:
             reply(socket, "200 OK", "", gbk(QStringLiteral("2014.1 题库")));
         else if (path == "/moved")
             reply(socket, "302 Found", "Location: /pemba/pembaver/12345678907.htm\r\n", "");
-        else if (path == "/hang")
+        else if (path == "/big")
+            reply(socket, "200 OK", "Content-Type: text/plain\r\n", QByteArray(1000, '7'));
+        else if (path == "/bigstream") { // no length: the body ends with the connection
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n" +
+                          QByteArray(1000, '7'));
+            socket->disconnectFromHost();
+        } else if (path == "/hang")
             ; // never answers
         else
             reply(socket, "404 Not Found", "Content-Type: text/html\r\n",
@@ -614,6 +620,78 @@ TEST(NetWebFetcher, OnlyWebAddressesAreFetched)
     EXPECT_FALSE(web.fetchText(QStringLiteral("file:///etc/hostname"), 1000).has_value());
     EXPECT_FALSE(web.fetchText(QStringLiteral("not an address"), 1000).has_value());
     EXPECT_FALSE(web.fetchText(QString(), 1000).has_value());
+}
+
+// Polls a started fetch as a screen's timer would, in real time.
+WebReply::State waitForEnd(WebReply& reply)
+{
+    QDeadlineTimer deadline(5000);
+    while (reply.state() == WebReply::State::Pending && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return reply.state();
+}
+
+TEST(NetWebFetcher, AStartedFetchReturnsAtOnceAndEndsInTheEventLoop)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    std::unique_ptr<WebReply> reply = web.start(server.url("/pemba/pembaver/12345678907.htm"), 1000);
+    EXPECT_EQ(reply->state(), WebReply::State::Pending);
+    EXPECT_EQ(reply->text(), QString());
+    ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+    EXPECT_EQ(reply->text(), QStringLiteral("2013.0.0.115\r\n"));
+
+    reply = web.start(server.url("/gbk.htm"), 1000);
+    ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+    EXPECT_EQ(reply->text().trimmed(), QStringLiteral("2013.0.0.116 中文"));
+
+    reply = web.start(server.url("/missing.htm"), 1000);
+    EXPECT_EQ(waitForEnd(*reply), WebReply::State::Failed);
+    EXPECT_EQ(reply->text(), QString());
+
+    // Not a web address: failed at once, nothing asked.
+    const int hits = server.hits;
+    reply = web.start(QStringLiteral("file:///etc/hostname"), 1000);
+    EXPECT_EQ(reply->state(), WebReply::State::Failed);
+    EXPECT_EQ(server.hits, hits);
+}
+
+TEST(NetWebFetcher, AStartedFetchFailsBeyondItsSizeLimit)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    for (const char* path : {"/big", "/bigstream"}) {
+        SCOPED_TRACE(path);
+        std::unique_ptr<WebReply> reply = web.start(server.url(path), 999);
+        EXPECT_EQ(waitForEnd(*reply), WebReply::State::Failed);
+        reply = web.start(server.url(path), 1000);
+        ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+        EXPECT_EQ(reply->text(), QString(1000, u'7'));
+    }
+}
+
+TEST(NetWebFetcher, DroppingAStartedFetchCancelsIt)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    std::unique_ptr<WebReply> reply = web.start(server.url("/hang"), 1000);
+    QDeadlineTimer deadline(5000);
+    while (server.hits == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(server.hits, 1);
+    EXPECT_EQ(reply->state(), WebReply::State::Pending);
+    reply.reset();
+    QCoreApplication::processEvents(); // nothing of the cancelled fetch is left to run
+}
+
+TEST(FakeWebFetcher, AStartedFetchHasEndedAtOnce)
+{
+    FakeServices fakes;
+    fakes.web.pages[QStringLiteral("http://a/ver.htm")] = QStringLiteral("2013.0.0.115");
+    std::unique_ptr<WebReply> reply = webFetcher().start(QStringLiteral("http://a/ver.htm"), 100);
+    EXPECT_EQ(reply->state(), WebReply::State::Done);
+    EXPECT_EQ(reply->text(), QStringLiteral("2013.0.0.115"));
+    EXPECT_EQ(webFetcher().start(QStringLiteral("http://b/"), 100)->state(), WebReply::State::Failed);
 }
 
 TEST(NetWebFetcher, DecodesByCharsetThenUtf8ThenGbk)
