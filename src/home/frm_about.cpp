@@ -59,7 +59,8 @@ void FrmAbout::design()
     Label1(2).setForeColor(0xFFFFFF);
     Label1(1).setForeColor(0x800000);
     Label1(0).Move(480, 1320);
-    Label1(3).setAutoSize(false);
+    // 5580 wide; the height follows the font (a long folder wraps instead of being cut off).
+    Label1(3).setWordWrap(true);
     Label1(3).Move(480, 1560, 5580, 180);
     Label1(3).setMousePointer(99);
     Label1(3).setMouseIcon(art::handPointer());

@@ -22,16 +22,16 @@ struct KmSlot {
     int partner; // the other slot of a pair sharing one number, or -1
 };
 
-// Slots 6-7, 8-9 and 10-11 are two editions of one module each, told apart by the recorded
-// program name.
+// In the order of the names on the catalogue's page. Slots 1-2, 3-4 and 5-6 are the two
+// editions of one module each, told apart by the recorded program name.
 constexpr std::array<KmSlot, 19> KmSlots{{
-    {"winxp", 7, "07", -1},      {"word2003", 8, "08", -1},    {"excel2003", 9, "09", -1},
-    {"ppt2003", 10, "10", -1},   {"access2003", 12, "12", -1}, {"internet", 13, "13", -1},
-    {"ppt97", 6, "06", 7},       {"ppt2000", 6, "26", 6},      {"wps2000", 16, "16", 9},
-    {"wps2005", 16, "36", 8},    {"project", 19, "19", 11},    {"project2000", 19, "39", 10},
-    {"win2000", 1, "01", -1},    {"word2000", 3, "03", -1},    {"excel2000", 5, "05", -1},
-    {"frontpage", 14, "14", -1}, {"photoshop", 15, "15", -1},  {"autocad", 17, "17", -1},
-    {"flash", 18, "18", -1},
+    {"winxp", 7, "07", -1},      {"word2003", 8, "08", 2},    {"word2007", 8, "28", 1},
+    {"excel2003", 9, "09", 4},   {"excel2007", 9, "29", 3},   {"ppt2003", 10, "10", 6},
+    {"ppt2007", 10, "30", 5},    {"internet", 13, "13", -1},  {"access2003", 12, "12", -1},
+    {"frontpage", 14, "14", -1}, {"wpswz", 16, "16", -1},     {"wpsbg", 11, "11", -1},
+    {"autocad", 17, "17", -1},   {"photoshop", 15, "15", -1}, {"flash", 18, "18", -1},
+    {"project", 19, "19", -1},   {"vfp", 20, "20", -1},       {"win7", 21, "21", -1},
+    {"yonyou", 22, "22", -1},
 }};
 
 const QString InstallKey = QStringLiteral("Software\\Microsoft");

@@ -39,17 +39,15 @@ QString stars(int n)
 
 TEST_F(Catalogue, JudgesEverySlotFromTheInstallValues)
 {
-    record("08", QStringLiteral("D:\\Train\\Module") + stars(72), QStringLiteral("prog") + stars(36));
-    record("09", QStringLiteral("   ") + stars(72), QStringLiteral("excel") + stars(36)); // only blanks
-    record("10", QStringLiteral("/opt/ppt"), QStringLiteral("ppt"));                      // no asterisks
-    record("12", QStringLiteral("/opt/access") + stars(72), std::nullopt);                // no name
-    // Texts keep every character, Chinese ones included.
-    record("13", QStringLiteral("/home/考生/网络模块") + stars(72), QStringLiteral("网络") + stars(36));
     // Pairs sharing a number, told apart by the recorded program name.
-    record("06", QStringLiteral("/opt/ppt2k"), QStringLiteral("PPT2000abc") + stars(36));
-    record("16", QStringLiteral("/opt/wps"), QStringLiteral("wps2000") + stars(36));
-    record("19", QStringLiteral("/opt/project"), QStringLiteral("other") + stars(36));
-    record("01", QStringLiteral("/opt/win2000") + stars(72), QStringLiteral("**")); // an empty name
+    record("08", QStringLiteral("D:\\Train\\Module") + stars(72), QStringLiteral("prog") + stars(36));
+    record("09", QStringLiteral("/opt/excel"), QStringLiteral("EXCEL2007abc") + stars(36));
+    record("10", QStringLiteral("   ") + stars(72), QStringLiteral("ppt2003") + stars(36)); // only blanks
+    record("13", QStringLiteral("/opt/net"), QStringLiteral("net"));                        // no asterisks
+    record("12", QStringLiteral("/opt/access") + stars(72), std::nullopt);                  // no name
+    // Texts keep every character, Chinese ones included.
+    record("16", QStringLiteral("/home/考生/文字模块") + stars(72), QStringLiteral("文字") + stars(36));
+    record("11", QStringLiteral("/opt/wps") + stars(72), QStringLiteral("**")); // an empty name
     FrmFengmian& h = start();
 
     struct Slot {
@@ -60,20 +58,20 @@ TEST_F(Catalogue, JudgesEverySlotFromTheInstallValues)
     const QString self = inst.folder() + u'/' + platform::app::exeName(); // written by the start-up
     const Slot expected[] = {
         {0, Red, self},
+        // The name begins with neither edition's keyword: both editions count as installed.
         {1, Red, QStringLiteral("D:\\Train\\Module\\prog")},
-        {2, Grey, QStringLiteral("09")},
-        {3, Red, QStringLiteral("/opt/ppt/ppt")},
-        {4, Grey, QStringLiteral("12")},
-        {5, Red, QStringLiteral("/home/考生/网络模块/网络")},
-        {6, Grey, QStringLiteral("06")}, // the name begins with its partner's keyword "ppt2000"
-        {7, Red, QStringLiteral("/opt/ppt2k/PPT2000abc")},
-        {8, Red, QStringLiteral("/opt/wps/wps2000")},
-        {9, Grey, QStringLiteral("36")},
-        {10, Red, QStringLiteral("/opt/project/other")}, // begins with neither keyword: both red
-        {11, Red, QStringLiteral("/opt/project/other")},
-        {12, Grey, QStringLiteral("01")},
-        {13, Grey, QStringLiteral("03")},
-        {18, Grey, QStringLiteral("18")},
+        {2, Red, QStringLiteral("D:\\Train\\Module\\prog")},
+        // The name begins with the other edition's keyword, in any letter case.
+        {3, Grey, QStringLiteral("09")},
+        {4, Red, QStringLiteral("/opt/excel/EXCEL2007abc")},
+        {5, Grey, QStringLiteral("10")},
+        {6, Grey, QStringLiteral("30")},
+        {7, Red, QStringLiteral("/opt/net/net")},
+        {8, Grey, QStringLiteral("12")},
+        {9, Grey, QStringLiteral("14")},
+        {10, Red, QStringLiteral("/home/考生/文字模块/文字")},
+        {11, Grey, QStringLiteral("11")},
+        {18, Grey, QStringLiteral("22")},
     };
     for (const Slot& s : expected) {
         SCOPED_TRACE(s.index);
@@ -89,20 +87,20 @@ TEST_F(Catalogue, JudgesEverySlotFromTheInstallValues)
 TEST_F(Catalogue, AClickStartsAnInstalledModuleOrOpensItsDownloadPage)
 {
     record("08", QStringLiteral("D:\\Train\\Module") + stars(72), QStringLiteral("prog") + stars(36));
-    record("09", QStringLiteral("/opt/excel"), QStringLiteral("excel.exe"));
-    record("10", QStringLiteral("/opt/ppt"), QStringLiteral("PPT.EXE"));
+    record("13", QStringLiteral("/opt/net"), QStringLiteral("net.exe"));
+    record("12", QStringLiteral("/opt/access"), QStringLiteral("ACCESS.EXE"));
     FrmFengmian& h = catalogue();
     for (int i = 0; i < 19; ++i)
         ASSERT_TRUE(h.LblKmLj(i).Visible());
 
-    for (int i : {1, 2, 3, 4, 18})
+    for (int i : {1, 7, 8, 9, 18})
         testkit::click(h.LblKmLj(i));
     using Started = platform::FakeShell::Started;
     EXPECT_EQ(fakes.shell.started, (QList<Started>{{QStringLiteral("D:\\Train\\Module\\prog.exe"), {}},
-                                                   {QStringLiteral("/opt/excel/excel.exe"), {}},
-                                                   {QStringLiteral("/opt/ppt/PPT.EXE.exe"), {}}}));
-    EXPECT_EQ(fakes.shell.opened, (QStringList{QStringLiteral("https://www.ostrel.example/down.asp?id=12"),
-                                               QStringLiteral("https://www.ostrel.example/down.asp?id=18")}));
+                                                   {QStringLiteral("/opt/net/net.exe"), {}},
+                                                   {QStringLiteral("/opt/access/ACCESS.EXE.exe"), {}}}));
+    EXPECT_EQ(fakes.shell.opened, (QStringList{QStringLiteral("https://www.ostrel.example/down.asp?id=14"),
+                                               QStringLiteral("https://www.ostrel.example/down.asp?id=22")}));
 
     // A module that cannot be started (moved since it recorded itself) is passed over.
     fakes.shell.startResult = false;
@@ -114,12 +112,12 @@ TEST_F(Catalogue, AClickStartsAnInstalledModuleOrOpensItsDownloadPage)
 
 TEST_F(Catalogue, AModuleRemovedSinceTheLastLoadTurnsGreyAtTheNext)
 {
-    record("08", QStringLiteral("/opt/word") + stars(72), QStringLiteral("word") + stars(36));
+    record("13", QStringLiteral("/opt/net") + stars(72), QStringLiteral("net") + stars(36));
     FrmFengmian& h = start();
-    EXPECT_EQ(h.ShapeKm(1).BorderColor(), Red);
+    EXPECT_EQ(h.ShapeKm(7).BorderColor(), Red);
     h.Unload();
-    fakes.settings.write(Key, QStringLiteral("ProPath08"), QString());
+    fakes.settings.write(Key, QStringLiteral("ProPath13"), QString());
     h.Show();
-    EXPECT_EQ(h.ShapeKm(1).BorderColor(), Grey);
-    EXPECT_EQ(h.kmLink[1], QStringLiteral("08"));
+    EXPECT_EQ(h.ShapeKm(7).BorderColor(), Grey);
+    EXPECT_EQ(h.kmLink[7], QStringLiteral("13"));
 }
