@@ -455,6 +455,44 @@ TEST(DesktopShell, ShortcutExecLineQuotesWhatTheSpecificationReserves)
     EXPECT_EQ(DesktopShell::shortcutFileName(QStringLiteral("..")), QStringLiteral("shortcut.desktop"));
 }
 
+TEST(DesktopShell, TheDesktopIsTheUsersXdgDesktopFolder)
+{
+    // The folder the desktop names in the user's XDG user-dirs file, whatever its language.
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("config"))));
+    QFile dirs(home.filePath(QStringLiteral("config/user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/\xe6\xa1\x8c\xe9\x9d\xa2\"\n");
+    dirs.close();
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("桌面"))));
+    struct EnvGuard {
+        QByteArray name, old;
+        bool had;
+        EnvGuard(const char* n, const QByteArray& value)
+            : name(n)
+            , old(qgetenv(n))
+            , had(qEnvironmentVariableIsSet(n))
+        {
+            if (value.isNull())
+                qunsetenv(n);
+            else
+                qputenv(n, value);
+        }
+        ~EnvGuard()
+        {
+            if (had)
+                qputenv(name.constData(), old);
+            else
+                qunsetenv(name.constData());
+        }
+    };
+    EnvGuard ownDesktop("BRANNOCK_DESKTOP_DIR", QByteArray());
+    EnvGuard userHome("HOME", home.path().toLocal8Bit());
+    EnvGuard config("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    DesktopShell shell;
+    EXPECT_EQ(shell.desktopFolder(), home.filePath(QStringLiteral("桌面")));
+}
+
 TEST(DesktopShell, NoDesktopFolderNoShortcut)
 {
     QTemporaryDir dir;
