@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 namespace platform {
@@ -58,10 +59,25 @@ public:
     virtual QString layoutName(int index);
 };
 
+// A page on its way (WebFetcher::start): the screen polls it from its own timer. Destroying it
+// cancels a fetch that has not ended.
+class WebReply {
+public:
+    enum class State { Pending, Done, Failed };
+    virtual ~WebReply() = default;
+    virtual State state() const = 0;
+    virtual QString text() const = 0; // the page's text once Done, as fetchText() gives it
+};
+
 // Fetches a web page's text.
 class WebFetcher {
 public:
     virtual ~WebFetcher() = default;
+    // Starts fetching a page and returns at once; the fetch goes on in the event loop and the
+    // reply says when it has ended. A page whose body exceeds maxBytes fails as soon as that is
+    // known. No time-out of its own: the caller bounds the wait and drops the reply. The default
+    // fetches at once through fetchText() (fakes), giving a reply that has already ended.
+    virtual std::unique_ptr<WebReply> start(const QString& address, qint64 maxBytes);
     // The page's text, or nothing when it could not be fetched within the time-out (no answer,
     // a network error or an error status such as 404). For an HTML page the text is that of its
     // body as a browser shows it (tags, scripts and styles gone, entities resolved), like the
@@ -210,6 +226,8 @@ private:
 class NetWebFetcher final : public WebFetcher {
 public:
     std::optional<QString> fetchText(const QString& address, int timeoutMs) override;
+    // The same GET without the local loop: each reply has a network manager of its own.
+    std::unique_ptr<WebReply> start(const QString& address, qint64 maxBytes) override;
 
     // The content's text: charset of the Content-Type, else of an HTML meta tag, else UTF-8 when
     // the bytes are valid UTF-8, else GB18030 (a superset of GBK). HTML (by its Content-Type, or
