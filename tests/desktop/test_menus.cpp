@@ -377,6 +377,42 @@ TEST_F(Menus, SubMenusOfAllProgramsAlignAndStayOnTheScreen)
     EXPECT_EQ(f.Pic2J.Top() + f.Pic2J.Height(), 8820);
 }
 
+TEST_F(Menus, ThirdLevelRowsHighlightUnderTheSecondLevelRowPicked)
+{
+    writeDeskPicture(QStringLiteral("SS0207.rar"), 173, 23);
+    writeBank({{menuStep(), terminal()}});
+    FrmMain& f = showQuestion(1);
+    open(f, QStringLiteral("84"), 2160, 2565);
+    testkit::click(f.Lbl1J(10));
+    testkit::click(f.Lbl2J(2));
+    ASSERT_TRUE(f.Pic3J.Visible());
+    EXPECT_EQ(sourceName(f.Pic3J.picture()), "SS0277.rar");
+    EXPECT_EQ(f.Pic3J.Left(), f.Pic2J.Left() + f.Pic2J.Width() - 15);
+    EXPECT_EQ(f.Pic3J.Top(), f.Pic2J.Top() + 345);
+    hover(f, f.Lbl3J(7));
+    EXPECT_EQ(f.Img3J.Top(), 6 * 345);
+    EXPECT_EQ(sourceName(f.Img3J.picture()), "SS0207.rar");
+    hover(f, f.Lbl2J(2));
+    EXPECT_TRUE(f.Pic3J.Visible()) << "the row whose sub-menu is open keeps it";
+    hover(f, f.Lbl2J(5));
+    EXPECT_FALSE(f.Pic3J.Visible());
+}
+
+TEST_F(Menus, AtHalfScaleRowsKeepTheirHalfTwips)
+{
+    useScale(7.5); // 192 dpi
+    writeBank({{menuStep(), terminal()}});
+    FrmMain& f = showQuestion(1);
+    open(f, QStringLiteral("A1"), 1500, 750);
+    EXPECT_EQ(f.Lbl1J(1).Left(), 22.5);
+    EXPECT_EQ(f.Lbl1J(1).Top(), 22);
+    EXPECT_EQ(f.Lbl1J(1).Width(), 1500);
+    EXPECT_EQ(f.Lbl1J(10).Top(), 1304); // 22 + 9 × 135 + 67.5 = 1304.5, to the even twip
+    EXPECT_EQ(f.LblZHU(1).Left(), 7.5);
+    EXPECT_EQ(f.PicMenu.Left(), 7.5);
+    EXPECT_EQ(f.PicMenu.Top(), 202.5);
+}
+
 TEST_F(Menus, PicksAtEachLevel)
 {
     struct Case {
