@@ -612,6 +612,27 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
     EXPECT_GE(drawn, 10);
 }
 
+// A drawn row shows a cascade arrow exactly when the desktop opens a sub-menu for it, and that
+// sub-menu is drawn too.
+TEST_F(SampleInstallation, DrawnCascadesAreTheSubMenusTheDesktopOpens)
+{
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        if (d.id.startsWith(QStringLiteral("SS0"))) continue;
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            SCOPED_TRACE(QStringLiteral("%1 row %2").arg(d.id).arg(i).toStdString());
+            QString next;
+            if (d.id.size() == 2 && menus::hasSecondLevel(menus::secondLevelKey(d.id, i)))
+                next = menus::secondLevelKey(d.id, i);
+            else if (d.id.size() == 4 && menus::opensThirdLevel(d.id.left(2), d.id.mid(2).toInt(), i))
+                next = QStringLiteral("SS0") + QString::number(i);
+            EXPECT_EQ(d.rows[i - 1].endsWith(QStringLiteral(" >")), !next.isEmpty());
+            if (!next.isEmpty()) {
+                EXPECT_FALSE(sample::dropDownRows(next).isEmpty()) << next.toStdString();
+            }
+        }
+    }
+}
+
 // Every menu step names a path through drawn drop-downs: rows that exist, sub-menus that open.
 TEST_F(SampleInstallation, MenuStepsPickRowsOfDrawnDropDowns)
 {
