@@ -96,7 +96,7 @@ void FrmMain::MenuCSH()
     if (letter.isEmpty()) return;
     const auto titles = menus::menuTitles(letter.at(0), sx, sy);
     if (!titles) return;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
         const menus::Box& b = (*titles)[size_t(i)];
         LblZHU(i).Move(b.left, b.top, b.width, b.height);
     }

@@ -317,7 +317,8 @@ QString thirdLevelRowPicture(int row2, int row)
     return QStringLiteral("SS0") + QString::number(row2) + QStringLiteral("0") + QString::number(row);
 }
 
-std::optional<std::array<Box, 11>> menuTitles(QChar letter, double sx, double sy, Offset offset)
+std::optional<std::array<Box, LastTitleHotSpot + 1>> menuTitles(QChar letter, double sx, double sy,
+                                                                Offset offset)
 {
     // Per letter: Left of title 1 and the pitch, Top, Width, Height.
     struct Bar {
@@ -334,8 +335,8 @@ std::optional<std::array<Box, 11>> menuTitles(QChar letter, double sx, double sy
         if (QChar(QLatin1Char(b.letter)) == letter) bar = &b;
     }
     if (!bar) return std::nullopt;
-    std::array<int, 11> left{};
-    for (int i = 1; i <= 10; ++i)
+    std::array<int, LastTitleHotSpot + 1> left{};
+    for (int i = FirstTitleHotSpot; i <= LastTitleHotSpot; ++i)
         left[size_t(i)] = bar->first + bar->pitch * (i - 1);
     // The title after the last one with a menu goes to title 8's place or to 8160.
     switch (bar->letter) {
@@ -360,8 +361,8 @@ std::optional<std::array<Box, 11>> menuTitles(QChar letter, double sx, double sy
     default:
         break;
     }
-    std::array<Box, 11> out{};
-    for (int i = 1; i <= 10; ++i)
+    std::array<Box, LastTitleHotSpot + 1> out{};
+    for (int i = FirstTitleHotSpot; i <= LastTitleHotSpot; ++i)
         out[size_t(i)] =
             Box{left[size_t(i)] * sx + offset.x, bar->top * sy + offset.y, bar->width * sx, bar->height * sy};
     return out;

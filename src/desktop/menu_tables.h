@@ -106,10 +106,13 @@ QString thirdLevelPanel(int row2);
 QString thirdLevelRowPicture(int row2, int row);
 
 // ---- Menu-bar titles ------------------------------------------------------------------------------
+// The menu-bar titles in the hot-spot numbering: hot-spots 1 to 10 of the menu-bar box.
+inline constexpr int FirstTitleHotSpot = 1, LastTitleHotSpot = 10;
 // The default place of the menu-bar box.
 inline constexpr double MenuBarLeft = 15, MenuBarTop = 405;
 // The ten title hot-spots of application letter "A" .. "G" (element 0 unused), relative to the box
 // plus the offset; none for any other letter.
-std::optional<std::array<Box, 11>> menuTitles(QChar letter, double sx, double sy, Offset offset = {});
+std::optional<std::array<Box, LastTitleHotSpot + 1>> menuTitles(QChar letter, double sx, double sy,
+                                                                Offset offset = {});
 
 } // namespace menus
