@@ -126,6 +126,7 @@ FrmMain::FrmMain()
     Text3.onChange = [this] { afterRender([this] { Text3_Change(); }); };
     LstLA.onClick = [this] { afterRender([this] { LstLA_Click(); }); };
     wireJudges();
+    wireHotspots();
 }
 
 FrmMain::~FrmMain() = default;
@@ -162,6 +163,7 @@ void FrmMain::design()
     ImgCtrl.setY1(-90);
     ImgCtrl.setY2(-90);
     ImgCtrl.setBorderColor(0xC56A31);
+    underlinePictures();
     ImgElse.setVisible(false);
 
     for (Shape* s : {&ShapeMenu, &ShapeTool, &ShapeHui, &ShapeCtrl, &ShapeTable, &ShapeMyPc, &ShapeStart}) {

@@ -152,7 +152,8 @@ public:
     // Raises the question panel, then the desktop (the panel stays above as a topmost window).
     void raisePair();
 
-    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp).
+    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp; the fixed layout,
+    // the task pane and the dialog in frm_main_hotspots.cpp).
     void ToolCSH();
     void MenuCSH();
     void HuiRenwuCSH();
@@ -210,6 +211,39 @@ public:
     void popupItem_Click(int list, int index);
     // ==== end of the judges' section ==========================================================
 
+    // ==== Hot-spots, window panes and teaching frames (frm_main_hotspots.cpp, frm_main_frames.cpp) ====
+    // Wires the hot-spot, object-picture, bare-area and pointer-travel handlers; called once by the
+    // constructor.
+    void wireHotspots();
+    // The menu id a click on hot-spot n names: the application letter and n, last two characters;
+    // "Z" and the last digit from 100 on.
+    QString hotSpotMenuId(int n) const;
+    // Hover, release and double click on hot-spot index (1-102).
+    void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
+    void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
+    void LblZHU_DblClick(int index);
+    // Release and double click on the object picture of an "S" step.
+    void ImgElse_MouseUp(int button, int shift, double x, double y);
+    void ImgElse_DblClick();
+    // Right releases on the bare toolbar, desktop and My Computer window; any release on the
+    // Start button (the left one opens or closes the Start menu).
+    void PicTool_MouseUp(int button, int shift, double x, double y);
+    void PicTable_MouseUp(int button, int shift, double x, double y);
+    void PicMyPc_MouseUp(int button, int shift, double x, double y);
+    void StartMenu_MouseUp(int button, int shift, double x, double y);
+    void PicMyPc_MouseMove(int button, int shift, double x, double y);
+    // A pointer that has travelled more than 3000 design twips (either axis) from the point stored
+    // last closes the menus (frmCsh) and is stored; x and y in the reporting control's twips.
+    void travelReset(double x, double y);
+    // On a My Computer step ("P" and a drive letter) the drive is shown selected again.
+    void showStepDrive();
+    // Loads deskPath & code & suffix when the code is letters and digits; false (the control
+    // unchanged) when it is not or the picture cannot be read.
+    bool loadDesk(platform::Image& img, const QString& code, const QString& suffix);
+    bool loadDesk(platform::PictureBox& box, const QString& code, const QString& suffix);
+    long lastMoveX = 0, lastMoveY = 0; // where the pointer was at the last travel reset
+    // ==== end of the hot-spots' section =======================================================
+
 protected:
     void design() override;
     void Form_Load() override;
@@ -243,6 +277,13 @@ private:
     // picture).
     bool loadStepPicture(platform::Image& img, const QString& code);
     bool loadStepPicture(platform::PictureBox& box, const QString& code);
+
+    // Hot-spot helpers (frm_main_hotspots.cpp).
+    void underlinePictures();
+    void closeHotSpotMenus();
+    bool judgeSlot(const QString& slot, QChar kind);
+    void flipInside(bool strict, double width, std::optional<double> height);
+    void openDropDown(const QString& code);
 
     int renderDepth = 0;
     QString recordNotice; // step file and question last told to have no readable record
