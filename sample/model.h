@@ -73,6 +73,12 @@ struct StepDef {
     QString cursor;     // "S11": standard pointer 11; "M01": the cursor file ico01.CUR
     QString editFormat; // 10 characters of the edit field's format, empty for the default
 
+    // Hot-spot steps: fields written as given once the rest is laid out (paneCode, winCode, the
+    // target slots), and the picture of an object's selected look (pointSpec, "S" steps).
+    QList<std::pair<int, QString>> columns{};
+    QString objectLook{};
+    StepDef& at(int column, const QString& text);
+
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
     StepDef& jumpTo(QChar step);
     StepDef& alsoBy(const QString& auxTarget, QChar jumpChar = u'0');
@@ -130,5 +136,6 @@ UnitDef unitDesktop(Scenes& s);
 UnitDef unitFiles(Scenes& s);
 UnitDef unitSettings(Scenes& s);
 UnitDef unitAccessories(Scenes& s);
+UnitDef unitHotspots(Scenes& s);
 
 } // namespace sample
