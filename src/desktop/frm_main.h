@@ -11,6 +11,8 @@
 //   frm_main_text.cpp     typed-text fields and the simulated list
 //   frm_main_builders.cpp hot-spot builders, per-step reset, tab dialog, teaching frames
 //   frm_main_judge.cpp    the action judges (wireJudges)
+//   frm_main_hotspots.cpp the fixed hot-spots, task pane and dialog layouts, hot-spot clicks and hover
+//   frm_main_frames.cpp   the teaching frames (TimerDisFK)
 #include <QString>
 #include <functional>
 #include <optional>

@@ -383,6 +383,7 @@ TEST_F(HotSpots, RightClicksOpenObjectMenusAndJudgeNothing)
     EXPECT_DOUBLE_EQ(f.Pic1J.Top(), 2460 + 465);
     EXPECT_TRUE(f.Pic1J.Visible());
     // A middle release is not a left one either.
+    f.Pic1J.setVisible(false);
     testkit::click(f.LblZHU(63), platform::vbMiddleButton);
     EXPECT_EQ(stepNow(), 1);
 }
@@ -706,6 +707,21 @@ TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
     EXPECT_TRUE(g.PicCtrl.picture().isNull());
     EXPECT_DOUBLE_EQ(g.LblZHU(41).Left(), 3360); // a non-digit reads 0: layout 0
     EXPECT_FALSE(g.loadDesk(g.ImgTool, QStringLiteral("../x"), QStringLiteral("0088.rar")));
+}
+
+TEST_F(HotSpots, MovingOverMyComputerShowsTheStepsDriveSelectedAgain)
+{
+    writeDeskPicture(QStringLiteral("960099.rar"), 132, 26);
+    writeDeskPicture(QStringLiteral("920099.rar"), 97, 37);
+    StepRecord r = step(QStringLiteral("0000"));
+    r.set(col::PaneCode, "PD");
+    FrmMain& f = show(r);
+    testkit::click(f.LblZHU(92)); // another item lit
+    EXPECT_EQ(sourceName(f.ImgMyPc.picture()), QStringLiteral("920099.rar"));
+    testkit::move(f, 3150 + 7995, 1680 + 6000);
+    EXPECT_EQ(sourceName(f.ImgMyPc.picture()), QStringLiteral("960099.rar"));
+    EXPECT_DOUBLE_EQ(f.ImgMyPc.Left(), 2910);
+    EXPECT_DOUBLE_EQ(f.ImgMyPc.Top(), 2145);
 }
 
 // ---- Pointer travel --------------------------------------------------------------------------
