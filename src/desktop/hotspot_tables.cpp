@@ -189,4 +189,14 @@ void layoutDialog(int digit, double sx, double sy, Offset at, const Put& put)
         putScaled(n, dialogItem(digit, n), sx, sy, at, put);
 }
 
+void layoutFixedOnForm(double sx, double sy, Offset tool, Offset start, Offset myPc, const Put& put)
+{
+    layoutToolbar(sx, sy, tool, put);
+    layoutDesktop(sx, sy, {}, put);
+    layoutStartMenu(sx, sy, start, put);
+    layoutMyComputer(sx, sy, myPc, put);
+    putScaled(WholeDesktop, DesktopBox, sx, sy, {}, put);
+    putScaled(WholeMyComputer, MyComputerWindow, sx, sy, {}, put);
+}
+
 } // namespace hotspots

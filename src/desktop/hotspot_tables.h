@@ -159,5 +159,10 @@ void layoutStartMenu(double sx, double sy, Offset at, const Put& put);
 void layoutMyComputer(double sx, double sy, Offset at, const Put& put);
 void layoutTaskPane(int code, double sx, double sy, Offset at, const Put& put);
 void layoutDialog(int digit, double sx, double sy, Offset at, const Put& put);
+// The four fixed areas of a desktop whose hot-spots lie on the form (the demonstration desktop):
+// toolbar, Start menu and My Computer shifted by their boxes' places (in the caller's units), the
+// desktop icons unshifted, then 69 over the whole desktop and 103 over the whole My Computer
+// window, so a pointer can aim at either area as a whole.
+void layoutFixedOnForm(double sx, double sy, Offset tool, Offset start, Offset myPc, const Put& put);
 
 } // namespace hotspots

@@ -149,6 +149,35 @@ TEST(HotSpotTables, LayoutsAddTheCallersOffsetAfterScaling)
     EXPECT_DOUBLE_EQ(got[43].width, 2418);
 }
 
+TEST(HotSpotTables, OnTheFormTheFixedAreasAreShiftedByTheirBoxes)
+{
+    using namespace hotspots;
+    for (const double s : {1.0, 0.8}) {
+        SCOPED_TRACE(s);
+        std::map<int, Rect> got;
+        layoutFixedOnForm(s, s, {ToolBox.left * s, ToolBox.top * s}, {StartBox.left * s, StartBox.top * s},
+                          {MyPcBox.left * s, MyPcBox.top * s},
+                          [&got](int n, double l, double t, double w, double h) {
+                              got[n] = {l, t, w, h};
+                          });
+        const std::pair<int, Rect> rows[] = {
+            {11, {30, 750, 1185, 570}},    {25, {14370, 750, 480, 570}},    {71, {2925, 6915, 2640, 360}},
+            {81, {2925, 2475, 2640, 360}}, {84, {105, 7500, 2610, 360}},    {85, {105, 6195, 2640, 540}},
+            {91, {105, 2475, 2640, 540}},  {92, {3465, 2295, 1455, 555}},   {95, {3390, 3825, 1980, 390}},
+            {99, {3390, 6000, 1980, 690}}, {102, {3405, 7455, 2055, 690}},  {62, {210, 1260, 780, 930}},
+            {69, {0, 0, 12000, 8490}},     {103, {3150, 1680, 8820, 6870}},
+        };
+        for (const auto& [n, r] : rows) {
+            SCOPED_TRACE(n);
+            EXPECT_DOUBLE_EQ(got[n].left, r.left * s);
+            EXPECT_DOUBLE_EQ(got[n].top, r.top * s);
+            EXPECT_DOUBLE_EQ(got[n].width, r.width * s);
+            EXPECT_DOUBLE_EQ(got[n].height, r.height * s);
+        }
+        EXPECT_EQ(got.size(), size_t(15 + 10 + 21 + 11 + 1));
+    }
+}
+
 TEST_F(HotSpots, TheDesktopLaysOutItsFixedAreasAtLoadAtBothScales)
 {
     for (double tpp : {15.0, 12.0}) {
