@@ -244,6 +244,15 @@ public:
     bool loadDesk(platform::Image& img, const QString& code, const QString& suffix);
     bool loadDesk(platform::PictureBox& box, const QString& code, const QString& suffix);
     long lastMoveX = 0, lastMoveY = 0; // where the pointer was at the last travel reset
+    // Helpers of the handlers: the underline pictures of the task pane, the hover's closing of the
+    // menus and highlights, the judge of one target slot ("H" path or "S" double click ending at
+    // menuId; true when it moved the task on), the flip of Pic1J at the form's edges, and Pic1J
+    // opened with the drop-down of a code.
+    void underlinePictures();
+    void closeHotSpotMenus();
+    bool judgeSlot(const QString& slot, QChar kind);
+    void flipInside(bool strict, double width, std::optional<double> height);
+    void openDropDown(const QString& code);
     // ==== end of the hot-spots' section =======================================================
 
 protected:
@@ -279,13 +288,6 @@ private:
     // picture).
     bool loadStepPicture(platform::Image& img, const QString& code);
     bool loadStepPicture(platform::PictureBox& box, const QString& code);
-
-    // Hot-spot helpers (frm_main_hotspots.cpp).
-    void underlinePictures();
-    void closeHotSpotMenus();
-    bool judgeSlot(const QString& slot, QChar kind);
-    void flipInside(bool strict, double width, std::optional<double> height);
-    void openDropDown(const QString& code);
 
     int renderDepth = 0;
     QString recordNotice; // step file and question last told to have no readable record
