@@ -625,6 +625,34 @@ TEST_F(HotSpots, HoverHighlightsTheItemAndClosesOtherMenus)
     EXPECT_DOUBLE_EQ(f.ImgCtrl.Y1(), -90);
 }
 
+TEST_F(HotSpots, TheHotSpotThatOpenedTheDropDownKeepsItOpen)
+{
+    writeDeskPicture(QStringLiteral("A20088.rar"), 59, 18);
+    StepRecord r = step(QStringLiteral("0000"));
+    r.set(col::WinCode, "A1");
+    FrmMain& f = show(r);
+    struct Row {
+        const char* menuId;
+        int hovered;
+        bool keeps;
+    };
+    const Row rows[] = {{"A1", 1, true},    {"01", 1, true},   {"G3", 3, true},  {"O3", 3, false},
+                        {"A1", 2, false},   {"10", 10, true},  {"23", 23, true}, {"Z0", 100, true},
+                        {"Z0", 101, false}, {"61", 62, false}, {"33", 33, true}, {"00", 40, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.menuId) + " " + std::to_string(row.hovered));
+        f.menuId = QString::fromLatin1(row.menuId);
+        f.Pic1J.setVisible(true);
+        f.LblZHU_MouseMove(row.hovered, 0, 0, 0, 0);
+        EXPECT_EQ(f.Pic1J.Visible(), row.keeps);
+        EXPECT_EQ(f.menuId, row.keeps ? QString::fromLatin1(row.menuId) : QStringLiteral("00"));
+    }
+    // A title lights up with the picture of the window's letter and its number.
+    f.menuId = QStringLiteral("A1");
+    f.LblZHU_MouseMove(2, 0, 0, 0, 0);
+    EXPECT_EQ(sourceName(f.ImgMenu.picture()), QStringLiteral("A20088.rar"));
+}
+
 // ---- Teaching frames -------------------------------------------------------------------------
 
 TEST_F(HotSpots, TeachingFramesFrameTheExpectedHotSpotsInTeachingModeOnly)
