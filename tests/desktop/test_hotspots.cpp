@@ -723,6 +723,20 @@ TEST_F(HotSpots, TeachingFramesFrameTheExpectedHotSpotsInTeachingModeOnly)
     }
 }
 
+TEST_F(HotSpots, TeachingStartedInTheMiddleOfAStepFramesItsHotSpot100MsLater)
+{
+    StepRecord r = step(QStringLiteral("0000"));
+    r.set(col::WinCode, "A1").set(col::TargetB, path("23"));
+    FrmMain& f = show(r);
+    clock.advance(100);
+    EXPECT_FALSE(f.ShapeTool.Visible());
+    panel().CmdCZTS_Click();
+    EXPECT_FALSE(f.ShapeTool.Visible());
+    clock.advance(100);
+    EXPECT_TRUE(f.ShapeTool.Visible());
+    EXPECT_DOUBLE_EQ(f.ShapeTool.Left(), 7890);
+}
+
 // ---- Pictures that cannot be read ------------------------------------------------------------
 
 TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
