@@ -210,6 +210,49 @@ public:
     void popupItem_Click(int list, int index);
     // ==== end of the judges' section ==========================================================
 
+    // ==== Drags, picture clicks, keys and the tab dialog ========================================
+    // Wires the handlers below; called once by the constructor (frm_main_drag.cpp).
+    void wireActions();
+
+    // The second target: a plain press, the rubber band and the target drag (frm_main_drag.cpp).
+    void Label4_MouseDown(int button, int shift, double x, double y);
+    void Label4_MouseMove(int button, int shift, double x, double y);
+    void Label4_MouseUp(int button, int shift, double x, double y);
+    int bandLeft = 0, bandTop = 0; // anchor of the band, form twips
+    bool dragOn = false;           // a band or drag press accepted and not yet released
+    // Image1_Click ... Image6_Click: a click on overlay picture `slot` jumps by its JumpChar.
+    void Image_Click(int slot);
+    // The picture drag of Image5 ("8001"-"8009").
+    void Image5_MouseMove(int button, int shift, double x, double y);
+    void Image5_MouseUp(int button, int shift, double x, double y);
+
+    // The key judge and the keys that reach it (frm_main_keys.cpp).
+    void KeyClick(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
+
+    // The tab dialog's tabs and back button (frm_main_tabs.cpp; the render's phase is tabDialog).
+    void LblXXK_Click(int index);
+    void DoubleXXK();
+    QString tabTpl;                          // the tab template last chosen
+    int tabSlot = 0, tabExpected = 0;        // overlay 1-5 holding the dialog; the tab of the target
+    int tabCount = 0, tabRow = 1;            // tabs of tabTpl; row of the shown tab (two-row dialogs)
+    int tabPageLeft = 0, tabPageTop = 0;     // the dialog overlay's place, form twips
+    QString backKey = QStringLiteral("NONO"); // the back button's "Q" spec, or "NONO"
+
+private:
+    void wireKeys(); // the key forwarders (frm_main_keys.cpp)
+    // A press or release that already moved the task on is not judged again by its other half
+    // (the release of that press, the click of that release).
+    bool label4PressAdvanced = false;
+    bool image5ReleaseAdvanced = false;
+    // The judge's own answer to the window system's close request (Alt+F4 where it never reaches
+    // the window as a key).
+    void closeRequested(int& cancel, int unloadMode);
+    qint64 altF4JudgedAt = -1;
+
+public:
+    // ==== end of drags, picture clicks, keys and the tab dialog ================================
+
 protected:
     void design() override;
     void Form_Load() override;

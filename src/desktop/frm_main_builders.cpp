@@ -1,4 +1,4 @@
-// Hot-spot layout, drop-down menus, the per-step reset, the tab dialog and the teaching frames:
+// Hot-spot layout, drop-down menus, the per-step reset and the teaching frames:
 // the pieces of the scene that the render calls and the menu subsystem lays out.
 #include "desktop/frm_main.h"
 
@@ -25,10 +25,6 @@ void FrmMain::frmCsh() {}
 void FrmMain::Tool1JCSH() {}
 void FrmMain::Tool2JCSH() {}
 void FrmMain::Tool3JCSH() {}
-
-// The simulated tab dialog and back button of a step. Filled by the tab-dialog work; does nothing
-// yet.
-void FrmMain::tabDialog() {}
 
 // The teaching frames around the hot-spot a menu step expects. Filled by the teaching-frame
 // work; for now the one-shot tick only switches itself off.

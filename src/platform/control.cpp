@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 
 #include "platform/event_bridge.h"
 #include "platform/form.h"
@@ -464,6 +465,24 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     const int shift = shiftBits(e->modifiers());
     const bool preview = control && form->KeyPreview();
     QPointer<QObject> alive(receiver);
+
+    // A release belongs to the control (or form) that took its press: when a handler of the press
+    // moved the focus on, the release is not handed to the new owner as a key of its own.
+    static std::map<int, const void*> pressedBy;
+    const void* owner = control ? static_cast<const void*>(control) : static_cast<const void*>(form);
+    if (vk != 0 && press && !e->isAutoRepeat()) pressedBy[vk] = owner;
+    if (vk != 0 && !press) {
+        const auto it = pressedBy.find(vk);
+        if (it != pressedBy.end()) {
+            const bool same = it->second == owner;
+            pressedBy.erase(it);
+            if (!same) return true;
+        }
+    }
+    struct RepeatScope {
+        explicit RepeatScope(bool on) { setKeyAutoRepeat(on); }
+        ~RepeatScope() { setKeyAutoRepeat(false); }
+    } repeat(press && e->isAutoRepeat());
 
     KeyHandler& own =
         control ? (press ? control->onKeyDown : control->onKeyUp) : (press ? form->onKeyDown : form->onKeyUp);

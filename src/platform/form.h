@@ -86,6 +86,10 @@ public:
     bool LoadPicture(const QString& path);
     bool KeyPreview() const { return keyPreview_; }
     void setKeyPreview(bool on) { keyPreview_ = on; }
+    // Keys the window system would act on itself (Alt+F4, F10, Alt+Space) stay with the form's
+    // handlers: every key that reaches the window counts as handled.
+    bool keepsSystemKeys() const { return keepsSystemKeys_; }
+    void setKeepsSystemKeys(bool on) { keepsSystemKeys_ = on; }
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int shape);
     void setMouseIcon(const Picture& p);
@@ -158,6 +162,7 @@ private:
     long backColor_ = 0x8000000F;
     Picture picture_;
     bool keyPreview_ = false;
+    bool keepsSystemKeys_ = false;
     int mousePointer_ = 0;
     Picture mouseIcon_;
     bool centred_ = false;
