@@ -70,6 +70,18 @@ StepDef& StepDef::alsoBy(const QString& auxTarget, QChar jumpChar)
     return *this;
 }
 
+StepDef& StepDef::at(int column, const QString& text)
+{
+    columns.append({column, text});
+    return *this;
+}
+
+StepDef& StepDef::page(const QString& name)
+{
+    pages.append(name);
+    return *this;
+}
+
 StepDef& StepDef::pointer(const QString& shape)
 {
     cursor = shape;
@@ -174,6 +186,8 @@ ModuleDef buildModule()
     ModuleDef m;
     addCommonScenes(m.scenes);
     m.units = {unitDesktop(m.scenes), unitFiles(m.scenes), unitSettings(m.scenes), unitAccessories(m.scenes)};
+    // Drags, keys and tab dialogs: a unit of its own, outside the exam sets.
+    m.units.append(unitActions(m.scenes));
     // Exam sets: forty different questions each, every unit represented by ten.
     const auto code = [](int unit, int q) {
         return QString::number(unit).rightJustified(2, u'0') + QString::number(q).rightJustified(2, u'0');

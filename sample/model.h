@@ -73,7 +73,16 @@ struct StepDef {
     QString cursor;     // "S11": standard pointer 11; "M01": the cursor file ico01.CUR
     QString editFormat; // 10 characters of the edit field's format, empty for the default
 
+    // Fields written by column after all the others (window codes, drop points, key
+    // alternatives, menu paths, tab dialogs): column and text.
+    QList<std::pair<int, QString>> columns;
+    // Pictures the record names by a fixed code of their own (the pages of a tab template): each
+    // name is "#" and that code, and is drawn with the step's other pictures.
+    QStringList pages;
+
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
+    StepDef& at(int column, const QString& text);
+    StepDef& page(const QString& name);
     StepDef& jumpTo(QChar step);
     StepDef& alsoBy(const QString& auxTarget, QChar jumpChar = u'0');
     StepDef& pointer(const QString& shape);
@@ -130,5 +139,6 @@ UnitDef unitDesktop(Scenes& s);
 UnitDef unitFiles(Scenes& s);
 UnitDef unitSettings(Scenes& s);
 UnitDef unitAccessories(Scenes& s);
+UnitDef unitActions(Scenes& s);
 
 } // namespace sample
