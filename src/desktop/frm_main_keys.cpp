@@ -58,6 +58,9 @@ void FrmMain::wireKeys()
 {
     // The window system's own keys stay with the desktop; its close request is the judge's too.
     setKeepsSystemKeys(true);
+    // Areas without a forwarder of their own (the Start menu, the third-level drop-down) hand their
+    // keys to the window's.
+    setTakesUnhandledKeys(true);
     onQueryUnload = [this](int& cancel, int mode) { closeRequested(cancel, mode); };
 
     onKeyUp = [this](int& k, int s) { Form_KeyUp(k, s); };

@@ -489,7 +489,13 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     if (vk != 0) {
         KeyHandler& formKey = press ? form->onKeyDown : form->onKeyUp;
         if (preview && formKey) formKey(vk, shift);
-        if (vk != 0 && own && alive) own(vk, shift);
+        const bool unhandled = control && form->takesUnhandledKeys() && !control->onKeyDown &&
+                               !control->onKeyUp && control->kind() != Control::Kind::TextBox &&
+                               control->kind() != Control::Kind::ListBox;
+        if (vk != 0 && own && alive)
+            own(vk, shift);
+        else if (unhandled && !preview && formKey && alive)
+            formKey(vk, shift);
     }
     if (!press || !alive) return !alive;
 

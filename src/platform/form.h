@@ -90,6 +90,10 @@ public:
     // handlers: every key that reaches the window counts as handled.
     bool keepsSystemKeys() const { return keepsSystemKeys_; }
     void setKeepsSystemKeys(bool on) { keepsSystemKeys_ = on; }
+    // Keys of a focused control that has no key handler of its own and takes no typing (a picture
+    // box, not a text box or list) go to the form's key handlers.
+    bool takesUnhandledKeys() const { return takesUnhandledKeys_; }
+    void setTakesUnhandledKeys(bool on) { takesUnhandledKeys_ = on; }
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int shape);
     void setMouseIcon(const Picture& p);
@@ -163,6 +167,7 @@ private:
     Picture picture_;
     bool keyPreview_ = false;
     bool keepsSystemKeys_ = false;
+    bool takesUnhandledKeys_ = false;
     int mousePointer_ = 0;
     Picture mouseIcon_;
     bool centred_ = false;

@@ -197,6 +197,18 @@ TEST_F(Keys, AKeyHeldDownOnAnAreaIsJudgedOnce)
     EXPECT_EQ(stepNow(), 3);
 }
 
+TEST_F(Keys, AnAreaWithoutAForwarderHandsItsKeysToTheWindow)
+{
+    FrmMain& f = show({keyStep("6065")});
+    f.PicStart.setVisible(true);
+    f.PicStart.SetFocus();
+    ASSERT_TRUE(f.PicStart.hasFocus());
+    testkit::keyDown(f, 65);
+    EXPECT_EQ(stepNow(), 1); // the window judges at the release
+    testkit::keyUp(f, 65);
+    EXPECT_EQ(stepNow(), 2);
+}
+
 TEST_F(Keys, KeysTypedInTheEditFieldAreNotKeySteps)
 {
     StepRecord r = keyStep("6065");
