@@ -289,7 +289,7 @@ UnitDef unitActions(Scenes& s)
          {[] {
               StepDef s = click(QStringLiteral("拖动-桌面"), QStringLiteral("列表项:Azul"),
                                 QStringLiteral("在“桌面”选项卡中单击“Azul”"));
-              s.over(1, QStringLiteral("动作-显示属性-桌面"), {150, 40});
+              s.over(1, QStringLiteral("动作-显示属性-桌面"), {30, 40});
               s.at(common::col::TabSpec, QStringLiteral("XA121")); // shows 主题, the target on 桌面
               s.page(QStringLiteral("#610197")).page(QStringLiteral("#610251"));
               return s;
@@ -297,7 +297,7 @@ UnitDef unitActions(Scenes& s)
           [] {
               StepDef s = click(QStringLiteral("拖动-桌面"), QStringLiteral("按钮:确定"),
                                 QStringLiteral("单击“确定”"));
-              s.over(1, QStringLiteral("动作-显示属性-桌面-Azul"), {150, 40});
+              s.over(1, QStringLiteral("动作-显示属性-桌面-Azul"), {30, 40});
               s.at(common::col::TabSpec, QStringLiteral("XA221"));
               return s;
           }(),

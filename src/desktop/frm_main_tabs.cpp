@@ -127,13 +127,18 @@ void FrmMain::tabDialog()
         frameOn(Label1);
     }
 
-    if (col(common::col::BackSpec, 1) == QLatin1String("Q")) {
+    const bool tabs = col(common::col::TabSpec, 1) == QLatin1String("X");
+    const bool back = col(common::col::BackSpec, 1) == QLatin1String("Q");
+    if (back) {
         backKey = col(common::col::BackSpec, 5);
         LblXXK(0).Move(num(167, 5) * sx, num(172, 5) * sy, 1095 * sx, 285 * sy);
         LblXXK(0).setCaption(QString());
     } else {
         backKey = QStringLiteral("NONO");
     }
+    // As the back button it lies unseen over the button drawn in the dialog; elsewhere it is the
+    // list's white display.
+    LblXXK(0).setBackStyle(tabs || back ? vbTransparent : vbOpaque);
 }
 
 void FrmMain::LblXXK_Click(int index)

@@ -68,6 +68,8 @@ TEST_F(Tabs, AnotherTabShownPutsTheTargetOutOfReach)
     expectOn(f.LblXXK(1), 150, 555, 750, 270);
     expectOn(f.LblXXK(2), 900, 555, 1200, 270);
     expectOn(f.LblXXK(0), 3615, 6315, 1080, 285);
+    // The back button lies unseen over the button drawn in the dialog.
+    EXPECT_EQ(f.LblXXK(0).BackStyle(), platform::vbTransparent);
     EXPECT_EQ(f.LHelp.Caption(), QStringLiteral("请选择第2个选项卡"));
     EXPECT_DOUBLE_EQ(f.Label1.Width(), 1);
     EXPECT_DOUBLE_EQ(f.Label1.Height(), 1);
