@@ -9,29 +9,22 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
+#include "desktop/step_fields.h"
 #include "platform/app.h"
 #include "platform/picture.h"
 
 using namespace platform;
+using desktop::recField;
+using desktop::recNumber;
 
 namespace {
-
-QString col(int start, int length)
-{
-    return common::field(common::drill().stepRec, start, length);
-}
-
-int num(int start, int length)
-{
-    return common::fieldNumber(common::drill().stepRec, start, length).value_or(0);
-}
 
 // Band ("004") or drag ("005") step whose Shift digit (column 11) is the Shift state held.
 bool bandOrDrag(int shift, bool bandOnly)
 {
-    const QString c3 = col(8, 3);
+    const QString c3 = recField(8, 3);
     const bool kind = c3 == QLatin1String("004") || (!bandOnly && c3 == QLatin1String("005"));
-    return kind && shift == num(11, 1);
+    return kind && shift == recNumber(11, 1);
 }
 
 // Edges included.
@@ -66,8 +59,9 @@ void FrmMain::wireActions()
 void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
 {
     label4PressAdvanced = false;
-    if (col(6, 2) != QLatin1String("EE") && col(4, 2) != QLatin1String("EE") && button == vbLeftButton &&
-        col(182, 1) == QLatin1String("0") && col(8, 4) != QLatin1String("0028")) {
+    if (recField(6, 2) != QLatin1String("EE") && recField(4, 2) != QLatin1String("EE") &&
+        button == vbLeftButton && recField(182, 1) == QLatin1String("0") &&
+        recField(8, 4) != QLatin1String("0028")) {
         label4PressAdvanced = true;
         doNext();
         return;
@@ -93,9 +87,9 @@ void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
     }
     if (bandOrDrag(shift, false) && dragOn) {
         // The drag pointer: also the sign that the drag has moved.
-        const QString nn = col(104, 2);
-        if (col(101, 1) == QLatin1String("S")) {
-            Label4.setMousePointer(num(104, 2));
+        const QString nn = recField(104, 2);
+        if (recField(101, 1) == QLatin1String("S")) {
+            Label4.setMousePointer(recNumber(104, 2));
         } else {
             Label4.setMousePointer(99);
             if (common::isSafeCode(nn)) {
@@ -127,16 +121,16 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     if (bandOrDrag(shift, false)) {
         dragOn = false;
         if (inside(Label1, px, py) && Label4.MousePointer() != 0) {
-            advance(col(102, 1));
+            advance(recField(102, 1));
             return;
         }
         Label4.setMousePointer(0);
     }
-    if (col(8, 4) == QLatin1String("0028") && acceptedInText1()) {
+    if (recField(8, 4) == QLatin1String("0028") && acceptedInText1()) {
         doNext();
         return;
     }
-    const QString jump = col(182, 1);
+    const QString jump = recField(182, 1);
     if (jump != QLatin1String("0") && !jump.isEmpty()) GoStep(jump);
 }
 
@@ -147,7 +141,7 @@ void FrmMain::Image_Click(int slot)
         image5ReleaseAdvanced = false;
         return;
     }
-    const QString jump = col(common::col::Slots[slot - 1] + 5, 1);
+    const QString jump = recField(common::col::Slots[slot - 1] + 5, 1);
     if (!jump.isEmpty()) GoStep(jump);
 }
 
@@ -210,6 +204,6 @@ void FrmMain::Image5_MouseUp(int, int, double, double)
         return;
     }
     // Back to the slot, from where the next drag starts.
-    if (vertical) Image5.setTop(num(157, 4) * sy);
-    if (horizontal) Image5.setLeft(num(151, 5) * sx);
+    if (vertical) Image5.setTop(recNumber(157, 4) * sy);
+    if (horizontal) Image5.setLeft(recNumber(151, 5) * sx);
 }

@@ -5,22 +5,15 @@
 #include "common/record.h"
 #include "desktop/frm_main.h"
 #include "desktop/key_tables.h"
+#include "desktop/step_fields.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 
 using namespace platform;
+using desktop::recField;
+using desktop::recNumber;
 
 namespace {
-
-QString col(int start, int length)
-{
-    return common::field(common::drill().stepRec, start, length);
-}
-
-int num(int start, int length)
-{
-    return common::fieldNumber(common::drill().stepRec, start, length).value_or(0);
-}
 
 enum class From { ActionCode, Alt1Or3, Alt2 };
 
@@ -81,7 +74,7 @@ void FrmMain::Form_KeyUp(int keyCode, int shift)
 
 void FrmMain::KeyClick(int keyCode, int shift)
 {
-    actCode = num(8, 4);
+    actCode = recNumber(8, 4);
     if (keyCode == KeyF4 && shift == vbAltMask) {
         // Alt+F4 may come twice for one press: as a key, and as the window's close request.
         const qint64 now = platform::clock().elapsedMs();
@@ -97,15 +90,15 @@ void FrmMain::KeyClick(int keyCode, int shift)
                                                  {common::col::KeyAlt2, From::Alt2},
                                                  {common::col::KeyAlt3, From::Alt1Or3}};
     for (const auto& [column, from] : alternatives) {
-        if (col(column, 1) != QLatin1String("P")) continue;
-        if (keyMatches(num(column + 1, 4), from, keyCode, shift)) {
+        if (recField(column, 1) != QLatin1String("P")) continue;
+        if (keyMatches(recNumber(column + 1, 4), from, keyCode, shift)) {
             doNext();
             return;
         }
     }
     // The shortcuts of the step's menu paths, in the order targetC, targetA, targetB.
-    const QString slots[] = {col(common::col::TargetC, 10), col(common::col::TargetA, 10),
-                             col(common::col::TargetB, 10)};
+    const QString slots[] = {recField(common::col::TargetC, 10), recField(common::col::TargetA, 10),
+                             recField(common::col::TargetB, 10)};
     for (const QString& slot : slots) {
         if (!slot.startsWith(QLatin1Char('H'))) continue;
         const desktop::Shortcut* s = shortcutOf(slot.mid(1, 4));

@@ -9,26 +9,14 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
+#include "desktop/step_fields.h"
 #include "desktop/tab_templates.h"
 
 using namespace platform;
+using desktop::recField;
+using desktop::recNumber;
 
 namespace {
-
-const QString& rec()
-{
-    return common::drill().stepRec;
-}
-
-QString col(int start, int length)
-{
-    return common::field(rec(), start, length);
-}
-
-int num(int start, int length)
-{
-    return common::fieldNumber(rec(), start, length).value_or(0);
-}
 
 // A tab number of one character: a digit, or "A"-"D" for 10-13; anything else 0.
 int tabNumber(const QString& c)
@@ -64,13 +52,13 @@ void FrmMain::tabDialog()
     const double sx = common::scaleX(), sy = common::scaleY();
     auto frameOn = [this](const Label& l) { Shape1.Move(l.Left(), l.Top(), l.Width(), l.Height()); };
 
-    if (col(common::col::TabSpec, 1) == QLatin1String("X")) {
-        const int shown = tabNumber(col(132, 1));
-        tabExpected = tabNumber(col(133, 1));
-        tabSlot = num(134, 1);
+    if (recField(common::col::TabSpec, 1) == QLatin1String("X")) {
+        const int shown = tabNumber(recField(132, 1));
+        tabExpected = tabNumber(recField(133, 1));
+        tabSlot = recNumber(134, 1);
         LHelp.setCaption(chooseTab(tabExpected));
 
-        const QString letter = col(131, 1);
+        const QString letter = recField(131, 1);
         const std::string_view tpl = letter.size() == 1 && letter.front().unicode() < 128
                                          ? desktop::tabTemplate(char(letter.front().unicode()))
                                          : std::string_view();
@@ -127,11 +115,11 @@ void FrmMain::tabDialog()
         frameOn(Label1);
     }
 
-    const bool tabs = col(common::col::TabSpec, 1) == QLatin1String("X");
-    const bool back = col(common::col::BackSpec, 1) == QLatin1String("Q");
+    const bool tabs = recField(common::col::TabSpec, 1) == QLatin1String("X");
+    const bool back = recField(common::col::BackSpec, 1) == QLatin1String("Q");
     if (back) {
-        backKey = col(common::col::BackSpec, 5);
-        LblXXK(0).Move(num(167, 5) * sx, num(172, 5) * sy, 1095 * sx, 285 * sy);
+        backKey = recField(common::col::BackSpec, 5);
+        LblXXK(0).Move(recNumber(167, 5) * sx, recNumber(172, 5) * sy, 1095 * sx, 285 * sy);
         LblXXK(0).setCaption(QString());
     } else {
         backKey = QStringLiteral("NONO");
@@ -166,7 +154,7 @@ void FrmMain::LblXXK_Click(int index)
         DoubleXXK();
     }
     if (index == tabExpected) {
-        if (overlay) loadStepPicture(*overlay, col(slotColumn(tabSlot) + 10, 6));
+        if (overlay) loadStepPicture(*overlay, recField(slotColumn(tabSlot) + 10, 6));
         Label1.setVisible(true);
         LHelp.setCaption(tabHint);
         Label1.setHeight(mainHeight * sy);

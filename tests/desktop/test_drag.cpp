@@ -1,7 +1,7 @@
 // The second target and the overlay pictures: the rubber band and the target drag from Label4 to
 // Label1, the plain press on Label4, the "0028" release and the release that jumps by auxRect's
 // JumpChar; clicks on the six overlay pictures and the drag of Image5 past its drop line.
-#include "desktop_fixture.h"
+#include "actions_fixture.h"
 
 using namespace desktoptest;
 
@@ -24,26 +24,9 @@ StepRecord gesture(const QString& action, char auxJump = '0', char dragJump = '0
     return r;
 }
 
-QList<StepRecord> questionFrom(const QList<StepRecord>& first)
-{
-    QList<StepRecord> q = first;
-    while (q.size() < 12)
-        q << step(QStringLiteral("0000"));
-    q << terminal();
-    return q;
-}
-
 } // namespace
 
-class Drag : public Desktop {
-protected:
-    FrmMain& show(const QList<StepRecord>& steps)
-    {
-        writeBank({questionFrom(steps)});
-        return showQuestion(1);
-    }
-    static int stepNow() { return common::drill().dqStep; }
-};
+using Drag = Actions;
 
 TEST_F(Drag, BandAndDragReleases)
 {
@@ -81,8 +64,7 @@ TEST_F(Drag, BandAndDragReleases)
         ASSERT_EQ(stepNow(), 1);
         testkit::dragHeld(f, PressX, PressY, c.x, c.y, 1, c.shift, c.steps);
         EXPECT_EQ(stepNow(), c.step);
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
 
@@ -178,8 +160,7 @@ TEST_F(Drag, PlainPressOnTheSecondTarget)
         EXPECT_EQ(stepNow(), c.afterPress);
         testkit::release(f, PressX, PressY, c.button);
         EXPECT_EQ(stepNow(), c.afterRelease);
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
 
@@ -195,8 +176,7 @@ TEST_F(Drag, ATypedAnswerIsConfirmedByAReleaseOnTheSecondTarget)
         FrmMain& f = show({r});
         testkit::click(f.Label4);
         EXPECT_EQ(stepNow(), expected) << "initial text line " << initial;
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
 
@@ -218,8 +198,7 @@ TEST_F(Drag, PictureClicksJumpByTheirSlot)
         ASSERT_TRUE(images[c.slot - 1]->Visible());
         testkit::click(*images[c.slot - 1]);
         EXPECT_EQ(stepNow(), c.step);
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
 
@@ -292,8 +271,7 @@ TEST_F(PictureDrag, DropsInEachDirection)
             EXPECT_DOUBLE_EQ(f.Image5.Left(), 6000);
             EXPECT_DOUBLE_EQ(f.Image5.Top(), 4500);
         }
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
 

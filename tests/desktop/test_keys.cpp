@@ -2,7 +2,7 @@
 // it their keys, and one physical key press judged once.
 #include <QWidget>
 
-#include "desktop_fixture.h"
+#include "actions_fixture.h"
 #include "platform/keys.h"
 
 using namespace desktoptest;
@@ -32,31 +32,9 @@ StepRecord pathStep(int column, const QString& path)
     return r;
 }
 
-QList<StepRecord> questionFrom(const QList<StepRecord>& first)
-{
-    QList<StepRecord> q = first;
-    while (q.size() < 12)
-        q << step(QStringLiteral("0000"));
-    q << terminal();
-    return q;
-}
-
 } // namespace
 
-class Keys : public Desktop {
-protected:
-    FrmMain& show(const QList<StepRecord>& steps)
-    {
-        writeBank({questionFrom(steps)});
-        return showQuestion(1);
-    }
-    void again()
-    {
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
-    }
-    static int stepNow() { return common::drill().dqStep; }
-};
+using Keys = Actions;
 
 TEST_F(Keys, KeySpecsOfTheActionCodeAndTheAlternatives)
 {

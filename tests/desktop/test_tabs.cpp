@@ -1,6 +1,6 @@
 // The simulated tab dialog: tab labels laid over the dialog's tabs from its template, tab clicks
 // that show a page and move the target in and out of reach, and the back button.
-#include "desktop_fixture.h"
+#include "actions_fixture.h"
 
 using namespace desktoptest;
 
@@ -21,18 +21,9 @@ StepRecord tabStep(char shown, char expected, QPoint at = {0, 0},
     return r;
 }
 
-QList<StepRecord> questionFrom(const QList<StepRecord>& first)
-{
-    QList<StepRecord> q = first;
-    while (q.size() < 12)
-        q << step(QStringLiteral("0000"));
-    q << terminal();
-    return q;
-}
-
 } // namespace
 
-class Tabs : public Desktop {
+class Tabs : public Actions {
 protected:
     void SetUp() override
     {
@@ -42,12 +33,6 @@ protected:
         writePicture(QStringLiteral("610251"), 400, 480);
         writeTexts({QStringLiteral("打开|常规选项卡"), QStringLiteral("别的提示")});
     }
-    FrmMain& show(const QList<StepRecord>& steps, int at = 1)
-    {
-        writeBank({questionFrom(steps)});
-        return showQuestion(1, at);
-    }
-    static int stepNow() { return common::drill().dqStep; }
     static void expectOn(const platform::Control& c, double l, double t, double w, double h)
     {
         EXPECT_DOUBLE_EQ(c.Left(), l);
@@ -197,7 +182,6 @@ TEST_F(Tabs, TheBackButton)
             expectOn(f.LblXXK(0), 4500, 7500, 1095, 285);
         testkit::click(f.LblXXK(0));
         EXPECT_EQ(stepNow(), c.step);
-        reset.reset();
-        reset = std::make_unique<testkit::FormsReset>();
+        again();
     }
 }
