@@ -58,6 +58,8 @@ const Drawn* Builder::picture(const QString& name)
     def->draw(canvas);
     Drawn d;
     d.code = QStringLiteral("P%1").arg(drawn.size() + 1, 5, 10, QLatin1Char('0'));
+    // A picture the records name by a fixed code ("#" and the code).
+    if (name.startsWith(u'#') && name.size() == 7) d.code = name.mid(1);
     d.size = def->size;
     d.items = canvas.items();
     files.append(PictureFile{d.code + QStringLiteral(".rar"), encodePicture(canvas.finish())});
@@ -270,9 +272,6 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     if ((main && main->px().intersects(start)) || (aux && aux->px().intersects(start)))
         r.set(col::PaneCode + 1, u"F");
 
-    // Hot-spot steps.
-    for (const auto& [column, text] : s.columns)
-        r.set(column, text);
     if (!s.objectLook.isEmpty()) {
         const Drawn* look = picture(s.objectLook);
         if (!look) return std::nullopt;
@@ -284,6 +283,10 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));
     }
+    for (const QString& page : s.pages)
+        if (!picture(page)) return std::nullopt;
+    for (const auto& [column, text] : s.columns)
+        r.set(column, text);
     if (!r.error().isEmpty()) {
         fail(where + QStringLiteral(": ") + r.error());
         return std::nullopt;

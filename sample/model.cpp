@@ -76,6 +76,12 @@ StepDef& StepDef::alsoBy(const QString& auxTarget, QChar jumpChar)
     return *this;
 }
 
+StepDef& StepDef::page(const QString& name)
+{
+    pages.append(name);
+    return *this;
+}
+
 StepDef& StepDef::pointer(const QString& shape)
 {
     cursor = shape;
@@ -194,6 +200,8 @@ ModuleDef buildModule()
     m.units.append(unitMenus(m.scenes));
     // Units outside the exam sets.
     m.units.append(unitHotspots(m.scenes));
+    // Drags, keys and tab dialogs: a unit of its own, outside the exam sets.
+    m.units.append(unitActions(m.scenes));
     // Exam sets: forty different questions each, every unit represented by ten.
     const auto code = [](int unit, int q) {
         return QString::number(unit).rightJustified(2, u'0') + QString::number(q).rightJustified(2, u'0');

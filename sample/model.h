@@ -77,13 +77,18 @@ struct StepDef {
     QString winCode;
     QString menuPath;
 
-    // Hot-spot steps: fields written as given once the rest is laid out (paneCode, winCode, the
-    // target slots), and the picture of an object's selected look (pointSpec, "S" steps).
-    QList<std::pair<int, QString>> columns{};
+    // Hot-spot steps: the picture of an object's selected look (pointSpec, "S" steps).
     QString objectLook{};
-    StepDef& at(int column, const QString& text);
+    // Fields written by column after all the others (pane and window codes, target slots, drop
+    // points, key alternatives, menu paths, tab dialogs): column and text.
+    QList<std::pair<int, QString>> columns;
+    // Pictures the record names by a fixed code of their own (the pages of a tab template): each
+    // name is "#" and that code, and is drawn with the step's other pictures.
+    QStringList pages;
 
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
+    StepDef& at(int column, const QString& text);
+    StepDef& page(const QString& name);
     StepDef& jumpTo(QChar step);
     StepDef& alsoBy(const QString& auxTarget, QChar jumpChar = u'0');
     StepDef& pointer(const QString& shape);
@@ -147,5 +152,6 @@ UnitDef unitSettings(Scenes& s);
 UnitDef unitAccessories(Scenes& s);
 UnitDef unitMenus(Scenes& s);
 UnitDef unitHotspots(Scenes& s);
+UnitDef unitActions(Scenes& s);
 
 } // namespace sample

@@ -128,6 +128,7 @@ FrmMain::FrmMain()
     wireJudges();
     wireMenus();
     wireHotspots();
+    wireActions();
 }
 
 FrmMain::~FrmMain() = default;

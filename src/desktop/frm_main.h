@@ -9,11 +9,13 @@
 //   frm_main_engine.cpp   setData's record reading, doNext, GoStep, Timer2, Timer3, deferred events
 //   frm_main_render.cpp   the render phases of setData
 //   frm_main_text.cpp     typed-text fields and the simulated list
-//   frm_main_builders.cpp hot-spot builders, tab dialog, teaching frames
 //   frm_main_menus.cpp    menu-bar titles, drop-down menus and their picks, per-step reset
 //   frm_main_judge.cpp    the action judges (wireJudges)
 //   frm_main_hotspots.cpp the fixed hot-spots, task pane and dialog layouts, hot-spot clicks and hover
 //   frm_main_frames.cpp   the teaching frames (TimerDisFK)
+//   frm_main_drag.cpp     the second target's band and drag, picture clicks and the picture drag
+//   frm_main_keys.cpp     the key judge and the keys forwarded to it
+//   frm_main_tabs.cpp     the simulated tab dialog
 #include <QString>
 #include <functional>
 #include <optional>
@@ -155,8 +157,8 @@ public:
     // Raises the question panel, then the desktop (the panel stays above as a topmost window).
     void raisePair();
 
-    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp; the fixed layout,
-    // the task pane and the dialog in frm_main_hotspots.cpp).
+    // Hot-spot layout (frm_main_hotspots.cpp), menus (frm_main_menus.cpp) and the tab dialog
+    // (frm_main_tabs.cpp).
     void ToolCSH();
     void MenuCSH();
     void HuiRenwuCSH();
@@ -274,6 +276,49 @@ public:
     void flipInside(bool strict, double width, std::optional<double> height);
     void openDropDown(const QString& code);
     // ==== end of the hot-spots' section =======================================================
+
+    // ==== Drags, picture clicks, keys and the tab dialog ========================================
+    // Wires the handlers below; called once by the constructor (frm_main_drag.cpp).
+    void wireActions();
+
+    // The second target: a plain press, the rubber band and the target drag (frm_main_drag.cpp).
+    void Label4_MouseDown(int button, int shift, double x, double y);
+    void Label4_MouseMove(int button, int shift, double x, double y);
+    void Label4_MouseUp(int button, int shift, double x, double y);
+    int bandLeft = 0, bandTop = 0; // anchor of the band, form twips
+    bool dragOn = false;           // a band or drag press accepted and not yet released
+    // Image1_Click ... Image6_Click: a click on overlay picture `slot` jumps by its JumpChar.
+    void Image_Click(int slot);
+    // The picture drag of Image5 ("8001"-"8009").
+    void Image5_MouseMove(int button, int shift, double x, double y);
+    void Image5_MouseUp(int button, int shift, double x, double y);
+
+    // The key judge and the keys that reach it (frm_main_keys.cpp).
+    void KeyClick(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
+
+    // The tab dialog's tabs and back button (frm_main_tabs.cpp; the render's phase is tabDialog).
+    void LblXXK_Click(int index);
+    void DoubleXXK();
+    QString tabTpl;                          // the tab template last chosen
+    int tabSlot = 0, tabExpected = 0;        // overlay 1-5 holding the dialog; the tab of the target
+    int tabCount = 0, tabRow = 1;            // tabs of tabTpl; row of the shown tab (two-row dialogs)
+    int tabPageLeft = 0, tabPageTop = 0;     // the dialog overlay's place, form twips
+    QString backKey = QStringLiteral("NONO"); // the back button's "Q" spec, or "NONO"
+
+private:
+    void wireKeys(); // the key forwarders (frm_main_keys.cpp)
+    // A press or release that already moved the task on is not judged again by its other half
+    // (the release of that press, the click of that release).
+    bool label4PressAdvanced = false;
+    bool image5ReleaseAdvanced = false;
+    // The judge's own answer to the window system's close request (Alt+F4 where it never reaches
+    // the window as a key).
+    void closeRequested(int& cancel, int unloadMode);
+    qint64 altF4JudgedAt = -1;
+
+public:
+    // ==== end of drags, picture clicks, keys and the tab dialog ================================
 
 protected:
     void design() override;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
+#include <map>
 
 #include "platform/event_bridge.h"
 #include "platform/form.h"
@@ -465,12 +466,36 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     const bool preview = control && form->KeyPreview();
     QPointer<QObject> alive(receiver);
 
+    // A release belongs to the control (or form) that took its press: when a handler of the press
+    // moved the focus on, the release is not handed to the new owner as a key of its own.
+    static std::map<int, const void*> pressedBy;
+    const void* owner = control ? static_cast<const void*>(control) : static_cast<const void*>(form);
+    if (vk != 0 && press && !e->isAutoRepeat()) pressedBy[vk] = owner;
+    if (vk != 0 && !press) {
+        const auto it = pressedBy.find(vk);
+        if (it != pressedBy.end()) {
+            const bool same = it->second == owner;
+            pressedBy.erase(it);
+            if (!same) return true;
+        }
+    }
+    struct RepeatScope {
+        explicit RepeatScope(bool on) { setKeyAutoRepeat(on); }
+        ~RepeatScope() { setKeyAutoRepeat(false); }
+    } repeat(press && e->isAutoRepeat());
+
     KeyHandler& own =
         control ? (press ? control->onKeyDown : control->onKeyUp) : (press ? form->onKeyDown : form->onKeyUp);
     if (vk != 0) {
         KeyHandler& formKey = press ? form->onKeyDown : form->onKeyUp;
         if (preview && formKey) formKey(vk, shift);
-        if (vk != 0 && own && alive) own(vk, shift);
+        const bool unhandled = control && form->takesUnhandledKeys() && !control->onKeyDown &&
+                               !control->onKeyUp && control->kind() != Control::Kind::TextBox &&
+                               control->kind() != Control::Kind::ListBox;
+        if (vk != 0 && own && alive)
+            own(vk, shift);
+        else if (unhandled && !preview && formKey && alive)
+            formKey(vk, shift);
     }
     if (!press || !alive) return !alive;
 

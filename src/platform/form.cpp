@@ -108,9 +108,14 @@ bool FormWindow::ownKey() const
 // Before the widget's own handling, so Tab reaches the handlers before it moves the focus.
 bool FormWindow::event(QEvent* e)
 {
-    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && ownKey() &&
-        dispatchKey(form_, nullptr, this, static_cast<QKeyEvent*>(e)))
-        return true;
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        QPointer<FormWindow> alive(this);
+        if (ownKey() && dispatchKey(form_, nullptr, this, static_cast<QKeyEvent*>(e))) return true;
+        if (alive && form_ && form_->keepsSystemKeys()) {
+            e->accept();
+            return true;
+        }
+    }
     return QWidget::event(e);
 }
 

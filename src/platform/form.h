@@ -86,6 +86,14 @@ public:
     bool LoadPicture(const QString& path);
     bool KeyPreview() const { return keyPreview_; }
     void setKeyPreview(bool on) { keyPreview_ = on; }
+    // Keys the window system would act on itself (Alt+F4, F10, Alt+Space) stay with the form's
+    // handlers: every key that reaches the window counts as handled.
+    bool keepsSystemKeys() const { return keepsSystemKeys_; }
+    void setKeepsSystemKeys(bool on) { keepsSystemKeys_ = on; }
+    // Keys of a focused control that has no key handler of its own and takes no typing (a picture
+    // box, not a text box or list) go to the form's key handlers.
+    bool takesUnhandledKeys() const { return takesUnhandledKeys_; }
+    void setTakesUnhandledKeys(bool on) { takesUnhandledKeys_ = on; }
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int shape);
     void setMouseIcon(const Picture& p);
@@ -158,6 +166,8 @@ private:
     long backColor_ = 0x8000000F;
     Picture picture_;
     bool keyPreview_ = false;
+    bool keepsSystemKeys_ = false;
+    bool takesUnhandledKeys_ = false;
     int mousePointer_ = 0;
     Picture mouseIcon_;
     bool centred_ = false;

@@ -1,5 +1,6 @@
 #include "platform/keys.h"
 
+#include <QGuiApplication>
 #include <array>
 #include <utility>
 
@@ -120,6 +121,25 @@ int buttonCode(Qt::MouseButton b)
 int buttonsCode(Qt::MouseButtons b)
 {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+namespace {
+bool autoRepeating = false;
+}
+
+bool keyAutoRepeat()
+{
+    return autoRepeating;
+}
+
+void setKeyAutoRepeat(bool on)
+{
+    autoRepeating = on;
+}
+
+int heldShiftBits()
+{
+    return shiftBits(QGuiApplication::queryKeyboardModifiers());
 }
 
 } // namespace platform

@@ -55,4 +55,11 @@ Qt::KeyboardModifiers modifiersOf(int shiftBits);
 int buttonCode(Qt::MouseButton b);
 int buttonsCode(Qt::MouseButtons b);
 
+// True while the handlers of a key press that the keyboard repeats (the key held down) run, so a
+// handler can act once per physical press.
+bool keyAutoRepeat();
+void setKeyAutoRepeat(bool on); // the runtime's dispatch
+// The Shift bits of the keys held right now (outside key events too).
+int heldShiftBits();
+
 } // namespace platform

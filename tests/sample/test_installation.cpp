@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 #include "desktop/hotspot_tables.h"
 #include "desktop/menu_tables.h"
+#include "desktop/tab_templates.h"
 #include "drill/bank_files.h"
 #include "home/km_info.h"
 #include "platform/picture.h"
@@ -561,6 +562,50 @@ TEST_F(SampleInstallation, HotSpotStepsNameAHotSpotTheirWindowShows)
     EXPECT_TRUE(doubleClicks);
 }
 
+TEST_F(SampleInstallation, UsesEveryDragKeyAndTabStep)
+{
+    QSet<QString> codes;
+    bool bandUpLeft = false, keyAlts = false, shortcuts = false, tabSwitch = false, tabPages = false,
+         plainPress = false, auxJump = false, pictureJump = false;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString action = common::field(rec, Action, 4);
+        codes.insert(action);
+        const QRect from = rectAt(rec, 177), to = rectAt(rec, 66);
+        if (action.startsWith(QStringLiteral("004"))) {
+            // Drawn up and to the left: the band grows from its anchor the other way.
+            bandUpLeft |= to.right() < from.left() && to.bottom() < from.top();
+        }
+        for (int c : {86, 91, 96})
+            keyAlts |= common::field(rec, c, 1) == QStringLiteral("P");
+        for (int c : {86, 96, 125})
+            shortcuts |= common::field(rec, c, 1) == QStringLiteral("H");
+        if (common::field(rec, 130, 1) == QStringLiteral("X")) {
+            tabSwitch |= common::field(rec, 132, 1) != common::field(rec, 133, 1);
+            const std::string_view tpl = desktop::tabTemplate(common::field(rec, 131, 1).toLatin1().at(0));
+            tabPages |= !tpl.empty() && QFile::exists(data(QString::fromLatin1(tpl.substr(9, 6)) + ".rar")) &&
+                        QFile::exists(data(QString::fromLatin1(tpl.substr(19, 6)) + ".rar"));
+        }
+        if (action == QStringLiteral("0000") && common::field(rec, 187, 10) != QStringLiteral("0000000000")) {
+            plainPress |= common::field(rec, 182, 1) == QStringLiteral("0");
+            auxJump |= common::field(rec, 182, 1) != QStringLiteral("0");
+        }
+        for (const int c : SlotColumns)
+            pictureJump |= common::field(rec, c + 5, 1) != QStringLiteral("0") &&
+                           common::field(rec, c + 10, 6) != QStringLiteral("000000");
+    });
+    for (const char* code : {"0040", "0041", "0050", "0052", "8001", "8002", "8003", "8004", "8006", "8007",
+                             "8008", "8009", "6012", "6046"})
+        EXPECT_TRUE(codes.contains(QLatin1String(code))) << code;
+    EXPECT_TRUE(bandUpLeft);
+    EXPECT_TRUE(keyAlts);
+    EXPECT_TRUE(shortcuts);
+    EXPECT_TRUE(tabSwitch);
+    EXPECT_TRUE(tabPages);
+    EXPECT_TRUE(plainPress);
+    EXPECT_TRUE(auxJump);
+    EXPECT_TRUE(pictureJump);
+}
+
 TEST_F(SampleInstallation, ExamSetsBuildWithTheDrillsSetBuilder)
 {
     const QStringList table = common::readTextFile(data(QStringLiteral("288891.rar"))).lines;
@@ -767,7 +812,7 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
         {QStringLiteral("ksdata/288893.rar"),
-         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
+         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

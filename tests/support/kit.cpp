@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -100,6 +102,53 @@ void drag(platform::Form& f, double x1, double y1, double x2, double y2, int but
         QTest::mouseMove(w, px(x1 + (x2 - x1) * t, y1 + (y2 - y1) * t));
     }
     QTest::mouseRelease(w, qtButton(button), platform::modifiersOf(shift), px(x2, y2));
+}
+
+void moveHeld(platform::Form& f, double x, double y, int buttons, int shift)
+{
+    QWindow* w = windowOf(f);
+    if (!w) return;
+    Qt::MouseButtons held;
+    for (int b : {1, 2, 4})
+        if (buttons & b) held |= qtButton(b);
+    const QPointF local = px(x, y);
+    QMouseEvent e(QEvent::MouseMove, local, local, w->mapToGlobal(local), Qt::NoButton, held,
+                  platform::modifiersOf(shift));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void dragHeld(platform::Form& f, double x1, double y1, double x2, double y2, int button, int shift, int steps,
+              int rest)
+{
+    QWindow* w = windowOf(f);
+    if (!w) return;
+    // Sent as they are: the test tool would put a move of its own before a release elsewhere.
+    const auto send = [&](QEvent::Type type, double x, double y, Qt::MouseButtons held) {
+        const QPointF local = px(x, y);
+        QMouseEvent e(type, local, local, w->mapToGlobal(local), qtButton(button), held,
+                      platform::modifiersOf(shift));
+        QCoreApplication::sendEvent(w, &e);
+    };
+    send(QEvent::MouseButtonPress, x1, y1, qtButton(button));
+    for (int i = 1; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        moveHeld(f, x1 + (x2 - x1) * t, y1 + (y2 - y1) * t, button, shift);
+    }
+    for (int i = 0; i < rest; ++i)
+        moveHeld(f, x2, y2, button, shift);
+    if (f.hostWidget()) send(QEvent::MouseButtonRelease, x2, y2, Qt::NoButton);
+}
+
+void keyHeld(platform::Form& f, int vk, int shift, int repeats)
+{
+    keyDown(f, vk, shift);
+    for (int i = 0; i < repeats; ++i) {
+        QWidget* t = keyTarget(f);
+        if (!t) return;
+        QKeyEvent e(QEvent::KeyPress, platform::qtKey(vk), platform::modifiersOf(shift), QString(), true);
+        QCoreApplication::sendEvent(t, &e);
+    }
+    keyUp(f, vk, shift);
 }
 
 QPointF centreOf(const platform::Control& c)

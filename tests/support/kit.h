@@ -31,6 +31,14 @@ void dblClick(platform::Form& f, double x, double y, int shift = 0);
 void drag(platform::Form& f, double x1, double y1, double x2, double y2, int button = 1, int shift = 0,
           int steps = 4);
 
+// Moves and drags whose move events carry the buttons and keys held, as a real drag's do.
+void moveHeld(platform::Form& f, double x, double y, int buttons, int shift = 0);
+// Press, `steps` moves to the end, `rest` more moves there (a pointer resting at the end), release.
+void dragHeld(platform::Form& f, double x1, double y1, double x2, double y2, int button = 1, int shift = 0,
+              int steps = 4, int rest = 0);
+// A key held down: its press, `repeats` presses the keyboard repeats, then its release.
+void keyHeld(platform::Form& f, int virtualKey, int shift, int repeats);
+
 // The centre of a control in its form's client twips (through its containers).
 QPointF centreOf(const platform::Control& c);
 void click(const platform::Control& c, int button = 1, int shift = 0);

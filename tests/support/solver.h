@@ -21,8 +21,10 @@
 
 #include "common/drill_state.h"
 #include "common/record.h"
+#include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "desktop/key_tables.h"
 #include "desktop/smenu.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -69,10 +71,87 @@ inline int hotSpotOf(const QString& id)
     return id.toInt();
 }
 
+// The key that a KeySpec "6skk" names where it stands (the action code, keyAlt 1 and 3, or keyAlt 2):
+// {key code, Shift state}, or {0, 0} when it is no KeySpec.
+inline std::pair<int, int> keyOfSpec(const QString& spec, int keyAlt = 0)
+{
+    bool ok = false;
+    const int n = spec.toInt(&ok);
+    if (!ok || n < 6000 || n > 6999) return {0, 0};
+    int kk = n % 100;
+    if (keyAlt != 2) {
+        if (kk == 12)
+            kk = 112;
+        else if (kk == 13)
+            kk = 113;
+        else if (keyAlt != 0 && kk <= 20)
+            kk += 100;
+    }
+    return {kk, (n % 1000) / 100};
+}
+
+// The key a step takes: its action code as a KeySpec, a key alternative, or the shortcut of a menu
+// path; {0, 0} when none.
+inline std::pair<int, int> stepKey(const QString& rec)
+{
+    if (auto k = keyOfSpec(common::field(rec, 8, 4)); k.first != 0) return k;
+    for (int i = 1; i <= 3; ++i) {
+        const QString alt = common::field(rec, 86 + 5 * (i - 1), 5);
+        if (!alt.startsWith(QLatin1Char('P'))) continue;
+        if (auto k = keyOfSpec(alt.mid(1), i); k.first != 0) return k;
+    }
+    for (int column : {125, 86, 96}) {
+        const QString path = common::field(rec, column, 10);
+        if (!path.startsWith(QLatin1Char('H'))) continue;
+        for (const desktop::Shortcut& sc : desktop::ShortcutTable)
+            if (path.mid(1, 4) == QLatin1String(sc.item.data(), qsizetype(sc.item.size())))
+                return {sc.keyCode, sc.shift};
+    }
+    return {0, 0};
+}
+
+inline int jumpStepOf(QChar jump, int next)
+{
+    if (jump == u'0') return next;
+    if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
+    if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
+    return 9;
+}
+
+// The overlay slot (1-6) whose click leads furthest forward from `step`, or 0.
+inline int forwardPicture(const QString& rec, int step)
+{
+    int best = 0, bestStep = step;
+    for (int k = 1; k <= 6; ++k) {
+        const int c = common::col::Slots[k - 1];
+        const QString code = common::field(rec, c + 10, 6);
+        const QString j = common::field(rec, c + 5, 1);
+        if (code.isEmpty() || code == QLatin1String("000000") || j.isEmpty() || j == QLatin1String("0"))
+            continue;
+        const int to = jumpStepOf(j.front(), step + 1);
+        if (to > bestStep) best = k, bestStep = to;
+    }
+    return best;
+}
+
+inline bool hasSecondTarget(const QString& rec)
+{
+    return common::field(rec, 187, 10) != QLatin1String("0000000000");
+}
+
 // Why the solver cannot take a record; empty when it can (the terminal record "9999" included).
 inline QString unsupported(const QString& rec)
 {
     const QString code = common::field(rec, 8, 4);
+    // Bands and drags from the second target, picture drags, keys, and the steps done by a key, a
+    // press on the second target or a picture click.
+    if ((code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) &&
+        hasSecondTarget(rec))
+        return {};
+    static const QStringList drags = {"8001", "8002", "8003", "8004", "8006", "8007", "8008", "8009"};
+    if (drags.contains(code)) return {};
+    if ((code.startsWith(u'6') || code == QLatin1String("0000")) && stepKey(rec).first != 0) return {};
+    if (code == QLatin1String("0000") && (hasSecondTarget(rec) || forwardPicture(rec, 0) != 0)) return {};
     if (common::field(rec, 86, 1) == QLatin1String("R"))
         return QStringLiteral("override at column 86 on action ") + code;
     static const QStringList fixed = {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024",
@@ -125,8 +204,29 @@ public:
             return false;
         }
         const int n = code.toInt();
+        if (recCol(130, 1) == QLatin1String("X") && f.Label1.Width() <= 1) {
+            // The target lies on another tab: the tab shown first, then the expected one.
+            testkit::click(f.LblXXK(tabNumber(recCol(132, 1))));
+            testkit::click(f.LblXXK(tabNumber(recCol(133, 1))));
+        }
         if (const std::optional<HotSpotStep> spot = hotSpotStep(rec)) {
             clickHotSpot(*spot);
+        } else if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+            // From the second target onto the main target, the keys of the code held throughout.
+            const QPointF from = testkit::centreOf(f.Label4), to = testkit::centreOf(f.Label1);
+            testkit::dragHeld(f, from.x(), from.y(), to.x(), to.y(), 1, recCol(11, 1).toInt(), 6);
+        } else if (n >= 8001 && n <= 8009) {
+            dragPicture(n);
+        } else if (const auto k = stepKey(rec); k.first != 0 && (code.startsWith(u'6') || code == "0000")) {
+            testkit::key(f, k.first, k.second);
+        } else if (code == QLatin1String("0000")) {
+            if (hasSecondTarget(rec)) {
+                testkit::click(f.Label4);
+            } else {
+                platform::Control* images[] = {&f.Image1, &f.Image2, &f.Image3,
+                                               &f.Image4, &f.Image5, &f.Image6};
+                testkit::click(*images[forwardPicture(rec, common::drill().dqStep) - 1]);
+            }
         } else if (code.startsWith(QLatin1Char('L'))) {
             pickFromList();
         } else if (code == QLatin1String("0001")) {
@@ -172,6 +272,16 @@ public:
             spot || menu || onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
         const QString j = common::field(rec, menu ? 134 : 71, 1);
         const QChar jump = spot ? spot->jump : j.isEmpty() ? QChar(u'0') : j.front();
+        const auto at = [&rec](int column) {
+            const QString c = common::field(rec, column, 1);
+            return c.isEmpty() ? QChar(u'0') : c.front();
+        };
+        if (code.startsWith(QLatin1String("005"))) return jumpStepOf(at(102), step + 1);
+        if (!spot && code == QLatin1String("0000") && stepKey(rec).first == 0) {
+            if (hasSecondTarget(rec)) return jumpStepOf(at(182), step + 1);
+            const int k = forwardPicture(rec, step);
+            if (k != 0) return jumpStepOf(at(common::col::Slots[k - 1] + 5), step + 1);
+        }
         if (!jumps || jump == u'0') return step + 1;
         if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
         if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
@@ -232,6 +342,52 @@ private:
             testkit::dblClick(target);
         else
             testkit::click(target);
+    }
+
+    static int tabNumber(const QString& c)
+    {
+        if (c.isEmpty()) return 0;
+        const QChar ch = c.front();
+        if (ch.isDigit()) return ch.digitValue();
+        return ch >= u'A' && ch <= u'D' ? 10 + (ch.unicode() - u'A') : 0;
+    }
+
+    // Image5 carried past its drop point (pointSpec) by three pixels in the code's directions,
+    // the pointer resting there until the picture has caught up with it.
+    void dragPicture(int code)
+    {
+        const double tx = recCol(167, 5).toInt() * common::scaleX(),
+                     ty = recCol(172, 5).toInt() * common::scaleY();
+        const double px = platform::fromPixelsX(1), py = platform::fromPixelsY(1);
+        const double left = f.Image5.Left(), top = f.Image5.Top();
+        double x = left, y = top;
+        switch (code) {
+        case 8001:
+            x = tx - 3 * px;
+            break;
+        case 8002:
+            x = tx + 3 * px;
+            break;
+        case 8003:
+            y = ty - 3 * py;
+            break;
+        case 8004:
+            y = ty + 3 * py;
+            break;
+        case 8006:
+            x = tx - 3 * px, y = ty + 3 * py;
+            break;
+        case 8007:
+            x = tx + 3 * px, y = ty + 3 * py;
+            break;
+        case 8008:
+            x = tx - 3 * px, y = ty - 3 * py;
+            break;
+        default:
+            x = tx + 3 * px, y = ty - 3 * py;
+            break;
+        }
+        testkit::dragHeld(f, left + px, top + py, x + px, y + py, 1, 0, 8, 16);
     }
 
     // The field's text selected by keys and typed over; the typing stops once the step moves on.

@@ -1,0 +1,387 @@
+// Unit 5: dragging with the mouse, the keyboard and tabbed dialogs: a rubber band, a drag onto a
+// target, pictures dragged in every direction, picture clicks, the second target, key steps and
+// shortcuts, and a dialog whose target lies on its second tab.
+#include "common/record.h"
+#include "desktop/tab_templates.h"
+#include "sample/dialogs.h"
+#include "sample/layout.h"
+#include "sample/model.h"
+
+namespace sample {
+
+using xp::Icon;
+
+namespace {
+
+constexpr int Tpp = layout::TwipsPerPixel;
+
+// A step of this unit: no window frame ("EE"), so nothing of the desktop's own areas lies over its
+// pictures, and a press on a second target is not a plain click.
+StepDef bare(const QString& action, const QString& bg, const QString& hint)
+{
+    StepDef s;
+    s.background = bg;
+    s.action = action;
+    s.hint = hint;
+    s.at(common::col::WinCode, QStringLiteral("EE"));
+    return s;
+}
+
+// A rubber band ("0040") or a drag ("0050") from `from` released on `onto`.
+StepDef gesture(const QString& action, const QString& bg, const QString& from, const QString& onto,
+                const QString& hint)
+{
+    StepDef s = bare(action, bg, hint);
+    s.target = onto;
+    s.aux = from;
+    s.cursor = QStringLiteral("S05"); // the drag pointer: four-way arrows
+    return s;
+}
+
+// Image5 (`thumb` at `at`, pixels) dragged by code 8001-8009 past the drop point `to` (pixels).
+StepDef dragPicture(const QString& code, const QString& bg, const QString& thumb, QPoint at, QPoint to,
+                    const QString& hint)
+{
+    StepDef s = bare(code, bg, hint);
+    s.over(5, thumb, at);
+    s.at(common::col::PointSpec, QString::number(to.x() * Tpp).rightJustified(5, u'0') +
+                                     QString::number(to.y() * Tpp).rightJustified(5, u'0'));
+    return s;
+}
+
+// A key step: the action code (a KeySpec "6skk"), or "0000" with key alternatives.
+StepDef keys(const QString& code, const QString& bg, const QString& hint,
+             const QStringList& alternatives = {})
+{
+    StepDef s = bare(code, bg, hint);
+    for (int i = 0; i < alternatives.size(); ++i)
+        if (!alternatives[i].isEmpty()) s.at(common::col::KeyAlt1 + 5 * i, alternatives[i]);
+    return s;
+}
+
+// ----- pictures ----------------------------------------------------------------------------------
+
+const QList<xp::DeskItem> Notes{{Icon::TextFile, QStringLiteral("通讯录.txt")}};
+
+void desk(Scenes& s, const QString& name, xp::Desk d, const std::function<void(Canvas&)>& more = {})
+{
+    s.screen(name, [d, more](Canvas& c) {
+        xp::desktop(c, d);
+        if (more) more(c);
+    });
+}
+
+// Volume control: a vertical volume slider and a horizontal balance slider, their thumbs drawn
+// apart (they are dragged as pictures).
+const QRect VolumeFrame(160, 60, 300, 330);
+constexpr QPoint VolumeTop(300, 150), VolumeBottom(300, 300); // thumb places (pixels)
+constexpr QPoint BalanceLeft(250, 118), BalanceRight(350, 118);
+
+void volumeControl(Canvas& c)
+{
+    xp::desktop(c, xp::Desk{});
+    const QRect client = xp::window(c, xp::Frame{VolumeFrame, QStringLiteral("音量控制"), Icon::None, true});
+    QPainter& p = c.p();
+    xp::label(c, QRect(client.left() + 10, client.top() + 8, 120, 18), QStringLiteral("平衡："));
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(BalanceLeft.x(), BalanceLeft.y() + 10, BalanceRight.x() + 20, BalanceRight.y() + 10);
+    xp::label(c, QRect(client.left() + 10, client.top() + 70, 120, 18), QStringLiteral("音量："));
+    p.drawLine(VolumeTop.x() + 10, VolumeTop.y(), VolumeBottom.x() + 10, VolumeBottom.y() + 20);
+    xp::label(c, QRect(VolumeTop.x() + 30, VolumeTop.y(), 40, 18), QStringLiteral("高"));
+    xp::label(c, QRect(VolumeBottom.x() + 30, VolumeBottom.y(), 40, 18), QStringLiteral("低"));
+}
+
+void thumb(Scenes& s)
+{
+    s.add(QStringLiteral("动作-滑块"), QSize(20, 20), [](Canvas& c) {
+        QPainter& p = c.p();
+        p.fillRect(c.rect(), QColor(0xC1, 0xD2, 0xEE));
+        p.setPen(QColor(0x31, 0x6A, 0xC5));
+        p.drawRect(c.rect().adjusted(0, 0, -1, -1));
+    });
+}
+
+// A small window dragged about, and the desktop with its goal drawn as a dotted outline.
+const QSize NoteSize(160, 100);
+void noteWindow(Scenes& s)
+{
+    s.add(QStringLiteral("便笺窗口"), NoteSize, [](Canvas& c) {
+        const QRect client = xp::window(c, xp::Frame{c.rect(), QStringLiteral("便笺"), Icon::TextFile, true});
+        xp::label(c, client.adjusted(6, 6, -6, -6), QStringLiteral("记得备份文件"));
+    });
+}
+
+void deskWithGoal(Scenes& s, const QString& name, QPoint goal)
+{
+    desk(s, name, xp::Desk{}, [goal](Canvas& c) {
+        QPainter& p = c.p();
+        p.setPen(QPen(Qt::white, 2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(goal, NoteSize));
+    });
+}
+
+// The display properties as template A lays out its two tabs: 主题 and 桌面, the back button on
+// the Cancel button.
+constexpr QSize SheetSize(420, 460);
+QRect tplRect(std::string_view tpl, int col, int wCol, int hCol)
+{
+    const auto n = [&](int c, int w) {
+        return QString::fromLatin1(tpl.substr(size_t(c - 1), size_t(w))).toInt();
+    };
+    return QRect(n(col, 4) / Tpp, n(col + 4, 4) / Tpp, n(wCol, 4) / Tpp, n(hCol, 4) / Tpp);
+}
+
+void sheetA(Scenes& s, const QString& name, int active, const QString& chosen)
+{
+    s.add(name, SheetSize, [active, chosen](Canvas& c) {
+        const std::string_view tpl = desktop::tabTemplate('A');
+        const auto num = [&](int col, int w) {
+            return QString::fromLatin1(tpl.substr(size_t(col - 1), size_t(w))).toInt();
+        };
+        const QRect client =
+            xp::window(c, xp::Frame{c.rect(), QStringLiteral("显示 属性"), Icon::None, true, true});
+        QPainter& p = c.p();
+        const int top = num(3, 4) / Tpp, height = num(7, 3) / Tpp;
+        const QRect page(6, top + height, SheetSize.width() - 12, 340);
+        p.setPen(QColor(0x91, 0x9B, 0x9C));
+        p.setBrush(QColor(0xFC, 0xFC, 0xFE));
+        p.drawRect(page);
+        const QStringList titles{QStringLiteral("主题"), QStringLiteral("桌面")};
+        for (int i = 1; i <= 2; ++i) {
+            const int left = num(10 * i + 6, 4) / Tpp, right = num(10 * (i + 1) + 6, 4) / Tpp;
+            QRect tab(left, top, right - left, height);
+            if (i == active) tab.adjust(0, -2, 0, 1);
+            p.setPen(QColor(0x91, 0x9B, 0x9C));
+            p.setBrush(i == active ? QColor(0xFC, 0xFC, 0xFE) : QColor(0xEC, 0xE9, 0xD8));
+            p.drawRect(tab);
+            if (i == active)
+                p.fillRect(QRect(tab.left() + 1, tab.top() + 2, tab.width() - 1, 2),
+                           QColor(0xFF, 0xC8, 0x3C));
+            xp::text(p, tab, titles[i - 1], Qt::AlignCenter);
+            c.mark(QStringLiteral("选项卡:") + titles[i - 1], tab);
+        }
+        if (active == 1) {
+            xp::label(c, QRect(page.left() + 12, page.top() + 14, 300, 18),
+                      QStringLiteral("主题是背景加上一组声音、图标以及其他元素。"));
+            xp::combo(c, QRect(page.left() + 12, page.top() + 44, 240, 21), QStringLiteral("Windows XP"),
+                      QStringLiteral("主题"));
+        } else {
+            xp::label(c, QRect(page.left() + 12, page.top() + 14, 200, 18), QStringLiteral("背景(K)："));
+            xp::listBox(c, QRect(page.left() + 12, page.top() + 36, 200, 150), dialogs::backgrounds(),
+                        int(dialogs::backgrounds().indexOf(chosen)), QStringLiteral("背景"));
+        }
+        const QRect back = tplRect(tpl, 140, 148, 152);
+        xp::button(c, QRect(back.left() - 80, back.top(), 75, back.height()), QStringLiteral("确定"), true);
+        xp::button(c, back, QStringLiteral("取消"));
+        Q_UNUSED(client);
+    });
+}
+
+// The folder window of the key steps: its files shown, all selected, or gone.
+const QRect FolderFrame(120, 50, 460, 300);
+const QList<xp::FileItem> Files{{Icon::WordDoc, QStringLiteral("工作计划.doc")},
+                                {Icon::TextFile, QStringLiteral("通讯录.txt")},
+                                {Icon::Picture, QStringLiteral("旅游.jpg")}};
+
+void folder(Scenes& s, const QString& name, bool selected, bool empty)
+{
+    desk(s, name, xp::Desk{}, [selected, empty](Canvas& c) {
+        const QRect client = xp::window(c, xp::Frame{FolderFrame, QStringLiteral("资料"), Icon::FolderOpen});
+        QStringList all;
+        for (const xp::FileItem& f : Files)
+            all << f.label;
+        if (!empty) xp::tiles(c, client.adjusted(8, 8, -8, -8), Files, selected ? all : QStringList());
+    });
+}
+
+void addScenes(Scenes& s)
+{
+    xp::Desk withNotes;
+    withNotes.extra = Notes;
+    // The band: from a blank place below and right of "网上邻居" up to a blank place above and left
+    // of "我的电脑", so both icons lie inside it.
+    desk(s, QStringLiteral("拖动-桌面"), withNotes, [](Canvas& c) {
+        const QRect computer = xp::deskCell(1), network = xp::deskCell(2);
+        c.mark(QStringLiteral("选框:起点"), QRect(network.right() + 20, network.bottom() + 6, 40, 24));
+        c.mark(QStringLiteral("选框:终点"), QRect(computer.left() - 12, computer.top() - 12, 10, 10));
+    });
+    xp::Desk both = withNotes;
+    both.selected = QStringLiteral("我的电脑");
+    desk(s, QStringLiteral("拖动-桌面-已框选"), both);
+    xp::Desk full;
+    full.recycleFull = true;
+    desk(s, QStringLiteral("拖动-桌面-已删除"), full);
+
+    s.screen(QStringLiteral("动作-音量控制"), volumeControl);
+    thumb(s);
+    noteWindow(s);
+    deskWithGoal(s, QStringLiteral("便笺-左下"), {200, 250});
+    deskWithGoal(s, QStringLiteral("便笺-右下"), {280, 300});
+    deskWithGoal(s, QStringLiteral("便笺-左上"), {120, 60});
+    deskWithGoal(s, QStringLiteral("便笺-右上"), {360, 40});
+    desk(s, QStringLiteral("便笺-完成"), xp::Desk{});
+
+    sheetA(s, QStringLiteral("动作-显示属性-桌面"), 2, QString());
+    sheetA(s, QStringLiteral("动作-显示属性-桌面-Azul"), 2, QStringLiteral("Azul"));
+    // The template's own pages.
+    sheetA(s, QStringLiteral("#610197"), 1, QString());
+    sheetA(s, QStringLiteral("#610251"), 2, QString());
+    xp::Desk azul;
+    azul.wallpaper = QStringLiteral("Azul");
+    desk(s, QStringLiteral("动作-桌面-Azul"), azul);
+
+    folder(s, QStringLiteral("资料窗口"), false, false);
+    folder(s, QStringLiteral("资料窗口-全选"), true, false);
+    folder(s, QStringLiteral("资料窗口-已删除"), false, true);
+    dialogs::messageBox(s, QStringLiteral("动作-确认删除"), QStringLiteral("确认删除多个文件"), Icon::Warning,
+                        {QStringLiteral("确实要把这 3 项删除吗？")},
+                        {QStringLiteral("是(Y)"), QStringLiteral("否(N)")});
+
+    // Picture clicks: a message whose two buttons are pictures of their own.
+    dialogs::messageBox(s, QStringLiteral("动作-清空提示"), QStringLiteral("确认删除多个文件"), Icon::Warning,
+                        {QStringLiteral("确实要删除这些项吗？")}, {});
+    s.add(QStringLiteral("按钮图-是"), QSize(75, 23),
+          [](Canvas& c) { xp::button(c, c.rect(), QStringLiteral("是(Y)"), true); });
+    s.add(QStringLiteral("按钮图-否"), QSize(75, 23),
+          [](Canvas& c) { xp::button(c, c.rect(), QStringLiteral("否(N)")); });
+}
+
+} // namespace
+
+UnitDef unitActions(Scenes& s)
+{
+    addScenes(s);
+    const QString deskBg = QStringLiteral("拖动-桌面");
+    const QPoint messageAt(220, 200);
+    UnitDef u;
+    u.title = QStringLiteral("拖动与键盘");
+    u.questions = {
+        {QStringLiteral(
+             "在桌面上用鼠标拖出选框，同时选中“我的电脑”和“网上邻居”，再把“通讯录.txt”拖到“回收站”中。"),
+         {gesture(QStringLiteral("0040"), deskBg, QStringLiteral("选框:起点"), QStringLiteral("选框:终点"),
+                  QStringLiteral("从右下向左上拖出选框")),
+          gesture(QStringLiteral("0050"), QStringLiteral("拖动-桌面-已框选"),
+                  QStringLiteral("图标:通讯录.txt"), QStringLiteral("图标:回收站"),
+                  QStringLiteral("把“通讯录.txt”拖到“回收站”上")),
+          done(QStringLiteral("拖动-桌面-已删除"))}},
+        {QStringLiteral("在“音量控制”中先把音量调到最高再调到最低，然后把平衡先拖到最左再拖到最右。"),
+         {dragPicture(QStringLiteral("8003"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
+                      VolumeBottom, VolumeTop, QStringLiteral("向上拖动音量滑块")),
+          dragPicture(QStringLiteral("8004"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
+                      VolumeTop, VolumeBottom, QStringLiteral("向下拖动音量滑块")),
+          dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
+                      (BalanceLeft + BalanceRight) / 2, BalanceLeft, QStringLiteral("向左拖动平衡滑块")),
+          dragPicture(QStringLiteral("8002"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
+                      BalanceLeft, BalanceRight, QStringLiteral("向右拖动平衡滑块")),
+          done(QStringLiteral("动作-音量控制"))}},
+        {QStringLiteral("用鼠标拖动“便笺”窗口的标题栏，依次把它移到桌面上虚线框所示的四个位置。"),
+         {dragPicture(QStringLiteral("8006"), QStringLiteral("便笺-左下"), QStringLiteral("便笺窗口"),
+                      {300, 150}, {200, 250}, QStringLiteral("把窗口拖到左下方的虚线框")),
+          dragPicture(QStringLiteral("8007"), QStringLiteral("便笺-右下"), QStringLiteral("便笺窗口"),
+                      {200, 250}, {280, 300}, QStringLiteral("把窗口拖到右下方的虚线框")),
+          dragPicture(QStringLiteral("8008"), QStringLiteral("便笺-左上"), QStringLiteral("便笺窗口"),
+                      {280, 300}, {120, 60}, QStringLiteral("把窗口拖到左上方的虚线框")),
+          dragPicture(QStringLiteral("8009"), QStringLiteral("便笺-右上"), QStringLiteral("便笺窗口"),
+                      {120, 60}, {360, 40}, QStringLiteral("把窗口拖到右上方的虚线框")),
+          done(QStringLiteral("便笺-完成"))}},
+        {QStringLiteral("在“显示 属性”对话框中把桌面背景设置为“Azul”。"),
+         {[] {
+              StepDef s = click(QStringLiteral("拖动-桌面"), QStringLiteral("列表项:Azul"),
+                                QStringLiteral("在“桌面”选项卡中单击“Azul”"));
+              s.over(1, QStringLiteral("动作-显示属性-桌面"), {30, 40});
+              s.at(common::col::TabSpec, QStringLiteral("XA121")); // shows 主题, the target on 桌面
+              s.page(QStringLiteral("#610197")).page(QStringLiteral("#610251"));
+              return s;
+          }(),
+          [] {
+              StepDef s = click(QStringLiteral("拖动-桌面"), QStringLiteral("按钮:确定"),
+                                QStringLiteral("单击“确定”"));
+              s.over(1, QStringLiteral("动作-显示属性-桌面-Azul"), {30, 40});
+              s.at(common::col::TabSpec, QStringLiteral("XA221"));
+              return s;
+          }(),
+          done(QStringLiteral("动作-桌面-Azul"))}},
+        {QStringLiteral(
+             "在“资料”窗口中用快捷键选定全部文件，按 Delete 键删除并确认，最后用 Alt+F4 关闭窗口。"),
+         {[] {
+              StepDef s =
+                  keys(QStringLiteral("0000"), QStringLiteral("资料窗口"), QStringLiteral("按 Ctrl+A 全选"));
+              s.at(common::col::TargetC, QStringLiteral("HA20800000")); // 编辑 > 全选
+              return s;
+          }(),
+          keys(QStringLiteral("6046"), QStringLiteral("资料窗口-全选"), QStringLiteral("按 Delete 键")),
+          keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+               QStringLiteral("按 Alt+Y 或回车键确认"), {QStringLiteral("P6489"), QStringLiteral("P6013")})
+              .over(1, QStringLiteral("动作-确认删除"), messageAt),
+          keys(QStringLiteral("0000"), QStringLiteral("资料窗口-已删除"),
+               QStringLiteral("按 Alt+F4 关闭窗口"), {QStringLiteral("P6415")}),
+          done(QStringLiteral("拖动-桌面"))}},
+        {QStringLiteral("单击“回收站”，在提示中单击“是”，然后单击“我的电脑”图标打开其属性。"),
+         {[] {
+              StepDef s =
+                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“回收站”"));
+              s.at(common::col::WinCode, QStringLiteral("00")); // a plain press on the second target
+              s.aux = QStringLiteral("图标:回收站");
+              return s;
+          }(),
+          bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“是”"))
+              .over(1, QStringLiteral("动作-清空提示"), messageAt)
+              .over(2, QStringLiteral("按钮图-是"), messageAt + QPoint(45, 95), u'3')
+              .over(3, QStringLiteral("按钮图-否"), messageAt + QPoint(140, 95), u'1'),
+          [] {
+              // A release on the second target goes by its own jump.
+              StepDef s = bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面-已删除"),
+                               QStringLiteral("单击“我的电脑”"));
+              s.aux = QStringLiteral("图标:我的电脑");
+              s.auxJump = u'4';
+              return s;
+          }(),
+          done(QStringLiteral("拖动-桌面-已删除"))}},
+        {QStringLiteral(
+             "按住 Shift 键拖出选框选中“我的电脑”和“网上邻居”，再按住 Ctrl 键把“通讯录.txt”拖到“回收站”上。"),
+         {gesture(QStringLiteral("0041"), deskBg, QStringLiteral("选框:起点"), QStringLiteral("选框:终点"),
+                  QStringLiteral("按住 Shift 键拖出选框")),
+          [&] {
+              StepDef s = gesture(QStringLiteral("0052"), QStringLiteral("拖动-桌面-已框选"),
+                                  QStringLiteral("图标:通讯录.txt"), QStringLiteral("图标:回收站"),
+                                  QStringLiteral("按住 Ctrl 键拖动"));
+              s.at(common::col::CursorSpec + 1, QStringLiteral("3")); // the drop goes on to step 3
+              return s;
+          }(),
+          done(QStringLiteral("拖动-桌面-已删除"))}},
+        {QStringLiteral("在“资料”窗口中用快捷键复制选定的文件，再把它粘贴回来。"),
+         {[] {
+              StepDef s = keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+                               QStringLiteral("按 Ctrl+C 复制"));
+              s.at(common::col::TargetA, QStringLiteral("HA20300000")); // 编辑 > 复制
+              return s;
+          }(),
+          [] {
+              StepDef s = keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+                               QStringLiteral("按 Ctrl+V 粘贴"));
+              s.at(common::col::TargetB, QStringLiteral("HA20400000")); // 编辑 > 粘贴
+              return s;
+          }(),
+          done(QStringLiteral("资料窗口-全选"))}},
+        {QStringLiteral("在“资料”窗口中按 F1 打开帮助，按 Tab 键移到下一项，再按 Esc 键关闭帮助。"),
+         {keys(QStringLiteral("6012"), QStringLiteral("资料窗口"), QStringLiteral("按 F1 键")),
+          keys(QStringLiteral("6009"), QStringLiteral("资料窗口"), QStringLiteral("按 Tab 键")),
+          keys(QStringLiteral("6027"), QStringLiteral("资料窗口"), QStringLiteral("按 Esc 键")),
+          done(QStringLiteral("资料窗口"))}},
+        {QStringLiteral("在“音量控制”中把平衡拖到最左，再单击桌面上的“回收站”。"),
+         {dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
+                      BalanceRight, BalanceLeft, QStringLiteral("向左拖动平衡滑块")),
+          [] {
+              StepDef s =
+                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“回收站”"));
+              s.at(common::col::WinCode, QStringLiteral("00"));
+              s.aux = QStringLiteral("图标:回收站");
+              return s;
+          }(),
+          done(QStringLiteral("拖动-桌面"))}},
+    };
+    return u;
+}
+
+} // namespace sample

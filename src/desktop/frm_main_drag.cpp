@@ -1,0 +1,209 @@
+// The second target and the overlay pictures: a plain press on Label4, the rubber band and the
+// target drag that start on it, the "0028" release, the release that jumps by auxRect's JumpChar,
+// clicks on the six overlay pictures and the drag of Image5 past its drop line.
+#include <cmath>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "desktop/frm_main.h"
+#include "desktop/step_fields.h"
+#include "platform/app.h"
+#include "platform/picture.h"
+
+using namespace platform;
+using desktop::recField;
+using desktop::recNumber;
+
+namespace {
+
+// Band ("004") or drag ("005") step whose Shift digit (column 11) is the Shift state held.
+bool bandOrDrag(int shift, bool bandOnly)
+{
+    const QString c3 = recField(8, 3);
+    const bool kind = c3 == QLatin1String("004") || (!bandOnly && c3 == QLatin1String("005"));
+    return kind && shift == recNumber(11, 1);
+}
+
+// Edges included.
+bool inside(const Label& l, double x, double y)
+{
+    return x >= l.Left() && x <= l.Left() + l.Width() && y >= l.Top() && y <= l.Top() + l.Height();
+}
+
+} // namespace
+
+void FrmMain::wireActions()
+{
+    Label4.onMouseDown = [this](int b, int s, double x, double y) { Label4_MouseDown(b, s, x, y); };
+    Label4.onMouseMove = [this](int b, int s, double x, double y) { Label4_MouseMove(b, s, x, y); };
+    Label4.onMouseUp = [this](int b, int s, double x, double y) { Label4_MouseUp(b, s, x, y); };
+
+    Image1.onClick = [this] { Image_Click(1); };
+    Image2.onClick = [this] { Image_Click(2); };
+    Image3.onClick = [this] { Image_Click(3); };
+    Image4.onClick = [this] { Image_Click(4); };
+    Image5.onClick = [this] { Image_Click(5); };
+    Image6.onClick = [this] { Image_Click(6); };
+    Image5.onMouseDown = [this](int, int, double, double) { image5ReleaseAdvanced = false; };
+    Image5.onMouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
+    Image5.onMouseUp = [this](int b, int s, double x, double y) { Image5_MouseUp(b, s, x, y); };
+
+    LblXXK.onClick = [this](int index) { LblXXK_Click(index); };
+
+    wireKeys();
+}
+
+void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
+{
+    label4PressAdvanced = false;
+    if (recField(6, 2) != QLatin1String("EE") && recField(4, 2) != QLatin1String("EE") &&
+        button == vbLeftButton && recField(182, 1) == QLatin1String("0") &&
+        recField(8, 4) != QLatin1String("0028")) {
+        label4PressAdvanced = true;
+        doNext();
+        return;
+    }
+    if (bandOrDrag(shift, true)) {
+        Shape6.setWidth(15);
+        Shape6.setHeight(15);
+        Shape6.setVisible(true);
+        bandLeft = int(std::lround(Label4.Left() + x));
+        bandTop = int(std::lround(Label4.Top() + y));
+    }
+    if (bandOrDrag(shift, false)) dragOn = true;
+}
+
+void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
+{
+    if (bandOrDrag(shift, true)) {
+        if (!Shape6.Visible()) return;
+        // The band spans anchor and pointer whichever way the pointer went.
+        const double px = Label4.Left() + x, py = Label4.Top() + y;
+        Shape6.Move(std::min<double>(bandLeft, px), std::min<double>(bandTop, py), std::abs(px - bandLeft),
+                    std::abs(py - bandTop));
+    }
+    if (bandOrDrag(shift, false) && dragOn) {
+        // The drag pointer: also the sign that the drag has moved.
+        const QString nn = recField(104, 2);
+        if (recField(101, 1) == QLatin1String("S")) {
+            Label4.setMousePointer(recNumber(104, 2));
+        } else {
+            Label4.setMousePointer(99);
+            if (common::isSafeCode(nn)) {
+                const QString file =
+                    common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
+                if (auto cursor = loadPicture(file)) Label4.setMouseIcon(*cursor);
+            }
+        }
+    }
+}
+
+void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
+{
+    if (label4PressAdvanced) {
+        // The press of this release already moved the task on.
+        label4PressAdvanced = false;
+        return;
+    }
+    const double px = Label4.Left() + x, py = Label4.Top() + y;
+    if (bandOrDrag(shift, true)) {
+        Shape6.setWidth(15);
+        Shape6.setHeight(15);
+        if (Shape6.Visible() && inside(Label1, px, py)) {
+            doNext();
+            return;
+        }
+        Shape6.setVisible(false);
+    }
+    if (bandOrDrag(shift, false)) {
+        dragOn = false;
+        if (inside(Label1, px, py) && Label4.MousePointer() != 0) {
+            advance(recField(102, 1));
+            return;
+        }
+        Label4.setMousePointer(0);
+    }
+    if (recField(8, 4) == QLatin1String("0028") && acceptedInText1()) {
+        doNext();
+        return;
+    }
+    const QString jump = recField(182, 1);
+    if (jump != QLatin1String("0") && !jump.isEmpty()) GoStep(jump);
+}
+
+void FrmMain::Image_Click(int slot)
+{
+    if (slot == 5 && image5ReleaseAdvanced) {
+        // The release that ended this click dropped the picture and moved the task on.
+        image5ReleaseAdvanced = false;
+        return;
+    }
+    const QString jump = recField(common::col::Slots[slot - 1] + 5, 1);
+    if (!jump.isEmpty()) GoStep(jump);
+}
+
+void FrmMain::Image5_MouseMove(int button, int, double x, double y)
+{
+    if (button != vbLeftButton) return;
+    // Half way from where the picture is to the pointer: the picture's own place is where the drag
+    // stands (at any scale, and whatever Image6 shows).
+    const bool horizontal = actCode == 8001 || actCode == 8002 || (actCode >= 8006 && actCode <= 8009);
+    const bool vertical = actCode == 8003 || actCode == 8004 || (actCode >= 8006 && actCode <= 8009);
+    if (horizontal) {
+        Image5.setLeft(Image5.Left() + x / 2);
+    }
+    if (vertical) {
+        Image5.setTop(Image5.Top() + y / 2);
+    }
+}
+
+void FrmMain::Image5_MouseUp(int, int, double, double)
+{
+    image5ReleaseAdvanced = false;
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const double tx = dragToX * sx, ty = dragToY * sy;
+    const double left = Image5.Left(), top = Image5.Top();
+    bool horizontal = false, vertical = false, ok = false;
+    switch (actCode) {
+    case 8001:
+        horizontal = true, ok = left <= tx;
+        break;
+    case 8002:
+        horizontal = true, ok = left >= tx;
+        break;
+    case 8003:
+        vertical = true, ok = top <= ty;
+        break;
+    case 8004:
+        vertical = true, ok = top >= ty;
+        break;
+    case 8006:
+        horizontal = vertical = true, ok = left <= tx && top >= ty;
+        break;
+    case 8007:
+        horizontal = vertical = true, ok = left >= tx && top >= ty;
+        break;
+    case 8008:
+        horizontal = vertical = true, ok = left <= tx && top <= ty;
+        break;
+    case 8009:
+        horizontal = vertical = true, ok = left >= tx && top <= ty;
+        break;
+    default:
+        return;
+    }
+    if (ok) {
+        // Snapped onto the drop line; one release passes one step.
+        if (vertical) Image5.setTop(ty);
+        if (horizontal) Image5.setLeft(tx);
+        image5ReleaseAdvanced = true;
+        doNext();
+        return;
+    }
+    // Back to the slot, from where the next drag starts.
+    if (vertical) Image5.setTop(recNumber(157, 4) * sy);
+    if (horizontal) Image5.setLeft(recNumber(151, 5) * sx);
+}

@@ -1,0 +1,119 @@
+// The key judge of the candidate's desktop and the handlers that hand it the keys: the window's
+// own key-up and the key events of the desktop's focusable areas. One physical key press is judged
+// once, against the record shown when it arrived, and passes at most one step.
+#include "common/drill_state.h"
+#include "common/record.h"
+#include "desktop/frm_main.h"
+#include "desktop/key_tables.h"
+#include "desktop/step_fields.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+
+using namespace platform;
+using desktop::recField;
+using desktop::recNumber;
+
+namespace {
+
+enum class From { ActionCode, Alt1Or3, Alt2 };
+
+// The key code and Shift state a KeySpec 6skk expects; kk turns into a key code by where the spec
+// stands.
+bool keyMatches(int spec, From from, int keyCode, int shift)
+{
+    if (spec < 6000 || spec > 6999) return false;
+    const int s = (spec % 1000) / 100;
+    int kk = spec % 100;
+    if (from != From::Alt2) {
+        if (kk == 12)
+            kk = 112;
+        else if (kk == 13)
+            kk = 113;
+        else if (from == From::Alt1Or3 && kk <= 20)
+            kk += 100;
+    }
+    return keyCode == kk && shift == s;
+}
+
+// The shortcut of a menu item code, when it has one.
+const desktop::Shortcut* shortcutOf(const QString& item)
+{
+    for (const desktop::Shortcut& s : desktop::ShortcutTable)
+        if (item == QLatin1String(s.item.data(), qsizetype(s.item.size()))) return &s;
+    return nullptr;
+}
+
+constexpr int KeyF4 = 115;
+
+} // namespace
+
+void FrmMain::wireKeys()
+{
+    // The window system's own keys stay with the desktop; its close request is the judge's too.
+    setKeepsSystemKeys(true);
+    // Areas without a forwarder of their own (the Start menu, the third-level drop-down) hand their
+    // keys to the window's.
+    setTakesUnhandledKeys(true);
+    onQueryUnload = [this](int& cancel, int mode) { closeRequested(cancel, mode); };
+
+    onKeyUp = [this](int& k, int s) { Form_KeyUp(k, s); };
+    // Areas that judge a key when it goes down: once per press, not at every repeat while held.
+    for (PictureBox* p : {&Image6, &Pic1J, &Pic2J, &PicBottom, &PicMyPc, &PicTable, &PicTop, &PicCtrl})
+        p->onKeyDown = [this](int& k, int s) {
+            if (!keyAutoRepeat()) KeyClick(k, s);
+        };
+    // Areas that judge it when it is released, with the keys held then.
+    for (PictureBox* p : {&PicHui, &PicLeft, &PicMenu, &PicRight, &PicTool})
+        p->onKeyUp = [this](int& k, int s) { KeyClick(k, s); };
+}
+
+void FrmMain::Form_KeyUp(int keyCode, int shift)
+{
+    KeyClick(keyCode, shift);
+}
+
+void FrmMain::KeyClick(int keyCode, int shift)
+{
+    actCode = recNumber(8, 4);
+    if (keyCode == KeyF4 && shift == vbAltMask) {
+        // Alt+F4 may come twice for one press: as a key, and as the window's close request.
+        const qint64 now = platform::clock().elapsedMs();
+        if (altF4JudgedAt >= 0 && now - altF4JudgedAt < 1000) return;
+        altF4JudgedAt = now;
+    }
+
+    if (keyMatches(actCode, From::ActionCode, keyCode, shift)) {
+        doNext();
+        return;
+    }
+    const std::pair<int, From> alternatives[] = {{common::col::KeyAlt1, From::Alt1Or3},
+                                                 {common::col::KeyAlt2, From::Alt2},
+                                                 {common::col::KeyAlt3, From::Alt1Or3}};
+    for (const auto& [column, from] : alternatives) {
+        if (recField(column, 1) != QLatin1String("P")) continue;
+        if (keyMatches(recNumber(column + 1, 4), from, keyCode, shift)) {
+            doNext();
+            return;
+        }
+    }
+    // The shortcuts of the step's menu paths, in the order targetC, targetA, targetB.
+    const QString slots[] = {recField(common::col::TargetC, 10), recField(common::col::TargetA, 10),
+                             recField(common::col::TargetB, 10)};
+    for (const QString& slot : slots) {
+        if (!slot.startsWith(QLatin1Char('H'))) continue;
+        const desktop::Shortcut* s = shortcutOf(slot.mid(1, 4));
+        if (s && s->keyCode == keyCode && s->shift == shift) {
+            doNext();
+            return;
+        }
+    }
+}
+
+void FrmMain::closeRequested(int& cancel, int unloadMode)
+{
+    // The desktop is closed by the drill, never by the window system: the close request that
+    // Alt+F4 makes where the key itself does not reach the window is judged as that key.
+    if (unloadMode != vbFormControlMenu) return;
+    cancel = 1;
+    if (heldShiftBits() == vbAltMask) KeyClick(KeyF4, vbAltMask);
+}
