@@ -49,6 +49,9 @@ void FrmMain::wireActions()
     Image6.onClick = [this] { Image_Click(6); };
     Image5.onMouseDown = [this](int, int, double, double) { image5ReleaseAdvanced = false; };
     Image5.onMouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
+    // Over the other pictures a move only closes the menus once the pointer has travelled far.
+    for (platform::Image* img : {&Image1, &Image2, &Image3, &Image4})
+        img->onMouseMove = [this](int, int, double x, double y) { travelReset(x, y); };
     Image5.onMouseUp = [this](int b, int s, double x, double y) { Image5_MouseUp(b, s, x, y); };
 
     LblXXK.onClick = [this](int index) { LblXXK_Click(index); };
@@ -147,6 +150,7 @@ void FrmMain::Image_Click(int slot)
 
 void FrmMain::Image5_MouseMove(int button, int, double x, double y)
 {
+    travelReset(x, y);
     if (button != vbLeftButton) return;
     // Half way from where the picture is to the pointer: the picture's own place is where the drag
     // stands (at any scale, and whatever Image6 shows).

@@ -812,3 +812,26 @@ TEST_F(HotSpots, OnlyATravelOfMoreThan3000TwipsIsStored)
     f.travelReset(3000, 3101.5);
     EXPECT_EQ(f.lastMoveY, 3102);
 }
+
+// The overlay pictures report their moves too, in their own twips, and a far one closes the menus.
+TEST_F(HotSpots, MovesOverTheOverlayPicturesCountAsTravel)
+{
+    StepRecord r = step(QStringLiteral("0000"));
+    r.set(col::WinCode, "EE");
+    FrmMain& f = show(r);
+    int k = 0;
+    for (platform::Image* img : {&f.Image1, &f.Image2, &f.Image3, &f.Image4, &f.Image5}) {
+        SCOPED_TRACE(img->Name().toStdString());
+        const int across = 4500 + 150 * k++; // a new place each time: a move to where it is is none
+        f.travelReset(0, 0);
+        f.lastMoveX = 0, f.lastMoveY = 0;
+        img->setVisible(true);
+        img->Move(1500, 1500, 6000, 4500);
+        f.Pic1J.setVisible(true);
+        testkit::move(f, 1500 + across, 1500 + 300);
+        EXPECT_EQ(f.lastMoveX, across);
+        EXPECT_EQ(f.lastMoveY, 300);
+        EXPECT_FALSE(f.Pic1J.Visible());
+        img->setVisible(false);
+    }
+}
