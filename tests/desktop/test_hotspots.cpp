@@ -777,7 +777,7 @@ TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
     FrmMain& g = showQuestion(1);
     EXPECT_TRUE(g.PicCtrl.picture().isNull());
     EXPECT_DOUBLE_EQ(g.LblZHU(41).Left(), 3360); // a non-digit reads 0: layout 0
-    EXPECT_FALSE(g.loadDesk(g.ImgTool, QStringLiteral("../x"), QStringLiteral("0088.rar")));
+    EXPECT_FALSE(g.loadDeskPicture(g.ImgTool, QStringLiteral("../x0088")));
 }
 
 TEST_F(HotSpots, MovingOverMyComputerShowsTheStepsDriveSelectedAgain)
