@@ -106,11 +106,12 @@ const QList<DropDownDef>& dropDowns()
     static const QList<DropDownDef> defs{
         {QStringLiteral("A1"),
          {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
-          cascade(QStringLiteral("新建(W)")), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
-          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)"), QStringLiteral("共享和安全(H)..."),
-          cascade(QStringLiteral("发送到(N)")), cascade(QStringLiteral("打开方式(H)")),
-          cascade(QStringLiteral("压缩(Z)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
-          QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("关闭(C)")}},
+          cascade(QStringLiteral("打开方式(H)")), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"), QStringLiteral("属性(R)"),
+          QStringLiteral("共享和安全(H)..."), cascade(QStringLiteral("发送到(N)")),
+          cascade(QStringLiteral("新建(W)")), cascade(QStringLiteral("压缩(Z)")), QStringLiteral("剪切(T)"),
+          QStringLiteral("复制(C)"), QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"),
+          QStringLiteral("关闭(C)")}},
         {QStringLiteral("A2"),
          {QStringLiteral("撤消(U)"), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
           QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("复制到文件夹(F)..."),
@@ -137,12 +138,12 @@ const QList<DropDownDef>& dropDowns()
          {QStringLiteral("压缩(zipped)文件夹"), QStringLiteral("桌面快捷方式"), QStringLiteral("邮件接收者"),
           QStringLiteral("我的文档"), QStringLiteral("3.5 软盘 (A:)"), QStringLiteral("本地磁盘 (D:)")}},
         {QStringLiteral("A111"),
-         {QStringLiteral("记事本"), QStringLiteral("写字板"), QStringLiteral("画图"),
-          QStringLiteral("Internet Explorer"), QStringLiteral("Windows Media Player"),
-          QStringLiteral("Windows 图片和传真查看器"), QStringLiteral("Microsoft Word"),
-          QStringLiteral("Microsoft Excel"), QStringLiteral("WinRAR 压缩文件管理器"),
-          QStringLiteral("计算器"), QStringLiteral("命令提示符"), QStringLiteral("录音机"),
-          QStringLiteral("选择程序(C)...")}},
+         {QStringLiteral("文件夹(F)"), QStringLiteral("快捷方式(S)"), QStringLiteral("公文包"),
+          QStringLiteral("位图图像"), QStringLiteral("Microsoft Word 文档"),
+          QStringLiteral("Microsoft PowerPoint 演示文稿"), QStringLiteral("Microsoft Excel 工作表"),
+          QStringLiteral("文本文档"), QStringLiteral("波形声音"), QStringLiteral("压缩(zipped)文件夹"),
+          QStringLiteral("WinRAR 压缩文件"), QStringLiteral("RTF 文档"),
+          QStringLiteral("Microsoft Access 应用程序")}},
         {QStringLiteral("A112"), {QStringLiteral("添加到压缩文件(A)...")}},
         {QStringLiteral("A301"),
          {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
@@ -182,8 +183,21 @@ const QList<DropDownDef>& dropDowns()
           QStringLiteral("Microsoft Office 剪辑管理器"), QStringLiteral("Microsoft Office 语言设置"),
           QStringLiteral("Microsoft Office 诊断")}},
         {QStringLiteral("A104"),
-         {QStringLiteral("文件夹(F)"), QStringLiteral("快捷方式(S)"), QStringLiteral("公文包"),
-          QStringLiteral("位图图像"), QStringLiteral("文本文档"), QStringLiteral("压缩(zipped)文件夹")}},
+         {QStringLiteral("记事本"), QStringLiteral("写字板"), QStringLiteral("画图"),
+          QStringLiteral("Internet Explorer"), QStringLiteral("Windows 图片和传真查看器"),
+          QStringLiteral("选择程序(C)...")}},
+        // The bare desktop's menu, its Arrange Icons By sub-menu (its New sub-menu is A111's).
+        {QStringLiteral("69"),
+         {cascade(QStringLiteral("排列图标(I)")), QStringLiteral("刷新(E)"), QStringLiteral("粘贴(P)"),
+          QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("撤消删除(U)"),
+          cascade(QStringLiteral("新建(W)")), QStringLiteral("属性(R)")}},
+        {QStringLiteral("6901"),
+         {QStringLiteral("名称(N)"), QStringLiteral("大小(S)"), QStringLiteral("类型(T)"),
+          QStringLiteral("修改时间(M)"), QStringLiteral("按组排列(G)"), QStringLiteral("自动排列(A)"),
+          QStringLiteral("对齐到网格(L)"), QStringLiteral("显示桌面图标(D)"),
+          QStringLiteral("在桌面上锁定 Web 项目(I)"), QStringLiteral("运行桌面清理向导(R)")}},
+        // Notepad's Format menu.
+        {QStringLiteral("B3"), {QStringLiteral("自动换行(W)"), QStringLiteral("字体(F)...")}},
         {QStringLiteral("A303"),
          {QStringLiteral("搜索(S)"), QStringLiteral("收藏夹(A)"), QStringLiteral("媒体(M)"),
           QStringLiteral("历史记录(H)"), QStringLiteral("文件夹(O)"), QStringLiteral("每日提示(T)"),
@@ -227,6 +241,12 @@ QStringList dropDownRows(const QString& id)
 {
     for (const DropDownDef& d : dropDowns()) {
         if (d.id == id) return d.rows;
+    }
+    // A sub-menu that shows another one's pictures shows its rows.
+    for (const DropDownDef& d : dropDowns()) {
+        if (id.size() == 4 && d.id.size() == 4 &&
+            menus::secondLevelPanel(d.id) == menus::secondLevelPanel(id))
+            return d.rows;
     }
     return {};
 }
