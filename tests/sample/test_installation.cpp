@@ -325,6 +325,37 @@ TEST_F(SampleInstallation, TargetsLieOnTheDesktopClearOfTheQuestionPanel)
     });
 }
 
+// The hint lies on the form, below every area box: a hint placed under a box the step shows could
+// not be read. Its first ten characters (the height of a line) stay clear of them.
+TEST_F(SampleInstallation, HintsLieClearOfTheAreaBoxesTheirStepShows)
+{
+    int checked = 0;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        if (common::field(rec, HintPos, 10) == QStringLiteral("0000000000")) return;
+        const QRect hint(number(rec, HintPos, 5), number(rec, HintPos + 5, 5), 150 * 15, 22 * 15);
+        const auto box = [](const hotspots::Rect& r) {
+            return QRect(int(r.left), int(r.top), int(r.width), int(r.height));
+        };
+        QList<QRect> shown;
+        const QString win = common::field(rec, common::col::WinCode, 2);
+        const QChar c6 = win.isEmpty() ? QChar() : win[0];
+        const int v = win.size() == 2 && win[1].isDigit() ? win[1].digitValue() : 0;
+        if (c6 == u'M') shown << box(hotspots::DesktopBox);
+        if (QStringLiteral("ABCDEFGO").contains(c6) && win != QStringLiteral("EE")) {
+            if (c6 != u'O') shown << QRect(0, int(menus::MenuBarTop), 12000, 19 * 15);
+            if (v % 2) shown << box(hotspots::ToolBox);
+            if (v / 2) shown << box(hotspots::TaskPaneBox);
+        }
+        const QString pane = common::field(rec, common::col::PaneCode, 1);
+        if (pane == QStringLiteral("P")) shown << box(hotspots::MyPcBox);
+        if (pane == QStringLiteral("N")) shown << box(hotspots::DialogBox);
+        for (const QRect& b : shown)
+            EXPECT_FALSE(hint.intersects(b)) << rec.left(20).toStdString();
+        checked += !shown.isEmpty();
+    });
+    EXPECT_GT(checked, 10);
+}
+
 TEST_F(SampleInstallation, JumpsStayInsideTheirQuestion)
 {
     int jumps = 0;
