@@ -83,7 +83,9 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
         if (opens) caption.chop(2);
         const QColor fg = i == hot ? QColor(Qt::white) : QColor(Qt::black);
         if (i == hot) p.fillRect(r, MenuBlue);
-        xp::text(p, r.adjusted(24, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
+        // A caption wider than a narrow row gives up the space of the check-mark column.
+        const int indent = xp::textWidth(caption) > r.width() - 40 ? 6 : 24;
+        xp::text(p, r.adjusted(indent, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
         if (opens)
             xp::text(p, r.adjusted(0, 0, -4, 0), QStringLiteral("▶"), Qt::AlignRight | Qt::AlignVCenter, fg,
                      8);
@@ -132,7 +134,7 @@ const QList<DropDownDef>& dropDowns()
          {QStringLiteral("映射网络驱动器(N)..."), QStringLiteral("断开网络驱动器(D)..."),
           QStringLiteral("同步(S)..."), QStringLiteral("文件夹选项(O)...")}},
         {QStringLiteral("A6"),
-         {QStringLiteral("这份 Windows 拷贝合法吗?(L)"), QStringLiteral("帮助和支持中心(H)"),
+         {QStringLiteral("Windows 是正版吗?(L)"), QStringLiteral("帮助和支持中心(H)"),
           QStringLiteral("关于 Windows(A)")}},
         {QStringLiteral("A110"),
          {QStringLiteral("压缩(zipped)文件夹"), QStringLiteral("桌面快捷方式"), QStringLiteral("邮件接收者"),
@@ -144,7 +146,7 @@ const QList<DropDownDef>& dropDowns()
           QStringLiteral("文本文档"), QStringLiteral("波形声音"), QStringLiteral("压缩(zipped)文件夹"),
           QStringLiteral("WinRAR 压缩文件"), QStringLiteral("RTF 文档"),
           QStringLiteral("Microsoft Access 应用程序")}},
-        {QStringLiteral("A112"), {QStringLiteral("添加到压缩文件(A)...")}},
+        {QStringLiteral("A112"), {QStringLiteral("压缩到此处")}},
         {QStringLiteral("A301"),
          {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
           QStringLiteral("锁定工具栏(K)"), QStringLiteral("自定义(C)...")}},

@@ -14,6 +14,7 @@
 #include "sample/generator.h"
 #include "sample/menu_pictures.h"
 #include "sample/model.h"
+#include "sample/xp.h"
 #include "support/solver.h"
 
 #include <gtest/gtest.h>
@@ -703,6 +704,26 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
         ++drawn;
     }
     EXPECT_GE(drawn, 10);
+}
+
+// Every drawn row's caption can be read whole in the row the desktop lays over it.
+TEST_F(SampleInstallation, DrawnRowCaptionsFitTheirRows)
+{
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        const bool third = d.id.startsWith(QStringLiteral("SS0"));
+        const auto first = menus::firstLevelRows(d.id, 1, 1);
+        const auto second = menus::secondLevelRows(d.id, 1, 1);
+        const auto deepest = menus::thirdLevelRows(1, 1);
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            const menus::Box& b = third              ? deepest[size_t(i)]
+                                  : d.id.size() == 4 ? second[size_t(i)]
+                                                     : first[size_t(i)];
+            QString caption = d.rows[i - 1];
+            caption.remove(QStringLiteral(" >"));
+            EXPECT_LE(sample::xp::textWidth(caption) + 6 + 16, int(b.width) / 15)
+                << d.id.toStdString() << " row " << i << " " << caption.toStdString();
+        }
+    }
 }
 
 // A drawn row shows a cascade arrow exactly when the desktop opens a sub-menu for it, and that
