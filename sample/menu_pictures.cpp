@@ -198,6 +198,58 @@ const QList<DropDownDef>& dropDowns()
           QStringLiteral("修改时间(M)"), QStringLiteral("按组排列(G)"), QStringLiteral("自动排列(A)"),
           QStringLiteral("对齐到网格(L)"), QStringLiteral("显示桌面图标(D)"),
           QStringLiteral("在桌面上锁定 Web 项目(I)"), QStringLiteral("运行桌面清理向导(R)")}},
+        // The object menus a right click opens: the desktop icons (My Network Places shows My
+        // Computer's), the bare toolbar, the Start button, My Computer's bare window (rows 1-7 look as
+        // the desktop's, row 8 on top opens the Views menu), its drives and folders, the object
+        // pictures. Rows open sub-menus exactly where the desktop opens them.
+        {QStringLiteral("61"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("共享和安全(H)..."), QStringLiteral("复制(C)"), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("62"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("管理(G)"), QStringLiteral("映射网络驱动器(N)..."),
+          QStringLiteral("断开网络驱动器(I)..."), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("64"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("清空回收站(B)"),
+          QStringLiteral("创建快捷方式(S)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("65"),
+         {QStringLiteral("打开主页(H)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("25"),
+         {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
+          QStringLiteral("锁定工具栏(K)"), QStringLiteral("自定义(C)...")}},
+        {QStringLiteral("70"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("打开所有用户(P)"), QStringLiteral("浏览所有用户(E)"),
+          QStringLiteral("锁定任务栏(L)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("23"),
+         {QStringLiteral("缩略图(H)"), QStringLiteral("平铺(S)"), QStringLiteral("图标(N)"),
+          QStringLiteral("列表(L)"), QStringLiteral("详细信息(D)")}},
+        {QStringLiteral("Z3"),
+         {cascade(QStringLiteral("排列图标(I)")), QStringLiteral("刷新(E)"), QStringLiteral("粘贴(P)"),
+          QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("撤消删除(U)"),
+          cascade(QStringLiteral("新建(W)")), QStringLiteral("属性(R)"), cascade(QStringLiteral("查看(V)"))}},
+        {QStringLiteral("95"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("自动播放(Y)"), QStringLiteral("共享和安全(H)..."), QStringLiteral("格式化(A)..."),
+          QStringLiteral("复制(C)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("重命名(M)"),
+          QStringLiteral("属性(R)")}},
+        {QStringLiteral("S2"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("共享和安全(H)..."), QStringLiteral("压缩到此处"),
+          cascade(QStringLiteral("发送到(N)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("粘贴(P)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("S1"),
+         {QStringLiteral("打开(O)"), QStringLiteral("编辑(E)"), QStringLiteral("新建(N)"),
+          QStringLiteral("打印(P)"), cascade(QStringLiteral("打开方式(H)")), QStringLiteral("压缩到此处"),
+          cascade(QStringLiteral("发送到(N)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"),
+          QStringLiteral("属性(R)")}},
+        {QStringLiteral("S3"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("属性(R)")}},
         // Notepad's Format menu.
         {QStringLiteral("B3"), {QStringLiteral("自动换行(W)"), QStringLiteral("字体(F)...")}},
         {QStringLiteral("A303"),
@@ -245,10 +297,10 @@ QStringList dropDownRows(const QString& id)
         if (d.id == id) return d.rows;
     }
     // A sub-menu that shows another one's pictures shows its rows.
+    if (id.size() != 4) return {};
     for (const DropDownDef& d : dropDowns()) {
-        if (id.size() == 4 && d.id.size() == 4 &&
-            menus::secondLevelPanel(d.id) == menus::secondLevelPanel(id))
-            return d.rows;
+        const QString panel = d.id.size() == 4 ? menus::secondLevelPanel(d.id) : menus::firstLevelPanel(d.id);
+        if (panel == menus::secondLevelPanel(id)) return d.rows;
     }
     return {};
 }
