@@ -711,6 +711,20 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
     EXPECT_GE(drawn, 10);
 }
 
+// Every drop-down the sample's windows let a click or right click open has its panel drawn: the
+// object menus of the desktop icons, the bare areas, the Start button, the toolbar's Views button,
+// My Computer's items and the object picture the unit shows, besides the folder window's menus.
+TEST_F(SampleInstallation, EveryDropDownTheWindowsCanOpenIsDrawn)
+{
+    for (const char* id : {"61", "62", "63", "64", "65", "25", "69", "70", "23", "Z3", "92", "93", "94", "95",
+                           "96", "97", "98", "99", "Z0", "S3", "84", "A1", "A2", "A3", "A4", "A5", "A6"}) {
+        const QString panel = menus::firstLevelPanel(QString::fromLatin1(id));
+        EXPECT_TRUE(
+            platform::loadPicture(program(QStringLiteral("examdata/") + panel + QStringLiteral(".rar"))))
+            << id;
+    }
+}
+
 // Every drawn row's caption can be read whole in the row the desktop lays over it.
 TEST_F(SampleInstallation, DrawnRowCaptionsFitTheirRows)
 {
