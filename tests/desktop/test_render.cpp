@@ -396,7 +396,11 @@ TEST_F(Render, HintKeptByZeroPlaceAndEmptiedByLineZero)
     FrmMain& f = showQuestion(1);
     EXPECT_TRUE(f.LHelp.Visible());
     EXPECT_EQ(f.LHelp.Caption(), "第一\r\n第二");
+    const double twoLinesHigh = f.LHelp.Height(), twoLinesWide = f.LHelp.Width();
     f.LHelp.setCaption(QStringLiteral("留下"));
+    // Shown as two lines, each as wide as one of two characters.
+    EXPECT_GT(twoLinesHigh, 1.5 * f.LHelp.Height());
+    EXPECT_LT(twoLinesWide, 1.3 * f.LHelp.Width());
     f.doNext();
     EXPECT_EQ(f.LHelp.Caption(), "留下");
     EXPECT_DOUBLE_EQ(f.LHelp.Left(), 300);
