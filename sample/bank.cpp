@@ -121,13 +121,24 @@ std::optional<QRect> reachable(QRect r)
 }
 
 // Where the hint goes: right of the target, else below, above or left of it, on the screen and
-// clear of the question panel. A step without a place for it shows the hint near the top.
-QPoint hintPlace(const QRect& target, const QString& hint)
+// clear of the question panel. A step without a place for it shows the hint near the top, clear of
+// the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
+// desktop's box covers the screen, between the toolbar and the boxes below it when the step shows
+// window chrome.
+QPoint hintPlace(const QRect& target, const QString& hint, const QString& record)
 {
     const QSize size(int(hint.size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
     const QRect panel = layout::PanelCorner.px();
-    if (target.isNull()) return {200, 30};
+    if (target.isNull()) {
+        const QString win = common::field(record, col::WinCode, 1),
+                      pane = common::field(record, col::PaneCode, 1);
+        if (win == QLatin1String("M")) return {layout::StartButton.px().right() + 8, layout::TaskbarTop + 6};
+        const bool chrome = (win.size() == 1 && QStringLiteral("ABCDEFGO").contains(win)) ||
+                            pane == QLatin1String("P") || pane == QLatin1String("N");
+        if (chrome) return {200, layout::ToolBox.px().bottom() + 2};
+        return {200, 30};
+    }
     const QList<QPoint> tries{{target.right() + 10, target.top()},
                               {target.left(), target.bottom() + 8},
                               {target.left(), target.top() - size.height() - 6},
@@ -272,13 +283,17 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     if ((main && main->px().intersects(start)) || (aux && aux->px().intersects(start)))
         r.set(col::PaneCode + 1, u"F");
 
+    // Fields given by column: written before the hint is placed (it keeps clear of the boxes the
+    // window codes show) and again last, so that they stand over anything laid out after them.
+    for (const auto& [column, text] : s.columns)
+        r.set(column, text);
     if (!s.objectLook.isEmpty()) {
         const Drawn* look = picture(s.objectLook);
         if (!look) return std::nullopt;
         r.set(col::PointSpec, look->code);
     }
     if (!s.hint.isEmpty()) {
-        const QPoint at = hintPlace(hintAt, s.hint);
+        const QPoint at = hintPlace(hintAt, s.hint, r.str());
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));

@@ -155,9 +155,24 @@ QList<PictureFile> chromePictures()
                      startSize, [&](Canvas& c) { xp::startMenu(c, QPoint(0, 0), hot); }, s.rect.px())));
     }
     const QSize pcSize = boxRect(MyPcBox).size();
-    out.append(file(QStringLiteral("PicMyPc"), crop(
-                                                   pcSize, [](Canvas& c) { xp::myComputer(c, QPoint(0, 0)); },
-                                                   QRect(QPoint(0, 0), pcSize))));
+    // The box reaches a few pixels into the task bar: its last rows show the task bar's top edge.
+    const auto onTaskbar = [](QImage img, const QRect& box) {
+        Canvas screen(QSize(ScreenW, ScreenH));
+        xp::taskbar(screen, {});
+        const QImage bar = screen.finish();
+        QPainter p(&img);
+        const int below = TaskbarTop - box.top();
+        if (below < img.height())
+            p.drawImage(QPoint(0, below),
+                        bar.copy(QRect(box.left(), TaskbarTop, box.width(), img.height() - below)));
+        p.end();
+        return img;
+    };
+    out.append(file(QStringLiteral("PicMyPc"),
+                    onTaskbar(crop(
+                                  pcSize, [](Canvas& c) { xp::myComputer(c, QPoint(0, 0)); },
+                                  QRect(QPoint(0, 0), pcSize)),
+                              boxRect(MyPcBox))));
     for (const Spot& s : MyPcItems) {
         const QString code =
             s.hotSpot >= 100 ? QStringLiteral("Z%1").arg(s.hotSpot % 10) : QString::number(s.hotSpot);

@@ -83,7 +83,9 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
         if (opens) caption.chop(2);
         const QColor fg = i == hot ? QColor(Qt::white) : QColor(Qt::black);
         if (i == hot) p.fillRect(r, MenuBlue);
-        xp::text(p, r.adjusted(24, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
+        // A caption wider than a narrow row gives up the space of the check-mark column.
+        const int indent = xp::textWidth(caption) > r.width() - 40 ? 6 : 24;
+        xp::text(p, r.adjusted(indent, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
         if (opens)
             xp::text(p, r.adjusted(0, 0, -4, 0), QStringLiteral("▶"), Qt::AlignRight | Qt::AlignVCenter, fg,
                      8);
@@ -106,11 +108,12 @@ const QList<DropDownDef>& dropDowns()
     static const QList<DropDownDef> defs{
         {QStringLiteral("A1"),
          {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
-          cascade(QStringLiteral("新建(W)")), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
-          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)"), QStringLiteral("共享和安全(H)..."),
-          cascade(QStringLiteral("发送到(N)")), cascade(QStringLiteral("打开方式(H)")),
-          cascade(QStringLiteral("压缩(Z)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
-          QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("关闭(C)")}},
+          cascade(QStringLiteral("打开方式(H)")), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"), QStringLiteral("属性(R)"),
+          QStringLiteral("共享和安全(H)..."), cascade(QStringLiteral("发送到(N)")),
+          cascade(QStringLiteral("新建(W)")), cascade(QStringLiteral("压缩(Z)")), QStringLiteral("剪切(T)"),
+          QStringLiteral("复制(C)"), QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"),
+          QStringLiteral("关闭(C)")}},
         {QStringLiteral("A2"),
          {QStringLiteral("撤消(U)"), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
           QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("复制到文件夹(F)..."),
@@ -131,19 +134,19 @@ const QList<DropDownDef>& dropDowns()
          {QStringLiteral("映射网络驱动器(N)..."), QStringLiteral("断开网络驱动器(D)..."),
           QStringLiteral("同步(S)..."), QStringLiteral("文件夹选项(O)...")}},
         {QStringLiteral("A6"),
-         {QStringLiteral("这份 Windows 拷贝合法吗?(L)"), QStringLiteral("帮助和支持中心(H)"),
+         {QStringLiteral("Windows 是正版吗?(L)"), QStringLiteral("帮助和支持中心(H)"),
           QStringLiteral("关于 Windows(A)")}},
         {QStringLiteral("A110"),
          {QStringLiteral("压缩(zipped)文件夹"), QStringLiteral("桌面快捷方式"), QStringLiteral("邮件接收者"),
           QStringLiteral("我的文档"), QStringLiteral("3.5 软盘 (A:)"), QStringLiteral("本地磁盘 (D:)")}},
         {QStringLiteral("A111"),
-         {QStringLiteral("记事本"), QStringLiteral("写字板"), QStringLiteral("画图"),
-          QStringLiteral("Internet Explorer"), QStringLiteral("Windows Media Player"),
-          QStringLiteral("Windows 图片和传真查看器"), QStringLiteral("Microsoft Word"),
-          QStringLiteral("Microsoft Excel"), QStringLiteral("WinRAR 压缩文件管理器"),
-          QStringLiteral("计算器"), QStringLiteral("命令提示符"), QStringLiteral("录音机"),
-          QStringLiteral("选择程序(C)...")}},
-        {QStringLiteral("A112"), {QStringLiteral("添加到压缩文件(A)...")}},
+         {QStringLiteral("文件夹(F)"), QStringLiteral("快捷方式(S)"), QStringLiteral("公文包"),
+          QStringLiteral("位图图像"), QStringLiteral("Microsoft Word 文档"),
+          QStringLiteral("Microsoft PowerPoint 演示文稿"), QStringLiteral("Microsoft Excel 工作表"),
+          QStringLiteral("文本文档"), QStringLiteral("波形声音"), QStringLiteral("压缩(zipped)文件夹"),
+          QStringLiteral("WinRAR 压缩文件"), QStringLiteral("RTF 文档"),
+          QStringLiteral("Microsoft Access 应用程序")}},
+        {QStringLiteral("A112"), {QStringLiteral("压缩到此处")}},
         {QStringLiteral("A301"),
          {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
           QStringLiteral("锁定工具栏(K)"), QStringLiteral("自定义(C)...")}},
@@ -182,8 +185,73 @@ const QList<DropDownDef>& dropDowns()
           QStringLiteral("Microsoft Office 剪辑管理器"), QStringLiteral("Microsoft Office 语言设置"),
           QStringLiteral("Microsoft Office 诊断")}},
         {QStringLiteral("A104"),
-         {QStringLiteral("文件夹(F)"), QStringLiteral("快捷方式(S)"), QStringLiteral("公文包"),
-          QStringLiteral("位图图像"), QStringLiteral("文本文档"), QStringLiteral("压缩(zipped)文件夹")}},
+         {QStringLiteral("记事本"), QStringLiteral("写字板"), QStringLiteral("画图"),
+          QStringLiteral("Internet Explorer"), QStringLiteral("Windows 图片和传真查看器"),
+          QStringLiteral("选择程序(C)...")}},
+        // The bare desktop's menu, its Arrange Icons By sub-menu (its New sub-menu is A111's).
+        {QStringLiteral("69"),
+         {cascade(QStringLiteral("排列图标(I)")), QStringLiteral("刷新(E)"), QStringLiteral("粘贴(P)"),
+          QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("撤消删除(U)"),
+          cascade(QStringLiteral("新建(W)")), QStringLiteral("属性(R)")}},
+        {QStringLiteral("6901"),
+         {QStringLiteral("名称(N)"), QStringLiteral("大小(S)"), QStringLiteral("类型(T)"),
+          QStringLiteral("修改时间(M)"), QStringLiteral("按组排列(G)"), QStringLiteral("自动排列(A)"),
+          QStringLiteral("对齐到网格(L)"), QStringLiteral("显示桌面图标(D)"),
+          QStringLiteral("在桌面上锁定 Web 项目(I)"), QStringLiteral("运行桌面清理向导(R)")}},
+        // The object menus a right click opens: the desktop icons (My Network Places shows My
+        // Computer's), the bare toolbar, the Start button, My Computer's bare window (rows 1-7 look as
+        // the desktop's, row 8 on top opens the Views menu), its drives and folders, the object
+        // pictures. Rows open sub-menus exactly where the desktop opens them.
+        {QStringLiteral("61"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("共享和安全(H)..."), QStringLiteral("复制(C)"), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("62"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("管理(G)"), QStringLiteral("映射网络驱动器(N)..."),
+          QStringLiteral("断开网络驱动器(I)..."), QStringLiteral("创建快捷方式(S)"),
+          QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("64"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("清空回收站(B)"),
+          QStringLiteral("创建快捷方式(S)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("65"),
+         {QStringLiteral("打开主页(H)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("25"),
+         {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
+          QStringLiteral("锁定工具栏(K)"), QStringLiteral("自定义(C)...")}},
+        {QStringLiteral("70"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("打开所有用户(P)"), QStringLiteral("浏览所有用户(E)"),
+          QStringLiteral("锁定任务栏(L)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("23"),
+         {QStringLiteral("缩略图(H)"), QStringLiteral("平铺(S)"), QStringLiteral("图标(N)"),
+          QStringLiteral("列表(L)"), QStringLiteral("详细信息(D)")}},
+        {QStringLiteral("Z3"),
+         {cascade(QStringLiteral("排列图标(I)")), QStringLiteral("刷新(E)"), QStringLiteral("粘贴(P)"),
+          QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("撤消删除(U)"),
+          cascade(QStringLiteral("新建(W)")), QStringLiteral("属性(R)"), cascade(QStringLiteral("查看(V)"))}},
+        {QStringLiteral("95"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("自动播放(Y)"), QStringLiteral("共享和安全(H)..."), QStringLiteral("格式化(A)..."),
+          QStringLiteral("复制(C)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("重命名(M)"),
+          QStringLiteral("属性(R)")}},
+        {QStringLiteral("S2"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          QStringLiteral("共享和安全(H)..."), QStringLiteral("压缩到此处"),
+          cascade(QStringLiteral("发送到(N)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("粘贴(P)"), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)")}},
+        {QStringLiteral("S1"),
+         {QStringLiteral("打开(O)"), QStringLiteral("编辑(E)"), QStringLiteral("新建(N)"),
+          QStringLiteral("打印(P)"), cascade(QStringLiteral("打开方式(H)")), QStringLiteral("压缩到此处"),
+          cascade(QStringLiteral("发送到(N)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"), QStringLiteral("重命名(M)"),
+          QStringLiteral("属性(R)")}},
+        {QStringLiteral("S3"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("属性(R)")}},
+        // Notepad's Format menu.
+        {QStringLiteral("B3"), {QStringLiteral("自动换行(W)"), QStringLiteral("字体(F)...")}},
         {QStringLiteral("A303"),
          {QStringLiteral("搜索(S)"), QStringLiteral("收藏夹(A)"), QStringLiteral("媒体(M)"),
           QStringLiteral("历史记录(H)"), QStringLiteral("文件夹(O)"), QStringLiteral("每日提示(T)"),
@@ -227,6 +295,12 @@ QStringList dropDownRows(const QString& id)
 {
     for (const DropDownDef& d : dropDowns()) {
         if (d.id == id) return d.rows;
+    }
+    // A sub-menu that shows another one's pictures shows its rows.
+    if (id.size() != 4) return {};
+    for (const DropDownDef& d : dropDowns()) {
+        const QString panel = d.id.size() == 4 ? menus::secondLevelPanel(d.id) : menus::firstLevelPanel(d.id);
+        if (panel == menus::secondLevelPanel(id)) return d.rows;
     }
     return {};
 }

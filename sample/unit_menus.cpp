@@ -1,8 +1,12 @@
 // Unit 5: the drop-down menus. Every question is one pick in the simulated menus of the desktop:
-// a row of a folder window's menu, a row of one of its sub-menus, or a program three levels deep in
-// the Start menu's All Programs; the desktop's menu pictures (menu_pictures.cpp) show the rows.
+// a row of a folder window's menu, a row of one of its sub-menus, a program three levels deep in
+// the Start menu's All Programs, a row of the bare desktop's menu opened by a right click, or a row
+// of Notepad's menu bar; the desktop's menu pictures (menu_pictures.cpp) show the rows.
+#include "sample/layout.h"
 #include "sample/menu_pictures.h"
 #include "sample/model.h"
+#include "sample/screens.h"
+#include "sample/step_record.h"
 
 namespace sample {
 
@@ -12,7 +16,9 @@ struct MenuQuestion {
     const char* text;
     const char* menuId;
     int row1, row2, row3;
-    const char* after; // the picture once the pick is made
+    const char* after;             // the picture once the pick is made
+    const char* notepad = nullptr; // a Notepad picture the menu is opened in: its menu bar goes
+                                   // where the window draws it
 };
 
 // The caption of the row a path ends on, as the candidate reads it in the menu.
@@ -43,26 +49,43 @@ UnitDef unitMenus(Scenes&)
         {"在“我的文档”窗口中，用“查看”菜单以列表方式显示窗口中的项目。", "A3", 7, 0, 0, "我的文档"},
         {"在“我的文档”窗口中，用“查看”菜单显示项目的详细信息。", "A3", 8, 0, 0, "我的文档-详细信息"},
         {"在“我的文档”窗口中，用“文件”菜单查看“我的文档”的属性。", "A1", 8, 0, 0, "我的文档"},
-        {"在“我的文档”窗口中，用“文件”菜单新建一个文件夹。", "A1", 4, 1, 0, "我的文档"},
-        {"在“我的文档”窗口中，用“文件”菜单新建一个文本文档。", "A1", 4, 5, 0, "我的文档"},
+        {"在“我的文档”窗口中，用“文件”菜单新建一个文件夹。", "A1", 11, 1, 0, "我的文档"},
+        {"在“我的文档”窗口中，用“文件”菜单新建一个文本文档。", "A1", 11, 8, 0, "我的文档"},
         {"在“我的文档”窗口中，用“查看”菜单在浏览器栏中显示文件夹。", "A3", 3, 5, 0, "我的文档"},
         {"从“开始”菜单启动“附件”中“系统工具”里的“磁盘碎片整理程序”。", "84", 10, 2, 2, "桌面"},
         {"从“开始”菜单启动“附件”中“娱乐”里的“录音机”。", "84", 10, 4, 1, "桌面"},
+        {"用桌面的快捷菜单刷新桌面。", "69", 2, 0, 0, "桌面"},
+        {"用桌面的快捷菜单按名称排列桌面上的图标。", "69", 1, 1, 0, "桌面"},
+        {"在记事本中，用“格式”菜单设置自动换行。", "B3", 1, 0, 0, "记事本-长文-换行", "记事本-长文"},
     };
+    // Notepad's menu bar lies at the top of its client area, where the window's own picture draws it.
+    const QRect client = screens::notepadFrame().adjusted(4, 29, -4, -4);
+    const layout::Twips bar = layout::twips(QRect(client.topLeft(), QSize(1, 1)));
+    const QString notepadBar =
+        QStringLiteral("W%1 %2").arg(bar.left, 4, 10, QLatin1Char('0')).arg(bar.top, 4, 10, QLatin1Char('0'));
     UnitDef u;
     u.title = QStringLiteral("菜单操作");
     for (const MenuQuestion& m : table) {
-        const bool startMenu = QLatin1String(m.menuId) == QLatin1String("84");
-        const QString bg = startMenu ? QStringLiteral("桌面") : QStringLiteral("我的文档");
-        const QString winCode = startMenu ? QStringLiteral("00") : QStringLiteral("A0");
+        const QLatin1String id(m.menuId);
+        const bool startMenu = id == QLatin1String("84"), desk = id == QLatin1String("69");
+        const QString bg = m.notepad           ? QString::fromUtf8(m.notepad)
+                           : startMenu || desk ? QStringLiteral("桌面")
+                                               : QStringLiteral("我的文档");
+        // The bare desktop's menu opens over the desktop's box ("M"); a menu-bar menu in a window
+        // with that menu bar.
+        const QString winCode = startMenu ? QStringLiteral("00")
+                                : desk    ? QStringLiteral("M0")
+                                          : QString(id.front()) + QStringLiteral("0");
         const QString caption = rowCaption(m);
         const QString hint = startMenu
                                  ? QStringLiteral("单击“开始”，指向“所有程序”，在菜单中单击“%1”").arg(caption)
-                                 : QStringLiteral("在菜单中单击“%1”").arg(caption);
+                             : desk ? QStringLiteral("右击桌面空白处，在菜单中单击“%1”").arg(caption)
+                                    : QStringLiteral("在菜单中单击“%1”").arg(caption);
+        StepDef pick = menuPick(bg, winCode, QString(id), m.row1, m.row2, m.row3, hint);
+        if (m.notepad) pick.at(col::PointSpec, notepadBar);
         u.questions.append(
             {QString::fromUtf8(m.text),
-             {menuPick(bg, winCode, QString::fromLatin1(m.menuId), m.row1, m.row2, m.row3, hint),
-              wait(QString::fromUtf8(m.after), QStringLiteral("已执行“%1”").arg(caption)),
+             {pick, wait(QString::fromUtf8(m.after), QStringLiteral("已执行“%1”").arg(caption)),
               done(QString::fromUtf8(m.after))}});
     }
     return u;

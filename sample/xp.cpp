@@ -1133,8 +1133,8 @@ void startMenu(Canvas& c, QPoint at, const StartMenu& s)
         {89, Icon::MediaPlayer, QStringLiteral("Windows Media Player")},
         {88, Icon::Messenger, QStringLiteral("Windows Messenger")},
         {87, Icon::Tour, QStringLiteral("漫游 Windows XP")},
-        {86, Icon::Excel, QStringLiteral("Microsoft Office Excel 2003")},
-        {85, Icon::Word, QStringLiteral("Microsoft Office Word 2003")}};
+        {86, Icon::Excel, QStringLiteral("Microsoft Office Excel")},
+        {85, Icon::Word, QStringLiteral("Microsoft Office Word")}};
     for (const auto& [id, ic, name] : recent) {
         const QRect r = spot(id).translated(0, shift);
         if (r.bottom() < spot(84).top() - 8) item(r, ic, name, QString(), false, false);

@@ -259,22 +259,27 @@ public:
     // A pointer that has travelled more than 3000 design twips (either axis) from the point stored
     // last closes the menus (frmCsh) and is stored; x and y in the reporting control's twips.
     void travelReset(double x, double y);
-    // On a My Computer step ("P" and a drive letter) the drive is shown selected again.
+    // On a My Computer step ("P" and a drive letter) the drive is shown selected (the per-step reset
+    // and every move over the window).
     void showStepDrive();
-    // Loads deskPath & code & suffix when the code is letters and digits; false (the control
-    // unchanged) when it is not or the picture cannot be read.
-    bool loadDesk(platform::Image& img, const QString& code, const QString& suffix);
-    bool loadDesk(platform::PictureBox& box, const QString& code, const QString& suffix);
     long lastMoveX = 0, lastMoveY = 0; // where the pointer was at the last travel reset
     // Helpers of the handlers: the underline pictures of the task pane, the hover's closing of the
     // menus and highlights, the judge of one target slot ("H" path or "S" double click ending at
-    // menuId; true when it moved the task on), the flip of Pic1J at the form's edges, and Pic1J
-    // opened with the drop-down of a code.
+    // menuId; true when it moved the task on), and Pic1J opened with the first level of menuId at
+    // (left, top), flipped back over the edges that fit names (the width and, when given, the
+    // height it must stay within).
+    struct Fit {
+        bool strict = false;
+        double width = 0;
+        std::optional<double> height;
+    };
     void underlinePictures();
+    // The highlights of menu-bar titles, toolbar buttons, task-pane links and dialog items at rest
+    // (emptied, or parked just above their boxes).
+    void restHighlights();
     void closeHotSpotMenus();
     bool judgeSlot(const QString& slot, QChar kind);
-    void flipInside(bool strict, double width, std::optional<double> height);
-    void openDropDown(const QString& code);
+    void openDropDown(double left, double top, std::optional<Fit> fit = std::nullopt);
     // ==== end of the hot-spots' section =======================================================
 
     // ==== Drags, picture clicks, keys and the tab dialog ========================================

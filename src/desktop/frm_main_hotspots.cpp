@@ -14,6 +14,7 @@
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "desktop/hotspot_tables.h"
+#include "desktop/menu_tables.h"
 
 using namespace platform;
 
@@ -46,18 +47,6 @@ hotspots::Put into(LabelArray& spots)
 
 // ---- Pictures -------------------------------------------------------------------------------
 
-bool FrmMain::loadDesk(Image& img, const QString& code, const QString& suffix)
-{
-    // A code from the record or a table joins the name only when it is letters and digits; a
-    // picture that cannot be read leaves the control as it was.
-    return common::isSafeCode(code) && img.LoadPicture(deskPath + code + suffix);
-}
-
-bool FrmMain::loadDesk(PictureBox& box, const QString& code, const QString& suffix)
-{
-    return common::isSafeCode(code) && box.LoadPicture(deskPath + code + suffix);
-}
-
 void FrmMain::underlinePictures()
 {
     QPixmap line(1, 1);
@@ -77,18 +66,13 @@ void FrmMain::ToolCSH()
     using namespace hotspots;
 
     // The pictures of the three fixed boxes: the desktop, the open Start menu and My Computer.
-    loadDesk(PicTable, QStringLiteral("PicTable"), QStringLiteral(".rar"));
-    loadDesk(PicStart, QStringLiteral("PicStart"), QStringLiteral(".rar"));
-    loadDesk(PicMyPc, QStringLiteral("PicMyPc"), QStringLiteral(".rar"));
+    loadDeskPicture(PicTable, QStringLiteral("PicTable"));
+    loadDeskPicture(PicStart, QStringLiteral("PicStart"));
+    loadDeskPicture(PicMyPc, QStringLiteral("PicMyPc"));
 
-    ImgMenu.clearPicture();
-    ImgHui.setTop(-90 * sy);
-    ImgHui2.setTop(ImgHui.Top());
-    ImgTool.clearPicture();
+    restHighlights();
     ImgTable.clearPicture();
     ImgMyPc.clearPicture();
-    ImgCtrl.setY1(-90 * sy);
-    ImgCtrl.setY2(ImgCtrl.Y1());
     StartMenu.Move(StartButton.left * sx, StartButton.top * sy, StartButton.width * sx,
                    StartButton.height * sy);
     for (Control* c : std::initializer_list<Control*>{&Pic1J, &Pic2J, &Pic3J, &PicCtrl})
@@ -119,7 +103,7 @@ void FrmMain::CtrlCSH()
     PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
     // A panel that cannot be read keeps the box's picture; its items are laid out all the same, so
     // the hot-spots of an earlier dialog never stand over this one.
-    loadDesk(PicCtrl, QStringLiteral("NN000") + c, QStringLiteral(".rar"));
+    loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c);
     hotspots::layoutDialog(digitValue(c), sx, sy, {}, into(LblZHU));
 }
 
@@ -150,19 +134,24 @@ QString FrmMain::hotSpotMenuId(int n) const
     return (col(6, 1) + QString::number(n)).right(2);
 }
 
-void FrmMain::closeHotSpotMenus()
+void FrmMain::restHighlights()
 {
     const double sy = common::scaleY();
+    ImgMenu.clearPicture();
+    ImgTool.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    ImgHui2.setTop(ImgHui.Top());
+    ImgCtrl.setY1(-90 * sy);
+    ImgCtrl.setY2(ImgCtrl.Y1());
+}
+
+void FrmMain::closeHotSpotMenus()
+{
     menuId = QStringLiteral("00");
     Pic1J.setVisible(false);
     Pic2J.setVisible(false);
     Pic3J.setVisible(false);
-    ImgMenu.clearPicture();
-    ImgHui.setTop(-90 * sy);
-    ImgHui2.setTop(ImgHui.Top());
-    ImgTool.clearPicture();
-    ImgCtrl.setY1(-90 * sy);
-    ImgCtrl.setY2(ImgCtrl.Y1());
+    restHighlights();
 }
 
 void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
@@ -188,10 +177,10 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
     const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
     if (h >= 1 && h <= 10) {
         ImgMenu.Move(L, T);
-        loadDesk(ImgMenu, (col(6, 1) + QString::number(h)).right(2), QStringLiteral("0088.rar"));
+        loadDeskPicture(ImgMenu, (col(6, 1) + QString::number(h)).right(2) + QStringLiteral("0088"));
     } else if (h >= 11 && h <= 25) {
         ImgTool.Move(L, T);
-        loadDesk(ImgTool, common::twoDigits(h), QStringLiteral("0088.rar"));
+        loadDeskPicture(ImgTool, common::twoDigits(h) + QStringLiteral("0088"));
     } else if (h >= 26 && h <= 38) {
         ImgHui.setLeft(645 * sx);
         ImgHui.setTop(T + 210 * sy);
@@ -215,7 +204,7 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
         ImgCtrl.setY2(ImgCtrl.Y1());
     } else if (h >= 71 && h <= 91) {
         ImgStart.Move(L, T);
-        loadDesk(ImgStart, common::twoDigits(h), QStringLiteral("0088.rar"));
+        loadDeskPicture(ImgStart, common::twoDigits(h) + QStringLiteral("0088"));
     }
 }
 
@@ -230,18 +219,20 @@ bool FrmMain::judgeSlot(const QString& slot, QChar kind)
     return true;
 }
 
-void FrmMain::flipInside(bool strict, double width, std::optional<double> height)
+void FrmMain::openDropDown(double left, double top, std::optional<Fit> fit)
 {
-    // The strict form moves the panel only when it would pass the edge, the other one also when
-    // it would end exactly on it.
-    const auto passes = [strict](double end, double limit) { return strict ? end > limit : end >= limit; };
-    if (passes(Pic1J.Left() + Pic1J.Width(), width)) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
-    if (height && passes(Pic1J.Top() + Pic1J.Height(), *height)) Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
-}
-
-void FrmMain::openDropDown(const QString& code)
-{
-    loadDesk(Pic1J, code, QStringLiteral("0077.rar"));
+    loadDeskPicture(Pic1J, menus::firstLevelPanel(menuId));
+    Pic1J.Move(left, top);
+    if (fit) {
+        // The strict form moves the panel only when it would pass the edge, the other one also
+        // when it would end exactly on it.
+        const auto passes = [&](double end, double limit) {
+            return fit->strict ? end > limit : end >= limit;
+        };
+        if (passes(Pic1J.Left() + Pic1J.Width(), fit->width)) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
+        if (fit->height && passes(Pic1J.Top() + Pic1J.Height(), *fit->height))
+            Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
+    }
     Pic1J.setVisible(true);
     Tool1JCSH();
 }
@@ -260,56 +251,39 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
         // Object menus of the desktop icons and of My Computer's items; nothing is judged.
         if (n >= 61 && n <= 70) {
             ImgTable.Move(L, T);
-            loadDesk(ImgTable, menuId, QStringLiteral("0099.rar"));
-            loadDesk(Pic1J, n == 63 ? QStringLiteral("62") : menuId, QStringLiteral("0077.rar"));
-            Pic1J.Move(L + W / 2, T + H / 2);
-            Pic1J.setVisible(true);
-            Tool1JCSH();
+            loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
+            openDropDown(L + W / 2, T + H / 2);
         } else if (n >= 92 && n <= 100) {
             ImgMyPc.Move(L, T);
-            loadDesk(ImgMyPc, menuId, QStringLiteral("0099.rar"));
-            loadDesk(Pic1J, n <= 94 ? QStringLiteral("S2") : QStringLiteral("95"),
-                     QStringLiteral("0077.rar"));
-            Pic1J.Move(PicMyPc.Left() + L + W / 2, PicMyPc.Top() + T + H / 2);
-            flipInside(true, Width(), Height());
-            Pic1J.setVisible(true);
-            Tool1JCSH();
+            loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
+            openDropDown(PicMyPc.Left() + L + W / 2, PicMyPc.Top() + T + H / 2, Fit{true, Width(), Height()});
         }
         return;
     }
 
-    ImgMenu.clearPicture();
-    ImgHui.setTop(-90 * sy);
-    ImgHui2.setTop(ImgHui.Top());
-    ImgTool.clearPicture();
+    restHighlights();
     ImgTable.clearPicture();
-    ImgCtrl.setY1(-90 * sy);
-    ImgCtrl.setY2(ImgCtrl.Y1());
     Pic1J.setVisible(false);
 
     if (n >= 1 && n <= 10) {
         ImgMenu.Move(L, T);
-        loadDesk(ImgMenu, menuId, QStringLiteral("0088.rar"));
-        Pic1J.Move(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
-        openDropDown(menuId);
+        loadDeskPicture(ImgMenu, menuId + QStringLiteral("0088"));
+        openDropDown(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
     } else if (n >= 11 && n <= 25) {
         ImgTool.Move(L, T);
-        loadDesk(ImgTool, menuId, QStringLiteral("0099.rar"));
-        if (n == 23) {
-            loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-            Pic1J.Move(PicTool.Left() + L, PicTool.Top() + T + H);
-            Pic1J.setVisible(true);
-        }
-        Tool1JCSH();
+        loadDeskPicture(ImgTool, menuId + QStringLiteral("0099"));
+        if (n == 23)
+            openDropDown(PicTool.Left() + L, PicTool.Top() + T + H);
+        else
+            Tool1JCSH();
     } else if (n >= 61 && n <= 66) {
         ImgTable.Move(L, T);
-        loadDesk(ImgTable, menuId, QStringLiteral("0099.rar"));
+        loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
     } else if (n == 84 || n == 80) {
-        Pic1J.Move((n == 84 ? 2160 : 5535) * sx, (n == 84 ? 2565 : 2890) * sy);
-        openDropDown(menuId);
+        openDropDown((n == 84 ? 2160 : 5535) * sx, (n == 84 ? 2565 : 2890) * sy);
     } else if (n >= 92 && n <= 102) {
         ImgMyPc.Move(L, T);
-        loadDesk(ImgMyPc, menuId, QStringLiteral("0099.rar"));
+        loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
     }
 
     // Menu paths that end at this hot-spot; the first that fires moves the task on.
@@ -334,20 +308,15 @@ void FrmMain::ImgElse_MouseUp(int button, int, double x, double y)
     if (button != vbRightButton) {
         if (underTarget.contains(menuId)) {
             if (menuId == QLatin1String("S6"))
-                Pic1J.Move(780 * sx, Label1.Top() + Label1.Height());
+                openDropDown(780 * sx, Label1.Top() + Label1.Height());
             else
-                Pic1J.Move(Label1.Left(), Label1.Top() + Label1.Height() + 15 * sy);
-            openDropDown(menuId);
+                openDropDown(Label1.Left(), Label1.Top() + Label1.Height() + 15 * sy);
         }
         judgeSlot(targetC, u'H');
         return;
     }
     if (!atPointer.contains(menuId)) return;
-    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-    Pic1J.Move(ImgElse.Left() + x, ImgElse.Top() + y);
-    flipInside(false, Width(), Height());
-    Pic1J.setVisible(true);
-    Tool1JCSH();
+    openDropDown(ImgElse.Left() + x, ImgElse.Top() + y, Fit{false, Width(), Height()});
 }
 
 void FrmMain::ImgElse_DblClick()
@@ -361,33 +330,21 @@ void FrmMain::PicTool_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("25");
-    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-    Pic1J.Move(x, PicTool.Top() + y);
-    flipInside(false, Width(), std::nullopt);
-    Pic1J.setVisible(true);
-    Tool1JCSH();
+    openDropDown(x, PicTool.Top() + y, Fit{false, Width(), std::nullopt});
 }
 
 void FrmMain::PicTable_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("69");
-    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-    Pic1J.Move(x, y);
-    flipInside(false, Width(), PicTable.Height());
-    Pic1J.setVisible(true);
-    Tool1JCSH();
+    openDropDown(x, y, Fit{false, Width(), PicTable.Height()});
 }
 
 void FrmMain::PicMyPc_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("Z3");
-    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-    Pic1J.Move(PicMyPc.Left() + x, PicMyPc.Top() + y);
-    flipInside(false, Width(), Height());
-    Pic1J.setVisible(true);
-    Tool1JCSH();
+    openDropDown(PicMyPc.Left() + x, PicMyPc.Top() + y, Fit{false, Width(), Height()});
 }
 
 void FrmMain::StartMenu_MouseUp(int button, int, double, double)
@@ -399,10 +356,7 @@ void FrmMain::StartMenu_MouseUp(int button, int, double, double)
         return;
     }
     menuId = QStringLiteral("70");
-    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
-    Pic1J.Move(360 * sx, 6600 * sy);
-    Pic1J.setVisible(true);
-    Tool1JCSH();
+    openDropDown(360 * sx, 6600 * sy);
 }
 
 // ---- Pointer travel -------------------------------------------------------------------------
@@ -419,13 +373,12 @@ void FrmMain::travelReset(double x, double y)
 
 void FrmMain::showStepDrive()
 {
-    if (col(4, 1) != QLatin1String("P")) return;
     const QString c5 = col(5, 1);
-    const int at = c5.size() == 1 ? int(QString::fromLatin1(hotspots::DriveLetters).indexOf(c5)) : -1;
-    if (at < 0) return;
-    const int k = 95 + at;
+    if (col(4, 1) != QLatin1String("P") || c5.size() != 1) return;
+    const int k = hotspots::driveHotSpot(c5[0].toLatin1());
+    if (k == 0) return;
     ImgMyPc.Move(LblZHU(k).Left(), LblZHU(k).Top());
-    loadDesk(ImgMyPc, QString::number(k), QStringLiteral("0099.rar"));
+    loadDeskPicture(ImgMyPc, QString::number(k) + QStringLiteral("0099"));
 }
 
 void FrmMain::PicMyPc_MouseMove(int, int, double x, double y)

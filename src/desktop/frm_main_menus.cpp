@@ -69,14 +69,21 @@ void FrmMain::wireMenus()
     Lbl3J.onClick = [this](int i) { Lbl3J_Click(i); };
 }
 
+template <class C> static bool loadDeskInto(C& control, const QString& deskPath, const QString& name)
+{
+    // A name from the record or a table joins the path only when it is letters and digits; a
+    // picture that cannot be read leaves the control as it was.
+    return common::isSafeCode(name) && control.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+}
+
 bool FrmMain::loadDeskPicture(Image& img, const QString& name)
 {
-    return common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+    return loadDeskInto(img, deskPath, name);
 }
 
 bool FrmMain::loadDeskPicture(PictureBox& box, const QString& name)
 {
-    return common::isSafeCode(name) && box.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+    return loadDeskInto(box, deskPath, name);
 }
 
 // ---- Menu bar ---------------------------------------------------------------------------------------
@@ -106,34 +113,19 @@ void FrmMain::MenuCSH()
 
 void FrmMain::frmCsh()
 {
-    const double sy = common::scaleY();
     if (menuId != QLatin1String("33") && menuId != QLatin1String("34")) {
         Pic1J.setVisible(false);
         menuId = QStringLiteral("00");
     }
     Pic2J.setVisible(false);
     Pic3J.setVisible(false);
-    ImgMenu.clearPicture();
-    ImgTool.clearPicture();
+    restHighlights();
     ImgTable.clearPicture();
-    ImgHui.setTop(-90 * sy);
-    ImgHui2.setTop(ImgHui.Top());
-    ImgCtrl.setY1(-90 * sy);
-    ImgCtrl.setY2(-90 * sy);
     ImgStart.clearPicture();
     ImgMyPc.clearPicture();
     ImgElse.clearPicture();
     PicStart.setVisible(false);
-
-    // The selected drive of a My Computer step.
-    const QString& rec = common::drill().stepRec;
-    const QString drive = common::field(rec, common::col::PaneCode + 1, 1);
-    if (common::field(rec, common::col::PaneCode, 1) != QLatin1String("P") || drive.size() != 1) return;
-    const qsizetype pos = QStringLiteral("CDEFA").indexOf(drive);
-    if (pos < 0) return;
-    const int n = int(pos) + 95;
-    ImgMyPc.Move(LblZHU(n).Left(), LblZHU(n).Top());
-    loadDeskPicture(ImgMyPc, QString::number(n) + QStringLiteral("0099"));
+    showStepDrive();
 }
 
 // ---- Row placement ----------------------------------------------------------------------------------

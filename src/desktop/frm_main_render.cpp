@@ -421,8 +421,7 @@ void FrmMain::panes()
     StartMenu.setVisible(true);
     const QString c5 = col(5, 1);
     if (c5 == QLatin1String("F")) StartMenu.setVisible(false);
-    PicTool.LoadPicture(
-        deskPath + (c5 == QLatin1String("W") ? QStringLiteral("1100W2.rar") : QStringLiteral("1100W1.rar")));
+    loadDeskPicture(PicTool, c5 == QLatin1String("W") ? QStringLiteral("1100W2") : QStringLiteral("1100W1"));
     if (col(8, 4) == QLatin1String("9999")) StartMenu.setVisible(false);
 
     const QString c4 = col(4, 1);
@@ -452,15 +451,14 @@ void FrmMain::panes()
         if (c6 == QLatin1String("O")) {
             PicMenu.setVisible(false);
         } else {
-            PicMenu.LoadPicture(deskPath + c6 + QStringLiteral("00000.rar"));
+            loadDeskPicture(PicMenu, c6 + QStringLiteral("00000"));
             PicMenu.setVisible(true);
             MenuCSH();
         }
         const int v = num(7, 1).value_or(0);
         if (v % 2 == 1) PicTool.setVisible(true);
         if (v / 2 != 0) {
-            PicHui.LoadPicture(deskPath + QStringLiteral("41A00") + QString::number(v / 2) +
-                               QStringLiteral(".rar"));
+            loadDeskPicture(PicHui, QStringLiteral("41A00") + QString::number(v / 2));
             PicHui.setVisible(true);
             HuiRenwuCSH();
         }

@@ -143,6 +143,13 @@ Rect dialogItem(int digit, int n);
 
 // The drive letters of hot-spots 95-99, in order.
 constexpr char DriveLetters[] = "CDEFA";
+// The My Computer hot-spot of a drive letter (95-99); 0 for any other character.
+constexpr int driveHotSpot(char letter)
+{
+    for (int i = 0; DriveLetters[i]; ++i)
+        if (DriveLetters[i] == letter) return 95 + i;
+    return 0;
+}
 
 // ---- Layout procedures ------------------------------------------------------------------------
 // Each calls put(n, left, top, width, height) for every hot-spot of its area, in number order, with

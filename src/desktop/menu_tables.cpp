@@ -265,29 +265,25 @@ Rows<MaxRows3> thirdLevelRows(double sx, double sy, Desk desk, Offset offset)
     return rows;
 }
 
+QString firstLevelPanelCode(QStringView menuId)
+{
+    if (menuId == u"63") return QStringLiteral("62");
+    if (menuId == u"92" || menuId == u"93" || menuId == u"94") return QStringLiteral("S2");
+    if ((menuId.size() == 2 && menuId >= u"95" && menuId <= u"99") || menuId == u"Z0")
+        return QStringLiteral("95");
+    return menuId.toString();
+}
+
 QString firstLevelPanel(QStringView menuId)
 {
-    QString code = menuId.toString();
-    if (menuId == u"63")
-        code = QStringLiteral("62");
-    else if (menuId == u"92" || menuId == u"93" || menuId == u"94")
-        code = QStringLiteral("S2");
-    else if ((menuId >= u"95" && menuId <= u"99" && menuId.size() == 2) || menuId == u"Z0")
-        code = QStringLiteral("95");
-    return code + QStringLiteral("0077");
+    return firstLevelPanelCode(menuId) + QStringLiteral("0077");
 }
 
 QString firstLevelRowPicture(QStringView menuId, int row, QChar appLetter)
 {
-    QString code = menuId.toString();
+    QString code = firstLevelPanelCode(menuId);
     if (menuId.size() == 2 && menuId >= u"01" && menuId <= u"09")
         code = QString(appLetter) + QString::number(int(common::leadingNumber(menuId)));
-    else if (menuId == u"63")
-        code = QStringLiteral("62");
-    else if (menuId == u"92" || menuId == u"93" || menuId == u"94")
-        code = QStringLiteral("S2");
-    else if ((menuId.size() == 2 && menuId >= u"95" && menuId <= u"99") || menuId == u"Z0")
-        code = QStringLiteral("95");
     else if (menuId == u"Z3" && row <= 7)
         code = QStringLiteral("69");
     else if (menuId == u"S6")

@@ -13,25 +13,19 @@
 #include <array>
 #include <optional>
 
+#include "desktop/hotspot_tables.h"
+
 namespace menus {
 
-// A rectangle in screen twips (design twips times the scale factors, plus any offset).
-struct Box {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-    friend bool operator==(const Box&, const Box&) = default;
-};
+// A rectangle in screen twips (design twips times the scale factors, plus any offset): the hot-spot
+// tables' rectangle.
+using Box = hotspots::Rect;
 
 // Where the procedures put rows they do not use: out of reach, no size. Not scaled.
 inline constexpr Box Parked{-100, -100, 0, 0};
 
 // An offset in screen twips added to every row (the panel's position on the demonstration desktop).
-struct Offset {
-    double x = 0;
-    double y = 0;
-};
+using Offset = hotspots::Offset;
 
 // Which desktop a layout is for: a few widths differ on the demonstration desktop.
 enum class Desk { Candidate, Demonstration };
@@ -92,7 +86,10 @@ bool opensThirdLevel(QStringView menuId, int row1, int row2);
 Rows<MaxRows3> thirdLevelRows(double sx, double sy, Desk desk = Desk::Candidate, Offset offset = {});
 
 // ---- Picture names (desktop pictures, without ".rar") ---------------------------------------------
-// The first-level panel of a menu id: the id & "0077", shared by 63 (62), 92-94 (S2), 95-100 (95).
+// The picture code of a menu id's first-level panel: the id itself, except the drop-downs that share
+// another's pictures: 63 (62's), 92-94 (S2's), 95-99 and Z0, hot-spot 100 (95's).
+QString firstLevelPanelCode(QStringView menuId);
+// The first-level panel picture of a menu id: its panel code & "0077".
 QString firstLevelPanel(QStringView menuId);
 // The hovered look of first-level row `row`: row code & two-digit row & "00". appLetter stands for
 // the menu ids "01" .. "09".

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "desktop/hotspot_tables.h"
 #include "desktop_fixture.h"
@@ -723,6 +724,74 @@ TEST_F(HotSpots, TeachingFramesFrameTheExpectedHotSpotsInTeachingModeOnly)
     }
 }
 
+// Every kind of hot-spot a menu target can name, in a folder window with menu bar, toolbar and task
+// pane over My Computer: the frame takes the hot-spot's rectangle exactly.
+TEST_F(HotSpots, TeachingFramesTakeTheRectangleOfTitlesLinksIconsStartItemsAndDrives)
+{
+    writeDeskPicture(QStringLiteral("A00000.rar"), 798, 19);
+    struct Row {
+        const char* what;
+        const char* b;
+        const char* a;
+        const char* c;
+        std::vector<std::pair<int, platform::Shape FrmMain::*>> framed; // hot-spot, frame
+    };
+    const Row rows[] = {
+        {"a letter and a digit name a title; targetC comes last",
+         "HA20000000",
+         "0000000000",
+         "HA10000000",
+         {{1, &FrmMain::ShapeMenu}}},
+        {"two digits name a title too, a pick in targetB counts",
+         "D030100000",
+         "0000000000",
+         "0000000000",
+         {{3, &FrmMain::ShapeMenu}}},
+        {"a task-pane link and a drive",
+         "0000000000",
+         "H360000000",
+         "H950000000",
+         {{36, &FrmMain::ShapeHui}, {95, &FrmMain::ShapeMyPc}}},
+        {"a desktop icon picked in targetA, a Start-menu item",
+         "0000000000",
+         "D610200000",
+         "H710000000",
+         {{61, &FrmMain::ShapeTable}}},
+        {"Z4, 68 and an object menu frame nothing", "HZ40000000", "H680000000", "HS10000000", {}},
+    };
+    common::drill().ksMode = common::ModeTeaching;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        StepRecord r = step(QStringLiteral("0000"));
+        r.set(col::PaneCode, "P0").set(col::WinCode, "A3").set(col::TargetB, QString::fromLatin1(row.b));
+        r.set(col::TargetA, QString::fromLatin1(row.a)).set(col::TargetC, QString::fromLatin1(row.c));
+        FrmMain& f = show(r);
+        clock.advance(100);
+        const bool start = QString::fromLatin1(row.c).startsWith(QStringLiteral("H71"));
+        EXPECT_EQ(f.ShapeStart.Visible(), start);
+        if (start) {
+            EXPECT_DOUBLE_EQ(f.ShapeStart.Left(), 15);
+            EXPECT_DOUBLE_EQ(f.ShapeStart.Width(), 1455);
+        }
+        for (platform::Shape FrmMain::*frame :
+             {&FrmMain::ShapeMenu, &FrmMain::ShapeTool, &FrmMain::ShapeHui, &FrmMain::ShapeCtrl,
+              &FrmMain::ShapeTable, &FrmMain::ShapeMyPc}) {
+            const platform::Shape& s = f.*frame;
+            const auto it = std::find_if(row.framed.begin(), row.framed.end(),
+                                         [&](const auto& p) { return p.second == frame; });
+            EXPECT_EQ(s.Visible(), it != row.framed.end()) << s.Name().toStdString();
+            if (it == row.framed.end()) continue;
+            const platform::Label& spot = f.LblZHU(it->first);
+            EXPECT_EQ(QRectF(s.Left(), s.Top(), s.Width(), s.Height()),
+                      QRectF(spot.Left(), spot.Top(), spot.Width(), spot.Height()))
+                << s.Name().toStdString();
+            EXPECT_GT(spot.Width(), 0);
+        }
+        f.Unload();
+        testkit::settle();
+    }
+}
+
 TEST_F(HotSpots, TeachingStartedInTheMiddleOfAStepFramesItsHotSpot100MsLater)
 {
     StepRecord r = step(QStringLiteral("0000"));
@@ -777,7 +846,7 @@ TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
     FrmMain& g = showQuestion(1);
     EXPECT_TRUE(g.PicCtrl.picture().isNull());
     EXPECT_DOUBLE_EQ(g.LblZHU(41).Left(), 3360); // a non-digit reads 0: layout 0
-    EXPECT_FALSE(g.loadDesk(g.ImgTool, QStringLiteral("../x"), QStringLiteral("0088.rar")));
+    EXPECT_FALSE(g.loadDeskPicture(g.ImgTool, QStringLiteral("../x0088")));
 }
 
 TEST_F(HotSpots, MovingOverMyComputerShowsTheStepsDriveSelectedAgain)

@@ -396,7 +396,11 @@ TEST_F(Render, HintKeptByZeroPlaceAndEmptiedByLineZero)
     FrmMain& f = showQuestion(1);
     EXPECT_TRUE(f.LHelp.Visible());
     EXPECT_EQ(f.LHelp.Caption(), "第一\r\n第二");
+    const double twoLinesHigh = f.LHelp.Height(), twoLinesWide = f.LHelp.Width();
     f.LHelp.setCaption(QStringLiteral("留下"));
+    // Shown as two lines, each as wide as one of two characters.
+    EXPECT_GT(twoLinesHigh, 1.5 * f.LHelp.Height());
+    EXPECT_LT(twoLinesWide, 1.3 * f.LHelp.Width());
     f.doNext();
     EXPECT_EQ(f.LHelp.Caption(), "留下");
     EXPECT_DOUBLE_EQ(f.LHelp.Left(), 300);
@@ -642,10 +646,12 @@ TEST_F(Render, PointerOfTheMainTarget)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(cur);
     file.close();
-    StepRecord s = step(), m = step(), plain = step();
+    StepRecord s = step(), m = step(), missing = step(), odd = step(), plain = step();
     s.mainRect(300, '0', 300, 300, 300).set(col::CursorSpec, "SXY11");
     m.mainRect(300, '0', 300, 300, 300).set(col::CursorSpec, "M0003");
-    writeBank({{s, m, plain, terminal()}});
+    missing.mainRect(300, '0', 300, 300, 300).set(col::CursorSpec, "M0009");
+    odd.mainRect(300, '0', 300, 300, 300).set(col::CursorSpec, "M00/.");
+    writeBank({{s, m, missing, odd, plain, terminal()}});
     FrmMain& f = showQuestion(1);
     EXPECT_EQ(f.Label1.MousePointer(), 11);
     f.doNext();
@@ -653,6 +659,13 @@ TEST_F(Render, PointerOfTheMainTarget)
     EXPECT_EQ(sourceName(f.Label1.MouseIcon()), "ico03.CUR");
     EXPECT_TRUE(f.Label1.MouseIcon().isCursor());
     EXPECT_EQ(f.Label1.MouseIcon().hotSpot(), QPoint(3, 5));
+    // A cursor file that is missing, or a number that is no file name: the custom pointer keeps
+    // the image it had.
+    for (int k = 0; k < 2; ++k) {
+        f.doNext();
+        EXPECT_EQ(f.Label1.MousePointer(), 99);
+        EXPECT_EQ(sourceName(f.Label1.MouseIcon()), "ico03.CUR");
+    }
     f.doNext();
     EXPECT_EQ(f.Label1.MousePointer(), 0);
     EXPECT_EQ(f.Label4.MousePointer(), 0);

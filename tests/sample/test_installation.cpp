@@ -15,6 +15,7 @@
 #include "sample/generator.h"
 #include "sample/menu_pictures.h"
 #include "sample/model.h"
+#include "sample/xp.h"
 #include "support/solver.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -324,6 +326,37 @@ TEST_F(SampleInstallation, TargetsLieOnTheDesktopClearOfTheQuestionPanel)
             EXPECT_NE(common::field(rec, HintLine, 3), QStringLiteral("000"));
         }
     });
+}
+
+// The hint lies on the form, below every area box: a hint placed under a box the step shows could
+// not be read. Its first ten characters (the height of a line) stay clear of them.
+TEST_F(SampleInstallation, HintsLieClearOfTheAreaBoxesTheirStepShows)
+{
+    int checked = 0;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        if (common::field(rec, HintPos, 10) == QStringLiteral("0000000000")) return;
+        const QRect hint(number(rec, HintPos, 5), number(rec, HintPos + 5, 5), 150 * 15, 22 * 15);
+        const auto box = [](const hotspots::Rect& r) {
+            return QRect(int(r.left), int(r.top), int(r.width), int(r.height));
+        };
+        QList<QRect> shown;
+        const QString win = common::field(rec, common::col::WinCode, 2);
+        const QChar c6 = win.isEmpty() ? QChar() : win[0];
+        const int v = win.size() == 2 && win[1].isDigit() ? win[1].digitValue() : 0;
+        if (c6 == u'M') shown << box(hotspots::DesktopBox);
+        if (QStringLiteral("ABCDEFGO").contains(c6) && win != QStringLiteral("EE")) {
+            if (c6 != u'O') shown << QRect(0, int(menus::MenuBarTop), 12000, 19 * 15);
+            if (v % 2) shown << box(hotspots::ToolBox);
+            if (v / 2) shown << box(hotspots::TaskPaneBox);
+        }
+        const QString pane = common::field(rec, common::col::PaneCode, 1);
+        if (pane == QStringLiteral("P")) shown << box(hotspots::MyPcBox);
+        if (pane == QStringLiteral("N")) shown << box(hotspots::DialogBox);
+        for (const QRect& b : shown)
+            EXPECT_FALSE(hint.intersects(b)) << rec.left(20).toStdString();
+        checked += !shown.isEmpty();
+    });
+    EXPECT_GT(checked, 10);
 }
 
 TEST_F(SampleInstallation, JumpsStayInsideTheirQuestion)
@@ -671,7 +704,8 @@ TEST_F(SampleInstallation, ChromePicturesFitTheBoxesOfTheDesktop)
 }
 
 // The drop-down pictures are drawn where the desktop lays its row labels: every label lies inside
-// its panel picture, and every row's hovered look is exactly as large as the label it lies under.
+// its panel picture, and every row's hovered look is exactly as large as the label it lies under,
+// in whole pixels.
 TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
 {
     const auto load = [&](const QString& name) {
@@ -709,7 +743,10 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
                                                      : menus::firstLevelRowPicture(d.id, i, d.id.front());
             const std::optional<platform::Picture> h = load(hover);
             ASSERT_TRUE(h.has_value()) << hover.toStdString();
-            EXPECT_EQ(QSizeF(h->pixmap().size()) * 15, QSizeF(b.width, b.height)) << hover.toStdString();
+            // The whole pixels the label covers (the Views menu's rows are 2560 twips, 170 pixels and
+            // a third).
+            const QSizeF whole(std::floor(b.width / 15) * 15, std::floor(b.height / 15) * 15);
+            EXPECT_EQ(QSizeF(h->pixmap().size()) * 15, whole) << hover.toStdString();
         }
         if (d.rows.size() < rows.size()) {
             EXPECT_EQ(rows[d.rows.size()], menus::Parked) << "more labels than drawn rows";
@@ -717,6 +754,40 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
         ++drawn;
     }
     EXPECT_GE(drawn, 10);
+}
+
+// Every drop-down the sample's windows let a click or right click open has its panel drawn: the
+// object menus of the desktop icons, the bare areas, the Start button, the toolbar's Views button,
+// My Computer's items and the object picture the unit shows, besides the folder window's menus.
+TEST_F(SampleInstallation, EveryDropDownTheWindowsCanOpenIsDrawn)
+{
+    for (const char* id : {"61", "62", "63", "64", "65", "25", "69", "70", "23", "Z3", "92", "93", "94", "95",
+                           "96", "97", "98", "99", "Z0", "S3", "84", "A1", "A2", "A3", "A4", "A5", "A6"}) {
+        const QString panel = menus::firstLevelPanel(QString::fromLatin1(id));
+        EXPECT_TRUE(
+            platform::loadPicture(program(QStringLiteral("examdata/") + panel + QStringLiteral(".rar"))))
+            << id;
+    }
+}
+
+// Every drawn row's caption can be read whole in the row the desktop lays over it.
+TEST_F(SampleInstallation, DrawnRowCaptionsFitTheirRows)
+{
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        const bool third = d.id.startsWith(QStringLiteral("SS0"));
+        const auto first = menus::firstLevelRows(d.id, 1, 1);
+        const auto second = menus::secondLevelRows(d.id, 1, 1);
+        const auto deepest = menus::thirdLevelRows(1, 1);
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            const menus::Box& b = third              ? deepest[size_t(i)]
+                                  : d.id.size() == 4 ? second[size_t(i)]
+                                                     : first[size_t(i)];
+            QString caption = d.rows[i - 1];
+            caption.remove(QStringLiteral(" >"));
+            EXPECT_LE(sample::xp::textWidth(caption) + 6 + 16, int(b.width) / 15)
+                << d.id.toStdString() << " row " << i << " " << caption.toStdString();
+        }
+    }
 }
 
 // A drawn row shows a cascade arrow exactly when the desktop opens a sub-menu for it, and that
@@ -750,8 +821,11 @@ TEST_F(SampleInstallation, MenuStepsPickRowsOfDrawnDropDowns)
         ASSERT_TRUE(path.startsWith(u'H')) << path.toStdString();
         const QString id = path.mid(1, 2);
         const int r1 = path.mid(3, 2).toInt(), r2 = path.mid(5, 2).toInt(), r3 = path.mid(7, 2).toInt();
-        // Menu-bar menus lie in a window with that menu bar; All Programs on the bare desktop.
-        if (id != QStringLiteral("84")) {
+        // Menu-bar menus lie in a window with that menu bar; All Programs on the bare desktop; the
+        // desktop's own menu over the desktop's box.
+        if (id == QStringLiteral("69")) {
+            EXPECT_EQ(common::field(rec, common::col::WinCode, 1), QStringLiteral("M"));
+        } else if (id != QStringLiteral("84")) {
             EXPECT_EQ(common::field(rec, common::col::WinCode, 1), id.left(1));
         }
         ASSERT_GE(r1, 1);
@@ -811,8 +885,8 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288897.rar"), "0\r\n"},
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
-        {QStringLiteral("ksdata/288893.rar"),
-         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
+        {QStringLiteral("ksdata/288893.rar"), "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r"
+                                              "\nFFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

@@ -161,7 +161,8 @@ inline QString unsupported(const QString& rec)
     if (code == QLatin1String("7000")) {
         const QString path = common::field(rec, 125, 10);
         const QString id = path.mid(1, 2);
-        const bool opener = id == QLatin1String("84") || (id.size() == 2 && id[0] >= u'A' && id[0] <= u'G');
+        const bool opener = id == QLatin1String("84") || id == QLatin1String("69") ||
+                            (id.size() == 2 && id[0] >= u'A' && id[0] <= u'G');
         return path.startsWith(u'H') && opener ? QString() : QStringLiteral("menu path ") + path;
     }
     bool ok = false;
@@ -492,7 +493,8 @@ private:
     }
 
     // The menu path at targetC picked as a candidate does: the menu opened from its menu-bar title
-    // (or, for All Programs, the Start button and then All Programs), then its rows level by level.
+    // (for All Programs, the Start button and then All Programs; for the desktop's menu, a right
+    // click on the bare desktop), then its rows level by level.
     void pickFromMenus()
     {
         const QString path = recCol(125, 10);
@@ -502,6 +504,11 @@ private:
             pointAndClick(f.StartMenu);
             ASSERT_TRUE(f.PicStart.Visible()) << "the Start button opened no Start menu";
             pointAndClick(f.LblZHU(84));
+        } else if (id == QLatin1String("69")) {
+            ASSERT_TRUE(f.PicTable.Visible()) << "no bare desktop to right-click";
+            const QPointF p = testkit::centreOf(f.PicTable);
+            testkit::move(f, p.x(), p.y());
+            testkit::click(f.PicTable, platform::vbRightButton);
         } else {
             pointAndClick(f.LblZHU(id.mid(1).toInt()));
         }
