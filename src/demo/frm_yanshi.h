@@ -34,25 +34,21 @@ public:
     platform::Image ImgMenu{this, "ImgMenu"}, ImgTool{this, "ImgTool"}, ImgHui{this, "ImgHui"},
         ImgStart{this, "ImgStart"}, ImgMyPc{this, "ImgMyPc"};
 
+    // Hot-spots 0-105 on the form, numbered as on the candidate's desktop.
+    platform::LabelArray LblZHU{this, "LblZHU"};
+
+    // Hint and targets.
+    platform::Label LHelp{this, "LHelp"};
+    platform::Label Label4{this, "Label4"};
+    platform::Label Label1{this, "Label1"};
+    platform::LabelArray LblXXK{this, "LblXXK"}; // 0 back button / list display, 1-13 tabs
+
     // Drop-down panels, their row highlights and row labels.
     platform::Image Pic1J{this, "Pic1J"}, Pic2J{this, "Pic2J"}, Pic3J{this, "Pic3J"};
     platform::Image Img1J{this, "Img1J"}, Img2J{this, "Img2J"};
     platform::LabelArray Lbl1J{this, "Lbl1J"}; // 0-44
     platform::LabelArray Lbl2J{this, "Lbl2J"}; // 0-44
     platform::LabelArray Lbl3J{this, "Lbl3J"}; // 0-10
-
-    // Hot-spots 0-105 on the form, numbered as on the candidate's desktop.
-    platform::LabelArray LblZHU{this, "LblZHU"};
-
-    // Hint, targets and frames.
-    platform::Label LHelp{this, "LHelp"};
-    platform::Label Label4{this, "Label4"};
-    platform::Label Label1{this, "Label1"};
-    platform::LabelArray LblXXK{this, "LblXXK"}; // 0 back button / list display, 1-13 tabs
-    platform::Shape Shape1{this, "Shape1"};      // red frame of the target (and of a menu row)
-    platform::Shape Shape2{this, "Shape2"};      // yellow frame
-    platform::Shape Shape4{this, "Shape4"};      // green frame of Label4; Left -100 marks a click
-    platform::Shape Shape6{this, "Shape6"};      // rubber band
 
     // The drawn context menu and its sub-menu.
     platform::Label LRightMMenu{this, "LRightMMenu"};
@@ -65,6 +61,12 @@ public:
     platform::Shape ShapeRSUB{this, "ShapeRSUB"};
     platform::LabelArray LRS{this, "LRS"};      // 0-9
     platform::LineArray LRSFgx{this, "LRSFgx"}; // 0-5
+
+    // The frames lie above the menus they mark.
+    platform::Shape Shape1{this, "Shape1"}; // red frame of the target (and of a menu row)
+    platform::Shape Shape2{this, "Shape2"}; // yellow frame
+    platform::Shape Shape4{this, "Shape4"}; // green frame of Label4; Left -100 marks a click
+    platform::Shape Shape6{this, "Shape6"}; // rubber band
 
     // The click ring and the pointer: a cursor picture during band and drag legs, otherwise the
     // drawn arrow.

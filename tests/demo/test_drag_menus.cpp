@@ -1,5 +1,6 @@
 // Steps that need more than a click: the rubber band and the drag from the second target, the
 // drag of a picture to its drop point, and the drawn context menu with its sub-menu.
+#include <algorithm>
 #include <cmath>
 
 #include "demo_fixture.h"
@@ -247,4 +248,23 @@ TEST_F(Demo, AMissingMenuFileDrawsEmptyRowsAndGoesOn)
     ASSERT_TRUE(p.LRightMMenu.Visible());
     EXPECT_DOUBLE_EQ(p.LRightMMenu.Height(), 2520);
     EXPECT_GE(runToEnd(), 0);
+}
+
+TEST_F(DrawnMenu, TheFrameTheRingAndThePointerLieAboveTheMenus)
+{
+    start({{at("3113", 3000, 3000), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    const auto& order = p.children();
+    auto place = [&order](const platform::Control& c) {
+        return std::find(order.begin(), order.end(), &c) - order.begin();
+    };
+    const platform::Control* below[] = {&p.LRightMMenu, &p.LRightSub, &p.LHelp, &p.Pic1J};
+    for (const platform::Control* c : below)
+        EXPECT_LT(place(*c), place(p.Shape1)) << c->Name().toStdString();
+    EXPECT_LT(place(p.LRightMMenu), place(p.LRightSub));
+    EXPECT_LT(place(p.LHelp), place(p.LRightMMenu));
+    EXPECT_LT(place(p.Shape1), place(p.Shape5));
+    EXPECT_LT(place(p.Shape5), place(p.LPoint(0)));
+    EXPECT_LT(place(p.LPoint(7)), place(p.LPoinB(0)));
 }
