@@ -228,6 +228,21 @@ void FrmYanShi::Form_Load()
 {
     auto& d = common::drill();
     const double sx = common::scaleX(), sy = common::scaleY();
+    // A newly loaded form starts from nothing: no value of an earlier demonstration is kept.
+    ysRec.clear();
+    menuId = QStringLiteral("0");
+    ysRow1 = ysRow2 = ysRow3 = 0;
+    ysJump = QStringLiteral("0");
+    ysStartOn = ysBand = false;
+    ysLen = 0;
+    ysToX = ysToY = 0;
+    ysDx = ysDy = 0;
+    endTicks = 0;
+    ysCode = ysDragToX = ysDragToY = 0;
+    ysText.clear();
+    ysTyped = ysTabSlot = ysTabNo = 0;
+    ysTabHint.clear();
+    ysMainW = ysMainH = ysPopSet = 0;
     ysPosX = long(common::roundHalfEven(7680 * sx));
     ysPosY = long(common::roundHalfEven(5760 * sy));
     d.ksMode = common::ModeTeaching;

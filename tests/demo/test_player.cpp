@@ -359,3 +359,22 @@ TEST_F(Demo, AQuestionWithoutReadableRecordsEndsAtOnce)
     EXPECT_FALSE(player().Timer2.Enabled());
     EXPECT_EQ(runToEnd(), 400);
 }
+
+TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)
+{
+    // Question 1's target is 600 x 300; question 2's first step has none.
+    start({{at("0001"), terminal()}, {StepRecord().action(QStringLiteral("8888")), terminal()}});
+    startDemo();
+    EXPECT_EQ(player().ysMainW, 600);
+    ASSERT_GE(runToEnd(), 0);
+    time.advance(200);
+    testkit::click(panel().CmdGN(1));
+    time.advance(200);
+    ASSERT_EQ(common::drill().dqTm, 2);
+    startDemo();
+    ASSERT_TRUE(playing());
+    EXPECT_EQ(player().ysStep, 1);
+    EXPECT_EQ(player().ysMainW, 0);
+    EXPECT_EQ(player().ysPosX, StartX);
+    EXPECT_FALSE(player().TimEnd.Enabled());
+}
