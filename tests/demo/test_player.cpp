@@ -378,3 +378,49 @@ TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)
     EXPECT_EQ(player().ysPosX, StartX);
     EXPECT_FALSE(player().TimEnd.Enabled());
 }
+
+TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
+{
+    QList<StepRecord> steps;
+    for (int s = 1; s < 15; ++s)
+        steps << at("8888");
+    steps << terminal();
+    start({steps, {at("0001"), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    const std::pair<const char*, int> jumps[] = {{"7", 7}, {"C", 12}, {"A", 10},
+                                                 {"a", 9}, {"Z", 15}, {"0", 15}};
+    for (const auto& [code, step] : jumps) {
+        p.GoStep(QString::fromLatin1(code));
+        EXPECT_EQ(p.ysStep, step) << code;
+    }
+    // Beyond the question's block is its terminal record, never the next question's first.
+    EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("操作成功！"));
+    // A late advance on the terminal record only starts the end again.
+    p.doNext();
+    EXPECT_EQ(p.ysStep, 15);
+    EXPECT_EQ(p.ysPosX, -500);
+    EXPECT_DOUBLE_EQ(p.Shape5.Left(), -500);
+    EXPECT_TRUE(p.TimEnd.Enabled());
+}
+
+TEST_F(Demo, TheDemonstrationLiesOverAWindowedDesktopOrInTheMiddleOfTheScreen)
+{
+    platform::setScreenPixels(QSize(1024, 768));
+    for (bool windowed : {true, false}) {
+        SCOPED_TRACE(windowed);
+        start({{at("0001"), terminal()}});
+        if (windowed)
+            desk().Move(1200, 900);
+        else
+            desk().setWindowState(platform::vbMaximized);
+        startDemo();
+        FrmYanShi& p = player();
+        EXPECT_DOUBLE_EQ(p.Width(), 12000);
+        EXPECT_DOUBLE_EQ(p.Height(), 9000);
+        EXPECT_DOUBLE_EQ(p.Left(), windowed ? 1200 : (1024 * 15 - 12000) / 2.0);
+        EXPECT_DOUBLE_EQ(p.Top(), windowed ? 900 : (768 * 15 - 9000) / 2.0);
+        reset = std::make_unique<testkit::FormsReset>();
+        common::drill().resetAll();
+    }
+}
