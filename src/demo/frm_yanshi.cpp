@@ -108,7 +108,6 @@ FrmYanShi::FrmYanShi()
         c->onDblClick = [this] { endByUser(); };
     for (LabelArray* a : {&Lbl1J, &Lbl2J, &Lbl3J, &LblZHU, &LblXXK, &LRM2, &LRM4, &LRM6, &LRM9, &LRMJL, &LRS})
         a->onDblClick = [this](int) { endByUser(); };
-    setKeyPreview(true);
     onKeyUp = [this](int& keyCode, int) { Form_KeyUp(keyCode); };
 }
 
@@ -121,6 +120,8 @@ void FrmYanShi::design()
     setBackColor(0xF9D9C3);
     setStayOnTop(true);
     setShowInTaskbar(false);
+    // Enter, Space and Esc end the demonstration wherever the keyboard focus is.
+    setKeyPreview(true);
     Move(0, 0, 12000, 9000);
 
     for (Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5, &PicMenu, &Pic1J, &Pic2J, &Pic3J, &Img1J,

@@ -424,3 +424,21 @@ TEST_F(Demo, TheDemonstrationLiesOverAWindowedDesktopOrInTheMiddleOfTheScreen)
         common::drill().resetAll();
     }
 }
+
+TEST_F(Demo, EscEndsItAlsoWhileTheEditFieldHasTheKeyboard)
+{
+    writeAnswers({QStringLiteral("abcdef")});
+    StepRecord r = at("0020", 6000, 6000);
+    r.setRect(col::EditRect, 1500, '0', 3000, 3000, 300);
+    r.setNumber(col::AnswerLine, 3, 1);
+    start({{r, terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    ASSERT_TRUE(p.Text1.hasFocus());
+    const QString before = p.Text1.Text();
+    testkit::key(p, platform::vbKeyEscape);
+    EXPECT_TRUE(p.TimEnd.Enabled());
+    // The key is not typed into the field.
+    EXPECT_EQ(p.Text1.Text(), before);
+    EXPECT_EQ(runToEnd(), 400);
+}
