@@ -74,10 +74,12 @@ FrmYanShi::FrmYanShi()
         LRFGX.design(i);
     for (int i = 0; i <= 5; ++i)
         LRSFgx.design(i);
-    for (int i = 0; i <= 7; ++i)
-        LPoint.design(i);
+    // The white filling lies under the outline, so the outline stays whole however wide strokes
+    // are drawn.
     for (int i = 0; i <= 5; ++i)
         LPoinB.design(i);
+    for (int i = 0; i <= 7; ++i)
+        LPoint.design(i);
 
     const std::pair<Timer*, const char*> timers[] = {
         {&Timer1, "Timer1"}, {&Timer2, "Timer2"},   {&Timer3, "Timer3"},   {&Timer4, "Timer4"},

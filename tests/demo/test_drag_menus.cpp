@@ -265,6 +265,6 @@ TEST_F(DrawnMenu, TheFrameTheRingAndThePointerLieAboveTheMenus)
     EXPECT_LT(place(p.LRightMMenu), place(p.LRightSub));
     EXPECT_LT(place(p.LHelp), place(p.LRightMMenu));
     EXPECT_LT(place(p.Shape1), place(p.Shape5));
-    EXPECT_LT(place(p.Shape5), place(p.LPoint(0)));
-    EXPECT_LT(place(p.LPoint(7)), place(p.LPoinB(0)));
+    EXPECT_LT(place(p.Shape5), place(p.LPoinB(0)));
+    EXPECT_LT(place(p.LPoinB(5)), place(p.LPoint(0)));
 }
