@@ -102,6 +102,7 @@ void FrmTm::Command1_Click()
         return;
     }
     common::drill().ysRun = true;
+    showQuestionText();
     TimStartYS.setEnabled(true);
 }
 

@@ -442,3 +442,12 @@ TEST_F(Demo, EscEndsItAlsoWhileTheEditFieldHasTheKeyboard)
     EXPECT_EQ(p.Text1.Text(), before);
     EXPECT_EQ(runToEnd(), 400);
 }
+
+TEST_F(Demo, TheButtonShowsTheQuestionTextAgain)
+{
+    start({{at("0001"), terminal()}});
+    EXPECT_EQ(panel().RtbTM.Text(), QStringLiteral("第1题"));
+    testkit::writeTextLines(dataPath, QStringLiteral("288870.rar"), {QStringLiteral("000102新的题目")});
+    testkit::click(panel().CmdGN(7));
+    EXPECT_EQ(panel().RtbTM.Text(), QStringLiteral("新的题目"));
+}
