@@ -31,11 +31,7 @@ QString FrmYanShi::col(int start, int length) const
 
 QString FrmYanShi::textEntry(const QString& lineField) const
 {
-    if (lineField == QLatin1String("000")) return QString();
-    const std::optional<qint16> n = common::FieldNumber(lineField);
-    if (!n) return QString();
-    const common::LineResult r = common::readLineOrLast(common::drill().txtPath, *n);
-    return r.line ? common::entryText(*r.line) : QString();
+    return common::readTextEntryNamed(common::drill().txtPath, lineField).line.value_or(QString());
 }
 
 void FrmYanShi::setData()
@@ -183,20 +179,7 @@ void FrmYanShi::pictures()
 // The edit field with its initial text, the caret after it.
 void FrmYanShi::editField()
 {
-    if (!common::leadingNumberNonZero(col(86, 20))) {
-        Text1.setVisible(false);
-        Text2.setVisible(false);
-        return;
-    }
-    Text1.setVisible(true);
-    scene::placeEditField(ysRec, Text1);
-    const QString text = scene::initialEditText(ysRec, common::drill().txtPath);
-    Text1.setText(text);
-    Text1.SetFocus();
-    Text1.setSelStart(int(text.size()));
-    Text1.setSelLength(0);
-    // The demonstration knows a fourth text colour.
-    scene::applyEditFormat(ysRec, Text1, 0x99A055);
+    scene::showEditField(ysRec, common::drill().txtPath, Text1, Text2, {true, 0x99A055});
 }
 
 void FrmYanShi::hint()

@@ -145,19 +145,7 @@ void FrmMain::pictures()
 // Phase 8: the edit field on editRect with its initial text and format, or no edit field.
 void FrmMain::editField()
 {
-    if (!common::leadingNumberNonZero(col(86, 20))) {
-        Text1.setVisible(false);
-        Text2.setVisible(false);
-        return;
-    }
-    Text1.setVisible(true);
-    scene::placeEditField(rec(), Text1);
-    const QString text = scene::initialEditText(rec(), common::drill().txtPath);
-    Text1.setText(text);
-    Text1.SetFocus();
-    Text1.setSelStart(0);
-    Text1.setSelLength(int(text.size()));
-    scene::applyEditFormat(rec(), Text1);
+    scene::showEditField(rec(), common::drill().txtPath, Text1, Text2, {});
 }
 
 // Phase 9: the hint's place and text; an all-zero hintPos keeps both.

@@ -63,6 +63,8 @@ void parkTabLabels(LabelArray& tabs)
     }
 }
 
+namespace {
+
 void placeEditField(const QString& rec, TextBox& text1)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
@@ -109,6 +111,26 @@ void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fou
     }
     if (auto f = digit(134))
         if (auto c = formatBackColor(*f)) text1.setBackColor(*c);
+}
+
+} // namespace
+
+void showEditField(const QString& rec, const QString& txtPath, TextBox& text1, TextBox& text2,
+                   const EditLook& look)
+{
+    if (!common::leadingNumberNonZero(col(rec, 86, 20))) {
+        text1.setVisible(false);
+        text2.setVisible(false);
+        return;
+    }
+    text1.setVisible(true);
+    placeEditField(rec, text1);
+    const QString text = initialEditText(rec, txtPath);
+    text1.setText(text);
+    text1.SetFocus();
+    text1.setSelStart(look.caretAfterText ? int(text.size()) : 0);
+    text1.setSelLength(look.caretAfterText ? 0 : int(text.size()));
+    applyEditFormat(rec, text1, look.fourthColour);
 }
 
 std::optional<QString> placeHint(const QString& rec, Label& hint, const QString& txtPath)

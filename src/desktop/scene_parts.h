@@ -15,14 +15,17 @@ namespace scene {
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);
 
-// The edit field on editRect (Left, Top, Width, Height of the record's columns 86-105).
-void placeEditField(const QString& rec, platform::TextBox& text1);
-// Its initial text: the textLine entry from its fourth character, before its first "|".
-QString initialEditText(const QString& rec, const QString& txtPath);
-// editFormat: alignment, size, style, font and colours by their digits. `fourthColour` is the
-// colour of text-colour digit 3 where the desktop knows one (the digit leaves the colour alone
-// otherwise).
-void applyEditFormat(const QString& rec, platform::TextBox& text1, std::optional<long> fourthColour = {});
+// The edit field on editRect with its initial text (the textLine entry from its fourth character,
+// before its first "|") and editFormat, focused; or, when columns 86-105 hold targets, no edit
+// field (Text1 and Text2 hidden). The candidate's desktop selects the initial text; the
+// demonstration puts the caret after it and knows a fourth text colour (digit 3), which leaves
+// the colour alone on the candidate's desktop.
+struct EditLook {
+    bool caretAfterText = false;
+    std::optional<long> fourthColour;
+};
+void showEditField(const QString& rec, const QString& txtPath, platform::TextBox& text1,
+                   platform::TextBox& text2, const EditLook& look = {});
 
 // The hint's place and text; an all-zero hintPos keeps both. The text read from the answer
 // texts, when one was read (a hintLine of "000" empties the hint and reads nothing).

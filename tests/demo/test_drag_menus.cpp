@@ -25,17 +25,31 @@ StepRecord fromSecond(const QString& code)
 // tagged with its group and set.
 QStringList menuFile()
 {
+    // The 15 lines of a record; "*" marks the lines that carry the record's tag.
+    static const char* const record[] = {"record*",
+                                         "新建(W)*",
+                                         "文件夹(F)|快捷方式(S)|-|文本文档*",
+                                         "打开(O)|资源管理器(X)|-|删除(D)*",
+                                         "0",
+                                         "",
+                                         "剪切(T)|复制(C)|粘贴(P)*",
+                                         "0",
+                                         "",
+                                         "0",
+                                         "0",
+                                         "",
+                                         "0",
+                                         "",
+                                         "-|属性(R)*"};
     QStringList lines;
     for (int g = 1; g <= 4; ++g)
-        for (int s = 1; s <= 9; ++s) {
-            const QString tag = QStringLiteral(" %1-%2").arg(g).arg(s);
-            lines << QStringLiteral("record") + tag << QStringLiteral("新建(W)") + tag
-                  << QStringLiteral("文件夹(F)|快捷方式(S)|-|文本文档") + tag
-                  << QStringLiteral("打开(O)|资源管理器(X)|-|删除(D)") + tag << QStringLiteral("0")
-                  << QString() << QStringLiteral("剪切(T)|复制(C)|粘贴(P)") + tag << QStringLiteral("0")
-                  << QString() << QStringLiteral("0") << QStringLiteral("0") << QString()
-                  << QStringLiteral("0") << QString() << QStringLiteral("-|属性(R)") + tag;
-        }
+        for (int s = 1; s <= 9; ++s)
+            for (const char* line : record) {
+                QString text = QString::fromUtf8(line);
+                if (text.endsWith(QLatin1Char('*')))
+                    text = text.chopped(1) + QStringLiteral(" %1-%2").arg(g).arg(s);
+                lines << text;
+            }
     return lines;
 }
 
