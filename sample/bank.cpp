@@ -256,6 +256,15 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         }
         r.set(col::CursorSpec, s.cursor.left(1) + QStringLiteral("00") + s.cursor.mid(1));
     }
+    if (!s.winCode.isEmpty() || !s.menuPath.isEmpty()) {
+        if (s.winCode.size() != 2 || s.menuPath.size() != 10 || !s.menuPath.startsWith(u'H')) {
+            fail(QStringLiteral("%1: menu step \"%2\" \"%3\" is not a window and a menu path")
+                     .arg(where, s.winCode, s.menuPath));
+            return std::nullopt;
+        }
+        r.set(col::WinCode, s.winCode);
+        r.set(col::TargetC, s.menuPath);
+    }
     // The Start button's own hot-spot would take a click meant for a target lying on it.
     const QRect start = layout::StartButton.px();
     if ((main && main->px().intersects(start)) || (aux && aux->px().intersects(start)))

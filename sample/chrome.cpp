@@ -1,6 +1,7 @@
 #include "sample/chrome.h"
 
 #include "sample/layout.h"
+#include "sample/menu_pictures.h"
 #include "sample/screens.h"
 #include "sample/xp.h"
 
@@ -165,6 +166,8 @@ QList<PictureFile> chromePictures()
                  crop(
                      pcSize, [&](Canvas& c) { xp::myComputer(c, QPoint(0, 0), s.hotSpot); }, s.rect.px())));
     }
+    // The drop-down menus of the simulated desktop.
+    out += menuPictures();
     return out;
 }
 

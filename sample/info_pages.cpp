@@ -104,17 +104,18 @@ QImage drawPage(const Page& page, int number)
              Qt::AlignRight | Qt::AlignVCenter, Qt::white, 13);
     int y = number == 17 ? 16 : 90;
     if (number == 17) {
-        // The catalogue slots lie over frames drawn by the home screen; the page holds their names.
+        // The catalogue slots lie over frames drawn by the home screen; the page holds their names,
+        // the two editions of one module side by side.
         static const QStringList modules{
-            QStringLiteral("Windows XP 操作系统"),     QStringLiteral("Word 2003 中文字处理"),
-            QStringLiteral("Excel 2003 中文电子表格"), QStringLiteral("PowerPoint 2003 演示文稿"),
-            QStringLiteral("Internet 应用"),           QStringLiteral("Access 2003 数据库"),
-            QStringLiteral("FrontPage 2003 网页制作"), QStringLiteral("WPS Office 文字处理"),
-            QStringLiteral("WPS Office 电子表格"),     QStringLiteral("AutoCAD 2004 制图"),
-            QStringLiteral("Photoshop CS4 图像处理"),  QStringLiteral("Flash MX 动画制作"),
-            QStringLiteral("Project 2000 项目管理"),   QStringLiteral("Visual FoxPro 5.0"),
-            QStringLiteral("Windows 7 操作系统"),      QStringLiteral("Word 2007 中文字处理"),
-            QStringLiteral("Excel 2007 中文电子表格"), QStringLiteral("PowerPoint 2007 演示文稿"),
+            QStringLiteral("Windows XP 操作系统"),      QStringLiteral("Word 2003 中文字处理"),
+            QStringLiteral("Word 2007 中文字处理"),     QStringLiteral("Excel 2003 中文电子表格"),
+            QStringLiteral("Excel 2007 中文电子表格"),  QStringLiteral("PowerPoint 2003 演示文稿"),
+            QStringLiteral("PowerPoint 2007 演示文稿"), QStringLiteral("Internet 应用"),
+            QStringLiteral("Access 2003 数据库"),       QStringLiteral("FrontPage 2003 网页制作"),
+            QStringLiteral("WPS Office 文字处理"),      QStringLiteral("WPS Office 电子表格"),
+            QStringLiteral("AutoCAD 2004 制图"),        QStringLiteral("Photoshop CS4 图像处理"),
+            QStringLiteral("Flash MX 动画制作"),        QStringLiteral("Project 2000 项目管理"),
+            QStringLiteral("Visual FoxPro 5.0"),        QStringLiteral("Windows 7 操作系统"),
             QStringLiteral("用友财务 (U8) 软件")};
         for (int i = 0; i < modules.size(); ++i) {
             const QRect slot(24 + (i % 4) * 191, 66 + (i / 4) * 73, 177, 51);

@@ -112,7 +112,7 @@ constexpr std::array<Spot, 11> MyPcItems{{
 }};
 
 // The Left of menu-bar title i (1-10) of application letter A-G inside the menu bar, its Top,
-// Width and Height.
+// Width and Height: the desktop's own title table (desktop/menu_tables.h).
 Twips menuTitle(char letter, int title);
 
 // Task-pane link hot-spots 26-40 for a task-pane code (1, 3, or any other code: the base layout);
@@ -121,10 +121,5 @@ Twips taskPaneLink(int code, int hotSpot);
 
 // Control Panel page hot-spots 41-60 for the page digit 0 or 1; a parked item has Left -30.
 Twips dialogItem(int digit, int hotSpot);
-
-// First-level drop-down rows: the Top of row `row` (1-based) of a GroupLayout at a row pitch, and
-// the number of rows of the layout.
-int dropDownRowTop(const char* groups, int pitch, int row);
-int dropDownRows(const char* groups);
 
 } // namespace sample::layout

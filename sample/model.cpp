@@ -167,6 +167,16 @@ StepDef done(const QString& bg)
     return aimed(QStringLiteral("9999"), bg, QString(), QString());
 }
 
+StepDef menuPick(const QString& bg, const QString& winCode, const QString& menuId, int row1, int row2,
+                 int row3, const QString& hint)
+{
+    StepDef s = aimed(QStringLiteral("7000"), bg, QString(), hint);
+    s.winCode = winCode;
+    const auto two = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
+    s.menuPath = QStringLiteral("H") + menuId + two(row1) + two(row2) + two(row3) + QStringLiteral("0");
+    return s;
+}
+
 namespace {
 
 ModuleDef buildModule()
@@ -174,6 +184,8 @@ ModuleDef buildModule()
     ModuleDef m;
     addCommonScenes(m.scenes);
     m.units = {unitDesktop(m.scenes), unitFiles(m.scenes), unitSettings(m.scenes), unitAccessories(m.scenes)};
+    // The drop-down menus' unit.
+    m.units.append(unitMenus(m.scenes));
     // Exam sets: forty different questions each, every unit represented by ten.
     const auto code = [](int unit, int q) {
         return QString::number(unit).rightJustified(2, u'0') + QString::number(q).rightJustified(2, u'0');

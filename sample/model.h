@@ -72,6 +72,10 @@ struct StepDef {
     int listPick = 0;
     QString cursor;     // "S11": standard pointer 11; "M01": the cursor file ico01.CUR
     QString editFormat; // 10 characters of the edit field's format, empty for the default
+    // Menu steps: the window's code (record columns 6-7, its letter names the menu bar) and the
+    // menu path picked in the simulated drop-downs ("H", menu id, three rows, jump; at targetC).
+    QString winCode;
+    QString menuPath;
 
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
     StepDef& jumpTo(QChar step);
@@ -102,6 +106,11 @@ StepDef pickFromList(const QString& bg, const QString& field, const QStringList&
                      const QString& hint);
 // The terminal record.
 StepDef done(const QString& bg);
+// A pick in the simulated drop-down menus: the menu `menuId` opened from its hot-spot, then rows
+// row1, row2 and row3 (0 where the path ends), in the window `winCode` ("A0": a folder window's
+// menu bar, "00": no window).
+StepDef menuPick(const QString& bg, const QString& winCode, const QString& menuId, int row1, int row2,
+                 int row3, const QString& hint);
 
 struct QuestionDef {
     QString text;
@@ -130,5 +139,6 @@ UnitDef unitDesktop(Scenes& s);
 UnitDef unitFiles(Scenes& s);
 UnitDef unitSettings(Scenes& s);
 UnitDef unitAccessories(Scenes& s);
+UnitDef unitMenus(Scenes& s);
 
 } // namespace sample

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-zenhei)
+          libbenchmark-dev fonts-wqy-zenhei libx11-dev)
 # The test command also needs clang for the sanitizer and fuzz build.
 packages+=(${BRANNOCK_EXTRA_PACKAGES:-})
 

@@ -126,6 +126,7 @@ FrmMain::FrmMain()
     Text3.onChange = [this] { afterRender([this] { Text3_Change(); }); };
     LstLA.onClick = [this] { afterRender([this] { LstLA_Click(); }); };
     wireJudges();
+    wireMenus();
 }
 
 FrmMain::~FrmMain() = default;

@@ -9,7 +9,8 @@
 //   frm_main_engine.cpp   setData's record reading, doNext, GoStep, Timer2, Timer3, deferred events
 //   frm_main_render.cpp   the render phases of setData
 //   frm_main_text.cpp     typed-text fields and the simulated list
-//   frm_main_builders.cpp hot-spot builders, per-step reset, tab dialog, teaching frames
+//   frm_main_builders.cpp hot-spot builders, tab dialog, teaching frames
+//   frm_main_menus.cpp    menu-bar titles, drop-down menus and their picks, per-step reset
 //   frm_main_judge.cpp    the action judges (wireJudges)
 #include <QString>
 #include <functional>
@@ -209,6 +210,25 @@ public:
     // numbered list (1-9, top to bottom) advances when the step's pop-up code names it.
     void popupItem_Click(int list, int index);
     // ==== end of the judges' section ==========================================================
+
+    // ==== Simulated drop-down menus (frm_main_menus.cpp; the tables are menu_tables.h) ========
+    // Wires the row labels of the three drop-down levels; called once by the constructor.
+    void wireMenus();
+    // Row-group placement of the first- and second-level rows inside their panels.
+    void Tool1JTop(const QString& layout, int width, int height);
+    void Tool2JTop(const QString& layout, int width, int height);
+    // Hover and pick of the rows of the three levels.
+    void Lbl1J_MouseMove(int index, int button, int shift, double x, double y);
+    void Lbl1J_Click(int index);
+    void Lbl2J_MouseMove(int index, int button, int shift, double x, double y);
+    void Lbl2J_Click(int index);
+    void Lbl3J_MouseMove(int index, int button, int shift, double x, double y);
+    void Lbl3J_Click(int index);
+    // Loads the desktop picture `name` (deskPath & name & ".rar"). False when the name is not a
+    // code of letters and digits or the file cannot be read: the control then keeps its picture.
+    bool loadDeskPicture(platform::Image& img, const QString& name);
+    bool loadDeskPicture(platform::PictureBox& box, const QString& name);
+    // ==== end of the menus' section ===========================================================
 
 protected:
     void design() override;

@@ -6,10 +6,6 @@
 // hold them. Filled by the hot-spot layout work; does nothing yet.
 void FrmMain::ToolCSH() {}
 
-// Menu-bar box and title hot-spots 1-10 for the step's application. Filled by the hot-spot layout
-// work; does nothing yet.
-void FrmMain::MenuCSH() {}
-
 // Task-pane hot-spots 26-40 and the pane's highlight. Filled by the hot-spot layout work; does
 // nothing yet.
 void FrmMain::HuiRenwuCSH() {}
@@ -17,14 +13,6 @@ void FrmMain::HuiRenwuCSH() {}
 // Dialog panel: its picture and hot-spots 41-60. Filled by the hot-spot layout work; does nothing
 // yet.
 void FrmMain::CtrlCSH() {}
-
-// Per-step reset of menus and highlights. Filled by the menu work; does nothing yet.
-void FrmMain::frmCsh() {}
-
-// First-, second- and third-level drop-down rows. Filled by the menu work; do nothing yet.
-void FrmMain::Tool1JCSH() {}
-void FrmMain::Tool2JCSH() {}
-void FrmMain::Tool3JCSH() {}
 
 // The simulated tab dialog and back button of a step. Filled by the tab-dialog work; does nothing
 // yet.

@@ -89,6 +89,7 @@ FrmFengmian::FrmFengmian()
     LblExit1.onClick = [this] { LblExit1_Click(); };
     LblExit2.onClick = [this] { LblExit2_Click(); };
     LblCaption.onMouseDown = [this](int button, int, double, double) { LblCaption_MouseDown(button); };
+    LblKmLj.onClick = [this](int i) { LblKmLj_Click(i); };
     onMouseMove = [this](int, int, double, double) { Form_MouseMove(); };
     onMouseDown = [this](int button, int, double, double) { Form_MouseDown(button); };
 

@@ -7,6 +7,7 @@
 //
 // Members are declared back to front: within a container the control created first lies lowest.
 #include <QString>
+#include <array>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -78,6 +79,12 @@ public:
     int proPage = 0;          // the information page shown, 1-17; 0 at every load
     bool endedAtLoad = false; // the last load ended the program (question bank of another module)
 
+    // The sibling-module catalogue (frm_fengmian_catalogue.cpp): per slot, the program to start
+    // (installed) or the download id (not installed), as the last judgement left it.
+    std::array<QString, 19> kmLink;
+    void kmSetupYN();
+    static const QString DownloadSite;
+
     // Procedures.
     void readInfo();
     void LoadProPic();
@@ -122,6 +129,7 @@ private:
     void LblExit1_Click();
     void LblExit2_Click();
     void LblCaption_MouseDown(int button);
+    void LblKmLj_Click(int index);
     void Form_MouseMove();
     void Form_MouseDown(int button);
 

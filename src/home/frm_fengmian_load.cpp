@@ -66,6 +66,7 @@ void FrmFengmian::Form_Load()
                           d.kmName + QStringLiteral("模块(题库版本：") + bankVersion + QStringLiteral(")"));
     layoutScreen();
     loadCards();
+    kmSetupYN();
 }
 
 void FrmFengmian::readInfo()

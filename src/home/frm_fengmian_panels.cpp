@@ -1,6 +1,7 @@
 // The home screen's views, information pages, links, update button and exit.
 #include "common/drill_state.h"
 #include "common/naming.h"
+#include "home/frm_about.h"
 #include "home/frm_fengmian.h"
 #include "home/frm_start.h"
 #include "home/home_art.h"
@@ -166,8 +167,10 @@ void FrmFengmian::LblNext_Click()
     PicPro.setVisible(false);
 }
 
-// The About box comes with the sibling-module catalogue; until then the link only lies in place.
-void FrmFengmian::LblAbout_Click() {}
+void FrmFengmian::LblAbout_Click()
+{
+    platform::form<FrmAbout>().Show(platform::vbModal);
+}
 
 void FrmFengmian::CmdExit_Click()
 {

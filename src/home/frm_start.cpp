@@ -23,11 +23,11 @@ namespace {
 
 const QString PromptTitle = QStringLiteral("系统提示");
 
-// Ends the program at once. Where a test intercepts the end, the splash closes instead, so
-// nothing of the start-up goes on.
-void endStart(platform::Form& splash)
+// Ends the program at once, with a non-zero status when it could not start. Where a test
+// intercepts the end, the splash closes instead, so nothing of the start-up goes on.
+void endStart(platform::Form& splash, int exitCode = 0)
 {
-    platform::app::end();
+    platform::app::end(exitCode);
     splash.Unload();
 }
 
@@ -67,7 +67,7 @@ void FrmStart::Form_Load()
     common::computeScale();
     if (const QString failure = readInfo(); !failure.isEmpty()) {
         platform::MsgBox(failure, platform::vbOKOnly + platform::vbCritical, PromptTitle);
-        endStart(*this);
+        endStart(*this, 1);
         return;
     }
     setWidth(6600 * common::scaleX());

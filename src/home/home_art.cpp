@@ -206,6 +206,22 @@ platform::Picture handPointer()
     return platform::drawing::handPointer(QStringLiteral("home:hand"));
 }
 
+platform::Picture programIcon()
+{
+    return kept(QStringLiteral("programIcon"), QSize(32, 32), [](QPainter& p, QSize) {
+        p.setRenderHint(QPainter::Antialiasing);
+        // A monitor showing a blue desktop with a tick: practice on the screen, judged.
+        fillGradient(p, QRectF(2, 3, 28, 21), QColor(0xf4, 0xf4, 0xf4), QColor(0x9a, 0xa4, 0xb0), 3);
+        fillGradient(p, QRectF(4.5, 5.5, 23, 16), QColor(0x5a, 0x9c, 0xf0), QColor(0x1c, 0x4f, 0xb8), 1);
+        p.setPen(QPen(QColor(0xff, 0xff, 0xff), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(9.5, 13.5), QPointF(14, 18), QPointF(23, 8.5)}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x6b, 0x74, 0x80));
+        p.drawRect(QRectF(13, 24, 6, 3));
+        fillGradient(p, QRectF(8, 27, 16, 3), QColor(0xc8, 0xcc, 0xd2), QColor(0x7b, 0x84, 0x90), 1);
+    });
+}
+
 platform::Picture missingPage(const QString& fileName)
 {
     return picture(QStringLiteral("missingPage"), QSize(798, 545), [&fileName](QPainter& p, QSize s) {

@@ -21,6 +21,7 @@ platform::Picture enterButton(Look look); // 118 x 25, Hover or Pressed
 platform::Picture startButton(Look look); // 118 x 25, Hover or Pressed
 platform::Picture closeHover();           // 48 x 20
 platform::Picture handPointer();          // 32 x 32 cursor, hot spot at the fingertip (6, 0)
+platform::Picture programIcon();          // 32 x 32, the About box and the desktop shortcut
 // Shown in place of an information page whose picture is missing, with the page buttons drawn.
 platform::Picture missingPage(const QString& fileName);
 

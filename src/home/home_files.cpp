@@ -1,6 +1,5 @@
 #include "home/home_files.h"
 
-#include <QDir>
 #include <algorithm>
 
 #include "common/drill_state.h"
@@ -24,39 +23,16 @@ int fieldValue(QStringView text)
 InfoLoad loadModuleInfo()
 {
     InfoLoad load;
-    const QString folder = platform::app::path();
-    const ModuleInfoRead read = readModuleInfo(folder);
-    const QString reinstall = QStringLiteral("，考试练习系统无法运行。\r\n请重新安装本系统。\r\n\r\n") +
-                              QDir::toNativeSeparators(read.path);
-    switch (read.status) {
-    case ModuleInfoRead::Status::Ok:
-        break;
-    case ModuleInfoRead::Status::Missing:
-        load.failure = QStringLiteral("找不到模块信息文件“ver.txt”") + reinstall;
-        return load;
-    case ModuleInfoRead::Status::Unreadable:
-        load.failure = QStringLiteral("无法读取模块信息文件“ver.txt”") + reinstall;
-        return load;
-    case ModuleInfoRead::Status::Empty:
-        load.failure = QStringLiteral("模块信息文件“ver.txt”是空的") + reinstall;
-        return load;
-    case ModuleInfoRead::Status::TooManyLines:
-        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（超过%1行）").arg(InfoLines) + reinstall;
-        return load;
-    case ModuleInfoRead::Status::BadCode:
-        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（第%1行）").arg(read.badLine) + reinstall;
-        return load;
-    }
-    const std::optional<KmInfo> info = kmInfoFromLines(read.lines, folder);
-    if (!info) {
-        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（模块编号有误）") + reinstall;
+    const KmInfoLoad read = loadKmInfo(platform::app::path());
+    if (!read.info) {
+        load.failure = read.failure;
         return load;
     }
     common::DrillState& d = common::drill();
-    d.kmNo = info->kmNo;
-    d.kmName = info->kmName;
-    d.kmTitle = info->kmTitle;
-    d.dataPath = info->dataPath;
+    d.kmNo = read.info->kmNo;
+    d.kmName = read.info->kmName;
+    d.kmTitle = read.info->kmTitle;
+    d.dataPath = read.info->dataPath;
     load.ok = true;
     load.lines = read.lines;
     return load;

@@ -136,6 +136,40 @@ std::optional<KmInfo> kmInfoFromLines(const QStringList& lines, const QString& p
     return info;
 }
 
+KmInfoLoad loadKmInfo(const QString& programFolder)
+{
+    KmInfoLoad load;
+    const ModuleInfoRead read = readModuleInfo(programFolder);
+    const QString reinstall = QStringLiteral("，考试练习系统无法运行。\r\n请重新安装本系统。\r\n\r\n") +
+                              QDir::toNativeSeparators(read.path);
+    switch (read.status) {
+    case ModuleInfoRead::Status::Ok:
+        break;
+    case ModuleInfoRead::Status::Missing:
+        load.failure = QStringLiteral("找不到模块信息文件“ver.txt”") + reinstall;
+        return load;
+    case ModuleInfoRead::Status::Unreadable:
+        load.failure = QStringLiteral("无法读取模块信息文件“ver.txt”") + reinstall;
+        return load;
+    case ModuleInfoRead::Status::Empty:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”是空的") + reinstall;
+        return load;
+    case ModuleInfoRead::Status::TooManyLines:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（超过%1行）").arg(InfoLines) + reinstall;
+        return load;
+    case ModuleInfoRead::Status::BadCode:
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（第%1行）").arg(read.badLine) + reinstall;
+        return load;
+    }
+    load.info = kmInfoFromLines(read.lines, programFolder);
+    if (!load.info) {
+        load.failure = QStringLiteral("模块信息文件“ver.txt”已损坏（模块编号有误）") + reinstall;
+        return load;
+    }
+    load.lines = read.lines;
+    return load;
+}
+
 QString moduleNN(int kmNo)
 {
     return common::twoDigits(kmNo);

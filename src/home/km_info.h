@@ -61,6 +61,15 @@ struct KmInfo {
 // Windows) separate folders here too.
 std::optional<KmInfo> kmInfoFromLines(const QStringList& lines, const QString& programFolder);
 
+// The module information as both programs load it: KmInfo and the 40 lines, or nothing and a
+// message for the user that says what is wrong with "ver.txt" and where it is.
+struct KmInfoLoad {
+    std::optional<KmInfo> info;
+    QStringList lines;
+    QString failure;
+};
+KmInfoLoad loadKmInfo(const QString& programFolder);
+
 // NN: Right("0" & kmNo, 2), which names the install values ("ProPath07").
 QString moduleNN(int kmNo);
 

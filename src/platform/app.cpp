@@ -21,6 +21,7 @@ struct AppState {
     std::unique_ptr<InstanceLock> lock;
     std::optional<bool> prevInstance;
     std::function<void()> endHandler;
+    int lastEndCode = 0;
 };
 
 AppState& state()
@@ -167,33 +168,40 @@ void setEndHandler(std::function<void()> handler)
 
 namespace {
 
-[[noreturn]] void endProcess()
+[[noreturn]] void endProcess(int exitCode)
 {
     // No destructors, no close events: the program stops where it stands. Files the screens
     // write are complete on disk when their write returns, so nothing is lost.
     releaseInstanceLock();
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(exitCode);
 }
 
 } // namespace
 
-void endNow()
+int lastEndCode()
 {
+    return state().lastEndCode;
+}
+
+void endNow(int exitCode)
+{
+    state().lastEndCode = exitCode;
     if (const auto handler = state().endHandler) {
         handler();
         throw EndRequested{};
     }
-    endProcess();
+    endProcess(exitCode);
 }
 
-void end()
+void end(int exitCode)
 {
+    state().lastEndCode = exitCode;
     if (const auto handler = state().endHandler) {
         handler();
         return;
     }
-    endProcess();
+    endProcess(exitCode);
 }
 
 } // namespace platform::app

@@ -60,11 +60,14 @@ private:
 
 // Ends the program at once, as the End statement does: no unload or close events, nothing after
 // it runs. The instance lock is let go and standard output flushed, then the process exits with
-// code 0. Tests replace the ending by a handler of their own; after the handler endNow() throws
-// EndRequested (it must not return), so a test that reaches it catches that; end() returns.
-[[noreturn]] void endNow();
-void end();
+// exitCode (0 for an ordinary end, non-zero when the program could not do its work). Tests
+// replace the ending by a handler of their own; after the handler endNow() throws EndRequested
+// (it must not return), so a test that reaches it catches that; end() returns.
+[[noreturn]] void endNow(int exitCode = 0);
+void end(int exitCode = 0);
 void setEndHandler(std::function<void()> handler); // empty restores the real ending
+// The exit code the last end()/endNow() asked for (tests read it after their handler ran).
+int lastEndCode();
 
 struct EndRequested {};
 

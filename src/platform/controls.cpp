@@ -119,7 +119,14 @@ public:
 
 QString Label::shownText() const
 {
-    return stripMnemonic(p_.caption);
+    return p_.useMnemonic ? stripMnemonic(p_.caption) : p_.caption;
+}
+
+void Label::setUseMnemonic(bool on)
+{
+    p_.useMnemonic = on;
+    fitToText();
+    if (widget_) widget_->update();
 }
 
 QWidget* Label::makeWidget(QWidget* parent)

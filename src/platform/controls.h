@@ -75,6 +75,10 @@ public:
     int BorderStyle() const { return p_.borderStyle; }
     void setBorderStyle(int s);
 
+    // False: the caption is shown as it is, "&" included (texts from outside the program).
+    bool UseMnemonic() const { return p_.useMnemonic; }
+    void setUseMnemonic(bool on);
+
     // The caption as shown: "&" marks a mnemonic and is not drawn, "&&" draws one "&".
     QString shownText() const;
 
@@ -90,7 +94,7 @@ private:
     void fitToText();
     struct Props {
         QString caption;
-        bool autoSize = false, wordWrap = false;
+        bool autoSize = false, wordWrap = false, useMnemonic = true;
         int alignment = vbLeftJustify, backStyle = vbOpaque, borderStyle = 0;
     } p_;
     friend class LabelWidget;

@@ -498,114 +498,6 @@ bool DesktopShell::writeDesktopShortcut(const QString& name, const QString& targ
 }
 
 // ---------------------------------------------------------------------------------------------
-// SystemKeyboardLayouts
-
-QString SystemKeyboardLayouts::layoutFromXkbQuery(const QString& queryOutput)
-{
-    static const QRegularExpression line(QStringLiteral("^layout:\\s*(\\S+)"),
-                                         QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = line.match(queryOutput);
-    if (!m.hasMatch()) return {};
-    return m.captured(1).section(QLatin1Char(','), 0, 0).trimmed();
-}
-
-QString SystemKeyboardLayouts::readableLayoutName(const QString& id)
-{
-    static const struct {
-        const char* id;
-        const char* name;
-    } names[] = {
-        {"us", "English (US)"},
-        {"gb", "English (UK)"},
-        {"cn", "Chinese"},
-        {"tw", "Chinese (Taiwan)"},
-        {"hk", "Chinese (Hong Kong)"},
-        {"de", "German"},
-        {"fr", "French"},
-        {"es", "Spanish"},
-        {"it", "Italian"},
-        {"jp", "Japanese"},
-        {"kr", "Korean"},
-        {"ru", "Russian"},
-        {"pt", "Portuguese"},
-        {"br", "Portuguese (Brazil)"},
-        {"ch", "Swiss"},
-        {"se", "Swedish"},
-        {"no", "Norwegian"},
-        {"dk", "Danish"},
-        {"fi", "Finnish"},
-        {"nl", "Dutch"},
-        {"be", "Belgian"},
-        {"pl", "Polish"},
-        {"cz", "Czech"},
-        {"tr", "Turkish"},
-    };
-    for (const auto& n : names)
-        if (id.compare(QLatin1String(n.id), Qt::CaseInsensitive) == 0) return QString::fromLatin1(n.name);
-    return id;
-}
-
-void SystemKeyboardLayouts::probe()
-{
-    if (probed_) return;
-    probed_ = true;
-
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const QString setxkbmap = x11 ? QStandardPaths::findExecutable(QStringLiteral("setxkbmap")) : QString();
-    if (!setxkbmap.isEmpty()) {
-        QProcess p;
-        p.start(setxkbmap, {QStringLiteral("-query")});
-        if (p.waitForFinished(1000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
-            layout_ = layoutFromXkbQuery(QString::fromLocal8Bit(p.readAllStandardOutput()));
-        else
-            p.kill();
-    }
-    if (layout_.isEmpty()) {
-        const QLocale locale = qGuiApp ? QGuiApplication::inputMethod()->locale() : QLocale::system();
-        if (locale.territory() != QLocale::AnyTerritory && locale.language() != QLocale::C)
-            layout_ = QLocale::territoryToCode(locale.territory()).toLower();
-    }
-    if (layout_.isEmpty()) layout_ = QStringLiteral("us");
-
-    const QString im =
-        (qEnvironmentVariable("QT_IM_MODULE") + QLatin1Char(' ') + qEnvironmentVariable("XMODIFIERS") +
-         QLatin1Char(' ') + qEnvironmentVariable("GTK_IM_MODULE"))
-            .toLower();
-    if (im.contains(QLatin1String("fcitx")))
-        inputMethod_ = QStringLiteral("Fcitx");
-    else if (im.contains(QLatin1String("ibus")))
-        inputMethod_ = QStringLiteral("IBus");
-}
-
-QStringList SystemKeyboardLayouts::layouts()
-{
-    probe();
-    return {layout_};
-}
-
-QString SystemKeyboardLayouts::inputMethodName(int index)
-{
-    probe();
-    return index == 0 ? inputMethod_ : QString();
-}
-
-bool SystemKeyboardLayouts::activate(int index)
-{
-    return index == 0;
-}
-
-int SystemKeyboardLayouts::active()
-{
-    return 0;
-}
-
-QString SystemKeyboardLayouts::layoutName(int index)
-{
-    probe();
-    return index == 0 ? readableLayoutName(layout_) : QString();
-}
-
-// ---------------------------------------------------------------------------------------------
 // NetWebFetcher
 
 namespace {
@@ -674,21 +566,116 @@ QString NetWebFetcher::decodeBody(const QByteArray& body, const QString& content
     return document.toPlainText();
 }
 
-std::optional<QString> NetWebFetcher::fetchText(const QString& address, int timeoutMs)
+namespace {
+
+// Only http and https addresses are fetched; an invalid URL for anything else.
+QUrl webUrl(const QString& address)
 {
     const QUrl url(address.trimmed(), QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return std::nullopt;
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
+    return url;
+}
+
+QNetworkRequest pageRequest(const QUrl& url)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    return request;
+}
+
+// The text of a reply that has finished; nothing for a network error or an error status.
+std::optional<QString> finishedText(QNetworkReply& reply)
+{
+    if (reply.error() != QNetworkReply::NoError) return std::nullopt;
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400) return std::nullopt;
+    return NetWebFetcher::decodeBody(reply.readAll(), reply.header(QNetworkRequest::ContentTypeHeader).toString());
+}
+
+class FinishedReply final : public WebReply {
+public:
+    explicit FinishedReply(std::optional<QString> text)
+        : text_(std::move(text))
+    {}
+    State state() const override { return text_ ? State::Done : State::Failed; }
+    QString text() const override { return text_.value_or(QString()); }
+
+private:
+    std::optional<QString> text_;
+};
+
+class NetReply final : public WebReply {
+public:
+    NetReply(const QUrl& url, qint64 maxBytes)
+        : maxBytes_(maxBytes)
+    {
+        reply_.reset(manager_.get(pageRequest(url)));
+        QNetworkReply* r = reply_.get();
+        // A declared length beyond the limit fails before the body comes; a body that grows
+        // beyond it fails as it arrives.
+        QObject::connect(r, &QNetworkReply::metaDataChanged, r, [this] {
+            const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid() && length.toLongLong() > maxBytes_) fail();
+        });
+        QObject::connect(r, &QNetworkReply::downloadProgress, r, [this](qint64 received, qint64) {
+            if (received > maxBytes_) fail();
+        });
+        QObject::connect(r, &QNetworkReply::finished, r, [this] {
+            if (state_ != State::Pending) return;
+            const std::optional<QString> text = finishedText(*reply_);
+            text_ = text.value_or(QString());
+            state_ = text ? State::Done : State::Failed;
+        });
+    }
+    ~NetReply() override
+    {
+        if (reply_ && !reply_->isFinished()) {
+            state_ = State::Failed;
+            reply_->abort();
+        }
+    }
+    State state() const override { return state_; }
+    QString text() const override { return state_ == State::Done ? text_ : QString(); }
+
+private:
+    void fail()
+    {
+        if (state_ != State::Pending) return;
+        state_ = State::Failed;
+        reply_->abort();
+    }
+    qint64 maxBytes_;
+    State state_ = State::Pending;
+    QString text_;
+    QNetworkAccessManager manager_;
+    std::unique_ptr<QNetworkReply> reply_;
+};
+
+} // namespace
+
+std::unique_ptr<WebReply> WebFetcher::start(const QString& address, qint64)
+{
+    return std::make_unique<FinishedReply>(fetchText(address, 0));
+}
+
+std::unique_ptr<WebReply> NetWebFetcher::start(const QString& address, qint64 maxBytes)
+{
+    const QUrl url = webUrl(address);
+    if (!url.isValid()) return std::make_unique<FinishedReply>(std::nullopt);
+    return std::make_unique<NetReply>(url, maxBytes);
+}
+
+std::optional<QString> NetWebFetcher::fetchText(const QString& address, int timeoutMs)
+{
+    const QUrl url = webUrl(address);
+    if (!url.isValid()) return std::nullopt;
     if (timeoutMs <= 0) timeoutMs = 30000;
     // A manager of its own per fetch: nothing of it outlives the call (the real fetcher is a
     // static that would otherwise be destroyed after the application object).
     QNetworkAccessManager manager;
-
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    std::unique_ptr<QNetworkReply> reply(manager.get(pageRequest(url)));
 
     QEventLoop loop;
     QTimer timer;
@@ -703,11 +690,7 @@ std::optional<QString> NetWebFetcher::fetchText(const QString& address, int time
         reply->abort();
         return std::nullopt;
     }
-    if (reply->error() != QNetworkReply::NoError) return std::nullopt;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 400) return std::nullopt;
-    const QByteArray body = reply->readAll();
-    return decodeBody(body, reply->header(QNetworkRequest::ContentTypeHeader).toString());
+    return finishedText(*reply);
 }
 
 } // namespace platform

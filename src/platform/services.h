@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 namespace platform {
@@ -58,10 +59,25 @@ public:
     virtual QString layoutName(int index);
 };
 
+// A page on its way (WebFetcher::start): the screen polls it from its own timer. Destroying it
+// cancels a fetch that has not ended.
+class WebReply {
+public:
+    enum class State { Pending, Done, Failed };
+    virtual ~WebReply() = default;
+    virtual State state() const = 0;
+    virtual QString text() const = 0; // the page's text once Done, as fetchText() gives it
+};
+
 // Fetches a web page's text.
 class WebFetcher {
 public:
     virtual ~WebFetcher() = default;
+    // Starts fetching a page and returns at once; the fetch goes on in the event loop and the
+    // reply says when it has ended. A page whose body exceeds maxBytes fails as soon as that is
+    // known. No time-out of its own: the caller bounds the wait and drops the reply. The default
+    // fetches at once through fetchText() (fakes), giving a reply that has already ended.
+    virtual std::unique_ptr<WebReply> start(const QString& address, qint64 maxBytes);
     // The page's text, or nothing when it could not be fetched within the time-out (no answer,
     // a network error or an error status such as 404). For an HTML page the text is that of its
     // body as a browser shows it (tags, scripts and styles gone, entities resolved), like the
@@ -174,29 +190,33 @@ private:
     QString desktopFolder_;
 };
 
-// The keyboard of the program: Linux gives no list of layouts to switch between from here, so it
-// offers the current layout only (from "setxkbmap -query" when an X display answers, else the
-// territory of the input method's locale, else "us"). Its input-method name is that of a running
-// input-method framework (IBus, Fcitx) when one is set up, else empty, as for a plain keyboard.
-// Activating index 0 succeeds and changes nothing; any other index fails.
+namespace keyboard {
+struct Sources;
+struct State;
+} // namespace keyboard
+
+// The keyboard of the program (keyboard_layouts.h): the input methods of fcitx5's current group
+// when fcitx5 runs, else IBus's chosen engines when IBus runs, else the groups of the X keyboard
+// ("layout: us,de" gives two), else the current layout only, which switching leaves alone. A plain
+// keyboard has no input-method name. layouts() asks the system afresh; the other calls keep to the
+// list it last gave (asked once when none was), so an index keeps its meaning until the next
+// layouts(). A source that fails or does not answer in time counts as absent.
 class SystemKeyboardLayouts final : public KeyboardLayouts {
 public:
+    SystemKeyboardLayouts(); // the real sources
+    explicit SystemKeyboardLayouts(keyboard::Sources&& sources);
+    ~SystemKeyboardLayouts() override;
+    SystemKeyboardLayouts(const SystemKeyboardLayouts&) = delete;
+    SystemKeyboardLayouts& operator=(const SystemKeyboardLayouts&) = delete;
+
     QStringList layouts() override;
     QString inputMethodName(int index) override;
     bool activate(int index) override;
     int active() override;
     QString layoutName(int index) override;
 
-    // "layout: us,cn" of setxkbmap's answer -> "us"; empty when there is none.
-    static QString layoutFromXkbQuery(const QString& queryOutput);
-    // A readable name for a layout id; the id itself when none is known.
-    static QString readableLayoutName(const QString& id);
-
 private:
-    void probe();
-    bool probed_ = false;
-    QString layout_;
-    QString inputMethod_;
+    keyboard::State* d_; // owned
 };
 
 // The web of the program: an HTTP(S) GET by QNetworkAccessManager in a local event loop (the
@@ -206,6 +226,8 @@ private:
 class NetWebFetcher final : public WebFetcher {
 public:
     std::optional<QString> fetchText(const QString& address, int timeoutMs) override;
+    // The same GET without the local loop: each reply has a network manager of its own.
+    std::unique_ptr<WebReply> start(const QString& address, qint64 maxBytes) override;
 
     // The content's text: charset of the Content-Type, else of an HTML meta tag, else UTF-8 when
     // the bytes are valid UTF-8, else GB18030 (a superset of GBK). HTML (by its Content-Type, or

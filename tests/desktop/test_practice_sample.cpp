@@ -49,8 +49,9 @@ TEST_F(SamplePractice, EveryQuestionIsSolvedByHandAndResumedWhereItWasLeft)
     ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
     const QString data =
         common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-    int questions = 0, solved = 0, lists = 0;
+    int questions = 0, solved = 0, lists = 0, menuPicks = 0;
     QStringList unsolvable; // "unit.question: why"
+    QStringList waiting;    // menu questions of a desktop built without the hot-spot clicks
     for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
         SCOPED_TRACE(testing::Message() << "unit " << unit);
         startUnit(data, unit);
@@ -64,8 +65,17 @@ TEST_F(SamplePractice, EveryQuestionIsSolvedByHandAndResumedWhereItWasLeft)
                 unsolvable << id + QStringLiteral(": ") + why;
                 continue;
             }
-            for (const QString& rec : recordsOf(q))
+            bool menuQuestion = false;
+            for (const QString& rec : recordsOf(q)) {
                 lists += common::field(rec, 8, 1) == QLatin1String("L");
+                menuQuestion |= common::field(rec, 8, 4) == QLatin1String("7000");
+            }
+            // A menu is opened from its hot-spot: without the hot-spot clicks there is no way in.
+            if (menuQuestion && !desk().LblZHU.onMouseUp) {
+                waiting << id;
+                continue;
+            }
+            menuPicks += menuQuestion;
             choose(q);
             rendered();
             ASSERT_EQ(d.dqTm, q);
@@ -98,9 +108,13 @@ TEST_F(SamplePractice, EveryQuestionIsSolvedByHandAndResumedWhereItWasLeft)
     }
     // Every question of the sample is made of actions the desktop judges.
     EXPECT_EQ(unsolvable, QStringList());
-    EXPECT_EQ(solved, questions);
-    EXPECT_EQ(questions, 48);
-    EXPECT_GT(lists, 0); // the list picks were among them
+    EXPECT_EQ(solved + waiting.size(), questions);
+    EXPECT_EQ(questions, 58);
+    EXPECT_GT(lists, 0);                             // the list picks were among them
+    if (waiting.isEmpty()) {
+        EXPECT_EQ(menuPicks, 10); // and the drop-down picks of all three levels
+    }
+    RecordProperty("waiting for the hot-spot clicks", waiting.join(QLatin1Char(' ')).toStdString());
     RecordProperty("solved", solved);
 }
 

@@ -149,8 +149,11 @@ TEST_F(HomeScreen, UpdateButtonAndLinksGoToTheShell)
     testkit::click(h.LblQQ2);
     EXPECT_EQ(fakes.shell.opened, QStringList({FrmFengmian::Web1Address, FrmFengmian::Web2Address,
                                                FrmFengmian::QQ1Address, FrmFengmian::QQ2Address}));
-    // The About link and the catalogue come later: a click does nothing yet.
+    // The About link shows the About box modally; the home screen stays.
+    testkit::ModalScript modals;
+    modals.expect(QStringLiteral("FrmAbout"), [](platform::Form& about) { about.Unload(); });
     testkit::click(h.LblAbout);
+    EXPECT_EQ(modals.pending(), 0);
     EXPECT_TRUE(h.Visible());
 }
 

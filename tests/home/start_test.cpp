@@ -234,6 +234,7 @@ TEST_F(Start, MissingOrBrokenModuleInformationEndsWithAClearMessage)
                      platform::vbOKOnly + platform::vbCritical);
         start();
         EXPECT_EQ(ends, 1);
+        EXPECT_NE(platform::app::lastEndCode(), 0); // a failed start is not a normal end
         EXPECT_FALSE(Forms::isLoaded<FrmFengmian>());
         EXPECT_FALSE(Installation::exists(inst.bank("288897.rar")));
         Forms::destroyAll();

@@ -72,6 +72,7 @@ TEST(AppChild, Run)
         if (app::prevInstance()) std::_Exit(3);
         app::endNow();
     }
+    if (mode == QLatin1String("end-failed")) app::end(7); // a program that could not do its work
     std::_Exit(9);
 }
 
@@ -220,13 +221,22 @@ TEST(End, EndNowEndsTheProcessAtOnceAndLetsTheLockGo)
     EXPECT_FALSE(app::prevInstance());
 }
 
+TEST(End, AFailedEndExitsWithItsCode)
+{
+    const QString exe = uniqueExeName();
+    ExeNameGuard guard(exe);
+    EXPECT_EQ(runChild(QStringLiteral("end-failed"), exe), 7);
+}
+
 TEST(End, AHandlerReplacesTheEnding)
 {
     int calls = 0;
     app::setEndHandler([&] { ++calls; });
     EXPECT_THROW(app::endNow(), app::EndRequested);
     EXPECT_EQ(calls, 1);
-    app::end();
+    EXPECT_EQ(app::lastEndCode(), 0);
+    app::end(2);
     EXPECT_EQ(calls, 2);
+    EXPECT_EQ(app::lastEndCode(), 2);
     app::setEndHandler({});
 }

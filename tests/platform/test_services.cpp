@@ -455,6 +455,44 @@ TEST(DesktopShell, ShortcutExecLineQuotesWhatTheSpecificationReserves)
     EXPECT_EQ(DesktopShell::shortcutFileName(QStringLiteral("..")), QStringLiteral("shortcut.desktop"));
 }
 
+TEST(DesktopShell, TheDesktopIsTheUsersXdgDesktopFolder)
+{
+    // The folder the desktop names in the user's XDG user-dirs file, whatever its language.
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("config"))));
+    QFile dirs(home.filePath(QStringLiteral("config/user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/\xe6\xa1\x8c\xe9\x9d\xa2\"\n");
+    dirs.close();
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("桌面"))));
+    struct EnvGuard {
+        QByteArray name, old;
+        bool had;
+        EnvGuard(const char* n, const QByteArray& value)
+            : name(n)
+            , old(qgetenv(n))
+            , had(qEnvironmentVariableIsSet(n))
+        {
+            if (value.isNull())
+                qunsetenv(n);
+            else
+                qputenv(n, value);
+        }
+        ~EnvGuard()
+        {
+            if (had)
+                qputenv(name.constData(), old);
+            else
+                qunsetenv(name.constData());
+        }
+    };
+    EnvGuard ownDesktop("BRANNOCK_DESKTOP_DIR", QByteArray());
+    EnvGuard userHome("HOME", home.path().toLocal8Bit());
+    EnvGuard config("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    DesktopShell shell;
+    EXPECT_EQ(shell.desktopFolder(), home.filePath(QStringLiteral("桌面")));
+}
+
 TEST(DesktopShell, NoDesktopFolderNoShortcut)
 {
     QTemporaryDir dir;
@@ -462,38 +500,6 @@ TEST(DesktopShell, NoDesktopFolderNoShortcut)
     EXPECT_FALSE(
         shell.writeDesktopShortcut(QStringLiteral("x"), QStringLiteral("/bin/true"), QString(), QString()));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("桌面"))));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Keyboard layouts
-
-TEST(SystemKeyboardLayouts, OffersTheCurrentLayoutOnly)
-{
-    SystemKeyboardLayouts keyboard;
-    const QStringList ids = keyboard.layouts();
-    ASSERT_EQ(ids.size(), 1);
-    EXPECT_FALSE(ids[0].isEmpty());
-    EXPECT_EQ(keyboard.active(), 0);
-    EXPECT_TRUE(keyboard.activate(0));
-    EXPECT_FALSE(keyboard.activate(1));
-    EXPECT_FALSE(keyboard.activate(-1));
-    EXPECT_EQ(keyboard.active(), 0);
-    EXPECT_FALSE(keyboard.layoutName(0).isEmpty());
-    EXPECT_TRUE(keyboard.inputMethodName(1).isEmpty());
-    EXPECT_TRUE(keyboard.layoutName(1).isEmpty());
-}
-
-TEST(SystemKeyboardLayouts, ReadsTheLayoutFromXkb)
-{
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(
-                  QStringLiteral("rules:      evdev\nmodel:      pc105\nlayout:     us,cn\nvariant:    ,\n")),
-              QStringLiteral("us"));
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(QStringLiteral("layout: de\n")),
-              QStringLiteral("de"));
-    EXPECT_EQ(SystemKeyboardLayouts::layoutFromXkbQuery(QStringLiteral("Cannot open display\n")), QString());
-    EXPECT_EQ(SystemKeyboardLayouts::readableLayoutName(QStringLiteral("us")),
-              QStringLiteral("English (US)"));
-    EXPECT_EQ(SystemKeyboardLayouts::readableLayoutName(QStringLiteral("zz")), QStringLiteral("zz"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -548,7 +554,13 @@ private:
             reply(socket, "200 OK", "", gbk(QStringLiteral("2014.1 题库")));
         else if (path == "/moved")
             reply(socket, "302 Found", "Location: /pemba/pembaver/12345678907.htm\r\n", "");
-        else if (path == "/hang")
+        else if (path == "/big")
+            reply(socket, "200 OK", "Content-Type: text/plain\r\n", QByteArray(1000, '7'));
+        else if (path == "/bigstream") { // no length: the body ends with the connection
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n" +
+                          QByteArray(1000, '7'));
+            socket->disconnectFromHost();
+        } else if (path == "/hang")
             ; // never answers
         else
             reply(socket, "404 Not Found", "Content-Type: text/html\r\n",
@@ -614,6 +626,78 @@ TEST(NetWebFetcher, OnlyWebAddressesAreFetched)
     EXPECT_FALSE(web.fetchText(QStringLiteral("file:///etc/hostname"), 1000).has_value());
     EXPECT_FALSE(web.fetchText(QStringLiteral("not an address"), 1000).has_value());
     EXPECT_FALSE(web.fetchText(QString(), 1000).has_value());
+}
+
+// Polls a started fetch as a screen's timer would, in real time.
+WebReply::State waitForEnd(WebReply& reply)
+{
+    QDeadlineTimer deadline(5000);
+    while (reply.state() == WebReply::State::Pending && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return reply.state();
+}
+
+TEST(NetWebFetcher, AStartedFetchReturnsAtOnceAndEndsInTheEventLoop)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    std::unique_ptr<WebReply> reply = web.start(server.url("/pemba/pembaver/12345678907.htm"), 1000);
+    EXPECT_EQ(reply->state(), WebReply::State::Pending);
+    EXPECT_EQ(reply->text(), QString());
+    ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+    EXPECT_EQ(reply->text(), QStringLiteral("2013.0.0.115\r\n"));
+
+    reply = web.start(server.url("/gbk.htm"), 1000);
+    ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+    EXPECT_EQ(reply->text().trimmed(), QStringLiteral("2013.0.0.116 中文"));
+
+    reply = web.start(server.url("/missing.htm"), 1000);
+    EXPECT_EQ(waitForEnd(*reply), WebReply::State::Failed);
+    EXPECT_EQ(reply->text(), QString());
+
+    // Not a web address: failed at once, nothing asked.
+    const int hits = server.hits;
+    reply = web.start(QStringLiteral("file:///etc/hostname"), 1000);
+    EXPECT_EQ(reply->state(), WebReply::State::Failed);
+    EXPECT_EQ(server.hits, hits);
+}
+
+TEST(NetWebFetcher, AStartedFetchFailsBeyondItsSizeLimit)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    for (const char* path : {"/big", "/bigstream"}) {
+        SCOPED_TRACE(path);
+        std::unique_ptr<WebReply> reply = web.start(server.url(path), 999);
+        EXPECT_EQ(waitForEnd(*reply), WebReply::State::Failed);
+        reply = web.start(server.url(path), 1000);
+        ASSERT_EQ(waitForEnd(*reply), WebReply::State::Done);
+        EXPECT_EQ(reply->text(), QString(1000, u'7'));
+    }
+}
+
+TEST(NetWebFetcher, DroppingAStartedFetchCancelsIt)
+{
+    LocalHttpServer server;
+    NetWebFetcher web;
+    std::unique_ptr<WebReply> reply = web.start(server.url("/hang"), 1000);
+    QDeadlineTimer deadline(5000);
+    while (server.hits == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(server.hits, 1);
+    EXPECT_EQ(reply->state(), WebReply::State::Pending);
+    reply.reset();
+    QCoreApplication::processEvents(); // nothing of the cancelled fetch is left to run
+}
+
+TEST(FakeWebFetcher, AStartedFetchHasEndedAtOnce)
+{
+    FakeServices fakes;
+    fakes.web.pages[QStringLiteral("http://a/ver.htm")] = QStringLiteral("2013.0.0.115");
+    std::unique_ptr<WebReply> reply = webFetcher().start(QStringLiteral("http://a/ver.htm"), 100);
+    EXPECT_EQ(reply->state(), WebReply::State::Done);
+    EXPECT_EQ(reply->text(), QStringLiteral("2013.0.0.115"));
+    EXPECT_EQ(webFetcher().start(QStringLiteral("http://b/"), 100)->state(), WebReply::State::Failed);
 }
 
 TEST(NetWebFetcher, DecodesByCharsetThenUtf8ThenGbk)

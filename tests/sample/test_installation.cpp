@@ -6,10 +6,12 @@
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/text_file.h"
+#include "desktop/menu_tables.h"
 #include "drill/bank_files.h"
 #include "home/km_info.h"
 #include "platform/picture.h"
 #include "sample/generator.h"
+#include "sample/menu_pictures.h"
 #include "sample/model.h"
 
 #include <gtest/gtest.h>
@@ -488,7 +490,7 @@ TEST_F(SampleInstallation, UsesEveryActionTheDesktopJudgesAndOverlayPictures)
         pointers |= common::field(rec, CursorSpec, 1) == QStringLiteral("M");
     });
     for (const char* code : {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024", "0025", "0026",
-                             "0027", "0028", "0030", "8888", "9999"})
+                             "0027", "0028", "0030", "7000", "8888", "9999"})
         EXPECT_TRUE(codes.contains(QLatin1String(code))) << code;
     EXPECT_TRUE(contextPicks);
     EXPECT_TRUE(keyClicks);
@@ -561,6 +563,114 @@ TEST_F(SampleInstallation, ChromePicturesFitTheBoxesOfTheDesktop)
     }
 }
 
+// The drop-down pictures are drawn where the desktop lays its row labels: every label lies inside
+// its panel picture, and every row's hovered look is exactly as large as the label it lies under.
+TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
+{
+    const auto load = [&](const QString& name) {
+        return platform::loadPicture(program(QStringLiteral("examdata/") + name + QStringLiteral(".rar")));
+    };
+    int drawn = 0;
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        SCOPED_TRACE(d.id.toStdString());
+        const bool third = d.id.startsWith(QStringLiteral("SS0"));
+        const int r2 = third ? d.id.mid(3).toInt() : 0;
+        QList<menus::Box> rows;
+        QString panel;
+        if (third) {
+            const auto r = menus::thirdLevelRows(1, 1);
+            rows = QList<menus::Box>(r.begin() + 1, r.end());
+            panel = menus::thirdLevelPanel(r2);
+        } else if (d.id.size() == 4) {
+            const auto r = menus::secondLevelRows(d.id, 1, 1);
+            rows = QList<menus::Box>(r.begin() + 1, r.end());
+            panel = menus::secondLevelPanel(d.id);
+        } else {
+            const auto r = menus::firstLevelRows(d.id, 1, 1);
+            rows = QList<menus::Box>(r.begin() + 1, r.end());
+            panel = menus::firstLevelPanel(d.id);
+        }
+        const std::optional<platform::Picture> p = load(panel);
+        ASSERT_TRUE(p.has_value()) << panel.toStdString();
+        const QRectF area(QPointF(0, 0), QSizeF(p->pixmap().size()) * 15);
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            const menus::Box& b = rows[i - 1];
+            ASSERT_NE(b, menus::Parked) << "row " << i << " has no label";
+            EXPECT_TRUE(area.contains(QRectF(b.left, b.top, b.width, b.height))) << "row " << i;
+            const QString hover = third              ? menus::thirdLevelRowPicture(r2, i)
+                                  : d.id.size() == 4 ? menus::secondLevelRowPicture(d.id, i)
+                                                     : menus::firstLevelRowPicture(d.id, i, d.id.front());
+            const std::optional<platform::Picture> h = load(hover);
+            ASSERT_TRUE(h.has_value()) << hover.toStdString();
+            EXPECT_EQ(QSizeF(h->pixmap().size()) * 15, QSizeF(b.width, b.height)) << hover.toStdString();
+        }
+        if (d.rows.size() < rows.size()) {
+            EXPECT_EQ(rows[d.rows.size()], menus::Parked) << "more labels than drawn rows";
+        }
+        ++drawn;
+    }
+    EXPECT_GE(drawn, 10);
+}
+
+// A drawn row shows a cascade arrow exactly when the desktop opens a sub-menu for it, and that
+// sub-menu is drawn too.
+TEST_F(SampleInstallation, DrawnCascadesAreTheSubMenusTheDesktopOpens)
+{
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        if (d.id.startsWith(QStringLiteral("SS0"))) continue;
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            SCOPED_TRACE(QStringLiteral("%1 row %2").arg(d.id).arg(i).toStdString());
+            QString next;
+            if (d.id.size() == 2 && menus::hasSecondLevel(menus::secondLevelKey(d.id, i)))
+                next = menus::secondLevelKey(d.id, i);
+            else if (d.id.size() == 4 && menus::opensThirdLevel(d.id.left(2), d.id.mid(2).toInt(), i))
+                next = QStringLiteral("SS0") + QString::number(i);
+            EXPECT_EQ(d.rows[i - 1].endsWith(QStringLiteral(" >")), !next.isEmpty());
+            if (!next.isEmpty()) {
+                EXPECT_FALSE(sample::dropDownRows(next).isEmpty()) << next.toStdString();
+            }
+        }
+    }
+}
+
+// Every menu step names a path through drawn drop-downs: rows that exist, sub-menus that open.
+TEST_F(SampleInstallation, MenuStepsPickRowsOfDrawnDropDowns)
+{
+    int levels[4] = {};
+    forEachStep([&](const Question&, int, const QString& rec) {
+        if (common::field(rec, Action, 4) != QStringLiteral("7000")) return;
+        const QString path = common::field(rec, common::col::TargetC, 10);
+        ASSERT_TRUE(path.startsWith(u'H')) << path.toStdString();
+        const QString id = path.mid(1, 2);
+        const int r1 = path.mid(3, 2).toInt(), r2 = path.mid(5, 2).toInt(), r3 = path.mid(7, 2).toInt();
+        // Menu-bar menus lie in a window with that menu bar; All Programs on the bare desktop.
+        if (id != QStringLiteral("84")) {
+            EXPECT_EQ(common::field(rec, common::col::WinCode, 1), id.left(1));
+        }
+        ASSERT_GE(r1, 1);
+        EXPECT_LE(r1, sample::dropDownRows(id).size());
+        const QString key = menus::secondLevelKey(id, r1);
+        if (r2 == 0) {
+            EXPECT_FALSE(menus::hasSecondLevel(key)) << "a row with a sub-menu is picked by its sub-menu";
+            ++levels[1];
+            return;
+        }
+        ASSERT_TRUE(menus::hasSecondLevel(key)) << key.toStdString();
+        EXPECT_LE(r2, sample::dropDownRows(key).size());
+        if (r3 == 0) {
+            EXPECT_FALSE(menus::opensThirdLevel(id, r1, r2));
+            ++levels[2];
+            return;
+        }
+        ASSERT_TRUE(menus::opensThirdLevel(id, r1, r2));
+        EXPECT_LE(r3, sample::dropDownRows(QStringLiteral("SS0") + QString::number(r2)).size());
+        ++levels[3];
+    });
+    EXPECT_GT(levels[1], 0);
+    EXPECT_GT(levels[2], 0);
+    EXPECT_GT(levels[3], 0);
+}
+
 TEST_F(SampleInstallation, CursorFilesAreCursorsWithTheirHotSpots)
 {
     const struct {
@@ -595,7 +705,7 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
         {QStringLiteral("ksdata/288893.rar"),
-         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\n\r\n"},
+         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

@@ -3,8 +3,10 @@
 // who reads the task would: clicks, double clicks, right clicks with a pick in the pop-up menu,
 // hovers, clicks with keys held, typed text (the field's old text selected by keys and typed
 // over), Enter or a click on the target, a selection in the edit field, a pick in the simulated
-// list, and the wait of an automatic step. Steps of other kinds (drags, bands, hot-spot menus,
-// keys, the overrides at column 86) are not this solver's: unsupported() names them.
+// list, the wait of an automatic step, and a pick in the simulated drop-down menus ("7000" with a
+// menu path at targetC: the menu opened from its title or from the Start menu's All Programs, then
+// its rows). Steps of other kinds (drags, bands, keys, the overrides at column 86) are not this
+// solver's: unsupported() names them.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRect>
@@ -40,6 +42,12 @@ inline QString unsupported(const QString& rec)
     static const QStringList fixed = {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024",
                                       "0025", "0026", "0027", "0028", "0030", "8888", "9999"};
     if (fixed.contains(code)) return {};
+    if (code == QLatin1String("7000")) {
+        const QString path = common::field(rec, 125, 10);
+        const QString id = path.mid(1, 2);
+        const bool opener = id == QLatin1String("84") || (id.size() == 2 && id[0] >= u'A' && id[0] <= u'G');
+        return path.startsWith(u'H') && opener ? QString() : QStringLiteral("menu path ") + path;
+    }
     bool ok = false;
     if (code.startsWith(QLatin1Char('L'))) {
         code.mid(1).toInt(&ok);
@@ -94,6 +102,8 @@ public:
             testkit::move(f, c.x(), c.y());
         } else if (code == QLatin1String("8888")) {
             clock.advance(1000);
+        } else if (code == QLatin1String("7000")) {
+            pickFromMenus();
         } else if (n >= 9000 && n <= 9998) {
             testkit::click(f.Label1, n % 100, (n % 1000) / 100);
         } else if (n >= 3000 && n <= 8999) {
@@ -110,13 +120,16 @@ public:
     }
 
     // The step that solving step `step` (record `rec`) leads to: the main target's jump (column 71)
-    // for the pointer actions on it, the next step for every other action.
+    // for the pointer actions on it, the menu path's for a menu pick, the next step for every other
+    // action.
     static int nextStep(const QString& rec, int step)
     {
         static const QStringList onTarget = {"0001", "0002", "0003"};
         const QString code = common::field(rec, 8, 4);
-        const bool jumps = onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
-        const QString j = common::field(rec, 71, 1);
+        // A menu step jumps by its menu path's JumpChar (targetC's tenth column).
+        const bool menu = code == QLatin1String("7000");
+        const bool jumps = menu || onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
+        const QString j = common::field(rec, menu ? 134 : 71, 1);
         const QChar jump = j.isEmpty() ? QChar(u'0') : j.front();
         if (!jumps || jump == u'0') return step + 1;
         if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
@@ -257,6 +270,37 @@ private:
         const QPoint p = bar->mapTo(f.hostWidget(), arrow.center());
         testkit::click(f, platform::fromPixelsX(p.x()), platform::fromPixelsY(p.y()));
         return true;
+    }
+
+    // Points at a control and clicks it.
+    void pointAndClick(const platform::Control& c)
+    {
+        const QPointF p = testkit::centreOf(c);
+        testkit::move(f, p.x(), p.y());
+        testkit::click(c);
+    }
+
+    // The menu path at targetC picked as a candidate does: the menu opened from its menu-bar title
+    // (or, for All Programs, the Start button and then All Programs), then its rows level by level.
+    void pickFromMenus()
+    {
+        const QString path = recCol(125, 10);
+        const QString id = path.mid(1, 2);
+        const int rows[] = {path.mid(3, 2).toInt(), path.mid(5, 2).toInt(), path.mid(7, 2).toInt()};
+        if (id == QLatin1String("84")) {
+            pointAndClick(f.StartMenu);
+            ASSERT_TRUE(f.PicStart.Visible()) << "the Start button opened no Start menu";
+            pointAndClick(f.LblZHU(84));
+        } else {
+            pointAndClick(f.LblZHU(id.mid(1).toInt()));
+        }
+        ASSERT_TRUE(f.Pic1J.Visible()) << "the hot-spot opened no drop-down for " << path.toStdString();
+        platform::LabelArray* levels[] = {&f.Lbl1J, &f.Lbl2J, &f.Lbl3J};
+        platform::PictureBox* panels[] = {&f.Pic1J, &f.Pic2J, &f.Pic3J};
+        for (int level = 0; level < 3 && rows[level] > 0; ++level) {
+            ASSERT_TRUE(panels[level]->Visible()) << "level " << level + 1 << " of " << path.toStdString();
+            pointAndClick((*levels[level])(rows[level]));
+        }
     }
 
     // A right click on the target and the pick of the item the code names.

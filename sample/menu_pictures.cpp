@@ -1,0 +1,260 @@
+#include "sample/menu_pictures.h"
+
+#include <algorithm>
+
+#include "desktop/menu_tables.h"
+#include "sample/canvas.h"
+#include "sample/layout.h"
+#include "sample/xp.h"
+
+namespace sample {
+namespace {
+
+const QColor MenuBlue(0x31, 0x6A, 0xC5);
+const QColor Border(0x8A, 0x86, 0x7A);
+const QColor Separator(0xAC, 0xA8, 0x99);
+
+QString cascade(const QString& row)
+{
+    return row + QStringLiteral(" >");
+}
+
+// The rows the desktop lays over a drop-down, in design twips at scale 1 (element 0 unused).
+QList<menus::Box> rowBoxes(const QString& id, int count)
+{
+    QList<menus::Box> out{menus::Parked};
+    if (id.startsWith(QStringLiteral("SS0"))) {
+        const auto rows = menus::thirdLevelRows(1, 1);
+        for (int i = 1; i <= count && i <= menus::MaxRows3; ++i)
+            out.append(rows[size_t(i)]);
+    } else {
+        const auto rows = id.size() == 4 ? menus::secondLevelRows(id, 1, 1) : menus::firstLevelRows(id, 1, 1);
+        for (int i = 1; i <= count && i <= menus::MaxRows1; ++i)
+            out.append(rows[size_t(i)]);
+    }
+    return out;
+}
+
+QRect px(const menus::Box& b)
+{
+    const int t = layout::TwipsPerPixel;
+    return {int(b.left) / t, int(b.top) / t, int(b.width) / t, int(b.height) / t};
+}
+
+// The panel of a drop-down with row `hot` highlighted (0: none), as large as its rows and their margins.
+QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
+{
+    double right = 0, bottom = 0, left = 1e9, top = 1e9;
+    for (int i = 1; i < boxes.size(); ++i) {
+        right = std::max(right, boxes[i].left + boxes[i].width);
+        bottom = std::max(bottom, boxes[i].top + boxes[i].height);
+        left = std::min(left, boxes[i].left);
+        top = std::min(top, boxes[i].top);
+    }
+    const int t = layout::TwipsPerPixel;
+    const QSize size(int(right + left) / t, int(bottom + std::max(top, 30.0)) / t);
+    Canvas c(size, Qt::white);
+    QPainter& p = c.p();
+    p.setPen(QPen(Border, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(c.rect().adjusted(0, 0, -1, -1));
+
+    // A separator lies in every gap wider than the rows' own pitch.
+    QList<int> order;
+    for (int i = 1; i < boxes.size(); ++i)
+        order.append(i);
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return boxes[a].top < boxes[b].top; });
+    double pitch = 1e9;
+    for (int k = 1; k < order.size(); ++k)
+        pitch = std::min(pitch, boxes[order[k]].top - boxes[order[k - 1]].top);
+    for (int k = 1; k < order.size(); ++k) {
+        const menus::Box& above = boxes[order[k - 1]];
+        const menus::Box& below = boxes[order[k]];
+        if (below.top - above.top <= pitch) continue;
+        const int y = int((above.top + pitch + below.top) / 2) / t;
+        p.setPen(QPen(Separator, 1));
+        p.drawLine(px(below).left() + 24, y, px(below).right() - 2, y);
+    }
+
+    for (int i = 1; i < boxes.size(); ++i) {
+        const QRect r = px(boxes[i]);
+        QString caption = d.rows.value(i - 1);
+        const bool opens = caption.endsWith(QStringLiteral(" >"));
+        if (opens) caption.chop(2);
+        const QColor fg = i == hot ? QColor(Qt::white) : QColor(Qt::black);
+        if (i == hot) p.fillRect(r, MenuBlue);
+        xp::text(p, r.adjusted(24, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
+        if (opens)
+            xp::text(p, r.adjusted(0, 0, -4, 0), QStringLiteral("▶"), Qt::AlignRight | Qt::AlignVCenter, fg,
+                     8);
+        c.mark(QStringLiteral("菜单:") + caption, r);
+    }
+    return c.finish();
+}
+
+PictureFile file(const QString& name, const QImage& image)
+{
+    return PictureFile{name + QStringLiteral(".rar"), encodePicture(image)};
+}
+
+} // namespace
+
+const QList<DropDownDef>& dropDowns()
+{
+    // Rows by number, row 1 first (All Programs and its Accessories are drawn upwards and downwards
+    // as the desktop lays them).
+    static const QList<DropDownDef> defs{
+        {QStringLiteral("A1"),
+         {QStringLiteral("打开(O)"), QStringLiteral("资源管理器(X)"), QStringLiteral("搜索(E)..."),
+          cascade(QStringLiteral("新建(W)")), QStringLiteral("创建快捷方式(S)"), QStringLiteral("删除(D)"),
+          QStringLiteral("重命名(M)"), QStringLiteral("属性(R)"), QStringLiteral("共享和安全(H)..."),
+          cascade(QStringLiteral("发送到(N)")), cascade(QStringLiteral("打开方式(H)")),
+          cascade(QStringLiteral("压缩(Z)")), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("关闭(C)")}},
+        {QStringLiteral("A2"),
+         {QStringLiteral("撤消(U)"), QStringLiteral("剪切(T)"), QStringLiteral("复制(C)"),
+          QStringLiteral("粘贴(P)"), QStringLiteral("粘贴快捷方式(S)"), QStringLiteral("复制到文件夹(F)..."),
+          QStringLiteral("移动到文件夹(V)..."), QStringLiteral("全部选定(A)"),
+          QStringLiteral("反向选择(I)")}},
+        {QStringLiteral("A3"),
+         {cascade(QStringLiteral("工具栏(T)")), QStringLiteral("状态栏(B)"),
+          cascade(QStringLiteral("浏览器栏(E)")), QStringLiteral("缩略图(H)"), QStringLiteral("平铺(S)"),
+          QStringLiteral("图标(N)"), QStringLiteral("列表(L)"), QStringLiteral("详细信息(D)"),
+          cascade(QStringLiteral("排列图标(I)")), QStringLiteral("选择详细信息(C)..."),
+          QStringLiteral("自定义文件夹(F)..."), cascade(QStringLiteral("转到(O)")),
+          QStringLiteral("刷新(R)")}},
+        {QStringLiteral("A4"),
+         {QStringLiteral("添加到收藏夹(A)..."), QStringLiteral("整理收藏夹(O)..."),
+          cascade(QStringLiteral("链接")), QStringLiteral("MSN.com"), QStringLiteral("电台指南"),
+          QStringLiteral("Windows Media"), QStringLiteral("新闻"), QStringLiteral("地图")}},
+        {QStringLiteral("A5"),
+         {QStringLiteral("映射网络驱动器(N)..."), QStringLiteral("断开网络驱动器(D)..."),
+          QStringLiteral("同步(S)..."), QStringLiteral("文件夹选项(O)...")}},
+        {QStringLiteral("A6"),
+         {QStringLiteral("这份 Windows 拷贝合法吗?(L)"), QStringLiteral("帮助和支持中心(H)"),
+          QStringLiteral("关于 Windows(A)")}},
+        {QStringLiteral("A110"),
+         {QStringLiteral("压缩(zipped)文件夹"), QStringLiteral("桌面快捷方式"), QStringLiteral("邮件接收者"),
+          QStringLiteral("我的文档"), QStringLiteral("3.5 软盘 (A:)"), QStringLiteral("本地磁盘 (D:)")}},
+        {QStringLiteral("A111"),
+         {QStringLiteral("记事本"), QStringLiteral("写字板"), QStringLiteral("画图"),
+          QStringLiteral("Internet Explorer"), QStringLiteral("Windows Media Player"),
+          QStringLiteral("Windows 图片和传真查看器"), QStringLiteral("Microsoft Word"),
+          QStringLiteral("Microsoft Excel"), QStringLiteral("WinRAR 压缩文件管理器"),
+          QStringLiteral("计算器"), QStringLiteral("命令提示符"), QStringLiteral("录音机"),
+          QStringLiteral("选择程序(C)...")}},
+        {QStringLiteral("A112"), {QStringLiteral("添加到压缩文件(A)...")}},
+        {QStringLiteral("A301"),
+         {QStringLiteral("标准按钮"), QStringLiteral("地址栏"), QStringLiteral("链接"),
+          QStringLiteral("锁定工具栏(K)"), QStringLiteral("自定义(C)...")}},
+        {QStringLiteral("A309"),
+         {QStringLiteral("名称(N)"), QStringLiteral("大小(S)"), QStringLiteral("类型(T)"),
+          QStringLiteral("修改时间(M)"), QStringLiteral("按组排列(G)"), QStringLiteral("自动排列(A)"),
+          QStringLiteral("对齐到网格(L)")}},
+        {QStringLiteral("A312"),
+         {QStringLiteral("后退(B)"), QStringLiteral("前进(F)"), QStringLiteral("向上一级(U)"),
+          QStringLiteral("主页(H)"), QStringLiteral("我的电脑"), QStringLiteral("我的文档"),
+          QStringLiteral("网上邻居"), QStringLiteral("控制面板"), QStringLiteral("回收站"),
+          QStringLiteral("我的图片")}},
+        {QStringLiteral("A403"),
+         {QStringLiteral("免费的 Hotmail"), QStringLiteral("自定义链接"), QStringLiteral("Windows"),
+          QStringLiteral("Windows Media")}},
+        {QStringLiteral("8401"),
+         {QStringLiteral("纸牌"), QStringLiteral("蜘蛛纸牌"), QStringLiteral("空当接龙"),
+          QStringLiteral("扫雷"), QStringLiteral("红心大战"), QStringLiteral("弹球"),
+          QStringLiteral("Internet 黑白棋"), QStringLiteral("Internet 跳棋"),
+          QStringLiteral("Internet 双陆棋"), QStringLiteral("Internet 黑桃王"),
+          QStringLiteral("Internet 红心大战"), QStringLiteral("国际象棋"), QStringLiteral("麻将"),
+          QStringLiteral("五子棋"), QStringLiteral("中国象棋")}},
+        {QStringLiteral("8408"),
+         {QStringLiteral("组件服务"), QStringLiteral("计算机管理"), QStringLiteral("数据源 (ODBC)"),
+          QStringLiteral("事件查看器"), QStringLiteral("本地安全策略"), QStringLiteral("性能"),
+          QStringLiteral("服务"), QStringLiteral("Internet 信息服务"), QStringLiteral("远程桌面"),
+          QStringLiteral("终端服务配置"), QStringLiteral("授权"), QStringLiteral("路由和远程访问"),
+          QStringLiteral("分布式文件系统"), QStringLiteral("磁盘管理"), QStringLiteral("设备管理器")}},
+        {QStringLiteral("8409"),
+         {QStringLiteral("Microsoft Office Word"), QStringLiteral("Microsoft Office Excel"),
+          QStringLiteral("Microsoft Office PowerPoint"), QStringLiteral("Microsoft Office Access"),
+          QStringLiteral("Microsoft Office Outlook"), QStringLiteral("Microsoft Office Publisher"),
+          QStringLiteral("Microsoft Office InfoPath"), QStringLiteral("Microsoft Office OneNote"),
+          QStringLiteral("Microsoft Office Visio"), QStringLiteral("Microsoft Office Project"),
+          QStringLiteral("Microsoft Office 工具"), QStringLiteral("Microsoft Office 图片管理器"),
+          QStringLiteral("Microsoft Office 剪辑管理器"), QStringLiteral("Microsoft Office 语言设置"),
+          QStringLiteral("Microsoft Office 诊断")}},
+        {QStringLiteral("A104"),
+         {QStringLiteral("文件夹(F)"), QStringLiteral("快捷方式(S)"), QStringLiteral("公文包"),
+          QStringLiteral("位图图像"), QStringLiteral("文本文档"), QStringLiteral("压缩(zipped)文件夹")}},
+        {QStringLiteral("A303"),
+         {QStringLiteral("搜索(S)"), QStringLiteral("收藏夹(A)"), QStringLiteral("媒体(M)"),
+          QStringLiteral("历史记录(H)"), QStringLiteral("文件夹(O)"), QStringLiteral("每日提示(T)"),
+          QStringLiteral("讨论(D)")}},
+        {QStringLiteral("84"),
+         {cascade(QStringLiteral("游戏")), QStringLiteral("Windows Media Player"),
+          QStringLiteral("Windows Messenger"), QStringLiteral("Outlook Express"),
+          QStringLiteral("Internet Explorer"), QStringLiteral("远程协助"), QStringLiteral("启动"),
+          cascade(QStringLiteral("管理工具")), cascade(QStringLiteral("Microsoft Office")),
+          cascade(QStringLiteral("附件")), QStringLiteral("设定程序访问和默认值"),
+          QStringLiteral("Windows Update"), QStringLiteral("Windows Catalog"),
+          QStringLiteral("Windows 目录服务"), QStringLiteral("WinRAR")}},
+        {QStringLiteral("8410"),
+         {cascade(QStringLiteral("辅助工具")), cascade(QStringLiteral("系统工具")),
+          cascade(QStringLiteral("通讯")), cascade(QStringLiteral("娱乐")),
+          QStringLiteral("Windows 资源管理器"), QStringLiteral("画图"), QStringLiteral("计算器"),
+          QStringLiteral("记事本"), QStringLiteral("命令提示符"), QStringLiteral("写字板"),
+          QStringLiteral("通讯簿"), QStringLiteral("同步"), QStringLiteral("程序兼容性向导"),
+          QStringLiteral("漫游 Windows XP"), QStringLiteral("远程桌面连接")}},
+        {QStringLiteral("SS01"),
+         {QStringLiteral("放大镜"), QStringLiteral("屏幕键盘"), QStringLiteral("讲述人"),
+          QStringLiteral("辅助工具管理器"), QStringLiteral("辅助功能向导"), QStringLiteral("辅助功能选项"),
+          QStringLiteral("显示设置"), QStringLiteral("声音设置"), QStringLiteral("鼠标设置")}},
+        {QStringLiteral("SS02"),
+         {QStringLiteral("磁盘清理"), QStringLiteral("磁盘碎片整理程序"), QStringLiteral("备份"),
+          QStringLiteral("系统还原"), QStringLiteral("系统信息"), QStringLiteral("任务计划"),
+          QStringLiteral("文件和设置转移向导"), QStringLiteral("字符映射表"), QStringLiteral("安全中心")}},
+        {QStringLiteral("SS03"),
+         {QStringLiteral("网络连接"), QStringLiteral("网络安装向导"), QStringLiteral("新建连接向导"),
+          QStringLiteral("超级终端"), QStringLiteral("远程桌面连接"), QStringLiteral("HyperTerminal"),
+          QStringLiteral("拨号连接"), QStringLiteral("无线网络安装向导"), QStringLiteral("NetMeeting")}},
+        {QStringLiteral("SS04"),
+         {QStringLiteral("录音机"), QStringLiteral("音量控制"), QStringLiteral("Windows Media Player"),
+          QStringLiteral("Windows Movie Maker"), QStringLiteral("CD 播放器"), QStringLiteral("媒体库"),
+          QStringLiteral("声音"), QStringLiteral("音频设置"), QStringLiteral("视频设置")}},
+    };
+    return defs;
+}
+
+QStringList dropDownRows(const QString& id)
+{
+    for (const DropDownDef& d : dropDowns()) {
+        if (d.id == id) return d.rows;
+    }
+    return {};
+}
+
+QList<PictureFile> menuPictures()
+{
+    QList<PictureFile> out;
+    for (const DropDownDef& d : dropDowns()) {
+        const QList<menus::Box> boxes = rowBoxes(d.id, int(d.rows.size()));
+        const int rows = int(boxes.size()) - 1;
+        QString panel;
+        std::function<QString(int)> rowName;
+        if (d.id.startsWith(QStringLiteral("SS0"))) {
+            const int r2 = d.id.mid(3).toInt();
+            panel = menus::thirdLevelPanel(r2);
+            rowName = [r2](int i) { return menus::thirdLevelRowPicture(r2, i); };
+        } else if (d.id.size() == 4) {
+            panel = menus::secondLevelPanel(d.id);
+            rowName = [&d](int i) { return menus::secondLevelRowPicture(d.id, i); };
+        } else {
+            panel = menus::firstLevelPanel(d.id);
+            rowName = [&d](int i) { return menus::firstLevelRowPicture(d.id, i, d.id.front()); };
+        }
+        out.append(file(panel, drawPanel(d, boxes, 0)));
+        for (int i = 1; i <= rows; ++i)
+            out.append(file(rowName(i), drawPanel(d, boxes, i).copy(px(boxes[i]))));
+    }
+    return out;
+}
+
+} // namespace sample

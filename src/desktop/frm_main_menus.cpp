@@ -1,0 +1,295 @@
+// The simulated menus of the candidate's desktop: the menu-bar titles, the three drop-down levels
+// (their rows, hover looks and picks) and the per-step reset that closes them. The geometry comes
+// from the drop-down tables (menu_tables.h), shared with the demonstration desktop and the sample
+// generator.
+//
+// A pick is judged against the record current when the click arrived, and one click passes at most
+// one step: once a target has matched, nothing else of that click is judged.
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "desktop/frm_main.h"
+#include "desktop/menu_tables.h"
+
+using namespace platform;
+
+namespace {
+
+// The three slots that can hold a menu path, in the order they are judged: targetC, targetA, targetB.
+constexpr int MenuSlots[] = {common::col::TargetC, common::col::TargetA, common::col::TargetB};
+
+// A two-character row field of a target code, by the FieldNumber rule ("05" 5, "00" and no digits 0).
+int rowOf(const QString& target, int pos)
+{
+    return common::FieldNumber(QStringView(target).mid(pos, 2)).value_or(0);
+}
+
+// A menu target as the judges read it: a whole ten-character code starting with `kind` for the
+// drop-down `menuId`. A shorter code (a record cut short) never matches.
+bool isTargetFor(const QString& target, QChar kind, const QString& menuId)
+{
+    return target.size() == 10 && target.at(0) == kind && target.mid(1, 2) == menuId;
+}
+
+// Moves row labels first .. last to rows[first] .. rows[last].
+void placeRows(LabelArray& labels, const menus::Box* rows, int first, int last)
+{
+    for (int i = first; i <= last; ++i) {
+        const menus::Box& b = rows[i];
+        labels(i).Move(b.left, b.top, b.width, b.height);
+    }
+}
+
+template <int N> menus::Rows<N> currentRows(LabelArray& labels)
+{
+    menus::Rows<N> rows;
+    rows.fill(menus::Parked);
+    for (int i = 1; i <= N; ++i)
+        rows[size_t(i)] = {labels(i).Left(), labels(i).Top(), labels(i).Width(), labels(i).Height()};
+    return rows;
+}
+
+void parkRows(LabelArray& labels, int count)
+{
+    for (int i = 1; i <= count; ++i)
+        labels(i).Move(menus::Parked.left, menus::Parked.top, menus::Parked.width, menus::Parked.height);
+}
+
+} // namespace
+
+void FrmMain::wireMenus()
+{
+    Lbl1J.onMouseMove = [this](int i, int b, int s, double x, double y) { Lbl1J_MouseMove(i, b, s, x, y); };
+    Lbl1J.onClick = [this](int i) { Lbl1J_Click(i); };
+    Lbl2J.onMouseMove = [this](int i, int b, int s, double x, double y) { Lbl2J_MouseMove(i, b, s, x, y); };
+    Lbl2J.onClick = [this](int i) { Lbl2J_Click(i); };
+    Lbl3J.onMouseMove = [this](int i, int b, int s, double x, double y) { Lbl3J_MouseMove(i, b, s, x, y); };
+    Lbl3J.onClick = [this](int i) { Lbl3J_Click(i); };
+}
+
+bool FrmMain::loadDeskPicture(Image& img, const QString& name)
+{
+    return common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+}
+
+bool FrmMain::loadDeskPicture(PictureBox& box, const QString& name)
+{
+    return common::isSafeCode(name) && box.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+}
+
+// ---- Menu bar ---------------------------------------------------------------------------------------
+
+void FrmMain::MenuCSH()
+{
+    const QString& rec = common::drill().stepRec;
+    const double sx = common::scaleX(), sy = common::scaleY();
+    double left = menus::MenuBarLeft, top = menus::MenuBarTop;
+    if (common::field(rec, common::col::PointSpec, 1) == QLatin1String("W")) {
+        // Four characters each, so the numbers always fit.
+        left = common::fieldNumber(rec, 168, 4).value_or(0);
+        top = common::fieldNumber(rec, 173, 4).value_or(0);
+    }
+    PicMenu.Move(left * sx, top * sy);
+    const QString letter = common::field(rec, common::col::WinCode, 1);
+    if (letter.isEmpty()) return;
+    const auto titles = menus::menuTitles(letter.at(0), sx, sy);
+    if (!titles) return;
+    for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
+        const menus::Box& b = (*titles)[size_t(i)];
+        LblZHU(i).Move(b.left, b.top, b.width, b.height);
+    }
+}
+
+// ---- Per-step reset ---------------------------------------------------------------------------------
+
+void FrmMain::frmCsh()
+{
+    const double sy = common::scaleY();
+    if (menuId != QLatin1String("33") && menuId != QLatin1String("34")) {
+        Pic1J.setVisible(false);
+        menuId = QStringLiteral("00");
+    }
+    Pic2J.setVisible(false);
+    Pic3J.setVisible(false);
+    ImgMenu.clearPicture();
+    ImgTool.clearPicture();
+    ImgTable.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    ImgHui2.setTop(ImgHui.Top());
+    ImgCtrl.setY1(-90 * sy);
+    ImgCtrl.setY2(-90 * sy);
+    ImgStart.clearPicture();
+    ImgMyPc.clearPicture();
+    ImgElse.clearPicture();
+    PicStart.setVisible(false);
+
+    // The selected drive of a My Computer step.
+    const QString& rec = common::drill().stepRec;
+    const QString drive = common::field(rec, common::col::PaneCode + 1, 1);
+    if (common::field(rec, common::col::PaneCode, 1) != QLatin1String("P") || drive.size() != 1) return;
+    const qsizetype pos = QStringLiteral("CDEFA").indexOf(drive);
+    if (pos < 0) return;
+    const int n = int(pos) + 95;
+    ImgMyPc.Move(LblZHU(n).Left(), LblZHU(n).Top());
+    loadDeskPicture(ImgMyPc, QString::number(n) + QStringLiteral("0099"));
+}
+
+// ---- Row placement ----------------------------------------------------------------------------------
+
+void FrmMain::Tool1JTop(const QString& layout, int width, int height)
+{
+    auto rows = currentRows<menus::MaxRows1>(Lbl1J);
+    menus::placeGroups(rows, layout, width, height, menus::Level::First, common::scaleX(), common::scaleY());
+    placeRows(Lbl1J, rows.data(), 1, menus::MaxRows1);
+}
+
+void FrmMain::Tool2JTop(const QString& layout, int width, int height)
+{
+    auto rows = currentRows<menus::MaxRows2>(Lbl2J);
+    menus::placeGroups(rows, layout, width, height, menus::Level::Second, common::scaleX(), common::scaleY());
+    placeRows(Lbl2J, rows.data(), 1, menus::MaxRows2);
+}
+
+void FrmMain::Tool1JCSH()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    Img1J.clearPicture();
+    parkRows(Lbl1J, menus::MaxRows1);
+    if (const menus::MenuEntry* e = menus::menuEntry(menuId)) {
+        if (e->layout)
+            Tool1JTop(QString::fromLatin1(e->layout), e->width, e->height);
+        else
+            placeRows(Lbl1J, menus::firstLevelRows(menuId, sx, sy).data(), 1, menus::MaxRows1);
+    }
+
+    // The row a MenuPick presents as already chosen.
+    const QString pick = common::field(common::drill().stepRec, common::col::TargetB, 10);
+    Img1jBK.setVisible(false);
+    if (pick.size() < 3 || pick.at(0) != u'D' || pick.mid(1, 2) != menuId) return;
+    const int r = rowOf(pick, 3);
+    if (r >= 1 && r <= menus::MaxRows1) Img1jBK.Move(Lbl1J(r).Left(), Lbl1J(r).Top());
+    loadDeskPicture(Img1jBK, pick.mid(6, 4) + QStringLiteral("77"));
+    Img1jBK.setVisible(true);
+}
+
+void FrmMain::Tool2JCSH()
+{
+    Img2J.clearPicture();
+    parkRows(Lbl2J, menus::MaxRows2);
+    const auto rows =
+        menus::secondLevelRows(menus::secondLevelKey(menuId, menuRow1), common::scaleX(), common::scaleY());
+    placeRows(Lbl2J, rows.data(), 1, menus::MaxRows2);
+}
+
+void FrmMain::Tool3JCSH()
+{
+    Img3J.clearPicture();
+    const auto rows = menus::thirdLevelRows(common::scaleX(), common::scaleY());
+    placeRows(Lbl3J, rows.data(), 1, menus::MaxRows3);
+}
+
+// ---- Hover ------------------------------------------------------------------------------------------
+
+void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
+{
+    const QString& rec = common::drill().stepRec;
+    Img1J.Move(Lbl1J(index).Left(), Lbl1J(index).Top());
+    const QString letter = common::field(rec, common::col::WinCode, 1);
+    loadDeskPicture(Img1J,
+                    menus::firstLevelRowPicture(menuId, index, letter.isEmpty() ? QChar() : letter.at(0)));
+    const QString pick = common::field(rec, common::col::TargetB, 10);
+    if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == index)
+        loadDeskPicture(Img1J, pick.mid(6, 4) + QStringLiteral("00"));
+    if (menuRow1 != index) {
+        Pic2J.setVisible(false);
+        Pic3J.setVisible(false);
+    }
+}
+
+void FrmMain::Lbl2J_MouseMove(int index, int, int, double, double)
+{
+    Img2J.Move(Lbl2J(index).Left(), Lbl2J(index).Top());
+    loadDeskPicture(Img2J, menus::secondLevelRowPicture(menus::secondLevelKey(menuId, menuRow1), index));
+    if (menuRow2 != index) Pic3J.setVisible(false);
+}
+
+void FrmMain::Lbl3J_MouseMove(int index, int, int, double, double)
+{
+    Img3J.Move(Lbl3J(index).Left(), Lbl3J(index).Top());
+    loadDeskPicture(Img3J, menus::thirdLevelRowPicture(menuRow2, index));
+}
+
+// ---- Picks ------------------------------------------------------------------------------------------
+
+void FrmMain::Lbl1J_Click(int index)
+{
+    const QString rec = common::drill().stepRec; // the record this click is judged against
+    const double sx = common::scaleX(), sy = common::scaleY();
+    menuRow1 = index;
+    const QString key = menus::secondLevelKey(menuId, index);
+    if (menus::hasSecondLevel(key)) {
+        loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
+        // The Start menu's and My Computer's sub-menus overlap their first level by 15, the others by 75.
+        const bool narrow = common::leadingNumber(key) != 0 && menuId != QLatin1String("S1") &&
+                            menuId != QLatin1String("S2") && menuId != QLatin1String("69");
+        Pic2J.setLeft(Pic1J.Left() + Pic1J.Width() - (narrow ? 15 : 75) * sx);
+        Pic2J.setTop(Pic1J.Top() + Lbl1J(index).Top());
+        Pic2J.setVisible(true);
+        Tool2JCSH();
+    }
+    if (key == QLatin1String("8401") || key == QLatin1String("8408"))
+        Pic2J.setTop(Pic1J.Top() + Lbl1J(index).Top() + Lbl1J(index).Height() - Pic2J.Height());
+    else if (key == QLatin1String("8410"))
+        Pic2J.setTop(Pic1J.Top());
+    if (Pic2J.Top() + Pic2J.Height() > 8820 * sy) Pic2J.setTop(8820 * sy - Pic2J.Height());
+    if (Pic2J.Left() + Pic2J.Width() > 11850 * sx) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
+
+    for (const int slot : MenuSlots) {
+        const QString t = common::field(rec, slot, 10);
+        if (isTargetFor(t, u'H', menuId) && t.mid(5, 2) == QLatin1String("00") && rowOf(t, 3) == menuRow1) {
+            advance(t.mid(9, 1));
+            return;
+        }
+    }
+    const QString pick = common::field(rec, common::col::TargetB, 10);
+    if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == menuRow1)
+        doNext();
+}
+
+void FrmMain::Lbl2J_Click(int index)
+{
+    const QString rec = common::drill().stepRec;
+    const double sx = common::scaleX();
+    menuRow2 = index;
+    if (menus::opensThirdLevel(menuId, menuRow1, index)) {
+        loadDeskPicture(Pic3J, menus::thirdLevelPanel(index));
+        Pic3J.setLeft(Pic2J.Left() + Pic2J.Width() - 15 * sx);
+        Pic3J.setTop(Pic2J.Top() + Lbl2J(index).Top());
+        Pic3J.setVisible(true);
+        Tool3JCSH();
+        return;
+    }
+    for (const int slot : MenuSlots) {
+        const QString t = common::field(rec, slot, 10);
+        if (isTargetFor(t, u'H', menuId) && rowOf(t, 3) == menuRow1 && rowOf(t, 5) == index &&
+            t.mid(7, 2) == QLatin1String("00")) {
+            advance(t.mid(9, 1));
+            return;
+        }
+    }
+}
+
+void FrmMain::Lbl3J_Click(int index)
+{
+    const QString rec = common::drill().stepRec;
+    for (const int slot : MenuSlots) {
+        const QString t = common::field(rec, slot, 10);
+        if (isTargetFor(t, u'H', menuId) && rowOf(t, 3) == menuRow1 && rowOf(t, 5) == menuRow2 &&
+            rowOf(t, 7) == index) {
+            advance(t.mid(9, 1));
+            return;
+        }
+    }
+}

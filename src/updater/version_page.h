@@ -1,0 +1,46 @@
+#pragma once
+// Where the update checker looks and what it accepts: the version page and the download page on
+// the maker's site, the download keyword of each module, and the published version's form.
+#include <QString>
+#include <optional>
+
+namespace updater {
+
+// The site, a per-user setting so that an institution (or a test) can point the checker
+// elsewhere: values "Host" and "PagePrefix" under this key of the settings store.
+inline const QString SiteKey = QStringLiteral("Software\\Ostrel\\Tessaly");
+inline const QString DefaultHost = QStringLiteral("www.ostrel.example");
+inline const QString DefaultPagePrefix = QStringLiteral("518000001");
+
+struct UpdateSite {
+    QString host = DefaultHost;             // a host name, with a port when needed
+    QString pagePrefix = DefaultPagePrefix; // nine digits
+};
+
+// The site from the settings; a value that is missing or empty gives the default, and so does a
+// page prefix that is not nine digits.
+UpdateSite readUpdateSite();
+
+// "http://" & host, or the host as given when it names its own scheme; no trailing "/".
+QString siteBase(const UpdateSite& site);
+
+// The version page of module kmNo: base & "/pemba/pembaver/" & prefix & NN & ".htm".
+QString versionPageAddress(const UpdateSite& site, int kmNo);
+
+// The download keyword of module kmNo (0-21); a module with a second edition takes its second
+// keyword when kmName in lower case is exactly that keyword. Empty outside 0-21.
+QString kmKeyword(int kmNo, const QString& kmName);
+
+// base & "/updown.asp?km=" & keyword.
+QString downloadPageAddress(const UpdateSite& site, int kmNo, const QString& kmName);
+
+// The published version in a page's text: the text trimmed, when it has the form of a bank
+// version (digits in groups joined by dots, "2024.06.01") and at most MaxVersionLength
+// characters; nothing for anything else (an error page, a script, a huge body).
+constexpr int MaxVersionLength = 32;
+std::optional<QString> publishedVersion(const QString& pageText);
+
+// Up to date: the first 12 characters of both versions, each trimmed, are the same.
+bool sameVersion(const QString& published, const QString& local);
+
+} // namespace updater

@@ -1,0 +1,130 @@
+// The addresses the update checker builds, its settings, and what it accepts as a version.
+#include <gtest/gtest.h>
+
+#include "platform/services_fake.h"
+#include "support/kit.h"
+#include "updater/version_page.h"
+
+using namespace updater;
+
+TEST(UpdateSite, DefaultsUnlessTheSettingsNameAnother)
+{
+    platform::FakeServices fakes;
+    UpdateSite site = readUpdateSite();
+    EXPECT_EQ(site.host, DefaultHost);
+    EXPECT_EQ(site.pagePrefix, DefaultPagePrefix);
+
+    fakes.settings.write(SiteKey, QStringLiteral("Host"), QStringLiteral(" 127.0.0.1:8080 "));
+    fakes.settings.write(SiteKey, QStringLiteral("PagePrefix"), QStringLiteral("123456789"));
+    site = readUpdateSite();
+    EXPECT_EQ(site.host, QStringLiteral("127.0.0.1:8080"));
+    EXPECT_EQ(site.pagePrefix, QStringLiteral("123456789"));
+
+    // A prefix that is not nine digits, or an empty host, is not used.
+    for (const char* bad : {"12345678", "1234567890", "12345678x", "../../etc"}) {
+        SCOPED_TRACE(bad);
+        fakes.settings.write(SiteKey, QStringLiteral("PagePrefix"), QString::fromLatin1(bad));
+        EXPECT_EQ(readUpdateSite().pagePrefix, DefaultPagePrefix);
+    }
+    fakes.settings.write(SiteKey, QStringLiteral("Host"), QStringLiteral("  "));
+    EXPECT_EQ(readUpdateSite().host, DefaultHost);
+}
+
+TEST(UpdateSite, Addresses)
+{
+    const UpdateSite site{QStringLiteral("www.ostrel.example"), QStringLiteral("518000001")};
+    EXPECT_EQ(versionPageAddress(site, 7),
+              QStringLiteral("http://www.ostrel.example/pemba/pembaver/51800000107.htm"));
+    EXPECT_EQ(versionPageAddress(site, 123),
+              QStringLiteral("http://www.ostrel.example/pemba/pembaver/51800000123.htm"));
+    EXPECT_EQ(downloadPageAddress(site, 7, QStringLiteral("XP")),
+              QStringLiteral("http://www.ostrel.example/updown.asp?km=winxp"));
+    // A module without a keyword: the address ends in "km=".
+    EXPECT_EQ(downloadPageAddress(site, 25, QStringLiteral("XP")),
+              QStringLiteral("http://www.ostrel.example/updown.asp?km="));
+    // A host with its own scheme and a trailing slash.
+    const UpdateSite secure{QStringLiteral("https://mirror.example/"), QStringLiteral("518000001")};
+    EXPECT_EQ(versionPageAddress(secure, 0),
+              QStringLiteral("https://mirror.example/pemba/pembaver/51800000100.htm"));
+}
+
+TEST(UpdateSite, KeywordsOfModulesWithTwoEditions)
+{
+    struct Case {
+        int kmNo;
+        const char* kmName;
+        const char* keyword;
+    };
+    const Case cases[] = {
+        {7, "XP", "winxp"},
+        {6, "ppt2000", "ppt2000"},
+        {6, "PPT97", "ppt97"},
+        {6, "ppt97 ", "ppt2000"}, // only an exact match picks the second edition
+        {16, "Wps2000", "wps2000"},
+        {19, "project2000", "project2000"},
+        {19, "Project", "project"},
+        {0, "", "win98"},
+        {21, "", "outlook"},
+        {22, "", ""},
+        {-1, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kmNo);
+        EXPECT_EQ(kmKeyword(c.kmNo, QString::fromLatin1(c.kmName)), QString::fromLatin1(c.keyword));
+    }
+}
+
+TEST(PublishedVersion, OnlyTheFormOfABankVersion)
+{
+    struct Case {
+        QString page;
+        std::optional<QString> version;
+    };
+    const QString longest = QStringLiteral("2024.06.01.1234567890.1234567890"); // 32 characters
+    ASSERT_EQ(longest.size(), MaxVersionLength);
+    const Case cases[] = {
+        {QStringLiteral("2024.06.01"), QStringLiteral("2024.06.01")},
+        {QStringLiteral(" \r\n2013.0.0.115 \r\n"), QStringLiteral("2013.0.0.115")},
+        {QStringLiteral("7"), QStringLiteral("7")},
+        {longest, longest},
+        {longest + QStringLiteral("1"), std::nullopt},
+        {QString(), std::nullopt},
+        {QStringLiteral("   "), std::nullopt},
+        {QStringLiteral("2024.06.01 第3版"), std::nullopt},
+        {QStringLiteral("2024..01"), std::nullopt},
+        {QStringLiteral(".2024"), std::nullopt},
+        {QStringLiteral("2024."), std::nullopt},
+        {QStringLiteral("&2024.06"), std::nullopt},
+        {QStringLiteral("v2024.06"), std::nullopt},
+        {QStringLiteral("２０２４.06"), std::nullopt}, // full-width digits
+        {QStringLiteral("The page cannot be found"), std::nullopt},
+        {QStringLiteral("2024.06\n<script>"), std::nullopt},
+        {QString(100000, u'1'), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page.left(40).toStdString());
+        EXPECT_EQ(publishedVersion(c.page), c.version);
+    }
+}
+
+TEST(PublishedVersion, SameWhenTheFirstTwelveCharactersAgree)
+{
+    struct Case {
+        const char* published;
+        const char* local;
+        bool same;
+    };
+    const Case cases[] = {
+        {"2013.0.0.115", "2013.0.0.115", true},
+        {"2013.0.0.1151", "2013.0.0.1159", true}, // differ after 12 characters
+        {"2013.0.0.115", " 2013.0.0.115 ", true},
+        {"2024.06", "2024.06", true},
+        {"2024.06.01", "2024.06", false},    // begins with the local one: different
+        {"2023.01.01", "2024.06.01", false}, // older: different all the same
+        {"2024.06.01", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.published);
+        EXPECT_EQ(sameVersion(QString::fromLatin1(c.published), QString::fromLatin1(c.local)), c.same);
+    }
+}
