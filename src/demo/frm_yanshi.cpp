@@ -98,6 +98,11 @@ FrmYanShi::FrmYanShi()
     TimerRM.onTimer = [this] { TimerRM_Timer(); };
     TimerRS.onTimer = [this] { TimerRS_Timer(); };
     TimEnd.onTimer = [this] { TimEnd_Timer(); };
+    Timer6.onTimer = [this] { rowGlideTick(Timer6, 1); };
+    Timer7.onTimer = [this] { rowGlideTick(Timer7, 2); };
+    Timer8.onTimer = [this] { rowGlideTick(Timer8, 3); };
+    Timer9.onTimer = [this] { Timer9_Timer(); };
+    TimerStart.onTimer = [this] { TimerStart_Timer(); };
 
     // The candidate ends the demonstration by a double click anywhere on it (hot-spot 69 alone
     // covers the whole desktop) or by Enter, Space or Esc, wherever the keyboard focus is.

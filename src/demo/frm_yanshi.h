@@ -8,7 +8,9 @@
 //   frm_yanshi_render.cpp  setData: the scene of a step record
 //   frm_yanshi_glide.cpp   the pointer, the glide, the step's first target and the arrival actions,
 //                          typing, the drag, the pause and the click ring
-//   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu, the hot-spot click
+//   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu
+//   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
+//                          drop-down cascade
 #include <QString>
 
 #include "platform/clock.h"
@@ -134,6 +136,10 @@ public:
     void MuBiaoWei();
     void RightKeyMenu();
     void RightKeySub();
+    void MenuCSH();
+    void Tool1JCSH();
+    void Tool2JCSH();
+    void Tool3JCSH();
 
     // Timer events (public so that a test can name what it steps).
     void Timer1_Timer();
@@ -144,6 +150,8 @@ public:
     void TimerRM_Timer();
     void TimerRS_Timer();
     void TimEnd_Timer();
+    void Timer9_Timer();
+    void TimerStart_Timer();
 
     // The number of steps of the question played (0 when unknown).
     int stepCount() const;
@@ -154,6 +162,12 @@ protected:
 
 private:
     void ZhuClick(const QString& code);
+    void Tool1JClick(int row);
+    void Tool2JClick(int row);
+    void Tool3JClick();
+    void rowGlideTick(platform::Timer& own, int level); // Timer6, Timer7, Timer8
+    void aimAtRow(const platform::Label& row);
+    bool loadDeskPicture(platform::Image& img, const QString& name);
     void endStepBy(const QString& jump); // "0" advances, another character jumps
     void Form_KeyUp(int keyCode);
     void endByUser();

@@ -257,22 +257,3 @@ void FrmYanShi::TimerRS_Timer()
     TimerRS.setEnabled(false);
     doNext();
 }
-
-// The arrival at a menu step's hot-spot.
-void FrmYanShi::startMenuAndClick()
-{
-    Timer2.setEnabled(false);
-    ZhuClick(menuId);
-}
-
-// The click on a hot-spot: a path without rows ends the step here. The drop-down cascade of a
-// path with rows is laid out from the shared menu tables; where no panel opens, the step ends by
-// its jump all the same, so the demonstration goes on.
-void FrmYanShi::ZhuClick(const QString&)
-{
-    ImgMenu.clearPicture();
-    ImgTool.clearPicture();
-    ImgHui.setTop(-90 * common::scaleY());
-    Timer2.setEnabled(false);
-    endStepBy(ysJump);
-}

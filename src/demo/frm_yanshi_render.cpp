@@ -244,6 +244,7 @@ void FrmYanShi::panes()
             if (auto t = numIn(ysRec, 173, 4)) PicMenu.setTop(*t * common::scaleY());
         }
         PicMenu.setVisible(true);
+        MenuCSH();
     }
     const int v = numIn(ysRec, 7, 1).value_or(0);
     if (v % 2 == 1) PicTool.setVisible(true);

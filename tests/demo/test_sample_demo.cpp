@@ -23,11 +23,12 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEnd)
     ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
     const QString data =
         common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-    int played = 0, steps = 0;
+    int played = 0, steps = 0, questions = 0;
     for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
         SCOPED_TRACE(testing::Message() << "unit " << unit);
         startUnit(data, unit);
         auto& d = common::drill();
+        questions += d.tmCount;
         for (int q = 1; q <= d.tmCount; ++q) {
             SCOPED_TRACE(testing::Message() << "question " << q);
             choose(q);
@@ -73,7 +74,8 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEnd)
         panel().Unload();
         testkit::settle();
     }
-    EXPECT_EQ(played, 48);
+    EXPECT_GT(questions, 0);
+    EXPECT_EQ(played, questions);
     RecordProperty("played", played);
     RecordProperty("steps", steps);
 }
