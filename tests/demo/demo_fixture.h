@@ -130,6 +130,19 @@ protected:
         return -1;
     }
 
+    // The steps played, in order, until the player has unloaded itself (a step that never ends
+    // leaves it loaded: a test failure).
+    QList<int> playedToEnd(int limit = 300)
+    {
+        QList<int> played{player().ysStep};
+        for (int i = 0; i < limit && playing(); ++i) {
+            time.advance(100);
+            if (playing() && player().ysStep != played.last()) played << player().ysStep;
+        }
+        EXPECT_FALSE(playing()) << "still at step " << played.last();
+        return played;
+    }
+
     bool playing() const { return platform::Forms::isLoaded<FrmYanShi>(); }
     FrmYanShi& player() { return platform::Forms::instance<FrmYanShi>(); }
     FrmTm& panel() { return platform::Forms::instance<FrmTm>(); }

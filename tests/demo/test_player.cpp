@@ -338,13 +338,7 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
         SCOPED_TRACE(c.what);
         start({c.steps});
         startDemo();
-        QList<int> played{player().ysStep};
-        for (int i = 0; i < 200 && playing(); ++i) {
-            time.advance(100);
-            if (playing() && player().ysStep != played.last()) played << player().ysStep;
-        }
-        EXPECT_FALSE(playing());
-        EXPECT_EQ(played, c.played);
+        EXPECT_EQ(playedToEnd(), c.played);
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
