@@ -270,6 +270,14 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     if ((main && main->px().intersects(start)) || (aux && aux->px().intersects(start)))
         r.set(col::PaneCode + 1, u"F");
 
+    // Hot-spot steps.
+    for (const auto& [column, text] : s.columns)
+        r.set(column, text);
+    if (!s.objectLook.isEmpty()) {
+        const Drawn* look = picture(s.objectLook);
+        if (!look) return std::nullopt;
+        r.set(col::PointSpec, look->code);
+    }
     if (!s.hint.isEmpty()) {
         const QPoint at = hintPlace(hintAt, s.hint);
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);

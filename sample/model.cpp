@@ -57,6 +57,12 @@ StepDef& StepDef::over(int slot, const QString& scene, QPoint at, QChar jumpChar
     return *this;
 }
 
+StepDef& StepDef::at(int column, const QString& text)
+{
+    columns.append({column, text});
+    return *this;
+}
+
 StepDef& StepDef::jumpTo(QChar step)
 {
     jump = step;
@@ -186,6 +192,8 @@ ModuleDef buildModule()
     m.units = {unitDesktop(m.scenes), unitFiles(m.scenes), unitSettings(m.scenes), unitAccessories(m.scenes)};
     // The drop-down menus' unit.
     m.units.append(unitMenus(m.scenes));
+    // Units outside the exam sets.
+    m.units.append(unitHotspots(m.scenes));
     // Exam sets: forty different questions each, every unit represented by ten.
     const auto code = [](int unit, int q) {
         return QString::number(unit).rightJustified(2, u'0') + QString::number(q).rightJustified(2, u'0');

@@ -77,6 +77,12 @@ struct StepDef {
     QString winCode;
     QString menuPath;
 
+    // Hot-spot steps: fields written as given once the rest is laid out (paneCode, winCode, the
+    // target slots), and the picture of an object's selected look (pointSpec, "S" steps).
+    QList<std::pair<int, QString>> columns{};
+    QString objectLook{};
+    StepDef& at(int column, const QString& text);
+
     StepDef& over(int slot, const QString& scene, QPoint at, QChar jumpChar = u'0');
     StepDef& jumpTo(QChar step);
     StepDef& alsoBy(const QString& auxTarget, QChar jumpChar = u'0');
@@ -140,5 +146,6 @@ UnitDef unitFiles(Scenes& s);
 UnitDef unitSettings(Scenes& s);
 UnitDef unitAccessories(Scenes& s);
 UnitDef unitMenus(Scenes& s);
+UnitDef unitHotspots(Scenes& s);
 
 } // namespace sample

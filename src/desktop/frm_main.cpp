@@ -127,6 +127,7 @@ FrmMain::FrmMain()
     LstLA.onClick = [this] { afterRender([this] { LstLA_Click(); }); };
     wireJudges();
     wireMenus();
+    wireHotspots();
 }
 
 FrmMain::~FrmMain() = default;
@@ -163,6 +164,7 @@ void FrmMain::design()
     ImgCtrl.setY1(-90);
     ImgCtrl.setY2(-90);
     ImgCtrl.setBorderColor(0xC56A31);
+    underlinePictures();
     ImgElse.setVisible(false);
 
     for (Shape* s : {&ShapeMenu, &ShapeTool, &ShapeHui, &ShapeCtrl, &ShapeTable, &ShapeMyPc, &ShapeStart}) {

@@ -12,6 +12,8 @@
 //   frm_main_builders.cpp hot-spot builders, tab dialog, teaching frames
 //   frm_main_menus.cpp    menu-bar titles, drop-down menus and their picks, per-step reset
 //   frm_main_judge.cpp    the action judges (wireJudges)
+//   frm_main_hotspots.cpp the fixed hot-spots, task pane and dialog layouts, hot-spot clicks and hover
+//   frm_main_frames.cpp   the teaching frames (TimerDisFK)
 #include <QString>
 #include <functional>
 #include <optional>
@@ -153,7 +155,8 @@ public:
     // Raises the question panel, then the desktop (the panel stays above as a topmost window).
     void raisePair();
 
-    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp).
+    // Hot-spot layout, menus and teaching frames (frm_main_builders.cpp; the fixed layout,
+    // the task pane and the dialog in frm_main_hotspots.cpp).
     void ToolCSH();
     void MenuCSH();
     void HuiRenwuCSH();
@@ -229,6 +232,48 @@ public:
     bool loadDeskPicture(platform::Image& img, const QString& name);
     bool loadDeskPicture(platform::PictureBox& box, const QString& name);
     // ==== end of the menus' section ===========================================================
+
+    // ==== Hot-spots, window panes and teaching frames (frm_main_hotspots.cpp, frm_main_frames.cpp) ====
+    // Wires the hot-spot, object-picture, bare-area and pointer-travel handlers; called once by the
+    // constructor.
+    void wireHotspots();
+    // The menu id a click on hot-spot n names: the application letter and n, last two characters;
+    // "Z" and the last digit from 100 on.
+    QString hotSpotMenuId(int n) const;
+    // Hover, release and double click on hot-spot index (1-102).
+    void LblZHU_MouseMove(int index, int button, int shift, double x, double y);
+    void LblZHU_MouseUp(int index, int button, int shift, double x, double y);
+    void LblZHU_DblClick(int index);
+    // Release and double click on the object picture of an "S" step.
+    void ImgElse_MouseUp(int button, int shift, double x, double y);
+    void ImgElse_DblClick();
+    // Right releases on the bare toolbar, desktop and My Computer window; any release on the
+    // Start button (the left one opens or closes the Start menu).
+    void PicTool_MouseUp(int button, int shift, double x, double y);
+    void PicTable_MouseUp(int button, int shift, double x, double y);
+    void PicMyPc_MouseUp(int button, int shift, double x, double y);
+    void StartMenu_MouseUp(int button, int shift, double x, double y);
+    void PicMyPc_MouseMove(int button, int shift, double x, double y);
+    // A pointer that has travelled more than 3000 design twips (either axis) from the point stored
+    // last closes the menus (frmCsh) and is stored; x and y in the reporting control's twips.
+    void travelReset(double x, double y);
+    // On a My Computer step ("P" and a drive letter) the drive is shown selected again.
+    void showStepDrive();
+    // Loads deskPath & code & suffix when the code is letters and digits; false (the control
+    // unchanged) when it is not or the picture cannot be read.
+    bool loadDesk(platform::Image& img, const QString& code, const QString& suffix);
+    bool loadDesk(platform::PictureBox& box, const QString& code, const QString& suffix);
+    long lastMoveX = 0, lastMoveY = 0; // where the pointer was at the last travel reset
+    // Helpers of the handlers: the underline pictures of the task pane, the hover's closing of the
+    // menus and highlights, the judge of one target slot ("H" path or "S" double click ending at
+    // menuId; true when it moved the task on), the flip of Pic1J at the form's edges, and Pic1J
+    // opened with the drop-down of a code.
+    void underlinePictures();
+    void closeHotSpotMenus();
+    bool judgeSlot(const QString& slot, QChar kind);
+    void flipInside(bool strict, double width, std::optional<double> height);
+    void openDropDown(const QString& code);
+    // ==== end of the hot-spots' section =======================================================
 
 protected:
     void design() override;

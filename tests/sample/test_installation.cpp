@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/text_file.h"
+#include "desktop/hotspot_tables.h"
 #include "desktop/menu_tables.h"
 #include "drill/bank_files.h"
 #include "home/km_info.h"
@@ -13,6 +14,7 @@
 #include "sample/generator.h"
 #include "sample/menu_pictures.h"
 #include "sample/model.h"
+#include "support/solver.h"
 
 #include <gtest/gtest.h>
 
@@ -499,6 +501,66 @@ TEST_F(SampleInstallation, UsesEveryActionTheDesktopJudgesAndOverlayPictures)
     EXPECT_TRUE(pointers);
 }
 
+// Every step judged on a hot-spot names one that its window shows and lays out within reach: the
+// toolbar or a task-pane link of the window, an item of its Control Panel page, a desktop icon, a
+// Start-menu item with the Start button clickable, an item of My Computer, or the object picture
+// on its main target. The steps of all kinds of areas are there.
+TEST_F(SampleInstallation, HotSpotStepsNameAHotSpotTheirWindowShows)
+{
+    using hotspots::Area;
+    QSet<Area> areas;
+    bool object = false, doubleClicks = false;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const std::optional<testkit::HotSpotStep> spot = testkit::hotSpotStep(rec);
+        if (!spot) return;
+        const int n = testkit::hotSpotOf(spot->id);
+        const QString pane = common::field(rec, 4, 2), win = common::field(rec, 6, 2);
+        const int digit = common::field(rec, 7, 1).toInt();
+        doubleClicks |= spot->doubleClick;
+        if (n == 0) {
+            EXPECT_EQ(pane, spot->id);
+            EXPECT_FALSE(allZeros(common::field(rec, MainRect, 20)));
+            object = true;
+            return;
+        }
+        const Area area = hotspots::areaOf(n);
+        areas.insert(area);
+        const bool window = QStringLiteral("ABCDEFGO").contains(win.left(1)) && win != QStringLiteral("EE");
+        switch (area) {
+        case Area::Toolbar:
+            EXPECT_TRUE(window && digit % 2 == 1) << win.toStdString();
+            EXPECT_LT(n, 24);
+            break;
+        case Area::TaskPane:
+            EXPECT_TRUE(window && digit / 2 != 0) << win.toStdString();
+            EXPECT_NE(hotspots::taskPaneLink(digit / 2, n).top, hotspots::TaskPaneParked);
+            break;
+        case Area::Dialog:
+            EXPECT_EQ(pane.left(1), QStringLiteral("N"));
+            EXPECT_NE(hotspots::dialogItem(pane.mid(1).toInt(), n), hotspots::DialogParked);
+            break;
+        case Area::Desktop:
+            EXPECT_EQ(win.left(1), QStringLiteral("M"));
+            EXPECT_LE(n, 65);
+            break;
+        case Area::StartMenu:
+            EXPECT_NE(pane.mid(1, 1), QStringLiteral("F"));
+            break;
+        case Area::MyComputer:
+            EXPECT_EQ(pane.left(1), QStringLiteral("P"));
+            EXPECT_LE(n, 102);
+            break;
+        default:
+            ADD_FAILURE() << "hot-spot " << n;
+        }
+    });
+    for (const Area a :
+         {Area::Toolbar, Area::TaskPane, Area::Dialog, Area::Desktop, Area::StartMenu, Area::MyComputer})
+        EXPECT_TRUE(areas.contains(a)) << int(a);
+    EXPECT_TRUE(object);
+    EXPECT_TRUE(doubleClicks);
+}
+
 TEST_F(SampleInstallation, ExamSetsBuildWithTheDrillsSetBuilder)
 {
     const QStringList table = common::readTextFile(data(QStringLiteral("288891.rar"))).lines;
@@ -705,7 +767,7 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
         {QStringLiteral("ksdata/288893.rar"),
-         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
+         "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

@@ -5,8 +5,10 @@
 // over), Enter or a click on the target, a selection in the edit field, a pick in the simulated
 // list, the wait of an automatic step, and a pick in the simulated drop-down menus ("7000" with a
 // menu path at targetC: the menu opened from its title or from the Start menu's All Programs, then
-// its rows). Steps of other kinds (drags, bands, keys, the overrides at column 86) are not this
-// solver's: unsupported() names them.
+// its rows). Steps judged on a hot-spot or the object picture (a menu path ending there, a
+// double-click target) are clicked there, a Start-menu item after the Start button. Steps of other
+// kinds (drags, bands, keys, the overrides at column 86) are not this solver's: unsupported() names
+// them.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRect>
@@ -15,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "common/drill_state.h"
 #include "common/record.h"
@@ -33,6 +36,39 @@ inline QString recCol(int start, int length)
     return common::field(common::drill().stepRec, start, length);
 }
 
+// ---- Hot-spot steps ---------------------------------------------------------------------------
+// A step completed on a hot-spot or on the object picture: a menu path that ends there (targetC,
+// targetA, targetB, examined in that order) or a double-click target (targetA).
+struct HotSpotStep {
+    QString id; // the menu id: "Z" and a digit, two digits, a letter and a title digit, "S" objects
+    bool doubleClick = false;
+    QChar jump = u'0';
+};
+
+inline std::optional<HotSpotStep> hotSpotStep(const QString& rec)
+{
+    if (common::field(rec, 8, 4) != QLatin1String("0000")) return std::nullopt;
+    const auto ends = [](const QString& t, QChar kind) {
+        return t.size() == 10 && t[0] == kind && t.mid(3, 4) == QLatin1String("0000");
+    };
+    for (const int c : {125, 86, 96}) {
+        const QString t = common::field(rec, c, 10);
+        if (ends(t, u'H')) return HotSpotStep{t.mid(1, 2), false, t[9]};
+    }
+    const QString a = common::field(rec, 86, 10);
+    if (ends(a, u'S')) return HotSpotStep{a.mid(1, 2), true, a[9]};
+    return std::nullopt;
+}
+
+// The hot-spot a menu id names (0 for the object picture's ids).
+inline int hotSpotOf(const QString& id)
+{
+    if (id.startsWith(u'S')) return 0;
+    if (id.startsWith(u'Z')) return 100 + id.mid(1).toInt();
+    if (id.size() == 2 && id[0].isLetter()) return id.mid(1).toInt();
+    return id.toInt();
+}
+
 // Why the solver cannot take a record; empty when it can (the terminal record "9999" included).
 inline QString unsupported(const QString& rec)
 {
@@ -42,6 +78,7 @@ inline QString unsupported(const QString& rec)
     static const QStringList fixed = {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024",
                                       "0025", "0026", "0027", "0028", "0030", "8888", "9999"};
     if (fixed.contains(code)) return {};
+    if (hotSpotStep(rec)) return {};
     if (code == QLatin1String("7000")) {
         const QString path = common::field(rec, 125, 10);
         const QString id = path.mid(1, 2);
@@ -88,7 +125,9 @@ public:
             return false;
         }
         const int n = code.toInt();
-        if (code.startsWith(QLatin1Char('L'))) {
+        if (const std::optional<HotSpotStep> spot = hotSpotStep(rec)) {
+            clickHotSpot(*spot);
+        } else if (code.startsWith(QLatin1Char('L'))) {
             pickFromList();
         } else if (code == QLatin1String("0001")) {
             testkit::click(f.Label1);
@@ -126,11 +165,13 @@ public:
     {
         static const QStringList onTarget = {"0001", "0002", "0003"};
         const QString code = common::field(rec, 8, 4);
+        const std::optional<HotSpotStep> spot = hotSpotStep(rec);
         // A menu step jumps by its menu path's JumpChar (targetC's tenth column).
         const bool menu = code == QLatin1String("7000");
-        const bool jumps = menu || onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
+        const bool jumps =
+            spot || menu || onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
         const QString j = common::field(rec, menu ? 134 : 71, 1);
-        const QChar jump = j.isEmpty() ? QChar(u'0') : j.front();
+        const QChar jump = spot ? spot->jump : j.isEmpty() ? QChar(u'0') : j.front();
         if (!jumps || jump == u'0') return step + 1;
         if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
         if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
@@ -179,6 +220,20 @@ public:
     }
 
 private:
+    // A click or double click on the hot-spot or object picture; a Start-menu item once the Start
+    // button has opened the menu.
+    void clickHotSpot(const HotSpotStep& spot)
+    {
+        const int n = hotSpotOf(spot.id);
+        if (n >= 71 && n <= 91 && !f.PicStart.Visible()) testkit::click(f.StartMenu);
+        const platform::Control& target = n == 0 ? static_cast<const platform::Control&>(f.ImgElse)
+                                                 : static_cast<const platform::Control&>(f.LblZHU(n));
+        if (spot.doubleClick)
+            testkit::dblClick(target);
+        else
+            testkit::click(target);
+    }
+
     // The field's text selected by keys and typed over; the typing stops once the step moves on.
     void retype(const QString& text)
     {

@@ -1,0 +1,83 @@
+// The teaching frames: 100 ms after a scene is built (or teaching starts), a red frame around the
+// hot-spot that the step's menu targets expect, one frame per area, shown exactly when the hint is.
+#include <cmath>
+
+#include "common/drill_state.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "desktop/frm_main.h"
+#include "desktop/hotspot_tables.h"
+
+using namespace platform;
+
+namespace {
+
+// The hot-spot number named by a menu id (characters 2-3 of a target): its value; a letter and a
+// digit ("A2") name the title of that digit; "Z" and a digit name 100 and up. 0 or a fraction
+// names nothing.
+double frameNumber(const QString& id)
+{
+    double n = common::leadingNumber(id);
+    if (n <= 0 && !id.startsWith(u'S')) n = common::leadingNumber(id.mid(1, 1));
+    if (id.startsWith(u'Z')) n = 100 + common::leadingNumber(id.mid(1, 1));
+    return n;
+}
+
+} // namespace
+
+void FrmMain::TimerDisFK_Timer()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    Shape* const frames[] = {&ShapeMenu,  &ShapeTool,  &ShapeHui, &ShapeCtrl,
+                             &ShapeTable, &ShapeStart, &ShapeMyPc};
+    for (Shape* s : frames)
+        s->setVisible(false);
+
+    const QString& rec = common::drill().stepRec;
+    const std::pair<int, bool> slots[] = {{96, true}, {86, true}, {125, false}}; // (column, picks count)
+    for (const auto& [column, picks] : slots) {
+        const QString slot = common::field(rec, column, 10);
+        const bool counts = slot.startsWith(u'H') || (picks && slot.startsWith(u'D'));
+        if (!counts) continue;
+        const double value = frameNumber(slot.mid(1, 2));
+        if (value != std::floor(value)) continue;
+        const int n = int(value);
+
+        Shape* frame = nullptr;
+        const auto onSpot = [&](Shape& s) {
+            const Label& l = LblZHU(n);
+            s.Move(l.Left(), l.Top(), l.Width(), l.Height());
+            frame = &s;
+        };
+        const auto onWhole = [&](Shape& s, const Control& box) {
+            s.Move(15 * sx, 15 * sy, box.Width() - 30 * sx, box.Height() - 30 * sy);
+            frame = &s;
+        };
+        if (n >= 1 && n <= 10) {
+            onSpot(ShapeMenu);
+        } else if (n >= 11 && n <= 24) {
+            onSpot(ShapeTool);
+        } else if (n == hotspots::WholeToolbar) {
+            onWhole(ShapeTool, PicTool);
+        } else if (n >= 26 && n <= 40) {
+            onSpot(ShapeHui);
+        } else if (n >= 41 && n <= 60) {
+            onSpot(ShapeCtrl);
+        } else if (n >= 61 && n <= 66) {
+            onSpot(ShapeTable);
+        } else if (n == hotspots::WholeDesktop) {
+            onWhole(ShapeTable, PicTable);
+        } else if (n >= 70 && n <= 91) {
+            const hotspots::Rect& b = hotspots::StartButton;
+            ShapeStart.Move(15 * sx, b.top * sy, b.width * sx, 450 * sy);
+            frame = &ShapeStart;
+        } else if (n >= 92 && n <= 102) {
+            onSpot(ShapeMyPc);
+        } else if (n == hotspots::WholeMyComputer) {
+            onWhole(ShapeMyPc, PicMyPc);
+        }
+        if (frame) frame->setVisible(LHelp.Visible());
+    }
+    TimerDisFK.setEnabled(false);
+}

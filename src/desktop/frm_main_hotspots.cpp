@@ -1,0 +1,435 @@
+// The hot-spots of the candidate's desktop: the fixed layout of toolbar, desktop icons, Start menu
+// and My Computer, the task-pane and dialog layouts of each step, and what the pointer does over
+// them and over the bare areas (hover highlights, clicks, double clicks, right clicks, the Start
+// button, the travel reset). A mismatch is never reported; a match moves the task on by one step.
+#include <QColor>
+#include <QPixmap>
+#include <cmath>
+#include <optional>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "desktop/frm_main.h"
+#include "desktop/hotspot_tables.h"
+
+using namespace platform;
+
+namespace {
+
+QString col(int start, int length)
+{
+    return common::field(common::drill().stepRec, start, length);
+}
+
+// A digit field read as a number; anything else is 0.
+int digitValue(const QString& c)
+{
+    return c.size() == 1 && c[0].isDigit() ? c[0].digitValue() : 0;
+}
+
+constexpr long White = 0xFFFFFF;
+constexpr long SeeAlsoBlue = 0xFF8E42;
+// The colour of the task-pane underline.
+constexpr long LinkBlue = 0xC65D21;
+
+hotspots::Put into(LabelArray& spots)
+{
+    return [&spots](int n, double left, double top, double width, double height) {
+        spots(n).Move(left, top, width, height);
+    };
+}
+
+} // namespace
+
+// ---- Pictures -------------------------------------------------------------------------------
+
+bool FrmMain::loadDesk(Image& img, const QString& code, const QString& suffix)
+{
+    // A code from the record or a table joins the name only when it is letters and digits; a
+    // picture that cannot be read leaves the control as it was.
+    return common::isSafeCode(code) && img.LoadPicture(deskPath + code + suffix);
+}
+
+bool FrmMain::loadDesk(PictureBox& box, const QString& code, const QString& suffix)
+{
+    return common::isSafeCode(code) && box.LoadPicture(deskPath + code + suffix);
+}
+
+void FrmMain::underlinePictures()
+{
+    QPixmap line(1, 1);
+    line.fill(QColor(int(LinkBlue & 0xFF), int((LinkBlue >> 8) & 0xFF), int((LinkBlue >> 16) & 0xFF)));
+    for (Image* img : {&ImgHui, &ImgHui2}) {
+        img->setStretch(true);
+        img->setPicture(Picture(line, QStringLiteral("underline")));
+        img->setHeight(15);
+    }
+}
+
+// ---- Layout ---------------------------------------------------------------------------------
+
+void FrmMain::ToolCSH()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    using namespace hotspots;
+
+    // The pictures of the three fixed boxes: the desktop, the open Start menu and My Computer.
+    loadDesk(PicTable, QStringLiteral("PicTable"), QStringLiteral(".rar"));
+    loadDesk(PicStart, QStringLiteral("PicStart"), QStringLiteral(".rar"));
+    loadDesk(PicMyPc, QStringLiteral("PicMyPc"), QStringLiteral(".rar"));
+
+    ImgMenu.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    ImgHui2.setTop(ImgHui.Top());
+    ImgTool.clearPicture();
+    ImgTable.clearPicture();
+    ImgMyPc.clearPicture();
+    ImgCtrl.setY1(-90 * sy);
+    ImgCtrl.setY2(ImgCtrl.Y1());
+    StartMenu.Move(StartButton.left * sx, StartButton.top * sy, StartButton.width * sx,
+                   StartButton.height * sy);
+    for (Control* c : std::initializer_list<Control*>{&Pic1J, &Pic2J, &Pic3J, &PicCtrl})
+        c->setVisible(false);
+
+    PicStart.Move(StartBox.left * sx, StartBox.top * sy);
+    PicTool.Move(ToolBox.left * sx, ToolBox.top * sy);
+    layoutToolbar(sx, sy, {}, into(LblZHU));
+    PicHui.Move(TaskPaneBox.left * sx, TaskPaneBox.top * sy);
+    PicTable.Move(DesktopBox.left * sx, DesktopBox.top * sy);
+    layoutDesktop(sx, sy, {}, into(LblZHU));
+    layoutStartMenu(sx, sy, {}, into(LblZHU));
+    PicMyPc.Move(MyPcBox.left * sx, MyPcBox.top * sy);
+    layoutMyComputer(sx, sy, {}, into(LblZHU));
+}
+
+void FrmMain::HuiRenwuCSH()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    hotspots::layoutTaskPane(digitValue(col(7, 1)) / 2, sx, sy, {}, into(LblZHU));
+    ImgHui.setHeight(15 * sy);
+}
+
+void FrmMain::CtrlCSH()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const QString c = col(5, 1);
+    PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
+    // A panel that cannot be read keeps the box's picture; its items are laid out all the same, so
+    // the hot-spots of an earlier dialog never stand over this one.
+    loadDesk(PicCtrl, QStringLiteral("NN000") + c, QStringLiteral(".rar"));
+    hotspots::layoutDialog(digitValue(c), sx, sy, {}, into(LblZHU));
+}
+
+// ---- Wiring ---------------------------------------------------------------------------------
+
+void FrmMain::wireHotspots()
+{
+    LblZHU.onMouseMove = [this](int i, int b, int s, double x, double y) { LblZHU_MouseMove(i, b, s, x, y); };
+    LblZHU.onMouseUp = [this](int i, int b, int s, double x, double y) { LblZHU_MouseUp(i, b, s, x, y); };
+    LblZHU.onDblClick = [this](int i) { LblZHU_DblClick(i); };
+    ImgElse.onMouseUp = [this](int b, int s, double x, double y) { ImgElse_MouseUp(b, s, x, y); };
+    ImgElse.onDblClick = [this] { ImgElse_DblClick(); };
+    PicTool.onMouseUp = [this](int b, int s, double x, double y) { PicTool_MouseUp(b, s, x, y); };
+    PicTable.onMouseUp = [this](int b, int s, double x, double y) { PicTable_MouseUp(b, s, x, y); };
+    PicMyPc.onMouseUp = [this](int b, int s, double x, double y) { PicMyPc_MouseUp(b, s, x, y); };
+    StartMenu.onMouseUp = [this](int b, int s, double x, double y) { StartMenu_MouseUp(b, s, x, y); };
+    PicCtrl.onMouseMove = [this](int, int, double x, double y) { travelReset(x, y); };
+    PicTable.onMouseMove = [this](int, int, double x, double y) { travelReset(x, y); };
+    PicMyPc.onMouseMove = [this](int b, int s, double x, double y) { PicMyPc_MouseMove(b, s, x, y); };
+    onMouseMove = [this](int, int, double, double) { frmCsh(); };
+}
+
+// ---- Hover ----------------------------------------------------------------------------------
+
+QString FrmMain::hotSpotMenuId(int n) const
+{
+    if (n >= 100) return QStringLiteral("Z") + QString::number(n % 10);
+    return (col(6, 1) + QString::number(n)).right(2);
+}
+
+void FrmMain::closeHotSpotMenus()
+{
+    const double sy = common::scaleY();
+    menuId = QStringLiteral("00");
+    Pic1J.setVisible(false);
+    Pic2J.setVisible(false);
+    Pic3J.setVisible(false);
+    ImgMenu.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    ImgHui2.setTop(ImgHui.Top());
+    ImgTool.clearPicture();
+    ImgCtrl.setY1(-90 * sy);
+    ImgCtrl.setY2(ImgCtrl.Y1());
+}
+
+void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const int h = index;
+
+    // The hot-spot that opened the drop-down keeps it open, so the pointer may cross it on its way
+    // into the drop-down.
+    bool owns = false;
+    if (h >= 1 && h <= 9) {
+        for (QChar c : QStringLiteral("0ABCDEFG"))
+            owns = owns || menuId == QString(c) + QString::number(h);
+    } else if (h >= 10 && h <= 99) {
+        owns = menuId == QString::number(h);
+    } else if (h >= 100) {
+        owns = menuId == QStringLiteral("Z") + QString::number(h % 10);
+    }
+    if (owns) return;
+
+    closeHotSpotMenus();
+    const Label& spot = LblZHU(h);
+    const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
+    if (h >= 1 && h <= 10) {
+        ImgMenu.Move(L, T);
+        loadDesk(ImgMenu, (col(6, 1) + QString::number(h)).right(2), QStringLiteral("0088.rar"));
+    } else if (h >= 11 && h <= 25) {
+        ImgTool.Move(L, T);
+        loadDesk(ImgTool, common::twoDigits(h), QStringLiteral("0088.rar"));
+    } else if (h >= 26 && h <= 38) {
+        ImgHui.setLeft(645 * sx);
+        ImgHui.setTop(T + 210 * sy);
+        ImgHui.setWidth(W - 480 * sx);
+        ImgHui2.setLeft(6000 * sx);
+        if (h == 30 || h == 38) {
+            // A link of two lines gets a second underline.
+            ImgHui2.setLeft(645 * sx);
+            ImgHui2.setTop(ImgHui.Top() + 165 * sy);
+            ImgHui2.setWidth(360 * sx);
+        }
+        if (h == 38) {
+            ImgHui2.setWidth(1275 * sx);
+            ImgHui2.setTop(ImgHui.Top() + 180 * sy);
+        }
+    } else if (h >= 41 && h <= 60) {
+        ImgCtrl.setBorderColor(h <= 50 ? White : SeeAlsoBlue);
+        ImgCtrl.setX1(L + 1.088 * H);
+        ImgCtrl.setY1(T + 0.65 * H);
+        ImgCtrl.setX2(ImgCtrl.X1() + W - 1.088 * H);
+        ImgCtrl.setY2(ImgCtrl.Y1());
+    } else if (h >= 71 && h <= 91) {
+        ImgStart.Move(L, T);
+        loadDesk(ImgStart, common::twoDigits(h), QStringLiteral("0088.rar"));
+    }
+}
+
+// ---- Clicks ---------------------------------------------------------------------------------
+
+bool FrmMain::judgeSlot(const QString& slot, QChar kind)
+{
+    if (slot.size() < 10 || slot[0] != kind || slot.mid(1, 2) != menuId ||
+        slot.mid(3, 4) != QLatin1String("0000"))
+        return false;
+    advance(slot.mid(9, 1));
+    return true;
+}
+
+void FrmMain::flipInside(bool strict, double width, std::optional<double> height)
+{
+    // The strict form moves the panel only when it would pass the edge, the other one also when
+    // it would end exactly on it.
+    const auto passes = [strict](double end, double limit) { return strict ? end > limit : end >= limit; };
+    if (passes(Pic1J.Left() + Pic1J.Width(), width)) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
+    if (height && passes(Pic1J.Top() + Pic1J.Height(), *height)) Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
+}
+
+void FrmMain::openDropDown(const QString& code)
+{
+    loadDesk(Pic1J, code, QStringLiteral("0077.rar"));
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const int n = index;
+    // The targets of the record this release was made on.
+    const QString slots[] = {col(125, 10), col(86, 10), col(96, 10)};
+    menuId = hotSpotMenuId(n);
+    const Label& spot = LblZHU(n);
+    const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
+
+    if (button != vbLeftButton) {
+        // Object menus of the desktop icons and of My Computer's items; nothing is judged.
+        if (n >= 61 && n <= 70) {
+            ImgTable.Move(L, T);
+            loadDesk(ImgTable, menuId, QStringLiteral("0099.rar"));
+            loadDesk(Pic1J, n == 63 ? QStringLiteral("62") : menuId, QStringLiteral("0077.rar"));
+            Pic1J.Move(L + W / 2, T + H / 2);
+            Pic1J.setVisible(true);
+            Tool1JCSH();
+        } else if (n >= 92 && n <= 100) {
+            ImgMyPc.Move(L, T);
+            loadDesk(ImgMyPc, menuId, QStringLiteral("0099.rar"));
+            loadDesk(Pic1J, n <= 94 ? QStringLiteral("S2") : QStringLiteral("95"),
+                     QStringLiteral("0077.rar"));
+            Pic1J.Move(PicMyPc.Left() + L + W / 2, PicMyPc.Top() + T + H / 2);
+            flipInside(true, Width(), Height());
+            Pic1J.setVisible(true);
+            Tool1JCSH();
+        }
+        return;
+    }
+
+    ImgMenu.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    ImgHui2.setTop(ImgHui.Top());
+    ImgTool.clearPicture();
+    ImgTable.clearPicture();
+    ImgCtrl.setY1(-90 * sy);
+    ImgCtrl.setY2(ImgCtrl.Y1());
+    Pic1J.setVisible(false);
+
+    if (n >= 1 && n <= 10) {
+        ImgMenu.Move(L, T);
+        loadDesk(ImgMenu, menuId, QStringLiteral("0088.rar"));
+        Pic1J.Move(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
+        openDropDown(menuId);
+    } else if (n >= 11 && n <= 25) {
+        ImgTool.Move(L, T);
+        loadDesk(ImgTool, menuId, QStringLiteral("0099.rar"));
+        if (n == 23) {
+            loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+            Pic1J.Move(PicTool.Left() + L, PicTool.Top() + T + H);
+            Pic1J.setVisible(true);
+        }
+        Tool1JCSH();
+    } else if (n >= 61 && n <= 66) {
+        ImgTable.Move(L, T);
+        loadDesk(ImgTable, menuId, QStringLiteral("0099.rar"));
+    } else if (n == 84 || n == 80) {
+        Pic1J.Move((n == 84 ? 2160 : 5535) * sx, (n == 84 ? 2565 : 2890) * sy);
+        openDropDown(menuId);
+    } else if (n >= 92 && n <= 102) {
+        ImgMyPc.Move(L, T);
+        loadDesk(ImgMyPc, menuId, QStringLiteral("0099.rar"));
+    }
+
+    // Menu paths that end at this hot-spot; the first that fires moves the task on.
+    for (const QString& slot : slots)
+        if (judgeSlot(slot, u'H')) return;
+}
+
+void FrmMain::LblZHU_DblClick(int)
+{
+    judgeSlot(col(86, 10), u'S');
+}
+
+void FrmMain::ImgElse_MouseUp(int button, int, double x, double y)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const QString targetC = col(125, 10);
+    menuId = col(4, 2);
+    loadStepPicture(ImgElse, col(167, 6));
+    static const QStringList underTarget = {"S5", "S6", "S7", "S8", "S9"};
+    static const QStringList atPointer = {"S1", "S2", "S3"};
+
+    if (button != vbRightButton) {
+        if (underTarget.contains(menuId)) {
+            if (menuId == QLatin1String("S6"))
+                Pic1J.Move(780 * sx, Label1.Top() + Label1.Height());
+            else
+                Pic1J.Move(Label1.Left(), Label1.Top() + Label1.Height() + 15 * sy);
+            openDropDown(menuId);
+        }
+        judgeSlot(targetC, u'H');
+        return;
+    }
+    if (!atPointer.contains(menuId)) return;
+    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+    Pic1J.Move(ImgElse.Left() + x, ImgElse.Top() + y);
+    flipInside(false, Width(), Height());
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+void FrmMain::ImgElse_DblClick()
+{
+    judgeSlot(col(86, 10), u'S');
+}
+
+// ---- Bare areas -----------------------------------------------------------------------------
+
+void FrmMain::PicTool_MouseUp(int button, int, double x, double y)
+{
+    if (button != vbRightButton) return;
+    menuId = QStringLiteral("25");
+    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+    Pic1J.Move(x, PicTool.Top() + y);
+    flipInside(false, Width(), std::nullopt);
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+void FrmMain::PicTable_MouseUp(int button, int, double x, double y)
+{
+    if (button != vbRightButton) return;
+    menuId = QStringLiteral("69");
+    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+    Pic1J.Move(x, y);
+    flipInside(false, Width(), PicTable.Height());
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+void FrmMain::PicMyPc_MouseUp(int button, int, double x, double y)
+{
+    if (button != vbRightButton) return;
+    menuId = QStringLiteral("Z3");
+    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+    Pic1J.Move(PicMyPc.Left() + x, PicMyPc.Top() + y);
+    flipInside(false, Width(), Height());
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+void FrmMain::StartMenu_MouseUp(int button, int, double, double)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    if (button == vbLeftButton) {
+        PicStart.setVisible(!PicStart.Visible());
+        if (!PicStart.Visible()) frmCsh();
+        return;
+    }
+    menuId = QStringLiteral("70");
+    loadDesk(Pic1J, menuId, QStringLiteral("0077.rar"));
+    Pic1J.Move(360 * sx, 6600 * sy);
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+// ---- Pointer travel -------------------------------------------------------------------------
+
+void FrmMain::travelReset(double x, double y)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    if (std::abs(x - lastMoveX) > 3000 * sx || std::abs(y - lastMoveY) > 3000 * sy) {
+        lastMoveX = long(common::roundHalfEven(x));
+        lastMoveY = long(common::roundHalfEven(y));
+        frmCsh();
+    }
+}
+
+void FrmMain::showStepDrive()
+{
+    if (col(4, 1) != QLatin1String("P")) return;
+    const QString c5 = col(5, 1);
+    const int at = c5.size() == 1 ? int(QString::fromLatin1(hotspots::DriveLetters).indexOf(c5)) : -1;
+    if (at < 0) return;
+    const int k = 95 + at;
+    ImgMyPc.Move(LblZHU(k).Left(), LblZHU(k).Top());
+    loadDesk(ImgMyPc, QString::number(k), QStringLiteral("0099.rar"));
+}
+
+void FrmMain::PicMyPc_MouseMove(int, int, double x, double y)
+{
+    showStepDrive();
+    travelReset(x, y);
+}
