@@ -8,8 +8,10 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
+#include "desktop/hotspot_tables.h"
 #include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/keys.h"
@@ -295,10 +297,11 @@ void FrmYanShi::CSH()
     ImgMenu.clearPicture();
 }
 
-// The area pictures in their places and the highlights emptied; the fixed hot-spots over them
-// come from the shared layout tables.
+// The area pictures in their places, the highlights emptied, and the fixed hot-spots on the form
+// over their areas, from the hot-spot tables shared with the candidate's desktop.
 void FrmYanShi::ToolCSH()
 {
+    using namespace hotspots;
     const double sx = common::scaleX(), sy = common::scaleY();
     Pic3J.setVisible(false);
     ImgStart.clearPicture();
@@ -307,10 +310,38 @@ void FrmYanShi::ToolCSH()
     ImgHui.clearPicture();
     ImgHui.setTop(-90 * sy);
     ImgMyPc.clearPicture();
-    PicStart.Move(0, 1380 * sy);
-    PicTool.Move(0, 735 * sy);
-    PicHui.Move(105 * sx, 1800 * sy);
-    PicMyPc.Move(3150 * sx, 1680 * sy);
+    loadDeskPicture(PicStart, QStringLiteral("PicStart"));
+    loadDeskPicture(PicMyPc, QStringLiteral("PicMyPc"));
+    PicStart.Move(StartBox.left * sx, StartBox.top * sy);
+    PicTool.Move(ToolBox.left * sx, ToolBox.top * sy);
+    PicHui.Move(TaskPaneBox.left * sx, TaskPaneBox.top * sy);
+    PicMyPc.Move(MyPcBox.left * sx, MyPcBox.top * sy);
+    layoutFixedOnForm(sx, sy, {PicTool.Left(), PicTool.Top()}, {PicStart.Left(), PicStart.Top()},
+                      {PicMyPc.Left(), PicMyPc.Top()}, onForm());
+}
+
+hotspots::Put FrmYanShi::onForm()
+{
+    return [this](int n, double left, double top, double width, double height) {
+        LblZHU(n).Move(left, top, width, height);
+    };
+}
+
+// The task-pane links of the window's task pane, over PicHui.
+void FrmYanShi::HuiRenwuCSH()
+{
+    const int pane = common::fieldNumber(ysRec, 7, 1).value_or(0) / 2;
+    hotspots::layoutTaskPane(pane, common::scaleX(), common::scaleY(), {PicHui.Left(), PicHui.Top()},
+                             onForm());
+}
+
+// The dialog items of layout digit column 5 where the dialog box lies; every other item parked.
+void FrmYanShi::CtrlCSH()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const int digit = common::fieldNumber(ysRec, 5, 1).value_or(0);
+    hotspots::layoutDialog(digit, sx, sy, {hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy},
+                           onForm());
 }
 
 int FrmYanShi::stepCount() const

@@ -13,6 +13,7 @@
 //                          drop-down cascade
 #include <QString>
 
+#include "desktop/hotspot_tables.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -137,6 +138,8 @@ public:
     void RightKeyMenu();
     void RightKeySub();
     void MenuCSH();
+    void HuiRenwuCSH();
+    void CtrlCSH();
     void Tool1JCSH();
     void Tool2JCSH();
     void Tool3JCSH();
@@ -168,6 +171,7 @@ private:
     void rowGlideTick(platform::Timer& own, int level); // Timer6, Timer7, Timer8
     void aimAtRow(const platform::Label& row);
     bool loadDeskPicture(platform::Image& img, const QString& name);
+    hotspots::Put onForm();              // places hot-spot n on the form
     void endStepBy(const QString& jump); // "0" advances, another character jumps
     void Form_KeyUp(int keyCode);
     void endByUser();

@@ -63,6 +63,8 @@ void FrmYanShi::startMenuAndClick()
     Timer2.setEnabled(false);
     if (n >= 71 && n <= 91 && !ysStartOn) {
         PicStart.setVisible(true);
+        hotspots::layoutStartMenu(common::scaleX(), common::scaleY(), {PicStart.Left(), PicStart.Top()},
+                                  onForm());
         Label& item = LblZHU(n);
         Shape1.Move(item.Left(), item.Top(), item.Width(), item.Height());
         Shape1.setVisible(true);

@@ -98,6 +98,7 @@ void FrmYanShi::setData()
     caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
     LHelp.setCaption(caption);
 
+    CtrlCSH();
     CSH();
     ToolCSH();
     MuBiaoWei();
@@ -232,6 +233,7 @@ void FrmYanShi::panes()
     PicTool.LoadPicture(
         deskPath + (c5 == QLatin1String("W") ? QStringLiteral("1100W2.rar") : QStringLiteral("1100W1.rar")));
     PicMyPc.setVisible(col(4, 1) == QLatin1String("P"));
+    if (col(4, 1) == QLatin1String("N")) CtrlCSH();
 
     const QString w = col(6, 2), c6 = col(6, 1);
     static const QString windowLetters = QStringLiteral("ABCDEFGO");
@@ -252,6 +254,7 @@ void FrmYanShi::panes()
         PicHui.LoadPicture(deskPath + QStringLiteral("41A00") + QString::number(v / 2) +
                            QStringLiteral(".rar"));
         PicHui.setVisible(true);
+        HuiRenwuCSH();
     }
 }
 

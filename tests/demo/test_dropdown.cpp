@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "demo_fixture.h"
+#include "desktop/hotspot_tables.h"
 #include "desktop/menu_tables.h"
 
 using namespace demotest;
@@ -89,6 +90,9 @@ TEST_F(Dropdown, AProgramIsStartedThreeLevelsDeepInTheStartMenu)
     EXPECT_TRUE(p.PicStart.Visible());
     EXPECT_TRUE(p.ysStartOn);
     EXPECT_EQ(p.TimerStart.Interval(), 100);
+    // The Start menu's item framed where the Start menu lies.
+    EXPECT_DOUBLE_EQ(p.Shape1.Left(), 105);
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), 7500);
     ASSERT_TRUE(until([&] { return p.Timer6.Enabled(); }));
     EXPECT_DOUBLE_EQ(p.Pic1J.Left(), 2160);
     EXPECT_DOUBLE_EQ(p.Pic1J.Top(), 2565);
@@ -151,4 +155,37 @@ TEST_F(Dropdown, APickedRowShowsTheStepsOwnPicture)
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
+}
+
+TEST_F(Dropdown, TheHotSpotsLieOnTheFormOverTheirAreas)
+{
+    // Window "A" with task pane 1; dialog layout 0.
+    StepRecord r = at("8888");
+    r.set(col::WinCode, QStringLiteral("A2"));
+    start({{r, terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    struct Spot {
+        int n;
+        double left, top, width, height;
+    } spots[] = {
+        {11, 30, 750, 1185, 570},      // toolbar, offset by its box at (0, 735)
+        {71, 2925, 6915, 2640, 360},   // Start menu, offset by its box at (0, 1380)
+        {84, 105, 7500, 2610, 360},    //
+        {92, 3465, 2295, 1455, 555},   // My Computer, offset by its box at (3150, 1680)
+        {69, 0, 0, 12000, 8490},       // the whole desktop
+        {103, 3150, 1680, 8820, 6870}, // the whole My Computer window
+        {42, 6945, 2490, 2535, 855},   // dialog layout 0, 1680 down
+        {55, -30, 1650, 15, 15},       // an item layout 0 does not use
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.n);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Left(), s.left);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Top(), s.top);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Width(), s.width);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Height(), s.height);
+    }
+    const hotspots::Rect link = hotspots::taskPaneLink(1, 26);
+    EXPECT_DOUBLE_EQ(p.LblZHU(26).Left(), 105 + link.left);
+    EXPECT_DOUBLE_EQ(p.LblZHU(26).Top(), 1800 + link.top);
 }
