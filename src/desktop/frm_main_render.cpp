@@ -10,6 +10,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "desktop/scene_parts.h"
 #include "drill/frm_tm.h"
 #include "platform/app.h"
 
@@ -35,42 +36,6 @@ std::optional<qint16> num(int start, int length)
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
-}
-
-// Edit-field fonts and colours by format digit; a digit without an entry leaves the value.
-std::optional<QString> formatFont(int digit)
-{
-    switch (digit) {
-    case 0:
-        return QStringLiteral("宋体");
-    case 1:
-        return QStringLiteral("Times New Roman");
-    case 2:
-        return QStringLiteral("黑体");
-    case 3:
-        return QStringLiteral("楷体_GB2312");
-    case 4:
-        return QStringLiteral("隶书");
-    case 9:
-        return QStringLiteral("Fixedsys");
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<long> formatForeColor(int digit)
-{
-    constexpr long colours[] = {0x0, 0xFF0000, 0xFF};
-    if (digit >= 0 && digit <= 2) return colours[digit];
-    return std::nullopt;
-}
-
-std::optional<long> formatBackColor(int digit)
-{
-    constexpr long colours[] = {0xFFFFFF, 0xFF0000, 0xFF,     0xC0C0C0, 0xAAA9FF,
-                                0xD6D5FF, 0x18000,  0xB3B2CC, 0xE0E3BA, 0xE1FFFF};
-    if (digit >= 0 && digit <= 9) return colours[digit];
-    return std::nullopt;
 }
 
 // The list of unfinished questions on the panel: "未完成的题目" and " n" for every question that
@@ -133,15 +98,7 @@ void FrmMain::resetScene()
 // Phase 5: the tab-dialog labels out of sight.
 void FrmMain::parkTabLabels()
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
-    for (int i = 0; i <= 13; ++i) {
-        Label& l = LblXXK(i);
-        l.setHeight(1);
-        l.setWidth(1);
-        l.setLeft(-1 * sx);
-        l.setTop(-1 * sy);
-        l.setCaption(QString());
-    }
+    scene::parkTabLabels(LblXXK);
 }
 
 // Phases 6 and 7: step 1 clears the overlays; the background, the six overlay slots and the
@@ -149,7 +106,6 @@ void FrmMain::parkTabLabels()
 void FrmMain::pictures()
 {
     auto& d = common::drill();
-    const double sx = common::scaleX(), sy = common::scaleY();
     const int q = d.dqTm;
     if (d.dqStep == 1) {
         for (Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5})
@@ -165,32 +121,22 @@ void FrmMain::pictures()
         if (!file.isEmpty()) LoadPicture(file);
     }
 
-    std::array<Control*, 6> slots{&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
-    for (int k = 1; k <= 6; ++k) {
-        const int c = common::col::Slots[k - 1];
-        Control& image = *slots[k - 1];
-        const QString code = col(c + 10, 6);
-        if (code == QLatin1String("000000") || (k == 6 && code.isEmpty())) {
-            image.setVisible(false);
-            continue;
-        }
-        if (auto left = num(c, 5)) {
-            image.setLeft(*left * sx);
-            if (k >= 5) dragLeft = *left;
-        }
-        if (auto top = num(c + 6, 4)) {
-            image.setTop(*top * sy);
-            if (k >= 5) dragTop = *top;
-        }
-        if (code != QLatin1String("888888")) {
-            if (questionInRange(q)) d.tmPic[q][k] = code;
-            if (k == 6)
-                loadStepPicture(Image6, code);
-            else
-                loadStepPicture(static_cast<Image&>(image), code);
-        }
-        image.setVisible(true);
-    }
+    scene::Slots slots;
+    slots.images = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
+    slots.placed = [this](int k, std::optional<qint16> left, std::optional<qint16> top) {
+        if (k < 5) return;
+        if (left) dragLeft = *left;
+        if (top) dragTop = *top;
+    };
+    slots.load = [this, &d, q](int k, const QString& code) {
+        if (questionInRange(q)) d.tmPic[q][k] = code;
+        Image* images[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
+        if (k == 6)
+            loadStepPicture(Image6, code);
+        else
+            loadStepPicture(*images[k - 1], code);
+    };
+    scene::showOverlaySlots(rec(), slots);
 
     if (auto x = num(167, 5)) dragToX = *x;
     if (auto y = num(172, 5)) dragToY = *y;
@@ -199,73 +145,13 @@ void FrmMain::pictures()
 // Phase 8: the edit field on editRect with its initial text and format, or no edit field.
 void FrmMain::editField()
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
-    if (!common::leadingNumberNonZero(col(86, 20))) {
-        Text1.setVisible(false);
-        Text2.setVisible(false);
-        return;
-    }
-    Text1.setVisible(true);
-    if (auto v = num(86, 5)) Text1.setLeft(*v * sx);
-    if (auto v = num(92, 4)) Text1.setTop(*v * sy);
-    if (auto v = num(96, 5)) Text1.setWidth(*v * sx);
-    if (auto v = num(101, 5)) Text1.setHeight(*v * sy);
-
-    QString text;
-    const QString lineField = col(106, 3);
-    if (lineField != QLatin1String("000")) {
-        if (auto n = common::FieldNumber(lineField)) {
-            const common::LineResult r = common::readLineOrLast(common::drill().txtPath, *n);
-            if (r.line) {
-                // The part before the first "|", from its fourth character.
-                const QString line = r.line->section(QLatin1Char('|'), 0, 0);
-                text = line.mid(3);
-            }
-        }
-    }
-    Text1.setText(text);
-    Text1.SetFocus();
-    Text1.setSelStart(0);
-    Text1.setSelLength(int(text.size()));
-
-    auto digit = [](int column) { return common::fieldNumber(rec(), column, 1); };
-    Text1.setAlignment(vbLeftJustify);
-    const QString align = col(129, 1);
-    if (align == QLatin1String("R") || align == QLatin1String("r")) Text1.setAlignment(vbRightJustify);
-    if (align == QLatin1String("M") || align == QLatin1String("m")) Text1.setAlignment(vbCenter);
-    if (auto tenths = num(126, 3)) {
-        double size = *tenths / 10.0;
-        if (size == 0) size = 9;
-        Text1.setFontSize(size * sx);
-    }
-    if (auto style = digit(131); style && *style >= 0 && *style <= 7) {
-        Text1.setFontBold(*style & 1);
-        Text1.setFontItalic(*style & 2);
-        Text1.setFontUnderline(*style & 4);
-    }
-    if (auto f = digit(132))
-        if (auto font = formatFont(*f)) Text1.setFontName(*font);
-    if (auto f = digit(133))
-        if (auto c = formatForeColor(*f)) Text1.setForeColor(*c);
-    if (auto f = digit(134))
-        if (auto c = formatBackColor(*f)) Text1.setBackColor(*c);
+    scene::showEditField(rec(), common::drill().txtPath, Text1, Text2, {});
 }
 
 // Phase 9: the hint's place and text; an all-zero hintPos keeps both.
 void FrmMain::hint()
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
-    if (col(112, 10) == QLatin1String("0000000000")) return;
-    if (auto v = num(112, 5)) LHelp.setLeft(*v * sx);
-    if (auto v = num(117, 5)) LHelp.setTop(*v * sy);
-    const QString lineField = col(122, 3);
-    if (lineField == QLatin1String("000")) {
-        LHelp.setCaption(QString());
-        return;
-    }
-    const QString text = textEntry(lineField);
-    LHelp.setCaption(text);
-    tabHint = text;
+    if (auto text = scene::placeHint(rec(), LHelp, common::drill().txtPath)) tabHint = *text;
 }
 
 // Phase 10: hint and frames shown exactly in teaching mode.
@@ -279,41 +165,7 @@ void FrmMain::teachingAids()
 // Phase 11: the main target on mainRect and its red frame.
 void FrmMain::mainTarget()
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
-    Label1.setHeight(1);
-    Label1.setWidth(1);
-    if (col(66, 20) != QLatin1String("00000000000000000000")) {
-        Label1.setVisible(true);
-        if (auto v = num(66, 5)) Label1.setLeft(*v * sx);
-        if (auto v = num(72, 4)) Label1.setTop(*v * sy);
-        if (auto v = num(76, 5)) {
-            mainWidth = *v;
-            Label1.setWidth(mainWidth * sx);
-        }
-        if (auto v = num(81, 5)) {
-            mainHeight = *v;
-            if (mainHeight == 0) {
-                Label1.setAutoSize(true);
-            } else {
-                Label1.setAutoSize(false);
-                Label1.setHeight(mainHeight * sy);
-            }
-        }
-    } else {
-        Label1.setHeight(1);
-        Label1.setWidth(1);
-        Label1.setVisible(false);
-        Shape1.setVisible(false);
-    }
-    if (mainHeight == 0) {
-        Label1.setHeight(1);
-        Label1.setWidth(1);
-        Shape1.setVisible(false);
-    }
-    Shape1.setLeft(Label1.Left());
-    Shape1.setTop(Label1.Top());
-    Shape1.setWidth(Label1.Width());
-    Shape1.setHeight(Label1.Height());
+    scene::placeMainTarget(rec(), Label1, Shape1, mainWidth, mainHeight);
 }
 
 // Phase 13: the second target and its frame, the action code and the automatic-step timer, and
@@ -321,23 +173,7 @@ void FrmMain::mainTarget()
 void FrmMain::secondTarget()
 {
     auto& d = common::drill();
-    const double sx = common::scaleX(), sy = common::scaleY();
-    if (col(187, 10) != QLatin1String("0000000000")) {
-        Label4.setVisible(true);
-        if (auto v = num(177, 5)) Label4.setLeft(*v * sx);
-        if (auto v = num(183, 4)) Label4.setTop(*v * sy);
-        if (auto v = num(187, 5)) Label4.setWidth(*v * sx);
-        if (auto v = num(192, 5)) Label4.setHeight(*v * sy);
-    } else {
-        // Parked in real twips, out of reach; the render never hides it.
-        Label4.setWidth(1);
-        Label4.setHeight(1);
-        Label4.setLeft(-1);
-    }
-    Shape4.setLeft(Label4.Left());
-    Shape4.setTop(Label4.Top());
-    Shape4.setWidth(Label4.Width());
-    Shape4.setHeight(Label4.Height());
+    scene::placeSecondTarget(rec(), Label4, Shape4);
 
     if (auto code = num(8, 4)) actCode = *code;
     if (actCode == 8888) {

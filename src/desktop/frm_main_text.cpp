@@ -7,6 +7,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
+#include "desktop/scene_parts.h"
 #include "platform/keys.h"
 #include "platform/services.h"
 
@@ -36,7 +37,6 @@ QString trimSpaces(const QString& s)
 // the "L" codes.
 void FrmMain::overlaysAndList()
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
     const QString code = col(8, 4);
 
     if (code == QLatin1String("0021")) {
@@ -70,69 +70,9 @@ void FrmMain::overlaysAndList()
     }
 
     // The prompts: six tests one after the other, each on the caption the previous ones left.
-    if (code.startsWith(QLatin1String("002"))) {
-        Shape1.setVisible(false);
-        QString h = LHelp.Caption();
-        h.replace(QLatin1Char('|'), QStringLiteral("或  "));
-        LHelp.setCaption(h);
-    }
-    const QString input = QStringLiteral("输入 ");
-    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0025") ||
-        code == QLatin1String("0027")) {
-        Text1.setSelLength(0);
-        Shape1.setVisible(false);
-        LHelp.setCaption(input + LHelp.Caption());
-    }
-    if (code == QLatin1String("0022")) {
-        Text1.setSelLength(0);
-        Shape1.setVisible(LHelp.Visible());
-        LHelp.setCaption(input + LHelp.Caption() + QStringLiteral(" 并按回车键或点红色方框处"));
-    }
-    if (code == QLatin1String("0024")) {
-        Text1.setSelLength(0);
-        Shape1.setVisible(false);
-        LHelp.setCaption(input + LHelp.Caption() + QStringLiteral(" 并按回车键"));
-    }
-    if (code == QLatin1String("0023")) {
-        Text1.setSelLength(0);
-        Shape1.setVisible(false);
-        LHelp.setCaption(QStringLiteral("请选中 ") + LHelp.Caption());
-    }
-    if (code == QLatin1String("0026")) {
-        Text1.setSelLength(0);
-        Shape1.setVisible(LHelp.Visible());
-        LHelp.setCaption(input + LHelp.Caption() + QStringLiteral(" 并点击红色方框处"));
-    }
-
-    std::initializer_list<Control*> border{&LstLA, &PicLeft, &PicRight, &PicTop, &PicBottom};
-    if (col(8, 1) != QLatin1String("L")) {
-        for (Control* c : border)
-            c->setVisible(false);
-        LblXXK(0).setCaption(QString());
-        return;
-    }
-    for (Control* c : border)
-        c->setVisible(true);
-    LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
-    Text1.setVisible(false);
-    const double L = LstLA.Left(), T = LstLA.Top(), W = LstLA.Width(), H = LstLA.Height();
-    const double t = 15 * sx, u = 15 * sy;
-    PicLeft.Move(L, T, t, H);
-    PicRight.Move(L + W - t, T, t, H);
-    PicTop.Move(L, T, W, u);
-    PicBottom.Move(L, T + H - u, W, u);
-
-    QString line;
-    if (auto n = common::fieldNumber(common::drill().stepRec, 9, 3)) {
-        const common::LineResult r = common::readLineOrLast(common::drill().txtPath, *n);
-        if (r.line) line = common::entryText(*r.line);
-    }
-    LstLA.Clear();
-    for (const QString& item : line.split(QLatin1Char('|')))
-        LstLA.AddItem(item);
-    if (auto first = common::fieldNumber(common::drill().stepRec, 106, 3)) LstLA.setListIndex(*first);
-    LblXXK(0).setCaption(LstLA.List(LstLA.ListIndex()));
-    LblXXK(0).setWidth(LstLA.Width());
+    scene::typedTextPrompts(code, LHelp, Shape1, Text1, false);
+    scene::setUpList(common::drill().stepRec, common::drill().txtPath,
+                     {&LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom}, &LblXXK(0), &Text1});
 }
 
 void FrmMain::LstLA_Click()

@@ -98,6 +98,8 @@ public:
     // pictures it showed when last left, its visited bit and its remembered step, then the
     // desktop's one-shot render.
     void DqExam();
+    // The question's text from its line of the question list, and its illustration button.
+    void showQuestionText();
 
     // Navigation (frm_tm_nav.cpp).
     void TimerREDO_Timer();

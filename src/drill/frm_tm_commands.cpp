@@ -2,7 +2,9 @@
 // choice, mark, teaching, the candidate card, and the demonstration or exam-tips button.
 #include "common/drill_state.h"
 #include "common/scale.h"
+#include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
+#include "drill/frm_czts.h"
 #include "drill/frm_tm.h"
 #include "drill/frm_tm_end.h"
 #include "drill/panel_link.h"
@@ -90,19 +92,41 @@ void FrmTm::CmdKSFH_Click()
     FrmKSXX.setVisible(false);
 }
 
-// The exam tips dialog ("操作提示") and the demonstration ("操作演示") come with their own screens;
-// until then the button only closes the illustration.
+// In an exam the button opens the tips dialog; otherwise it starts the demonstration of the
+// question shown, about 200 ms later.
 void FrmTm::Command1_Click()
 {
     drill::hideIllustration(drill::panelPartsOf(*this));
+    if (Command1.Caption() == QStringLiteral("操作提示")) {
+        form<drill::FrmCZTS>().Show(vbModal);
+        return;
+    }
+    common::drill().ysRun = true;
+    showQuestionText();
+    TimStartYS.setEnabled(true);
 }
 
-// The deferred demonstration start acts on its second tick; the player is not there yet, so it
-// only counts and stops.
+// The deferred demonstration start, on its second tick: the candidate's desktop and the panel
+// hidden, the player loaded (its load plays step 1) with every clock slowed by the speed factor,
+// then shown. The candidate's automatic step does not run underneath.
 void FrmTm::TimStartYS_Timer()
 {
     ysTicks += 1;
     if (ysTicks < 2) return;
     ysTicks = 0;
     TimStartYS.setEnabled(false);
+    FrmMain& desk = form<FrmMain>();
+    desk.Timer3.setEnabled(false);
+    desk.setVisible(false);
+    setVisible(false);
+    FrmYanShi& player = form<FrmYanShi>();
+    const std::pair<platform::Timer*, int> bases[] = {
+        {&player.Timer1, 500}, {&player.Timer2, 100},  {&player.Timer3, 1000}, {&player.Timer4, 200},
+        {&player.Timer5, 100}, {&player.Timer6, 100},  {&player.Timer7, 200},  {&player.Timer8, 100},
+        {&player.Timer9, 100}, {&player.Timer10, 100}, {&player.Timer11, 100}, {&player.TimerRM, 100},
+        {&player.TimEnd, 100}, {&player.TimerRS, 100}, {&player.TimTool, 100}};
+    for (const auto& [timer, base] : bases)
+        timer->setInterval(base * ysSpeed);
+    player.setVisible(true);
+    common::drill().ysRun = true;
 }

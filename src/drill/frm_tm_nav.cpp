@@ -49,26 +49,7 @@ void FrmTm::DqExam()
     // A panel kept from an earlier drill offers exactly this drill's questions too.
     offerQuestions();
 
-    // A list that cannot be read leaves the text the buffer held; a short one gives its last line.
-    const common::LineResult line = common::readLineOrLast(d.tmPath, q);
-    if (line.line) d.lineBuf = *line.line;
-    const QString text = d.lineBuf.mid(6);
-    RtbTM.setText(text);
-
-    drill::hideIllustration(drill::panelPartsOf(*this));
-    Image2.setVisible(false);
-    picFile.clear();
-    if (text.startsWith(QLatin1String("picture"))) {
-        picFile = common::pictureFile(d.dataPath, text.mid(7, 6), d.dataExt);
-        // The viewer holds the picture, hidden until the candidate asks for it.
-        drill::FrmPicture& viewer = form<drill::FrmPicture>();
-        if (!viewer.isLoaded()) viewer.Load();
-        viewer.setVisible(false);
-        if (!picFile.isEmpty()) viewer.Image1.LoadPicture(picFile);
-        Image2.setCaption(QStringLiteral("显示图片"));
-        RtbTM.setText(text.mid(13));
-        Image2.setVisible(true);
-    }
+    showQuestionText();
 
     // The pictures the question showed when it was left: a step record may keep earlier ones.
     FrmMain& desk = form<FrmMain>();
@@ -91,6 +72,31 @@ void FrmTm::DqExam()
     // Teaching mode lasts until the next question load.
     if (d.ksMode != common::ModeExam) d.ksMode = common::ModePractice;
     showDesktopNormal();
+}
+
+void FrmTm::showQuestionText()
+{
+    auto& d = common::drill();
+    // A list that cannot be read leaves the text the buffer held; a short one gives its last line.
+    const common::LineResult line = common::readLineOrLast(d.tmPath, d.dqTm);
+    if (line.line) d.lineBuf = *line.line;
+    const QString text = d.lineBuf.mid(6);
+    RtbTM.setText(text);
+
+    drill::hideIllustration(drill::panelPartsOf(*this));
+    Image2.setVisible(false);
+    picFile.clear();
+    if (text.startsWith(QLatin1String("picture"))) {
+        picFile = common::pictureFile(d.dataPath, text.mid(7, 6), d.dataExt);
+        // The viewer holds the picture, hidden until the candidate asks for it.
+        drill::FrmPicture& viewer = form<drill::FrmPicture>();
+        if (!viewer.isLoaded()) viewer.Load();
+        viewer.setVisible(false);
+        if (!picFile.isEmpty()) viewer.Image1.LoadPicture(picFile);
+        Image2.setCaption(QStringLiteral("显示图片"));
+        RtbTM.setText(text.mid(13));
+        Image2.setVisible(true);
+    }
 }
 
 void FrmTm::writeTitle()

@@ -114,7 +114,9 @@ TEST_F(Panel, TheDemonstrationButtonChoosesTheSpeed)
     testkit::click(p.CmdGN(7), 1, platform::vbShiftMask);
     EXPECT_EQ(p.ysSpeed, 2);
     EXPECT_EQ(p.Image2.Caption(), QStringLiteral("显示图片"));
-    EXPECT_FALSE(p.TimStartYS.Enabled());
+    // The click itself starts the demonstration's deferred start.
+    EXPECT_TRUE(p.TimStartYS.Enabled());
+    EXPECT_TRUE(common::drill().ysRun);
 }
 
 TEST_F(Panel, TheEndButtonEndsAUnitPractice)

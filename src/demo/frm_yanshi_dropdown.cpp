@@ -1,0 +1,319 @@
+// Menu steps on the demonstration desktop: the menu-bar titles, the click on the step's hot-spot
+// (the Start menu first for its items), and the glides down the drop-down cascade with a pick at
+// every level. Rows and titles come from the drop-down tables shared with the candidate's desktop,
+// placed on the form at their panel's position.
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "demo/frm_yanshi.h"
+#include "desktop/menu_tables.h"
+
+using namespace platform;
+
+namespace {
+
+// Rows 1 .. N of a level onto their labels (element 0 of the rows is not used).
+template <size_t M> void placeRows(LabelArray& labels, const std::array<menus::Box, M>& rows)
+{
+    for (size_t i = 1; i < M; ++i) {
+        const menus::Box& b = rows[i];
+        labels(int(i)).Move(b.left, b.top, b.width, b.height);
+    }
+}
+
+// The hot-spot a menu step clicks: the leading number of its id, or of its last character;
+// "Z" and a digit are 100 and the digit.
+int hotSpotOf(const QString& code)
+{
+    int n = common::FieldNumber(code).value_or(0);
+    if (n == 0) n = common::FieldNumber(code.right(1)).value_or(0);
+    if (code.startsWith(QLatin1Char('Z'))) n = 100 + common::FieldNumber(code.right(1)).value_or(0);
+    return n;
+}
+
+} // namespace
+
+bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
+{
+    return common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+}
+
+// The menu-bar titles 1-10 of the window's application letter, on the form over the menu bar.
+void FrmYanShi::MenuCSH()
+{
+    const QString letter = col(6, 1);
+    if (letter.isEmpty()) return;
+    const auto titles =
+        menus::menuTitles(letter.at(0), common::scaleX(), common::scaleY(), {PicMenu.Left(), PicMenu.Top()});
+    if (!titles) return;
+    for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
+        const menus::Box& b = (*titles)[size_t(i)];
+        LblZHU(i).Move(b.left, b.top, b.width, b.height);
+    }
+}
+
+// The arrival at a menu step's hot-spot: an item of the Start menu is reached through the Start
+// menu, opened by the click on the Start button; any other hot-spot is clicked at once.
+void FrmYanShi::startMenuAndClick()
+{
+    int n = common::FieldNumber(menuId).value_or(0);
+    if (n == 0) n = common::FieldNumber(menuId.right(1)).value_or(0);
+    Timer2.setEnabled(false);
+    if (n >= 71 && n <= 91 && !ysStartOn) {
+        PicStart.setVisible(true);
+        hotspots::layoutStartMenu(common::scaleX(), common::scaleY(), {PicStart.Left(), PicStart.Top()},
+                                  onForm());
+        Label& item = LblZHU(n);
+        Shape1.Move(item.Left(), item.Top(), item.Width(), item.Height());
+        Shape1.setVisible(true);
+        glideToCentre(item);
+        ysStartOn = true;
+        TimerStart.setEnabled(true);
+        return;
+    }
+    ZhuClick(menuId);
+}
+
+// The glide from the Start button to the Start-menu item; no ring of its own.
+void FrmYanShi::TimerStart_Timer()
+{
+    moveOneStep();
+    pointMove();
+    if (!arrived()) return;
+    TimerStart.setEnabled(false);
+    ZhuClick(menuId);
+}
+
+// The click on a hot-spot: a path without rows ends the step here; otherwise the area's highlight
+// and first-level panel are shown and the cascade begins. Where the area opens no panel the step
+// ends by its jump all the same, so the demonstration goes on.
+void FrmYanShi::ZhuClick(const QString& code)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const int n = hotSpotOf(code);
+    ImgMenu.clearPicture();
+    ImgTool.clearPicture();
+    ImgHui.setTop(-90 * sy);
+    Timer2.setEnabled(false);
+    if (ysRow1 == 0 && ysRow2 == 0) {
+        endStepBy(ysJump);
+        return;
+    }
+    Pic1J.setVisible(false);
+    Label& spot = LblZHU(n);
+    const QString nn = common::twoDigits(n);
+    auto under = [&] { Pic1J.Move(spot.Left(), spot.Top() + spot.Height()); };
+    auto atCentre = [&] { Pic1J.Move(spot.Left() + spot.Width() / 2, spot.Top() + spot.Height() / 2); };
+    auto highlight = [&](Image& img, const QString& name) {
+        img.Move(spot.Left(), spot.Top());
+        loadDeskPicture(img, name);
+        img.setVisible(true);
+    };
+    bool panel = true;
+    enum { None, Fixed, FormEdges } edges = None;
+    if (n >= 1 && n <= 10) {
+        const QString pane = col(4, 2);
+        const QString t = (col(6, 1) + QString::number(n)).right(2);
+        if (pane.startsWith(QLatin1Char('S'))) {
+            ImgMenu.clearPicture();
+            loadDeskPicture(Pic1J, pane + QStringLiteral("0077"));
+            under();
+            if (pane == QLatin1String("S1") || pane == QLatin1String("S2") || pane == QLatin1String("S3")) {
+                const auto& d = common::drill();
+                const QString file = common::pictureFile(d.dataPath, col(167, 6), d.dataExt);
+                ImgMenu.Move(spot.Left(), spot.Top());
+                if (!file.isEmpty()) ImgMenu.LoadPicture(file);
+                atCentre();
+            }
+        } else {
+            highlight(ImgMenu, t + QStringLiteral("0088"));
+            loadDeskPicture(Pic1J, menus::firstLevelPanel(t));
+            under();
+        }
+        edges = Fixed;
+    } else if (n >= 11 && n <= 25) {
+        highlight(ImgTool, nn + QStringLiteral("0099"));
+        if (n == 23) {
+            loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+            under();
+            Pic1J.setVisible(true);
+        }
+        Tool1JCSH();
+        return;
+    } else if (n >= 61 && n <= 69) {
+        loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        atCentre();
+    } else if (n == 70) {
+        loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        Pic1J.Move(360 * sx, 6600 * sy);
+    } else if (n >= 71 && n <= 91) {
+        highlight(ImgStart, nn + QStringLiteral("0088"));
+        panel = n == 80 || n == 84;
+        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        if (n == 84) Pic1J.Move(2160 * sx, 2565 * sy);
+        if (n == 80) Pic1J.Move(5535 * sx, 2890 * sy);
+    } else if (n >= 92 && n <= 102) {
+        highlight(ImgMyPc, code + QStringLiteral("0099"));
+        panel = n <= 100;
+        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        atCentre();
+        edges = FormEdges;
+    } else if (n == 103) {
+        // The whole My Computer window shows the candidate's panel of the same menu.
+        loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
+        atCentre();
+        edges = FormEdges;
+    } else {
+        panel = false;
+    }
+    if (!panel) {
+        endStepBy(ysJump);
+        return;
+    }
+    if (edges == Fixed) {
+        if (Pic1J.Left() + Pic1J.Width() >= 12300 * sx) Pic1J.setLeft(spot.Left() - Pic1J.Width());
+        if (Pic1J.Top() + Pic1J.Height() >= 8820 * sy) Pic1J.setTop(spot.Top() - Pic1J.Height());
+    }
+    if (edges == FormEdges) {
+        if (Pic1J.Left() > Width() - Pic1J.Width()) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
+        if (Pic1J.Top() > Height() - Pic1J.Height()) Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
+    }
+    Pic1J.setVisible(true);
+    Tool1JCSH();
+}
+
+// The rows of the first level over Pic1J; the glide to the path's row.
+void FrmYanShi::Tool1JCSH()
+{
+    Img1J.clearPicture();
+    placeRows(Lbl1J, menus::firstLevelRows(menuId, common::scaleX(), common::scaleY(),
+                                           menus::Desk::Demonstration, {Pic1J.Left(), Pic1J.Top()}));
+    aimAtRow(Lbl1J(ysRow1));
+    Timer6.setEnabled(true);
+}
+
+void FrmYanShi::Tool2JCSH()
+{
+    Img2J.clearPicture();
+    placeRows(Lbl2J, menus::secondLevelRows(menus::secondLevelKey(menuId, ysRow1), common::scaleX(),
+                                            common::scaleY(), menus::Desk::Demonstration,
+                                            {Pic2J.Left(), Pic2J.Top()}));
+    aimAtRow(Lbl2J(ysRow2));
+    Timer7.setEnabled(true);
+}
+
+void FrmYanShi::Tool3JCSH()
+{
+    placeRows(Lbl3J, menus::thirdLevelRows(common::scaleX(), common::scaleY(), menus::Desk::Demonstration,
+                                           {Pic3J.Left(), Pic3J.Top()}));
+    aimAtRow(Lbl3J(ysRow3));
+    Timer8.setEnabled(true);
+}
+
+void FrmYanShi::aimAtRow(const Label& row)
+{
+    Shape1.Move(row.Left(), row.Top(), row.Width(), row.Height());
+    glideToCentre(row);
+}
+
+// The glides to the rows of the three levels; each arrival marks the click with the ring and picks.
+void FrmYanShi::rowGlideTick(Timer& own, int level)
+{
+    if (!common::drill().ysRun) return;
+    moveOneStep();
+    pointMove();
+    if (!arrived()) return;
+    Shape5.Move(ysPosX - 180, ysPosY - 180);
+    if (level < 3) ysTick = 0;
+    Timer5.setEnabled(true);
+    own.setEnabled(false);
+    if (level == 1) Tool1JClick(ysRow1);
+    if (level == 2) Tool2JClick(ysRow2);
+    if (level == 3) {
+        Timer9.setEnabled(true);
+        Tool3JClick();
+    }
+}
+
+// The wait after a third-level pick; it ends a step the pick left open.
+void FrmYanShi::Timer9_Timer()
+{
+    if (!common::drill().ysRun) return;
+    ysTick += 1;
+    if (ysTick < 3) return;
+    ysTick = 0;
+    doNext();
+    Timer9.setEnabled(false);
+}
+
+// The first-level pick: the second level opens where the row has one; the row is shown picked;
+// a path that ends here, or whose row opens nothing, ends the step.
+void FrmYanShi::Tool1JClick(int row)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const QString key = menus::secondLevelKey(menuId, row);
+    const bool second = menus::hasSecondLevel(key);
+    if (second) {
+        loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
+        const bool wide = key.at(0).isLetter() || menuId == QLatin1String("69") ||
+                          menuId == QLatin1String("S1") || menuId == QLatin1String("S2");
+        Pic2J.setLeft(Pic1J.Left() + Pic1J.Width() - (wide ? 75 : 15) * sx);
+        Pic2J.setTop(Lbl1J(row).Top());
+        if (Width() + Pic2J.Width() < Pic2J.Left()) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
+        if (Height() + Pic2J.Height() < Pic2J.Top()) Pic2J.setTop(Pic1J.Top() - Pic2J.Height() + 15 * sy);
+        Pic2J.setVisible(true);
+        if (key == QLatin1String("8401") || key == QLatin1String("8408"))
+            Pic2J.setTop(Lbl1J(row).Top() + Lbl1J(row).Height() - Pic2J.Height());
+        if (key == QLatin1String("8410")) Pic2J.setTop(Pic1J.Top());
+        if (Pic2J.Top() + Pic2J.Height() > 8820 * sy) Pic2J.setTop(8820 * sy - Pic2J.Height());
+        if (Pic2J.Left() + Pic2J.Width() > 11850 * sx) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
+        Tool2JCSH();
+    }
+
+    Img1J.Move(Lbl1J(row).Left(), Lbl1J(row).Top());
+    const QString letter = col(6, 1);
+    QString picture = menus::firstLevelRowPicture(menuId, row, letter.isEmpty() ? QChar() : letter.at(0));
+    const QString pick = col(common::col::TargetA, 10);
+    if (pick.startsWith(QLatin1Char('D')) && pick.mid(1, 2) == menuId &&
+        common::FieldNumber(pick.mid(3, 2)).value_or(-1) == row)
+        picture = pick.mid(6, 4) + QStringLiteral("00");
+    loadDeskPicture(Img1J, picture);
+    Img1J.setVisible(true);
+
+    if (ysRow2 == 0 || !second) {
+        Timer7.setEnabled(false);
+        endStepBy(ysJump);
+        Pic1J.clearPicture();
+    }
+}
+
+// The second-level pick: the third level under All Programs, or the end of the step.
+void FrmYanShi::Tool2JClick(int row)
+{
+    const double sx = common::scaleX();
+    if (menus::opensThirdLevel(menuId, ysRow1, ysRow2)) {
+        loadDeskPicture(Pic3J, menus::thirdLevelPanel(row));
+        Pic3J.Move(Pic2J.Left() + Pic2J.Width() - 15 * sx, Lbl2J(row).Top());
+        Pic3J.setVisible(true);
+        Img2J.Move(Lbl2J(row).Left(), Lbl2J(row).Top());
+        loadDeskPicture(Img2J, menus::secondLevelRowPicture(menus::secondLevelKey(menuId, ysRow1), row));
+        Img2J.setVisible(true);
+        Tool3JCSH();
+        return;
+    }
+    if (ysRow2 == 0) return;
+    endStepBy(ysJump);
+    Img1J.setVisible(false);
+}
+
+// The third-level pick ends the step; without a third-level row the wait ends it.
+void FrmYanShi::Tool3JClick()
+{
+    if (ysRow3 == 0) return;
+    Timer9.setEnabled(false);
+    endStepBy(ysJump);
+    for (Control* c : std::initializer_list<Control*>{&Img1J, &Img2J, &Pic3J})
+        c->setVisible(false);
+}

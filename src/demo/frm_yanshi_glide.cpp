@@ -1,0 +1,405 @@
+// The drawn pointer and its glide, the first target of each step, the arrival actions of the glide
+// tick, and the small timers that type, drag, pause and blink the click ring.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/drill_state.h"
+#include "common/naming.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "common/text_file.h"
+#include "demo/frm_yanshi.h"
+#include "platform/app.h"
+
+using namespace platform;
+
+namespace {
+
+// The arrow's lines as offsets from the pointer's reference point, design twips: X1, Y1, X2, Y2.
+constexpr int Outline[7][4] = {{60, 0, 60, 240},     {60, 240, 120, 180},  {120, 180, 180, 300},
+                               {150, 150, 225, 285}, {165, 150, 240, 150}, {60, -15, 240, 165},
+                               {195, 300, 225, 270}};
+constexpr int Filling[6][4] = {{75, 15, 75, 210},    {105, 45, 105, 180},  {135, 75, 135, 150},
+                               {165, 105, 165, 135}, {195, 120, 195, 135}, {135, 165, 210, 300}};
+
+constexpr double Marker = -100; // Shape4's Left when the next arrival of the step is a click
+
+int roundStep(double v)
+{
+    const double r = common::roundHalfEven(v);
+    return int(std::clamp(r, -32768.0, 32767.0));
+}
+
+long centreX(const Control& c)
+{
+    return long(common::roundHalfEven(c.Left() + c.Width() / 2));
+}
+
+long centreY(const Control& c)
+{
+    return long(common::roundHalfEven(c.Top() + c.Height() / 2));
+}
+
+bool rightClickCode(const QString& code)
+{
+    return code.startsWith(QLatin1Char('3')) || code.startsWith(QLatin1Char('4')) ||
+           code.startsWith(QLatin1Char('5')) ||
+           (code.startsWith(QLatin1Char('8')) && !code.startsWith(QLatin1String("80")));
+}
+
+} // namespace
+
+void FrmYanShi::pointMove()
+{
+    bringToTop();
+    const double sx = common::scaleX(), sy = common::scaleY();
+    auto place = [&](Line& l, const int* p) {
+        l.setX1(ysPosX + p[0] * sx);
+        l.setY1(ysPosY + p[1] * sy);
+        l.setX2(ysPosX + p[2] * sx);
+        l.setY2(ysPosY + p[3] * sy);
+    };
+    for (int i = 0; i < 7; ++i)
+        place(LPoint(i), Outline[i]);
+    LPoint(7).setX1(LPoint(2).X2());
+    LPoint(7).setY1(LPoint(2).Y2());
+    LPoint(7).setX2(LPoint(6).X1());
+    LPoint(7).setY2(LPoint(6).Y1());
+    for (int i = 0; i < 6; ++i)
+        place(LPoinB(i), Filling[i]);
+}
+
+// GlideStep set-up: one fifteenth of the distance along the major axis per tick. A target where
+// the pointer already stands is a glide of no length, which arrives on the next tick.
+void FrmYanShi::glideTo(long x, long y)
+{
+    ysToX = x;
+    ysToY = y;
+    const double dx = double(ysToX - ysPosX), dy = double(ysToY - ysPosY);
+    ysLen = std::sqrt(dx * dx + dy * dy) / 15;
+    if (dx == 0 && dy == 0) {
+        ysDx = ysDy = 0;
+        return;
+    }
+    if (std::fabs(dx) > std::fabs(dy)) {
+        ysDx = roundStep(ysLen);
+        ysDy = roundStep(std::fabs(dy) * ysLen / std::fabs(dx));
+    } else {
+        ysDx = roundStep(std::fabs(dx) * ysLen / std::fabs(dy));
+        ysDy = roundStep(ysLen);
+    }
+    if (dx < 0) ysDx = -ysDx;
+    if (dy < 0) ysDy = -ysDy;
+}
+
+void FrmYanShi::glideToCentre(const Control& c)
+{
+    glideTo(centreX(c), centreY(c));
+}
+
+void FrmYanShi::moveOneStep()
+{
+    ysPosX += ysDx;
+    ysPosY += ysDy;
+}
+
+bool FrmYanShi::arrived() const
+{
+    const double ex = std::fabs(double(ysPosX - ysToX)), ey = std::fabs(double(ysPosY - ysToY));
+    const double dist = std::sqrt(ex * ex + ey * ey);
+    return (ex <= 1.2 * ysLen && ey <= 1.2 * ysLen) || dist < 1.5 * ysLen || dist < 120 * common::scaleX();
+}
+
+bool FrmYanShi::clickMarked() const
+{
+    return Shape4.Left() == Marker;
+}
+
+void FrmYanShi::setClickMarker()
+{
+    Shape4.setLeft(Marker);
+}
+
+void FrmYanShi::ringAtPointer()
+{
+    Shape5.Move(ysPosX - 180, ysPosY - 180);
+    Timer5.setEnabled(true);
+}
+
+// The step's first target: a tab to switch to, the target rectangle, the start of a band or drag,
+// the edit field, the picture to drag, the list, or the hot-spot of a menu step; key and
+// automatic steps pause instead.
+void FrmYanShi::MuBiaoWei()
+{
+    if (!common::drill().ysRun) return;
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const QString code = col(8, 4);
+    const QString tab = col(130, 5);
+    long x = ysToX, y = ysToY;
+    if (tab.startsWith(QLatin1Char('X')) && tab.mid(2, 1) != tab.mid(3, 1)) {
+        x = centreX(LblXXK(ysTabNo));
+        y = centreY(LblXXK(ysTabNo));
+    } else {
+        static const QStringList onTarget = {"0001", "0002", "0003", "0004", "0030"};
+        if (onTarget.contains(code) || code.startsWith(QLatin1Char('9')) || rightClickCode(code)) {
+            x = centreX(Label1);
+            y = centreY(Label1);
+        }
+        if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+            x = centreX(Label4);
+            y = centreY(Label4);
+        }
+        if (code.startsWith(QLatin1String("002"))) {
+            x = long(common::roundHalfEven(Text1.Left() + 300));
+            y = long(common::roundHalfEven(Text1.Top() + Text1.Height() / 2));
+        }
+        if (code.startsWith(QLatin1String("800"))) {
+            x = centreX(Image5);
+            y = centreY(Image5);
+        }
+        if (code == QLatin1String("7000")) {
+            int n = common::FieldNumber(menuId).value_or(0);
+            if (n == 0) n = common::FieldNumber(menuId.right(1)).value_or(0);
+            if (menuId.startsWith(QLatin1Char('Z')))
+                n = 100 + common::FieldNumber(menuId.right(1)).value_or(0);
+            Label& spot = LblZHU(n);
+            if (menuId.startsWith(QLatin1Char('S')))
+                spot.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+            Shape1.Move(spot.Left(), spot.Top(), spot.Width(), spot.Height());
+            Shape1.setVisible(true);
+            x = centreX(spot);
+            y = centreY(spot);
+            if (n >= 70 && n <= 91) {
+                Shape1.Move(0, 8520 * sy, 1455 * sx, 450 * sy);
+                x = centreX(Shape1);
+                y = centreY(Shape1);
+            }
+            if (menuId.startsWith(QLatin1Char('S'))) {
+                Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+                x = centreX(Label1);
+                y = centreY(Label1);
+            }
+        }
+        if (code.startsWith(QLatin1Char('6'))) {
+            ysTick = 0;
+            glideTo(ysPosX, ysPosY);
+            Timer4.setEnabled(true);
+            Timer2.setEnabled(false);
+            return;
+        }
+        if (code == QLatin1String("8888")) {
+            Timer4.setEnabled(true);
+            Timer2.setEnabled(false);
+            return;
+        }
+        if (code.startsWith(QLatin1Char('L'))) {
+            x = centreX(LstLA);
+            y = centreY(LstLA);
+        }
+    }
+    glideTo(x, y);
+    Timer2.setEnabled(true);
+}
+
+// One tick of a step's glide: the ring's colour, a move, the pointer drawn (the cursor picture
+// during band and drag legs), and on arrival the step's action.
+void FrmYanShi::Timer2_Timer()
+{
+    const QString code = col(8, 4);
+    Shape5.setBorderColor(0xFF);
+    if (code == QLatin1String("0002")) Shape5.setBorderColor(0xFF00);
+    if (code == QLatin1String("0003") || rightClickCode(code)) Shape5.setBorderColor(0xFFFF);
+    if (!common::drill().ysRun) {
+        Timer2.setEnabled(false);
+        return;
+    }
+    const double sx = common::scaleX(), sy = common::scaleY();
+    Shape6.setWidth(1);
+    Shape6.setHeight(1);
+    moveOneStep();
+
+    const bool band = code.startsWith(QLatin1String("004"));
+    if (band || (code.startsWith(QLatin1String("005")) && clickMarked())) {
+        if (band && ysBand) {
+            Shape6.setWidth(ysPosX - Shape6.Left() + 120 * sx);
+            Shape6.setHeight(ysPosY - Shape6.Top() + 120 * sy);
+        }
+        const QString nn = col(101, 1) == QLatin1String("S") ? QStringLiteral("00") : col(104, 2);
+        if (common::isSafeCode(nn))
+            ImgICO.LoadPicture(
+                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR")));
+        ImgICO.Move(ysPosX, ysPosY);
+        ImgICO.setVisible(true);
+        for (LineArray* a : {&LPoinB, &LPoint})
+            a->forEach([](int, Line& l) {
+                l.setX1(-100);
+                l.setX2(-100);
+            });
+    } else {
+        ImgICO.setVisible(false);
+        pointMove();
+    }
+
+    if (!arrived()) return;
+    ringAtPointer();
+    arrivalAction();
+}
+
+void FrmYanShi::arrivalAction()
+{
+    const auto& d = common::drill();
+    const QString code = col(8, 4);
+    const QString tab = col(130, 5);
+
+    if (tab.startsWith(QLatin1Char('X')) && tab.mid(2, 1) != tab.mid(3, 1) && !clickMarked()) {
+        // The tab click: the expected page, the step's hint, and on to the target.
+        Image* slots[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
+        if (ysTabSlot >= 1 && ysTabSlot <= 5) {
+            const QString file =
+                common::pictureFile(d.dataPath, col(common::col::Slots[ysTabSlot - 1] + 10, 6), d.dataExt);
+            if (!file.isEmpty()) slots[ysTabSlot - 1]->LoadPicture(file);
+        }
+        Label1.setVisible(true);
+        LHelp.setCaption(ysTabHint);
+        Label1.setHeight(ysMainH * common::scaleY());
+        Label1.setWidth(ysMainW * common::scaleX());
+        Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+        glideToCentre(Label1);
+        setClickMarker();
+        Timer2_Timer();
+        return;
+    }
+    static const QStringList clicks = {"0001", "0002", "0003", "0004", "0030"};
+    if (clicks.contains(code) || code.startsWith(QLatin1Char('L')) || clickMarked()) {
+        if (code == QLatin1String("0001") && col(71, 1) != QLatin1String("0"))
+            GoStep(col(71, 1));
+        else
+            doNext();
+        return;
+    }
+    if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+        // Second leg: from the corner of the second target to the target, the band following.
+        glideToCentre(Label1);
+        ysBand = true;
+        Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1);
+        Shape6.setVisible(code.startsWith(QLatin1String("004")));
+        setClickMarker();
+        Shape4.setWidth(15);
+        Timer2_Timer();
+        return;
+    }
+    Shape6.setVisible(false);
+    if (code.startsWith(QLatin1Char('9')) && code != QLatin1String("9999")) {
+        doNext();
+        return;
+    }
+    if (rightClickCode(code)) {
+        RightKeyMenu();
+        Timer2.setEnabled(false);
+        return;
+    }
+    if (code.startsWith(QLatin1String("002"))) {
+        typingSetUp();
+        return;
+    }
+    if (code.startsWith(QLatin1String("800"))) {
+        long x = ysToX, y = ysToY;
+        if (ysDragToX != 0) x = long(common::roundHalfEven(ysDragToX * common::scaleX()));
+        if (ysDragToY != 0) y = long(common::roundHalfEven(ysDragToY * common::scaleY()));
+        glideTo(x, y);
+        Timer2.setEnabled(false);
+        Timer3.setEnabled(true);
+        return;
+    }
+    if (code == QLatin1String("9999")) {
+        TimEnd.setEnabled(true);
+        Timer2.setEnabled(false);
+        return;
+    }
+    if (code == QLatin1String("7000")) {
+        startMenuAndClick();
+        return;
+    }
+    // An action the player does not know: the step ends by the target's jump, never waiting.
+    Timer2.setEnabled(false);
+    endStepBy(col(71, 1));
+}
+
+// The text to type: the answer up to its first "|", continued after what the field already holds
+// of it.
+void FrmYanShi::typingSetUp()
+{
+    ysText.clear();
+    const QString lineField = col(109, 3);
+    if (lineField != QLatin1String("000")) ysText = textEntry(lineField).section(QLatin1Char('|'), 0, 0);
+    const QString held = Text1.Text();
+    if (ysText.startsWith(held)) ysTyped = int(held.size());
+    Timer1.setEnabled(true);
+    Timer2.setEnabled(false);
+}
+
+// Typing, one character a tick; "0022" and "0026" then glide to the target and click it.
+void FrmYanShi::Timer1_Timer()
+{
+    if (!common::drill().ysRun) {
+        Timer1.setEnabled(false);
+        return;
+    }
+    const QString code = col(8, 4);
+    ysTyped += 1;
+    if (code == QLatin1String("0023")) {
+        // A selection step types nothing and ends at once, however long its text.
+        ysTyped = int(std::max<qsizetype>(300, ysText.size()));
+    } else {
+        TextBox& field = code == QLatin1String("0021") ? Text2 : Text1;
+        field.setText(ysText.left(ysTyped));
+        field.setSelStart(ysTyped);
+    }
+    if (ysTyped < ysText.size()) return;
+    ysTyped = 0;
+    Timer1.setEnabled(false);
+    if (code == QLatin1String("0026") || code == QLatin1String("0022")) {
+        glideToCentre(Label1);
+        setClickMarker();
+        Timer2.setEnabled(true);
+        return;
+    }
+    doNext();
+}
+
+// The drag of Image5, centred on the pointer at every tick.
+void FrmYanShi::Timer3_Timer()
+{
+    if (!common::drill().ysRun) return;
+    moveOneStep();
+    pointMove();
+    Image5.setLeft(ysPosX - Image5.Width() / 2);
+    Image5.setTop(ysPosY - Image5.Height() / 2);
+    if (!arrived()) return;
+    doNext();
+    Timer3.setEnabled(false);
+}
+
+// The pause of key and automatic steps: five ticks.
+void FrmYanShi::Timer4_Timer()
+{
+    ysTick += 1;
+    if (ysTick < 5) return;
+    ysTick = 0;
+    Timer4.setEnabled(false);
+    doNext();
+}
+
+// The ring blinks once where the pointer arrived.
+void FrmYanShi::Timer5_Timer()
+{
+    if (!common::drill().ysRun) return;
+    Shape5.setVisible(ysTick % 2 == 0);
+    ysTick += 1;
+    if (ysTick < 3) return;
+    ysTick = 0;
+    Shape5.setVisible(false);
+    Timer5.setEnabled(false);
+}

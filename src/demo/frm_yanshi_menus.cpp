@@ -1,0 +1,259 @@
+// The drawn context menu of right-click steps and its sub-menu, filled from the context-menu file
+// and glided into row by row; and the click on the hot-spot of a menu step.
+#include "common/drill_state.h"
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "common/text_file.h"
+#include "demo/frm_yanshi.h"
+#include "desktop/smenu.h"
+
+using namespace platform;
+
+namespace {
+
+// Record line of each row of the drawn menu (rows 1-9); cascade rows and their item lines.
+constexpr int RowLine[10] = {0, 2, 4, 5, 7, 8, 10, 11, 13, 15};
+constexpr int SubLine[10] = {0, 3, 0, 6, 0, 9, 0, 12, 14, 0};
+
+bool cascadeRow(int r)
+{
+    return r == 1 || r == 3 || r == 5 || r == 7 || r == 8;
+}
+
+long centre(double start, double size)
+{
+    return long(common::roundHalfEven(start + size / 2));
+}
+
+} // namespace
+
+namespace {
+
+// The menu code, group and set of the step's drawn menu: the stored code, or the override at
+// column 86; a stored code beginning "3" or "4" keeps its own group.
+struct MenuCode {
+    int code = 0, group = 0, set = 0;
+};
+
+MenuCode menuCode(const QString& rec)
+{
+    MenuCode m;
+    m.code = common::fieldNumber(rec, 8, 4).value_or(0);
+    const QString over = common::field(rec, 86, 5);
+    if (over.startsWith(QLatin1Char('R'))) m.code = common::FieldNumber(over.mid(1, 4)).value_or(0);
+    if (over.startsWith(QLatin1String("RA"))) m.code = 6000 + common::FieldNumber(over.mid(2, 3)).value_or(0);
+    switch (m.code / 1000) {
+    case 3:
+        m.group = 1;
+        break;
+    case 4:
+        m.group = 2;
+        break;
+    case 5:
+        m.group = 3;
+        break;
+    case 6:
+    case 8:
+        m.group = 4;
+        break;
+    default:
+        m.group = 0;
+    }
+    const QString c8 = common::field(rec, 8, 1);
+    if (c8 == QLatin1String("3")) m.group = 1;
+    if (c8 == QLatin1String("4")) m.group = 2;
+    m.set = (m.code / 100) % 10;
+    return m;
+}
+
+// The 15 lines of the record: the lines after (set - 1) × 15 + (group - 1) × 135, as many as the
+// file has. A file that cannot be read leaves every line empty.
+smenu::Record readMenuRecord(const MenuCode& m)
+{
+    smenu::Record rec;
+    const common::TextReadResult file = common::readTextFile(smenu::filePath());
+    if (file.status != common::TextStatus::Ok) return rec;
+    const int after = (m.set - 1) * smenu::RecordLines + (m.group - 1) * smenu::GroupLines;
+    for (int k = 1; k <= smenu::RecordLines; ++k) {
+        const int n = after + k; // 1-based file line
+        if (n < 1) continue;
+        if (n > file.lines.size()) break;
+        rec[k] = file.lines.at(n - 1);
+    }
+    return rec;
+}
+
+int digitAt(const QString& rec, int column)
+{
+    return common::fieldNumber(rec, column, 1).value_or(0);
+}
+
+} // namespace
+
+void FrmYanShi::RightKeyMenu()
+{
+    if (!common::drill().ysRun) return;
+    const double sy = common::scaleY();
+    LRightMMenu.Move(ysPosX, ysPosY);
+    ShapeRMain.Move(ysPosX, ysPosY);
+    LRightMMenu.setVisible(true);
+    ShapeRMain.setVisible(true);
+    int sepNo = 0;
+    double maxW = 0;
+    double y = LRightMMenu.Top() + 90;
+
+    const MenuCode m = menuCode(ysRec);
+    ysCode = m.code;
+    ysPopSet = m.set;
+    const smenu::Record rec = readMenuRecord(m);
+
+    LabelArray* plain[10] = {nullptr, nullptr, &LRM2,   nullptr, &LRM4,
+                             nullptr, &LRM6,   nullptr, nullptr, &LRM9};
+    const double left = LRightMMenu.Left();
+    for (int r = 1; r <= 9; ++r) {
+        const QString& line = rec[RowLine[r]];
+        if (smenu::isAbsent(line)) continue;
+        if (cascadeRow(r)) {
+            LRMJL(r).setCaption(line);
+            LRMJL(r).setVisible(true);
+            LRMJL(r).Move(left + 300, y);
+            ImgJLSanjiao(r).setVisible(true);
+            ImgJLSanjiao(r).setTop(y + 30);
+            y += 270;
+            continue;
+        }
+        const QStringList items = smenu::splitItems(line);
+        for (int k = 1; k <= items.size(); ++k) {
+            if (items[k - 1] == QLatin1String("-")) {
+                Line& sep = LRFGX(sepNo);
+                sep.setVisible(true);
+                sep.setX1(left + 60);
+                sep.setY1(y);
+                sep.setY2(y);
+                sepNo += 1;
+                y += 135;
+                continue;
+            }
+            Label& l = (*plain[r])(k - 1);
+            l.setCaption(items[k - 1]);
+            l.setVisible(true);
+            l.Move(left + 300, y);
+            if (l.Width() > maxW) maxW = l.Width();
+            y += 270;
+        }
+    }
+
+    LRightMMenu.setWidth(maxW + 690);
+    LRightMMenu.setHeight(y - LRightMMenu.Top());
+    ShapeRMain.Move(LRightMMenu.Left(), LRightMMenu.Top(), LRightMMenu.Width(), LRightMMenu.Height());
+    ImgJLSanjiao.forEach(
+        [this](int, Image& img) { img.setLeft(LRightMMenu.Left() + LRightMMenu.Width() - 180); });
+    LRFGX.forEach([this](int, Line& l) { l.setX2(l.X1() + LRightMMenu.Width() - 120); });
+
+    // Every piece of the menu, moved together at the form's edges.
+    auto shift = [this, &plain](double dx, double dy) {
+        for (Control* c : std::initializer_list<Control*>{&LRightMMenu, &ShapeRMain})
+            c->Move(c->Left() + dx, c->Top() + dy);
+        for (int r : {2, 4, 6, 9})
+            plain[r]->forEach([dx, dy](int, Label& l) { l.Move(l.Left() + dx, l.Top() + dy); });
+        LRMJL.forEach([dx, dy](int, Label& l) { l.Move(l.Left() + dx, l.Top() + dy); });
+        ImgJLSanjiao.forEach([dx, dy](int, Image& i) { i.Move(i.Left() + dx, i.Top() + dy); });
+        LRFGX.forEach([dx, dy](int, Line& l) {
+            l.setX1(l.X1() + dx);
+            l.setX2(l.X2() + dx);
+            l.setY1(l.Y1() + dy);
+            l.setY2(l.Y2() + dy);
+        });
+    };
+    const double w = LRightMMenu.Width();
+    if (LRightMMenu.Left() + w >= Width() - w) shift(-w, 0);
+    if (LRightMMenu.Top() + LRightMMenu.Height() >= Height() - 300 * sy)
+        shift(0, -(LRightMMenu.Top() + LRightMMenu.Height() - (Height() - 600 * sy)));
+
+    const int r = digitAt(ysRec, 10), i = digitAt(ysRec, 11);
+    Label* target = nullptr;
+    if (r == 2 || r == 4 || r == 6 || r == 9) target = &(*plain[r])(i);
+    if (cascadeRow(r)) target = &LRMJL(r);
+    if (target) {
+        ysToX = centre(target->Left(), target->Width());
+        ysToY = centre(target->Top(), target->Height());
+    }
+    Shape1.Move(LRightMMenu.Left(), ysToY - 135 * sy, LRightMMenu.Width(), 270 * sy);
+    glideTo(ysToX, ysToY);
+    TimerRM.setEnabled(true);
+}
+
+void FrmYanShi::TimerRM_Timer()
+{
+    if (!common::drill().ysRun) return;
+    moveOneStep();
+    pointMove();
+    if (!arrived()) return;
+    const int r = digitAt(ysRec, 10);
+    TimerRM.setEnabled(false);
+    if (r == 2 || r == 4 || r == 6 || r == 9) {
+        ringAtPointer();
+        doNext();
+        return;
+    }
+    RightKeySub();
+}
+
+void FrmYanShi::RightKeySub()
+{
+    if (!common::drill().ysRun) return;
+    const MenuCode m = menuCode(ysRec);
+    ysCode = m.code;
+    ysPopSet = m.set;
+    const int r = digitAt(ysRec, 10), i = digitAt(ysRec, 11);
+
+    LRightSub.setVisible(true);
+    ShapeRSUB.setVisible(true);
+    LRightSub.setLeft(LRightMMenu.Left() + LRightMMenu.Width() - 60);
+    if (cascadeRow(r)) LRightSub.setTop(LRMJL(r).Top());
+    ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top());
+
+    const smenu::Record rec = readMenuRecord(m);
+    double y = LRightSub.Top() + 135, maxW = 0;
+    int sepNo = 0;
+    const QStringList items = smenu::splitItems(SubLine[r] ? rec[SubLine[r]] : QString());
+    for (int k = 1; k <= items.size(); ++k) {
+        if (items[k - 1] == QLatin1String("-")) {
+            Line& sep = LRSFgx(sepNo);
+            sep.setVisible(true);
+            sep.setX1(LRightSub.Left() + 60);
+            sep.setY1(y);
+            sep.setY2(y);
+            sepNo += 1;
+            y += 135;
+            continue;
+        }
+        Label& l = LRS(k - 1);
+        l.setCaption(items[k - 1]);
+        l.setVisible(true);
+        l.Move(LRightSub.Left() + 300, y);
+        if (l.Width() > maxW) maxW = l.Width();
+        y += 270;
+    }
+    LRightSub.setWidth(maxW + 690);
+    LRightSub.setHeight(y - LRightSub.Top());
+    ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top(), LRightSub.Width(), LRightSub.Height());
+    LRSFgx.forEach([this](int, Line& l) { l.setX2(l.X1() + LRightSub.Width() - 120); });
+
+    Label& target = LRS(i);
+    Shape1.Move(LRightSub.Left(), target.Top() - 60, LRightSub.Width(), 285);
+    glideTo(centre(target.Left(), target.Width()), centre(target.Top(), target.Height()));
+    TimerRS.setEnabled(true);
+}
+
+void FrmYanShi::TimerRS_Timer()
+{
+    if (!common::drill().ysRun) return;
+    moveOneStep();
+    pointMove();
+    if (!arrived()) return;
+    ringAtPointer();
+    TimerRS.setEnabled(false);
+    doNext();
+}

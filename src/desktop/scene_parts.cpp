@@ -1,0 +1,305 @@
+// Render phases shared by the candidate's desktop and the demonstration desktop.
+#include "desktop/scene_parts.h"
+
+#include "common/numbers.h"
+#include "common/record.h"
+#include "common/scale.h"
+#include "common/text_file.h"
+
+using namespace platform;
+
+namespace scene {
+
+namespace {
+
+QString col(const QString& rec, int start, int length)
+{
+    return common::field(rec, start, length);
+}
+
+std::optional<qint16> num(const QString& rec, int start, int length)
+{
+    return common::fieldNumber(rec, start, length);
+}
+
+// Edit-field fonts and colours by format digit; a digit without an entry leaves the value.
+std::optional<QString> formatFont(int digit)
+{
+    static const char* const fonts[] = {"宋体", "Times New Roman", "黑体", "楷体_GB2312", "隶书"};
+    if (digit >= 0 && digit <= 4) return QString::fromUtf8(fonts[digit]);
+    if (digit == 9) return QStringLiteral("Fixedsys");
+    return std::nullopt;
+}
+
+std::optional<long> formatBackColor(int digit)
+{
+    constexpr long colours[] = {0xFFFFFF, 0xFF0000, 0xFF,     0xC0C0C0, 0xAAA9FF,
+                                0xD6D5FF, 0x18000,  0xB3B2CC, 0xE0E3BA, 0xE1FFFF};
+    if (digit >= 0 && digit <= 9) return colours[digit];
+    return std::nullopt;
+}
+
+// The answer-text entry named by a 3-character field, from its fourth character.
+std::optional<QString> entryNamed(const QString& lineField, const QString& txtPath)
+{
+    const std::optional<qint16> n = common::FieldNumber(lineField);
+    if (!n) return std::nullopt;
+    const common::LineResult r = common::readLineOrLast(txtPath, *n);
+    return r.line ? std::optional<QString>(common::entryText(*r.line)) : std::nullopt;
+}
+
+} // namespace
+
+void parkTabLabels(LabelArray& tabs)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    for (int i = 0; i <= 13; ++i) {
+        Label& l = tabs(i);
+        l.setHeight(1);
+        l.setWidth(1);
+        l.setLeft(-1 * sx);
+        l.setTop(-1 * sy);
+        l.setCaption(QString());
+    }
+}
+
+namespace {
+
+void placeEditField(const QString& rec, TextBox& text1)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    if (auto v = num(rec, 86, 5)) text1.setLeft(*v * sx);
+    if (auto v = num(rec, 92, 4)) text1.setTop(*v * sy);
+    if (auto v = num(rec, 96, 5)) text1.setWidth(*v * sx);
+    if (auto v = num(rec, 101, 5)) text1.setHeight(*v * sy);
+}
+
+QString initialEditText(const QString& rec, const QString& txtPath)
+{
+    const QString lineField = col(rec, 106, 3);
+    if (lineField == QLatin1String("000")) return QString();
+    const std::optional<qint16> n = common::FieldNumber(lineField);
+    if (!n) return QString();
+    const common::LineResult r = common::readLineOrLast(txtPath, *n);
+    return r.line ? r.line->section(QLatin1Char('|'), 0, 0).mid(3) : QString();
+}
+
+void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fourthColour)
+{
+    const double sx = common::scaleX();
+    auto digit = [&rec](int column) { return num(rec, column, 1); };
+    text1.setAlignment(vbLeftJustify);
+    const QString align = col(rec, 129, 1);
+    if (align == QLatin1String("R") || align == QLatin1String("r")) text1.setAlignment(vbRightJustify);
+    if (align == QLatin1String("M") || align == QLatin1String("m")) text1.setAlignment(vbCenter);
+    if (auto tenths = num(rec, 126, 3)) {
+        double size = *tenths / 10.0;
+        if (size == 0) size = 9;
+        text1.setFontSize(size * sx);
+    }
+    if (auto style = digit(131); style && *style >= 0 && *style <= 7) {
+        text1.setFontBold(*style & 1);
+        text1.setFontItalic(*style & 2);
+        text1.setFontUnderline(*style & 4);
+    }
+    if (auto f = digit(132))
+        if (auto font = formatFont(*f)) text1.setFontName(*font);
+    if (auto f = digit(133)) {
+        constexpr long colours[] = {0x0, 0xFF0000, 0xFF};
+        if (*f >= 0 && *f <= 2) text1.setForeColor(colours[*f]);
+        if (*f == 3 && fourthColour) text1.setForeColor(*fourthColour);
+    }
+    if (auto f = digit(134))
+        if (auto c = formatBackColor(*f)) text1.setBackColor(*c);
+}
+
+} // namespace
+
+void showEditField(const QString& rec, const QString& txtPath, TextBox& text1, TextBox& text2,
+                   const EditLook& look)
+{
+    if (!common::leadingNumberNonZero(col(rec, 86, 20))) {
+        text1.setVisible(false);
+        text2.setVisible(false);
+        return;
+    }
+    text1.setVisible(true);
+    placeEditField(rec, text1);
+    const QString text = initialEditText(rec, txtPath);
+    text1.setText(text);
+    text1.SetFocus();
+    text1.setSelStart(look.caretAfterText ? int(text.size()) : 0);
+    text1.setSelLength(look.caretAfterText ? 0 : int(text.size()));
+    applyEditFormat(rec, text1, look.fourthColour);
+}
+
+std::optional<QString> placeHint(const QString& rec, Label& hint, const QString& txtPath)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    if (col(rec, 112, 10) == QLatin1String("0000000000")) return std::nullopt;
+    if (auto v = num(rec, 112, 5)) hint.setLeft(*v * sx);
+    if (auto v = num(rec, 117, 5)) hint.setTop(*v * sy);
+    const QString lineField = col(rec, 122, 3);
+    if (lineField == QLatin1String("000")) {
+        hint.setCaption(QString());
+        return std::nullopt;
+    }
+    const QString text = entryNamed(lineField, txtPath).value_or(QString());
+    hint.setCaption(text);
+    return text;
+}
+
+void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& width, int& height)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    label1.setHeight(1);
+    label1.setWidth(1);
+    if (col(rec, 66, 20) != QLatin1String("00000000000000000000")) {
+        label1.setVisible(true);
+        if (auto v = num(rec, 66, 5)) label1.setLeft(*v * sx);
+        if (auto v = num(rec, 72, 4)) label1.setTop(*v * sy);
+        if (auto v = num(rec, 76, 5)) {
+            width = *v;
+            label1.setWidth(width * sx);
+        }
+        if (auto v = num(rec, 81, 5)) {
+            height = *v;
+            if (height == 0) {
+                label1.setAutoSize(true);
+            } else {
+                label1.setAutoSize(false);
+                label1.setHeight(height * sy);
+            }
+        }
+    } else {
+        label1.setVisible(false);
+        shape1.setVisible(false);
+    }
+    if (height == 0) {
+        label1.setHeight(1);
+        label1.setWidth(1);
+        shape1.setVisible(false);
+    }
+    shape1.Move(label1.Left(), label1.Top(), label1.Width(), label1.Height());
+}
+
+void placeSecondTarget(const QString& rec, Label& label4, Shape& shape4)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    if (col(rec, 187, 10) != QLatin1String("0000000000")) {
+        label4.setVisible(true);
+        if (auto v = num(rec, 177, 5)) label4.setLeft(*v * sx);
+        if (auto v = num(rec, 183, 4)) label4.setTop(*v * sy);
+        if (auto v = num(rec, 187, 5)) label4.setWidth(*v * sx);
+        if (auto v = num(rec, 192, 5)) label4.setHeight(*v * sy);
+    } else {
+        // Parked in real twips, out of reach; the render never hides it.
+        label4.setWidth(1);
+        label4.setHeight(1);
+        label4.setLeft(-1);
+    }
+    shape4.Move(label4.Left(), label4.Top(), label4.Width(), label4.Height());
+}
+
+void showOverlaySlots(const QString& rec, const Slots& slots)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    for (int k = 1; k <= 6; ++k) {
+        const int c = common::col::Slots[k - 1];
+        Control& image = *slots.images[k - 1];
+        const QString code = col(rec, c + 10, 6);
+        if (code == QLatin1String("000000") || (k == 6 && code.isEmpty())) {
+            image.setVisible(false);
+            continue;
+        }
+        const std::optional<qint16> left = num(rec, c, 5), top = num(rec, c + 6, 4);
+        if (left) image.setLeft(*left * sx);
+        if (top) image.setTop(*top * sy);
+        if (slots.placed) slots.placed(k, left, top);
+        if (code != QLatin1String("888888") && slots.load) slots.load(k, code);
+        image.setVisible(true);
+    }
+}
+
+void typedTextPrompts(const QString& code, Label& hint, Shape& shape1, TextBox& text1, bool demonstration)
+{
+    if (code.startsWith(QLatin1String("002"))) {
+        shape1.setVisible(false);
+        QString h = hint.Caption();
+        h.replace(QLatin1Char('|'), QStringLiteral("或  "));
+        hint.setCaption(h);
+    }
+    const QString input = QStringLiteral("输入 ");
+    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
+        (code == QLatin1String("0025") && !demonstration)) {
+        text1.setSelLength(0);
+        shape1.setVisible(false);
+        hint.setCaption(input + hint.Caption());
+    }
+    if (code == QLatin1String("0022")) {
+        text1.setSelLength(0);
+        shape1.setVisible(hint.Visible());
+        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键或点红色方框处"));
+    }
+    if (code == QLatin1String("0024")) {
+        text1.setSelLength(0);
+        shape1.setVisible(false);
+        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键"));
+    }
+    if (code == QLatin1String("0023")) {
+        text1.setSelLength(0);
+        shape1.setVisible(false);
+        hint.setCaption(QStringLiteral("请选中 ") + hint.Caption());
+    }
+    if (code == QLatin1String("0026")) {
+        text1.setSelLength(0);
+        shape1.setVisible(hint.Visible());
+        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并点击红色方框处"));
+    }
+    if (demonstration && code == QLatin1String("0028")) {
+        text1.setSelLength(0);
+        shape1.setVisible(hint.Visible());
+        hint.setCaption(QStringLiteral("在单元格或编辑栏中输入 ") + hint.Caption() +
+                        QStringLiteral(" 并按回车键或点编辑区或点“√”"));
+    }
+}
+
+void setUpList(const QString& rec, const QString& txtPath, const ListParts& parts)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    ListBox& list = *parts.list;
+    Label& display = *parts.display;
+    if (col(rec, 8, 1) != QLatin1String("L")) {
+        list.setVisible(false);
+        for (PictureBox* b : parts.bars)
+            b->setVisible(false);
+        display.setCaption(QString());
+        return;
+    }
+    list.setVisible(true);
+    for (PictureBox* b : parts.bars)
+        b->setVisible(true);
+    TextBox& text1 = *parts.text1;
+    list.Move(text1.Left(), text1.Top(), text1.Width(), text1.Height());
+    text1.setVisible(false);
+    const double L = list.Left(), T = list.Top(), W = list.Width(), H = list.Height();
+    const double t = 15 * sx, u = 15 * sy;
+    parts.bars[0]->Move(L, T, t, H);
+    parts.bars[1]->Move(L + W - t, T, t, H);
+    parts.bars[2]->Move(L, T, W, u);
+    parts.bars[3]->Move(L, T + H - u, W, u);
+
+    QString line;
+    if (auto n = num(rec, 9, 3)) {
+        const common::LineResult r = common::readLineOrLast(txtPath, *n);
+        if (r.line) line = common::entryText(*r.line);
+    }
+    list.Clear();
+    for (const QString& item : line.split(QLatin1Char('|')))
+        list.AddItem(item);
+    if (auto first = num(rec, 106, 3)) list.setListIndex(*first);
+    display.setCaption(list.List(list.ListIndex()));
+    display.setWidth(list.Width());
+}
+
+} // namespace scene

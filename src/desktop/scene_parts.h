@@ -1,0 +1,67 @@
+#pragma once
+// Render phases that the candidate's desktop and the demonstration desktop share: each lays out
+// one piece of the scene of a step record onto the controls of the same names on either desktop.
+// Statements that cannot be carried out (a field that does not fit 16 bits, an unreadable answer
+// text) are skipped, as the renders skip them.
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "platform/controls.h"
+
+namespace scene {
+
+// The tab-dialog labels 0-13 out of sight, captions emptied.
+void parkTabLabels(platform::LabelArray& tabs);
+
+// The edit field on editRect with its initial text (the textLine entry from its fourth character,
+// before its first "|") and editFormat, focused; or, when columns 86-105 hold targets, no edit
+// field (Text1 and Text2 hidden). The candidate's desktop selects the initial text; the
+// demonstration puts the caret after it and knows a fourth text colour (digit 3), which leaves
+// the colour alone on the candidate's desktop.
+struct EditLook {
+    bool caretAfterText = false;
+    std::optional<long> fourthColour;
+};
+void showEditField(const QString& rec, const QString& txtPath, platform::TextBox& text1,
+                   platform::TextBox& text2, const EditLook& look = {});
+
+// The hint's place and text; an all-zero hintPos keeps both. The text read from the answer
+// texts, when one was read (a hintLine of "000" empties the hint and reads nothing).
+std::optional<QString> placeHint(const QString& rec, platform::Label& hint, const QString& txtPath);
+
+// The main target on mainRect and its frame; width and height take mainRect's size in design
+// twips when the record gives them, and keep their values otherwise.
+void placeMainTarget(const QString& rec, platform::Label& label1, platform::Shape& shape1, int& width,
+                     int& height);
+// The second target on auxRect and its frame (parked 1 x 1 at Left -1 when there is none).
+void placeSecondTarget(const QString& rec, platform::Label& label4, platform::Shape& shape4);
+
+// The six overlay slots: hidden for "000000" (and slot 6 for a record that ends before it),
+// otherwise placed, loaded unless "888888", and shown. load(k, code) loads slot k's picture;
+// placed(k, left, top) is told the design place of each slot placed (nothing for a field that
+// does not fit 16 bits).
+struct Slots {
+    std::array<platform::Control*, 6> images{};
+    std::function<void(int k, const QString& code)> load;
+    std::function<void(int k, std::optional<qint16> left, std::optional<qint16> top)> placed;
+};
+void showOverlaySlots(const QString& rec, const Slots& slots);
+
+// The prompts of the typed-text codes, each test on the caption the previous ones left. The
+// demonstration gives "0025" no "输入 " and words "0028" for its own box.
+void typedTextPrompts(const QString& code, platform::Label& hint, platform::Shape& shape1,
+                      platform::TextBox& text1, bool demonstration);
+
+// The simulated list of "L" codes over the edit field, framed by its four bars, with its entries
+// and first selection; for every other code the list and bars are hidden and the display emptied.
+struct ListParts {
+    platform::ListBox* list = nullptr;
+    std::array<platform::PictureBox*, 4> bars{}; // left, right, top, bottom
+    platform::Label* display = nullptr;          // LblXXK(0)
+    platform::TextBox* text1 = nullptr;
+};
+void setUpList(const QString& rec, const QString& txtPath, const ListParts& parts);
+
+} // namespace scene

@@ -1,0 +1,191 @@
+// Menu steps: the glide to the hot-spot, the Start menu for its items, and the cascade of drop-down
+// panels picked level by level down the step's menu path.
+#include <QImage>
+#include <cmath>
+
+#include "demo_fixture.h"
+#include "desktop/hotspot_tables.h"
+#include "desktop/menu_tables.h"
+
+using namespace demotest;
+
+namespace {
+
+// A menu step of window "A" (or on the desktop for the Start menu) with its path in targetA.
+StepRecord menuStep(const QString& path, const QString& window = QStringLiteral("A0"))
+{
+    StepRecord r;
+    r.action(QStringLiteral("7000"));
+    r.set(col::WinCode, window);
+    r.set(col::TargetA, path);
+    return r;
+}
+
+class Dropdown : public Demo {
+protected:
+    // Plays until `done` holds, at most 200 ticks; false when it never did.
+    template <class F> bool until(F done)
+    {
+        for (int i = 0; i < 200 && playing(); ++i) {
+            if (done()) return true;
+            time.advance(100);
+        }
+        return playing() && done();
+    }
+    // A picture of the desktop's chrome, so that a panel or highlight has a size and a name.
+    void chrome(const QString& name, int w = 120, int h = 200)
+    {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        ASSERT_TRUE(img.save(prog.file(QStringLiteral("examdata/") + name + QStringLiteral(".rar")), "BMP"));
+    }
+};
+
+} // namespace
+
+TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
+{
+    chrome(QStringLiteral("A10077"));
+    start({{menuStep(QStringLiteral("HA10401000")), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    // The glide goes to title 1 of the menu bar, framed.
+    platform::Label& title = p.LblZHU(1);
+    EXPECT_TRUE(p.PicMenu.Visible());
+    EXPECT_GT(title.Width(), 0);
+    EXPECT_LE(std::abs(p.ysToX - (title.Left() + title.Width() / 2)), 0.5);
+    EXPECT_DOUBLE_EQ(p.Shape1.Left(), title.Left());
+    ASSERT_TRUE(until([&] { return p.Timer6.Enabled(); }));
+    // The panel under the title, its rows on the form over it, row 4 framed.
+    EXPECT_TRUE(p.Pic1J.Visible());
+    EXPECT_EQ(p.Pic1J.picture().source().section(QLatin1Char('/'), -1), QStringLiteral("A10077.rar"));
+    EXPECT_DOUBLE_EQ(p.Pic1J.Left(), title.Left());
+    EXPECT_DOUBLE_EQ(p.Pic1J.Top(), title.Top() + title.Height());
+    const auto rows = menus::firstLevelRows(QStringLiteral("A1"), 1, 1, menus::Desk::Demonstration,
+                                            {p.Pic1J.Left(), p.Pic1J.Top()});
+    EXPECT_DOUBLE_EQ(p.Lbl1J(4).Top(), rows[4].top);
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl1J(4).Top());
+    // The first-level pick opens the second level beside the panel, level with the row.
+    ASSERT_TRUE(until([&] { return p.Timer7.Enabled(); }));
+    EXPECT_TRUE(p.Img1J.Visible());
+    EXPECT_DOUBLE_EQ(p.Img1J.Top(), p.Lbl1J(4).Top());
+    EXPECT_TRUE(p.Pic2J.Visible());
+    EXPECT_DOUBLE_EQ(p.Pic2J.Left(), p.Pic1J.Left() + p.Pic1J.Width() - 75);
+    EXPECT_DOUBLE_EQ(p.Pic2J.Top(), p.Lbl1J(4).Top());
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl2J(1).Top());
+    EXPECT_GT(ticksUntilStepLeaves(1), 0);
+    EXPECT_EQ(p.ysStep, 2);
+}
+
+TEST_F(Dropdown, AProgramIsStartedThreeLevelsDeepInTheStartMenu)
+{
+    // At half speed: the glide into the Start menu keeps its own pace.
+    start({{menuStep(QStringLiteral("H841002020"), QStringLiteral("00")), terminal()}});
+    startDemo(platform::vbLeftButton, platform::vbShiftMask);
+    FrmYanShi& p = player();
+    // First to the Start button.
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), 8520);
+    EXPECT_EQ(p.ysToX, 728);
+    ASSERT_TRUE(until([&] { return p.TimerStart.Enabled(); }));
+    EXPECT_TRUE(p.PicStart.Visible());
+    EXPECT_TRUE(p.ysStartOn);
+    EXPECT_EQ(p.TimerStart.Interval(), 100);
+    // The Start menu's item framed where the Start menu lies.
+    EXPECT_DOUBLE_EQ(p.Shape1.Left(), 105);
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), 7500);
+    ASSERT_TRUE(until([&] { return p.Timer6.Enabled(); }));
+    EXPECT_DOUBLE_EQ(p.Pic1J.Left(), 2160);
+    EXPECT_DOUBLE_EQ(p.Pic1J.Top(), 2565);
+    // "8410": the second panel's top level with the first's.
+    ASSERT_TRUE(until([&] { return p.Timer7.Enabled(); }));
+    EXPECT_DOUBLE_EQ(p.Pic2J.Top(), p.Pic1J.Top());
+    EXPECT_DOUBLE_EQ(p.Pic2J.Left(), p.Pic1J.Left() + p.Pic1J.Width() - 15);
+    ASSERT_TRUE(until([&] { return p.Timer8.Enabled(); }));
+    EXPECT_TRUE(p.Pic3J.Visible());
+    EXPECT_DOUBLE_EQ(p.Pic3J.Left(), p.Pic2J.Left() + p.Pic2J.Width() - 15);
+    EXPECT_DOUBLE_EQ(p.Pic3J.Top(), p.Lbl2J(2).Top());
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl3J(2).Top());
+    EXPECT_GT(ticksUntilStepLeaves(1), 0);
+    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_FALSE(p.Pic3J.Visible());
+    EXPECT_FALSE(p.Img2J.Visible());
+}
+
+TEST_F(Dropdown, APathThatStopsEarlyEndsItsStepThere)
+{
+    struct Case {
+        const char* what;
+        const char* path;
+        const char* window;
+        QList<int> played;
+    } cases[] = {
+        // The row opens a second level, but the path ends at the first: the jump is taken at once.
+        {"first level", "HA10400004", "A0", {1, 4, 5}},
+        // No third-level row: the wait after the third-level glide advances, whatever the jump.
+        {"third level", "H841002004", "00", {1, 2, 3}},
+        // A hot-spot whose area opens no panel.
+        {"task pane", "H300100000", "A0", {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        start({{menuStep(QString::fromLatin1(c.path), QString::fromLatin1(c.window)), at("8888"), terminal(),
+                at("8888"), terminal()}});
+        startDemo();
+        EXPECT_EQ(playedToEnd(), c.played);
+        reset = std::make_unique<testkit::FormsReset>();
+        common::drill().resetAll();
+    }
+}
+
+TEST_F(Dropdown, APickedRowShowsTheStepsOwnPicture)
+{
+    chrome(QStringLiteral("P00100"), 60, 20);
+    chrome(QStringLiteral("A10400"), 60, 20);
+    for (bool own : {true, false}) {
+        SCOPED_TRACE(own);
+        // targetC holds the path, targetA the MenuPick of row 4 (or of another row).
+        StepRecord r = menuStep(own ? QStringLiteral("DA104 P001") : QStringLiteral("DA107 P001"));
+        r.set(col::TargetC, QStringLiteral("HA10401000"));
+        start({{r, at("8888"), terminal()}});
+        startDemo();
+        FrmYanShi& p = player();
+        ASSERT_TRUE(until([&] { return p.Img1J.Visible(); }));
+        EXPECT_EQ(p.Img1J.picture().source().section(QLatin1Char('/'), -1),
+                  own ? QStringLiteral("P00100.rar") : QStringLiteral("A10400.rar"));
+        reset = std::make_unique<testkit::FormsReset>();
+        common::drill().resetAll();
+    }
+}
+
+TEST_F(Dropdown, TheHotSpotsLieOnTheFormOverTheirAreas)
+{
+    // Window "A" with task pane 1; dialog layout 0.
+    StepRecord r = at("8888");
+    r.set(col::WinCode, QStringLiteral("A2"));
+    start({{r, terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    struct Spot {
+        int n;
+        double left, top, width, height;
+    } spots[] = {
+        {11, 30, 750, 1185, 570},      // toolbar, offset by its box at (0, 735)
+        {71, 2925, 6915, 2640, 360},   // Start menu, offset by its box at (0, 1380)
+        {84, 105, 7500, 2610, 360},    //
+        {92, 3465, 2295, 1455, 555},   // My Computer, offset by its box at (3150, 1680)
+        {69, 0, 0, 12000, 8490},       // the whole desktop
+        {103, 3150, 1680, 8820, 6870}, // the whole My Computer window
+        {42, 6945, 2490, 2535, 855},   // dialog layout 0, 1680 down
+        {55, -30, 1650, 15, 15},       // an item layout 0 does not use
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.n);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Left(), s.left);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Top(), s.top);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Width(), s.width);
+        EXPECT_DOUBLE_EQ(p.LblZHU(s.n).Height(), s.height);
+    }
+    const hotspots::Rect link = hotspots::taskPaneLink(1, 26);
+    EXPECT_DOUBLE_EQ(p.LblZHU(26).Left(), 105 + link.left);
+    EXPECT_DOUBLE_EQ(p.LblZHU(26).Top(), 1800 + link.top);
+}
