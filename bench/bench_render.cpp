@@ -3,11 +3,15 @@
 // one is installed beside this program (a data folder holding unit step files, their question
 // lists and the answer texts), otherwise of a bank of its own written to a temporary folder.
 // Reports the median and the 95th percentile of one render, with decoded pictures kept by the
-// loader and with none kept.
+// loader and with none kept; of one pointer move over a drop-down row until its highlight is
+// painted; and of one tick of the demonstration player playing the bank's questions.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -20,11 +24,15 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
+#include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
+#include "desktop/menu_tables.h"
+#include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/form_window.h"
+#include "platform/msgbox.h"
 #include "platform/picture.h"
 #include "platform/units.h"
 
@@ -135,6 +143,15 @@ void writeOwnBank(const QString& folder, Bank& bank)
     for (const char* name : {"A00000.rar", "B00000.rar"})
         writePicture(folder + QStringLiteral("/examdata/") + name, 798, 20, "BMP", QColor(236, 233, 216));
     writePicture(folder + QStringLiteral("/examdata/41A002.rar"), 197, 445, "BMP", QColor(110, 140, 220));
+    // The drop-down of the hover benchmark: its panel, its rows' highlights, the sub-menu of row 4.
+    const auto examdata = [&](const QString& name) { return folder + QStringLiteral("/examdata/") + name; };
+    writePicture(examdata(QStringLiteral("A10077.rar")), 190, 380, "BMP", QColor(255, 255, 255));
+    writePicture(examdata(QStringLiteral("A10477.rar")), 180, 140, "BMP", QColor(255, 255, 255));
+    for (int r = 1; r <= menus::MaxRows1; ++r) {
+        const QString row = QString::number(r).rightJustified(2, u'0');
+        writePicture(examdata(QStringLiteral("A1%100.rar").arg(row)), 188, 18, "BMP", QColor(49, 106, 197));
+        writePicture(examdata(QStringLiteral("A104%1.rar").arg(row)), 178, 18, "BMP", QColor(49, 106, 197));
+    }
 
     QStringList texts;
     for (int i = 1; i <= 40; ++i)
@@ -201,6 +218,92 @@ Bank& bank()
     return b;
 }
 
+double p95(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(double(v.size()) * 0.95))];
+}
+
+// The median, 95th percentile and largest of the times measured, in milliseconds.
+void report(benchmark::State& state, std::vector<double> ms)
+{
+    if (ms.empty()) return;
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p95_ms"] = p95(ms);
+    state.counters["max_ms"] = ms.back();
+}
+
+// The drill as a unit card starts it: the bank's unit u on the desktop, question and step 1.
+void enterUnit(const Bank& b, size_t u)
+{
+    auto& d = common::drill();
+    d.resetAll();
+    d.dataPath = b.dataPath;
+    d.txtPath = common::txtPath(b.dataPath);
+    d.fileBase = 20;
+    d.ksMode = common::ModeTeaching;
+    d.setNo = b.units[u].setNo;
+    d.tmStart = b.units[u].tmStart;
+    d.tmCount = b.units[u].questions;
+    d.stepPath = common::stepPath(b.dataPath, 20, d.setNo);
+    d.tmPath = common::tmPath(b.dataPath, 20, d.setNo);
+    d.dqTm = 1;
+    d.dqStep = 1;
+}
+
+// Counts the widget paints while it lives, so a benchmark shows that its paint did happen.
+class PaintCount final : public QObject {
+public:
+    PaintCount() { qApp->installEventFilter(this); }
+    ~PaintCount() override { qApp->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// ---- The pointer, through the form's window as the candidate moves it -------------------------------
+
+QPointF centreInWindow(const platform::Control& c)
+{
+    QWidget* w = c.widget();
+    return QPointF(w->mapTo(c.form()->hostWidget(), QPoint(w->width() / 2, w->height() / 2)));
+}
+
+void sendMouse(platform::Form& f, QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton)
+{
+    QWindow* w = f.hostWidget()->windowHandle();
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    QMouseEvent e(type, at, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// The paints the windows would do at their next frame, done now: the parts that changed, not the
+// whole. Window-system events first, so that a window shown meanwhile is exposed and painted.
+void paintPending()
+{
+    QCoreApplication::processEvents();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || !w->windowHandle()) continue;
+        QEvent frame(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(w->windowHandle(), &frame);
+    }
+}
+
+void click(const platform::Control& c)
+{
+    platform::Form& f = *c.form();
+    const QPointF at = centreInWindow(c);
+    sendMouse(f, QEvent::MouseMove, at);
+    sendMouse(f, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    sendMouse(f, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+}
+
 // Renders steps in bank order; with keepPictures false no decoded picture is kept between
 // renders, which shows what the loader's store of decoded pictures saves.
 void renderSteps(benchmark::State& state, bool keepPictures)
@@ -218,6 +321,8 @@ void renderSteps(benchmark::State& state, bool keepPictures)
     d.ksMode = common::ModeTeaching;
     FrmMain& f = platform::form<FrmMain>();
     f.Show();
+    QCoreApplication::processEvents(); // the window system's expose: an unexposed window paints nothing
+    PaintCount painted;
 
     std::vector<double> ms;
     size_t i = 0;
@@ -237,10 +342,6 @@ void renderSteps(benchmark::State& state, bool keepPictures)
         state.SetIterationTime(secs);
         ms.push_back(secs * 1000);
     }
-    const auto p95 = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[std::min(v.size() - 1, size_t(double(v.size()) * 0.95))];
-    };
     if (ms.size() > b.steps.size()) {
         // The first pass shows every step for the first time in this process; the later passes
         // show steps already shown.
@@ -248,13 +349,9 @@ void renderSteps(benchmark::State& state, bool keepPictures)
         state.counters["p95_first_pass_ms"] = p95({ms.begin(), firstPassEnd});
         state.counters["p95_later_ms"] = p95({firstPassEnd, ms.end()});
     }
-    std::sort(ms.begin(), ms.end());
-    if (!ms.empty()) {
-        state.counters["median_ms"] = ms[ms.size() / 2];
-        state.counters["p95_ms"] = p95(ms);
-        state.counters["max_ms"] = ms.back();
-        state.counters["steps"] = double(b.steps.size());
-    }
+    report(state, ms);
+    state.counters["steps"] = double(b.steps.size());
+    state.counters["paints_per_render"] = ms.empty() ? 0 : double(painted.paints) / double(ms.size());
     platform::Forms::destroyAll();
     platform::setClock(nullptr);
     platform::setPictureCacheLimit(keptBefore);
@@ -271,11 +368,150 @@ void BM_RenderOneStepNothingKept(benchmark::State& state)
 BENCHMARK(BM_RenderOneStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
 BENCHMARK(BM_RenderOneStepNothingKept)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
 
+// A pointer move over a row of the "A1" drop-down (level 1) or of its sub-menu under row 4
+// (level 2), the menu opened as a hot-spot opens it, up to the highlight painted: the move goes
+// through the window and the paint it asks for is done before the clock stops. The pointer goes
+// down the rows and back up, so every move lands on another row.
+void BM_HoverMenuRow(benchmark::State& state)
+{
+    Bank& b = bank();
+    const int level = int(state.range(0));
+    state.SetLabel(b.origin.toStdString());
+    platform::ManualClock clock;
+    platform::setClock(&clock);
+    enterUnit(b, 0);
+    FrmMain& f = platform::form<FrmMain>();
+    f.Show();
+    QCoreApplication::processEvents(); // the window system's expose of the new window
+    f.setData();
+    f.menuId = QStringLiteral("A1");
+    f.loadDeskPicture(f.Pic1J, menus::firstLevelPanel(f.menuId));
+    f.Pic1J.Move(3000, 1500);
+    f.Pic1J.setVisible(true);
+    f.Tool1JCSH();
+    if (level == 2) click(f.Lbl1J(4));
+    QCoreApplication::sendPostedEvents();
+    platform::LabelArray& rows = level == 1 ? f.Lbl1J : f.Lbl2J;
+    platform::Image& highlight = level == 1 ? f.Img1J : f.Img2J;
+    int count = 0; // the rows laid out; the others are parked off the panel
+    while (rows.exists(count + 1) && rows(count + 1).Left() != menus::Parked.left)
+        ++count;
+    if (level == 2 && !f.Pic2J.Visible()) state.SkipWithError("the sub-menu did not open");
+    if (count < 2) state.SkipWithError("the drop-down has no rows");
+
+    std::vector<double> ms;
+    int n = 0;
+    PaintCount painted;
+    for (auto _ : state) {
+        const int cycle = 2 * (count - 1);
+        const int pos = n++ % cycle;
+        const int row = 1 + (pos < count ? pos : cycle - pos);
+        const QPointF at = centreInWindow(rows(row));
+        const auto t0 = std::chrono::steady_clock::now();
+        sendMouse(f, QEvent::MouseMove, at);
+        paintPending();
+        const auto t1 = std::chrono::steady_clock::now();
+        if (highlight.Top() != rows(row).Top())
+            state.SkipWithError("the highlight did not follow the pointer");
+        const double secs = std::chrono::duration<double>(t1 - t0).count();
+        state.SetIterationTime(secs);
+        ms.push_back(secs * 1000);
+    }
+    report(state, ms);
+    state.counters["paints_per_move"] = ms.empty() ? 0 : double(painted.paints) / double(ms.size());
+    platform::Forms::destroyAll();
+    platform::setClock(nullptr);
+}
+BENCHMARK(BM_HoverMenuRow)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1000);
+
+// Message boxes the drill or the player may raise are answered at once, as Escape would.
+class EscapeBoxes final : public platform::MessageBoxService {
+public:
+    int ask(const platform::MsgBoxRequest& r) override { return platform::msgBoxEscapeResult(r.style); }
+};
+
+// One tick of 100 ms of the demonstration player: the question panel and the desktop shown as a
+// unit practice shows them, each question of the bank demonstrated through the panel's button in
+// turn, and every tick timed until the player has unloaded itself (the next question is started
+// outside the clock), unit after unit, from the first again when the bank is done.
+void BM_DemoTick(benchmark::State& state)
+{
+    Bank& b = bank();
+    state.SetLabel(b.origin.toStdString());
+    EscapeBoxes boxes;
+    platform::setMessageBoxService(&boxes);
+    platform::ManualClock clock;
+    platform::setClock(&clock);
+
+    std::vector<double> ms;
+    PaintCount painted;
+    size_t unit = 0;
+    int question = 0, played = 0;
+    const auto playNext = [&]() {
+        auto& d = common::drill();
+        if (question == 0 || question >= d.tmCount) {
+            if (question != 0) {
+                platform::Forms::destroyAll();
+                unit = (unit + 1) % b.units.size();
+            }
+            enterUnit(b, unit);
+            d.ksMode = common::ModePractice;
+            for (int q = 1; q <= d.tmCount; ++q)
+                d.tmDone[q] = QStringLiteral("F");
+            FrmTm& tm = platform::form<FrmTm>();
+            tm.CmdCZTS.setCaption(QStringLiteral("手把手教"));
+            tm.Command1.setCaption(QStringLiteral("操作演示"));
+            tm.CmdEnd.setCaption(QStringLiteral("结束练习"));
+            tm.TimerREDO.setEnabled(true);
+            tm.Show();
+            platform::form<FrmMain>().Show();
+            QCoreApplication::processEvents();
+            clock.advance(100);
+            clock.advance(100);
+            question = 0;
+        }
+        FrmTm& tm = platform::Forms::instance<FrmTm>();
+        ++question;
+        click(tm.CmdGN(4)); // the selector, then the question's button
+        click(tm.CmTNO(question));
+        clock.advance(100);
+        clock.advance(100);
+        click(tm.CmdGN(7)); // the demonstration, loaded by its start timer
+        clock.advance(200);
+        ++played;
+        return platform::Forms::isLoaded<FrmYanShi>();
+    };
+    for (auto _ : state) {
+        if (!platform::Forms::isLoaded<FrmYanShi>() && !playNext()) {
+            state.SkipWithError("the demonstration did not start");
+            break;
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        clock.advance(100);
+        paintPending(); // what the tick changed, on every window
+        const auto t1 = std::chrono::steady_clock::now();
+        const double secs = std::chrono::duration<double>(t1 - t0).count();
+        state.SetIterationTime(secs);
+        ms.push_back(secs * 1000);
+    }
+    report(state, ms);
+    state.counters["questions_started"] = played;
+    state.counters["paints_per_tick"] = ms.empty() ? 0 : double(painted.paints) / double(ms.size());
+    platform::Forms::destroyAll();
+    platform::setClock(nullptr);
+    platform::setMessageBoxService(nullptr);
+}
+BENCHMARK(BM_DemoTick)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3000);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Whatever the drill keeps in settings or puts on the desktop goes to a folder of the run's own.
+    QTemporaryDir home;
+    qputenv("BRANNOCK_SETTINGS_FILE", home.filePath(QStringLiteral("registry.ini")).toLocal8Bit());
+    qputenv("BRANNOCK_DESKTOP_DIR", home.filePath(QStringLiteral("Desktop")).toLocal8Bit());
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
     common::computeScale();
