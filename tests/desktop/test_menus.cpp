@@ -49,6 +49,17 @@ TEST(MenuTables, GroupLayoutsPlaceRowsWithGapsAfterEveryGroup)
          {45, 330, 750, 1035, 1320, 1605, 1890, 2175, 2460, 2745, 3030, 3315, 3600}},
         // Every Top is rounded after each addition: gaps of 108 at scale 0.8.
         {"91", 270, menus::Level::First, 0.8, {36, 252, 468, 684, 900, 1116, 1332, 1548, 1764, 2088}},
+        // Groups at 0.8: the first level's gap of 150 becomes 120, the second level's 135 becomes 108.
+        {"412121",
+         330,
+         menus::Level::First,
+         0.8,
+         {36, 300, 564, 828, 1212, 1596, 1860, 2244, 2628, 2892, 3276}},
+        {"2B",
+         285,
+         menus::Level::Second,
+         0.8,
+         {36, 264, 600, 828, 1056, 1284, 1512, 1740, 1968, 2196, 2424, 2652, 2880}},
         {"1422", 270, menus::Level::First, 1.2, {54, 540, 864, 1188, 1512, 1998, 2322, 2808, 3132}},
         // Halves go to the even twip: 22.5 → 22, 22 + 135 + 67.5 = 224.5 → 224.
         {"11", 270, menus::Level::First, 0.5, {22, 224}},
@@ -375,6 +386,45 @@ TEST_F(Menus, SubMenusOfAllProgramsAlignAndStayOnTheScreen)
     testkit::click(f.Lbl1J(10));
     EXPECT_EQ(f.Pic2J.Left(), 9000 - f.Pic2J.Width() + 15);
     EXPECT_EQ(f.Pic2J.Top() + f.Pic2J.Height(), 8820);
+}
+
+TEST_F(Menus, SubMenusOpenBesideTheirRowUnlessTheScreenEdgeIsPassed)
+{
+    // Row 4 of "A1" opens "A104" (overlapping by 75). Design pictures: the drop-down 220 x 360
+    // pixels, the sub-menu 180 x 120; its right edge may reach 11850, its bottom 8820 (scaled).
+    struct Case {
+        const char* name;
+        double tpp; // twips a pixel
+        double x, y;
+        double left, top;
+    };
+    const Case cases[] = {
+        {"beside the row", 15, 3000, 1500, 3000 + 3300 - 75, 1500 + 855},
+        {"the right edge just reached", 15, 5925, 1500, 9150, 2355},
+        {"a pixel beyond the right edge: on the left, overlapping by 15", 15, 5940, 1500, 5940 - 2700 + 15,
+         2355},
+        {"the bottom just above the edge", 15, 3000, 6150, 6225, 7005},
+        {"beyond the bottom edge: pulled up to it", 15, 3000, 6500, 6225, 8820 - 1800},
+        {"beyond both", 15, 6000, 6500, 3315, 7020},
+        // At 0.8 (12 twips a pixel): drop-down 2640 x 4320, sub-menu 2160 x 1440, row 4 at 684.
+        {"0.8 beside the row", 12, 1000, 1000, 1000 + 2640 - 60, 1684},
+        {"0.8 beyond the right edge", 12, 5000, 1000, 5000 - 2160 + 12, 1684},
+        {"0.8 beyond the bottom edge", 12, 1000, 5000, 3580, 8820 * 0.8 - 1440},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        useScale(c.tpp);
+        writeBank({{menuStep(), terminal()}});
+        FrmMain& f = showQuestion(1);
+        open(f, QStringLiteral("A1"), c.x, c.y);
+        testkit::click(f.Lbl1J(4));
+        ASSERT_TRUE(f.Pic2J.Visible());
+        EXPECT_EQ(f.Pic2J.Left(), c.left);
+        EXPECT_EQ(f.Pic2J.Top(), c.top);
+        hover(f, f.Lbl2J(2)); // its rows go with it
+        EXPECT_EQ(sourceName(f.Img2J.picture()), "A10402.rar");
+    }
 }
 
 TEST_F(Menus, ThirdLevelRowsHighlightUnderTheSecondLevelRowPicked)
