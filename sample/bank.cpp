@@ -120,6 +120,22 @@ std::optional<QRect> reachable(QRect r)
     return std::nullopt;
 }
 
+// The room the hint takes as the desktops show it: a typed-text step puts words of its own before
+// and after the text ("输入 " and, at most, " 并按回车键或点红色方框处"; the demonstration's longer
+// ones for "0028") and writes the two accepted answers with "或  " between them. Only its length
+// matters here.
+QString shownHint(const QString& record, QString hint)
+{
+    const QString code = common::field(record, col::Action, 4);
+    if (!code.startsWith(QLatin1String("002"))) return hint;
+    hint.replace(QLatin1Char('|'), QStringLiteral("或  "));
+    if (code == QLatin1String("0028"))
+        return QStringLiteral("在单元格或编辑栏中输入 ") + hint +
+               QStringLiteral(" 并按回车键或点编辑区或点“√”");
+    if (code == QLatin1String("0023")) return QStringLiteral("请选中 ") + hint;
+    return QStringLiteral("输入 ") + hint + QStringLiteral(" 并按回车键或点红色方框处");
+}
+
 // Where the hint goes: right of the target, else below, above or left of it, on the screen and
 // clear of the question panel. A step without a place for it shows the hint near the top, clear of
 // the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
@@ -127,7 +143,7 @@ std::optional<QRect> reachable(QRect r)
 // window chrome.
 QPoint hintPlace(const QRect& target, const QString& hint, const QString& record)
 {
-    const QSize size(int(hint.size()) * 15 + 12, 22);
+    const QSize size(int(shownHint(record, hint).size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
     const QRect panel = layout::PanelCorner.px();
     if (target.isNull()) {

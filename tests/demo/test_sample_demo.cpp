@@ -13,6 +13,7 @@
 #include "common/scale.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/test_practice_fixture.h"
+#include "platform/units.h"
 #include "sample/generator.h"
 
 namespace {
@@ -70,6 +71,11 @@ protected:
             const QString rec = p.ysRec;
             const double len = p.ysLen;
             r.lastCode = common::field(rec, 8, 4);
+            // The hint, as the step shows it, lies on the screen.
+            if (p.LHelp.Visible() && !p.LHelp.Caption().isEmpty()) {
+                EXPECT_LE(p.LHelp.Left() + p.LHelp.Width(), platform::screenWidthTwips())
+                    << "step " << step << ": " << p.LHelp.Caption().toStdString();
+            }
             if (p.TimerStart.Enabled()) ++r.startMenu;
             time.advance(100 * speed);
             if (!platform::Forms::isLoaded<FrmYanShi>() || p.ysStep == step) continue;
