@@ -141,7 +141,7 @@ QString shownHint(const QString& record, QString hint)
 // the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
 // desktop's box covers the screen, between the toolbar and the boxes below it when the step shows
 // window chrome.
-QPoint hintPlace(const QRect& target, const QString& hint, const QString& record)
+QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit)
 {
     const QSize size(int(shownHint(record, hint).size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
@@ -155,13 +155,17 @@ QPoint hintPlace(const QRect& target, const QString& hint, const QString& record
         if (chrome) return {200, layout::ToolBox.px().bottom() + 2};
         return {200, 30};
     }
-    const QList<QPoint> tries{{target.right() + 10, target.top()},
-                              {target.left(), target.bottom() + 8},
-                              {target.left(), target.top() - size.height() - 6},
-                              {target.left() - size.width() - 10, target.top()}};
+    QList<QPoint> tries{{target.right() + 10, target.top()},
+                        {target.left(), target.bottom() + 8},
+                        {target.left(), target.top() - size.height() - 6},
+                        {target.left() - size.width() - 10, target.top()}};
+    // The edit field is a window of its own that would hide the hint: above or below it instead.
+    if (!edit.isNull())
+        tries << QPoint(edit.left(), edit.top() - size.height() - 6)
+              << QPoint(edit.left(), edit.bottom() + 8);
     for (const QPoint& at : tries) {
         const QRect box(at, size);
-        if (screen.contains(box) && !box.intersects(panel)) return at;
+        if (screen.contains(box) && !box.intersects(panel) && !box.intersects(edit)) return at;
     }
     return {std::clamp(target.left(), 4, std::max(4, panel.left() - size.width())),
             std::clamp(target.bottom() + 8, 4, layout::TaskbarTop - size.height())};
@@ -233,7 +237,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     }
     r.set(col::Action, action);
 
-    QRect hintAt;
+    QRect hintAt, editAt;
     std::optional<layout::Twips> main;
     if (!s.target.isEmpty()) {
         main = twipsOf(s.target);
@@ -253,6 +257,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         if (!e) return std::nullopt;
         r.setRect(col::EditRect, e->left, u'0', e->top, e->width, e->height);
         if (hintAt.isNull()) hintAt = e->px();
+        editAt = e->px();
         if (listStep) {
             r.setNumber(col::TextLine, 3, s.listShown);
             r.setNumber(col::AnswerLine, 3, s.listPick);
@@ -309,7 +314,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         r.set(col::PointSpec, look->code);
     }
     if (!s.hint.isEmpty()) {
-        const QPoint at = hintPlace(hintAt, s.hint, r.str());
+        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt);
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));

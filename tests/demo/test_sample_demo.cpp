@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QRectF>
 #include <cmath>
 
 #include "common/record.h"
@@ -71,10 +72,17 @@ protected:
             const QString rec = p.ysRec;
             const double len = p.ysLen;
             r.lastCode = common::field(rec, 8, 4);
-            // The hint, as the step shows it, lies on the screen.
+            // The hint, as the step shows it, lies on the screen and clear of the edit field
+            // (a window of its own, which would hide it).
             if (p.LHelp.Visible() && !p.LHelp.Caption().isEmpty()) {
-                EXPECT_LE(p.LHelp.Left() + p.LHelp.Width(), platform::screenWidthTwips())
+                const QRectF hint(p.LHelp.Left(), p.LHelp.Top(), p.LHelp.Width(), p.LHelp.Height());
+                EXPECT_LE(hint.right(), platform::screenWidthTwips())
                     << "step " << step << ": " << p.LHelp.Caption().toStdString();
+                if (p.Text1.Visible()) {
+                    EXPECT_FALSE(hint.intersects(
+                        QRectF(p.Text1.Left(), p.Text1.Top(), p.Text1.Width(), p.Text1.Height())))
+                        << "step " << step << ": " << p.LHelp.Caption().toStdString();
+                }
             }
             if (p.TimerStart.Enabled()) ++r.startMenu;
             time.advance(100 * speed);
