@@ -120,14 +120,30 @@ std::optional<QRect> reachable(QRect r)
     return std::nullopt;
 }
 
+// The room the hint takes as the desktops show it: a typed-text step puts words of its own before
+// and after the text ("输入 " and, at most, " 并按回车键或点红色方框处"; the demonstration's longer
+// ones for "0028") and writes the two accepted answers with "或  " between them. Only its length
+// matters here.
+QString shownHint(const QString& record, QString hint)
+{
+    const QString code = common::field(record, col::Action, 4);
+    if (!code.startsWith(QLatin1String("002"))) return hint;
+    hint.replace(QLatin1Char('|'), QStringLiteral("或  "));
+    if (code == QLatin1String("0028"))
+        return QStringLiteral("在单元格或编辑栏中输入 ") + hint +
+               QStringLiteral(" 并按回车键或点编辑区或点“√”");
+    if (code == QLatin1String("0023")) return QStringLiteral("请选中 ") + hint;
+    return QStringLiteral("输入 ") + hint + QStringLiteral(" 并按回车键或点红色方框处");
+}
+
 // Where the hint goes: right of the target, else below, above or left of it, on the screen and
 // clear of the question panel. A step without a place for it shows the hint near the top, clear of
 // the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
 // desktop's box covers the screen, between the toolbar and the boxes below it when the step shows
 // window chrome.
-QPoint hintPlace(const QRect& target, const QString& hint, const QString& record)
+QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit)
 {
-    const QSize size(int(hint.size()) * 15 + 12, 22);
+    const QSize size(int(shownHint(record, hint).size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
     const QRect panel = layout::PanelCorner.px();
     if (target.isNull()) {
@@ -139,13 +155,17 @@ QPoint hintPlace(const QRect& target, const QString& hint, const QString& record
         if (chrome) return {200, layout::ToolBox.px().bottom() + 2};
         return {200, 30};
     }
-    const QList<QPoint> tries{{target.right() + 10, target.top()},
-                              {target.left(), target.bottom() + 8},
-                              {target.left(), target.top() - size.height() - 6},
-                              {target.left() - size.width() - 10, target.top()}};
+    QList<QPoint> tries{{target.right() + 10, target.top()},
+                        {target.left(), target.bottom() + 8},
+                        {target.left(), target.top() - size.height() - 6},
+                        {target.left() - size.width() - 10, target.top()}};
+    // The edit field is a window of its own that would hide the hint: above or below it instead.
+    if (!edit.isNull())
+        tries << QPoint(edit.left(), edit.top() - size.height() - 6)
+              << QPoint(edit.left(), edit.bottom() + 8);
     for (const QPoint& at : tries) {
         const QRect box(at, size);
-        if (screen.contains(box) && !box.intersects(panel)) return at;
+        if (screen.contains(box) && !box.intersects(panel) && !box.intersects(edit)) return at;
     }
     return {std::clamp(target.left(), 4, std::max(4, panel.left() - size.width())),
             std::clamp(target.bottom() + 8, 4, layout::TaskbarTop - size.height())};
@@ -217,7 +237,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     }
     r.set(col::Action, action);
 
-    QRect hintAt;
+    QRect hintAt, editAt;
     std::optional<layout::Twips> main;
     if (!s.target.isEmpty()) {
         main = twipsOf(s.target);
@@ -237,6 +257,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         if (!e) return std::nullopt;
         r.setRect(col::EditRect, e->left, u'0', e->top, e->width, e->height);
         if (hintAt.isNull()) hintAt = e->px();
+        editAt = e->px();
         if (listStep) {
             r.setNumber(col::TextLine, 3, s.listShown);
             r.setNumber(col::AnswerLine, 3, s.listPick);
@@ -293,7 +314,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         r.set(col::PointSpec, look->code);
     }
     if (!s.hint.isEmpty()) {
-        const QPoint at = hintPlace(hintAt, s.hint, r.str());
+        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt);
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));

@@ -336,6 +336,10 @@ void addScenes(Scenes& s)
         e.pane = 3;
         e.selected = {QStringLiteral("资料"), QStringLiteral("照片"), QStringLiteral("报告.txt")};
         addExplorer(s, QStringLiteral("我的文档-连续选中"), e);
+        e.selected.clear();
+        for (const FileItem& item : e.items)
+            e.selected << item.label;
+        addExplorer(s, QStringLiteral("我的文档-全部选中"), e);
     }
     {
         QList<FileItem> items = myDocuments();

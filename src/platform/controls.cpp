@@ -528,7 +528,8 @@ void TextBox::applyLook()
     pal.setColor(QPalette::Base, toQColor(look_.backColor));
     widget_->setPalette(pal);
     if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
-        e->setAlignment(Qt::Alignment(alignFlags(p_.alignment)) | Qt::AlignVCenter);
+        // The old edit fields write their line at the top, however tall the field is.
+        e->setAlignment(Qt::Alignment(alignFlags(p_.alignment)) | Qt::AlignTop);
         // QLineEdit writes its text again on these two, which drops the selection: only when
         // they change, so a change of font, colour or alignment keeps what is selected.
         const int maxLength = p_.maxLength > 0 ? p_.maxLength : 32767;

@@ -167,7 +167,9 @@ void FrmTessaly1::Timer3_Timer()
 
 void FrmTessaly1::Command1_Click()
 {
-    Unload();
+    // The only form: closing it ends the program (a process left behind would also turn every
+    // later start away as a second instance).
+    endProgram();
 }
 
 void FrmTessaly1::Command3_Click()

@@ -266,6 +266,9 @@ TEST_F(Demo, TheCandidateEndsItWithinFourTicks)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         start({{aimed("0001", 4000, 2000), aimed("0001", -3000, 0), terminal()}});
+        auto& d = common::drill();
+        const auto states = d.tmState;
+        const auto done = d.tmDone;
         startDemo();
         time.advance(300);
         if (c.key == 0)
@@ -280,6 +283,14 @@ TEST_F(Demo, TheCandidateEndsItWithinFourTicks)
             time.advance(200);
             EXPECT_FALSE(playing());
             EXPECT_TRUE(desk().Visible());
+            // Handed back to the panel with the question as unsolved as it was.
+            EXPECT_FALSE(d.ysRun);
+            EXPECT_TRUE(panel().Visible());
+            EXPECT_EQ(d.tmState, states);
+            EXPECT_EQ(d.tmDone, done);
+            time.advance(200);
+            EXPECT_EQ(d.dqTm, 1);
+            EXPECT_EQ(d.dqStep, 1);
         } else {
             time.advance(400);
             EXPECT_TRUE(playing());

@@ -402,6 +402,23 @@ TEST_F(Runtime, ADisabledLabelIsDrawnGreyed)
     EXPECT_NE(image(), greyed); // the caption still shows, in grey
 }
 
+TEST_F(Runtime, ATallSingleLineTextBoxWritesItsTextAtTheTop)
+{
+    TestForm& f = shown();
+    f.Txt.Move(0, 0, 3000, 3000); // 200 x 200 pixels
+    f.Txt.setForeColor(0xFF0000); // blue
+    f.Txt.setText(QStringLiteral("今天天气"));
+    const QImage img = f.Txt.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.blue() - std::max(c.red(), c.green()) > 100) top = std::min(top, y), bottom = y;
+        }
+    ASSERT_GE(bottom, 0);
+    EXPECT_LT(bottom, img.height() / 4) << "text from row " << top;
+}
+
 TEST_F(Runtime, ATextBoxsMenuIsChineseAndOffersWhatCanBeDone)
 {
     TestForm& f = shown();

@@ -1,5 +1,6 @@
 // The generator at work on its own: the packing of the module information, the context-menu codes, the
-// bank builder's refusal of faulty tables, and a folder that cannot be written.
+// bank builder's refusal of faulty tables, a folder that cannot be written, and the pictures the
+// selection commands end on.
 #include "common/naming.h"
 #include "common/record.h"
 #include "common/text_file.h"
@@ -8,11 +9,13 @@
 #include "sample/context_menus.h"
 #include "sample/generator.h"
 #include "sample/layout.h"
+#include "sample/model.h"
 #include "sample/ver_packing.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 namespace {
@@ -209,3 +212,33 @@ TEST(SampleRegeneration, ReportsAFolderThatCannotBeWritten)
 }
 
 } // namespace
+
+// The menu commands that select in My Documents (select all; invert a selection of nothing) end on
+// a picture with every item's name drawn selected.
+TEST(SampleScenes, SelectionCommandsEndWithEveryItemSelected)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    int checked = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        for (const sample::QuestionDef& q : unit.questions) {
+            if (!q.text.contains(QStringLiteral("“编辑”菜单"))) continue;
+            SCOPED_TRACE(q.text.toStdString());
+            const sample::SceneDef* scene = module.scenes.find(q.steps.last().background);
+            ASSERT_NE(scene, nullptr);
+            sample::Canvas c(scene->size);
+            scene->draw(c);
+            const auto items = c.items();
+            const QImage img = c.finish();
+            int names = 0;
+            for (auto it = items.begin(); it != items.end(); ++it) {
+                if (!it.key().startsWith(QStringLiteral("名称:"))) continue;
+                ++names;
+                const QPoint p(it.value().left() - 1, it.value().center().y()); // before the text
+                EXPECT_EQ(img.pixelColor(p), QColor(0x31, 0x6A, 0xC5)) << it.key().toStdString();
+            }
+            EXPECT_GT(names, 3);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 2);
+}

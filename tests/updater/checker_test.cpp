@@ -294,7 +294,7 @@ TEST_F(Checker, DownloadOpensThePageInTheBrowserThenEnds)
     }
 }
 
-TEST_F(Checker, LaterEndsAndOkClosesTheWindow)
+TEST_F(Checker, LaterAndOkEndTheProgram)
 {
     serve("2024.07.01");
     FrmTessaly1& f = start();
@@ -306,7 +306,10 @@ TEST_F(Checker, LaterEndsAndOkClosesTheWindow)
     Forms::destroyAll();
     platform::app::releaseInstanceLock();
 
-    // "确定" while the check is still running: the window closes and the fetch goes with it.
+    // "确定" while the check is still running: the window closes, the program ends and the fetch
+    // goes with it.
+    ends = 0;
+    endCode = -1;
     server.answer.never = true;
     FrmTessaly1& g = start();
     tick();
@@ -314,6 +317,8 @@ TEST_F(Checker, LaterEndsAndOkClosesTheWindow)
     testkit::click(g.Command1);
     testkit::settle();
     EXPECT_FALSE(Forms::isLoaded<FrmTessaly1>());
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.droppedByClient == 1; }, 5000));
     time.advance(1000);
 }
