@@ -443,7 +443,7 @@ TEST(DesktopShell, ShortcutIsALauncherOnTheDesktop)
     EXPECT_EQ(QDir(desktop).entryList(QDir::Files).size(), 1);
 }
 
-TEST(DesktopShell, ShortcutExecLineQuotesWhatTheSpecificationReserves)
+TEST(DesktopShell, ShortcutExecLineQuotesWhatTheDesktopEntryFormatReserves)
 {
     const QString entry = DesktopShell::desktopEntry(
         QStringLiteral(" n"), QStringLiteral("/a b/c\"d$e\\f%g`h"), QStringLiteral("/w\\x"), QString());
