@@ -49,7 +49,7 @@ StepDef dragPicture(const QString& code, const QString& bg, const QString& thumb
     return s;
 }
 
-// A key step: the action code (a KeySpec "6skk"), or "0000" with key alternatives.
+// A key step: the action code (a key code "6skk"), or "0000" with key alternatives.
 StepDef keys(const QString& code, const QString& bg, const QString& hint,
              const QStringList& alternatives = {})
 {

@@ -309,7 +309,7 @@ public:
     int tabSlot = 0, tabExpected = 0;        // overlay 1-5 holding the dialog; the tab of the target
     int tabCount = 0, tabRow = 1;            // tabs of tabTpl; row of the shown tab (two-row dialogs)
     int tabPageLeft = 0, tabPageTop = 0;     // the dialog overlay's place, form twips
-    QString backKey = QStringLiteral("NONO"); // the back button's "Q" spec, or "NONO"
+    QString backKey = QStringLiteral("NONO"); // the back button's "Q" field, or "NONO"
 
 private:
     void wireKeys(); // the key forwarders (frm_main_keys.cpp)

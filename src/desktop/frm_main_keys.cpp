@@ -17,13 +17,13 @@ namespace {
 
 enum class From { ActionCode, Alt1Or3, Alt2 };
 
-// The key code and Shift state a KeySpec 6skk expects; kk turns into a key code by where the spec
-// stands.
-bool keyMatches(int spec, From from, int keyCode, int shift)
+// The key and Shift state a key step's code 6skk expects; kk turns into a key code by where the
+// code stands.
+bool keyMatches(int code, From from, int keyCode, int shift)
 {
-    if (spec < 6000 || spec > 6999) return false;
-    const int s = (spec % 1000) / 100;
-    int kk = spec % 100;
+    if (code < 6000 || code > 6999) return false;
+    const int s = (code % 1000) / 100;
+    int kk = code % 100;
     if (from != From::Alt2) {
         if (kk == 12)
             kk = 112;

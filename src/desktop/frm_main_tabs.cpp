@@ -133,7 +133,7 @@ void FrmMain::LblXXK_Click(int index)
 {
     auto& d = common::drill();
     if (index == 0) {
-        // Back by the "Q" spec's count (0 counts as 1), or one step; never before step 1.
+        // Back by the "Q" field's count (0 counts as 1), or one step; never before step 1.
         if (backKey.startsWith(QLatin1Char('Q'))) {
             int n = common::FieldNumber(backKey.right(1)).value_or(0);
             if (n == 0) n = 1;

@@ -36,7 +36,7 @@ StepRecord pathStep(int column, const QString& path)
 
 using Keys = Actions;
 
-TEST_F(Keys, KeySpecsOfTheActionCodeAndTheAlternatives)
+TEST_F(Keys, KeyCodesOfTheActionCodeAndTheAlternatives)
 {
     struct Case {
         const char* name;

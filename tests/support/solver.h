@@ -71,12 +71,12 @@ inline int hotSpotOf(const QString& id)
     return id.toInt();
 }
 
-// The key that a KeySpec "6skk" names where it stands (the action code, keyAlt 1 and 3, or keyAlt 2):
-// {key code, Shift state}, or {0, 0} when it is no KeySpec.
-inline std::pair<int, int> keyOfSpec(const QString& spec, int keyAlt = 0)
+// The key that a key code "6skk" names where it stands (the action code, keyAlt 1 and 3, or keyAlt 2):
+// {key code, Shift state}, or {0, 0} when it is no key code.
+inline std::pair<int, int> keyOfCode(const QString& code, int keyAlt = 0)
 {
     bool ok = false;
-    const int n = spec.toInt(&ok);
+    const int n = code.toInt(&ok);
     if (!ok || n < 6000 || n > 6999) return {0, 0};
     int kk = n % 100;
     if (keyAlt != 2) {
@@ -90,15 +90,15 @@ inline std::pair<int, int> keyOfSpec(const QString& spec, int keyAlt = 0)
     return {kk, (n % 1000) / 100};
 }
 
-// The key a step takes: its action code as a KeySpec, a key alternative, or the shortcut of a menu
+// The key a step takes: its action code as a key code, a key alternative, or the shortcut of a menu
 // path; {0, 0} when none.
 inline std::pair<int, int> stepKey(const QString& rec)
 {
-    if (auto k = keyOfSpec(common::field(rec, 8, 4)); k.first != 0) return k;
+    if (auto k = keyOfCode(common::field(rec, 8, 4)); k.first != 0) return k;
     for (int i = 1; i <= 3; ++i) {
         const QString alt = common::field(rec, 86 + 5 * (i - 1), 5);
         if (!alt.startsWith(QLatin1Char('P'))) continue;
-        if (auto k = keyOfSpec(alt.mid(1), i); k.first != 0) return k;
+        if (auto k = keyOfCode(alt.mid(1), i); k.first != 0) return k;
     }
     for (int column : {125, 86, 96}) {
         const QString path = common::field(rec, column, 10);
