@@ -26,6 +26,7 @@
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
+#include "home/launch.h"
 #include "desktop/menu_tables.h"
 #include "drill/frm_tm.h"
 #include "platform/app.h"
@@ -458,13 +459,7 @@ void BM_DemoTick(benchmark::State& state)
             d.ksMode = common::ModePractice;
             for (int q = 1; q <= d.tmCount; ++q)
                 d.tmDone[q] = QStringLiteral("F");
-            FrmTm& tm = platform::form<FrmTm>();
-            tm.CmdCZTS.setCaption(QStringLiteral("手把手教"));
-            tm.Command1.setCaption(QStringLiteral("操作演示"));
-            tm.CmdEnd.setCaption(QStringLiteral("结束练习"));
-            tm.TimerREDO.setEnabled(true);
-            tm.Show();
-            platform::form<FrmMain>().Show();
+            home::showUnitPractice();
             QCoreApplication::processEvents();
             clock.advance(100);
             clock.advance(100);

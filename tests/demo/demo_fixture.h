@@ -15,6 +15,7 @@
 #include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
 #include "drill/frm_tm.h"
+#include "home/launch.h"
 #include "platform/form.h"
 #include "platform/units.h"
 #include "support/kit.h"
@@ -86,13 +87,7 @@ protected:
         d.dqTm = 1;
         d.dqStep = 1;
         d.timeLeft = 50;
-        FrmTm& tm = platform::form<FrmTm>();
-        tm.CmdCZTS.setCaption(QStringLiteral("手把手教"));
-        tm.Command1.setCaption(QStringLiteral("操作演示"));
-        tm.CmdEnd.setCaption(QStringLiteral("结束练习"));
-        tm.TimerREDO.setEnabled(true);
-        tm.Show();
-        platform::form<FrmMain>().Show();
+        home::showUnitPractice();
         time.advance(100);
         time.advance(100);
         time.advance(100);

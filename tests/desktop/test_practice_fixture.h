@@ -17,6 +17,7 @@
 #include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/clock.h"
+#include "home/launch.h"
 #include "platform/form.h"
 #include "platform/units.h"
 #include "support/kit.h"
@@ -81,15 +82,7 @@ protected:
             d.tmState[i] = digits.mid(i - 1, 1).toInt();
 
         // The hand-over: the panel first, so that its load lays it out with this state.
-        FrmTm& tm = platform::form<FrmTm>();
-        tm.CmdCZTS.setCaption(QStringLiteral("手把手教"));
-        tm.Command1.setCaption(QStringLiteral("操作演示"));
-        tm.CmdEnd.setCaption(QStringLiteral("结束练习"));
-        tm.PicUnit.setVisible(true);
-        tm.LblBiao.setCaption(QStringLiteral("单元练习-"));
-        tm.TimerREDO.setEnabled(true);
-        tm.Show();
-        platform::form<FrmMain>().Show();
+        home::showUnitPractice();
         // The desktop's first render and the panel's reload, each a tick of 100 ms; the reload
         // asks for one more render.
         time.advance(100);
