@@ -3,8 +3,8 @@
 
 #include "common/record.h"
 #include "common/text_file.h"
-#include "desktop/smenu.h"
 #include "fuzz_support.h"
+#include "steps/smenu.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
+#include "steps/step.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ void FrmMain::doNext()
     frmCsh();
     menuId = QStringLiteral("00");
     menuRow1 = 0;
-    if (common::field(d.stepRec, 8, 4) == QLatin1String("9999")) {
+    if (steps::Step(d.stepRec).kind() == steps::ActionKind::Terminal) {
         if (questionInRange(d.dqTm) && d.tmState[d.dqTm] < 4) d.tmState[d.dqTm] += 4;
     } else if (stepCount() == 0 || d.dqStep < stepCount()) {
         // On the block's last record there is nowhere to go: rendering it again would raise its
@@ -146,9 +147,7 @@ void FrmMain::GoStep(const QString& code)
     if (code == QLatin1String("0")) return;
     const std::optional<qint16> value = common::FieldNumber(code);
     if (!value) return;
-    int n = *value;
-    if (n == 0) n = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(code) + 1 + 9;
-    common::drill().dqStep = n;
+    common::drill().dqStep = steps::jumpStep(code);
     setData();
 }
 

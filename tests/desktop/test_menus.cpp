@@ -2,8 +2,8 @@
 // menu-bar titles, the per-step reset, hovering and picking rows of the three levels.
 #include <QFile>
 
-#include "desktop/menu_tables.h"
 #include "desktop_fixture.h"
+#include "steps/menu_tables.h"
 
 namespace desktoptest {
 namespace {
