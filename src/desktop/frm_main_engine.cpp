@@ -115,9 +115,21 @@ void FrmMain::noRecord()
              &Image3, &Image4, &Image5,  &Image6,  &PicStart, &PicMyPc, &Pic1J,     &Pic2J,  &Pic3J})
         c->setVisible(false);
     raisePair();
-    const QString key = d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+    const QString key = recordKey();
     if (recordNotice == key) return;
     recordNotice = key;
+    tellDamagedRecord();
+}
+
+QString FrmMain::recordKey() const
+{
+    const auto& d = common::drill();
+    return d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+}
+
+void FrmMain::tellDamagedRecord()
+{
+    const auto& d = common::drill();
     const QString text = QStringLiteral("第%1题的操作步骤无法读取：文件“%2”缺失、已损坏或不完整。\r\n\r\n"
                                         "本题不能练习，请选择其它题目或结束练习。")
                              .arg(d.dqTm)
@@ -147,7 +159,17 @@ void FrmMain::GoStep(const QString& code)
     if (code == QLatin1String("0")) return;
     const std::optional<qint16> value = common::FieldNumber(code);
     if (!value) return;
-    common::drill().dqStep = steps::jumpStep(code);
+    const int n = steps::jumpStep(code);
+    if (!steps::jumpInBlock(n, stepCount())) {
+        // The step stays; the candidate is told once per question and step file.
+        const QString key = recordKey();
+        if (!jumpNotices.contains(key)) {
+            jumpNotices.insert(key);
+            tellDamagedRecord();
+        }
+        return;
+    }
+    common::drill().dqStep = n;
     setData();
 }
 

@@ -49,6 +49,11 @@ int jumpStep(const QString& jump)
     return int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(jump.left(1))) + 1 + 9;
 }
 
+bool jumpInBlock(int step, int count)
+{
+    return step >= 1 && (count == 0 || step <= count);
+}
+
 int hotSpotOf(const QString& menuId)
 {
     const int last = common::FieldNumber(menuId.right(1)).value_or(0);

@@ -38,6 +38,10 @@ bool isPointing(ActionKind kind);
 // The step number a jump character names: "1"-"9", "A" 10, "B" 11 ...; another character 9 (as the
 // engines have always read it). "0" and an empty text name no jump: 0.
 int jumpStep(const QString& jump);
+// Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
+// bound above). A jump past the block is a damaged record: it would render a later question's
+// record, perhaps its terminal one, and one correct action would record the question as solved.
+bool jumpInBlock(int step, int count);
 
 // A menu step's MenuPath: hot-spot id, rows of the three levels (0 unused) and jump character.
 struct MenuPath {

@@ -40,6 +40,10 @@ TEST(Jumps, DigitsLettersAndNone)
     } cases[] = {{"0", 0}, {"", 0}, {"1", 1}, {"9", 9}, {"A", 10}, {"B", 11}, {"Z", 35}, {"#", 9}};
     for (const auto& c : cases)
         EXPECT_EQ(steps::jumpStep(QString::fromLatin1(c.jump)), c.step) << c.jump;
+    EXPECT_TRUE(steps::jumpInBlock(3, 3));
+    EXPECT_FALSE(steps::jumpInBlock(4, 3));
+    EXPECT_FALSE(steps::jumpInBlock(0, 3));
+    EXPECT_TRUE(steps::jumpInBlock(35, 0));
 }
 
 TEST(MenuIds, HotSpotNumbersBothWays)
