@@ -28,9 +28,12 @@ template <size_t M> void placeRows(LabelArray& labels, const std::array<menus::B
 
 } // namespace
 
+// A picture that cannot be read leaves the image empty: it never shows another panel or row.
 bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
 {
-    return common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+    if (common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"))) return true;
+    img.clearPicture();
+    return false;
 }
 
 // The menu-bar titles 1-10 of the window's application letter, on the form over the menu bar.
@@ -79,8 +82,9 @@ void FrmYanShi::TimerStart_Timer()
 }
 
 // The click on a hot-spot: a path without rows ends the step here; otherwise the area's highlight
-// and first-level panel are shown and the cascade begins. Where the area opens no panel the step
-// ends by its jump all the same, so the demonstration goes on.
+// and first-level panel are shown and the cascade begins. Where the area opens no panel, or its
+// panel's picture cannot be read, the step ends by its jump all the same, so the demonstration goes
+// on.
 void FrmYanShi::ZhuClick(const QString& code)
 {
     using hotspots::Area;
@@ -115,7 +119,7 @@ void FrmYanShi::ZhuClick(const QString& code)
             // An object menu: its panel, and for the objects of the first three panes the object's
             // own picture while the menu is open.
             ImgMenu.clearPicture();
-            loadDeskPicture(Pic1J, menus::firstLevelPanel(pane));
+            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(pane));
             under();
             if (pane == QLatin1String("S1") || pane == QLatin1String("S2") || pane == QLatin1String("S3")) {
                 const auto& d = common::drill();
@@ -128,41 +132,42 @@ void FrmYanShi::ZhuClick(const QString& code)
         } else {
             const QString id = steps::menuIdOf(n, s.appLetter());
             highlight(ImgMenu, steps::desk::titleHighlight(id));
-            loadDeskPicture(Pic1J, menus::firstLevelPanel(id));
+            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(id));
             under();
         }
         edges = UnderTitle;
     } else if (area == Area::Toolbar) {
         highlight(ImgTool, steps::desk::toolbarPressed(n));
         if (n == 23) {
-            loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
+            if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)))) {
+                endStepBy(ysJump);
+                return;
+            }
             under();
             Pic1J.setVisible(true);
         }
         Tool1JCSH();
         return;
     } else if (area == Area::Desktop && n != 70) {
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         atCentre();
     } else if (n == 70) {
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         Pic1J.Move(360 * sx, 6600 * sy);
     } else if (area == Area::StartMenu) {
         highlight(ImgStart, steps::desk::startItemHighlight(n));
-        panel = n == 80 || n == 84;
-        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
+        panel = (n == 80 || n == 84) && loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         if (n == 84) Pic1J.Move(2160 * sx, 2565 * sy);
         if (n == 80) Pic1J.Move(5535 * sx, 2890 * sy);
     } else if (area == Area::MyComputer && n != hotspots::WholeMyComputer) {
         // The items' panels by the menu id the candidate's click opens ("Z0" is the CD drive's).
         highlight(ImgMyPc, steps::desk::itemHighlight(code));
-        panel = n <= 100;
-        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
+        panel = n <= 100 && loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
         atCentre();
         edges = FormEdges;
     } else if (n == hotspots::WholeMyComputer) {
         // The whole My Computer window shows the candidate's panel of the same menu.
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
         atCentre();
         edges = FormEdges;
     } else {
@@ -249,9 +254,9 @@ void FrmYanShi::Tool1JClick(int row)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
     const QString key = menus::secondLevelKey(menuId, row);
-    const bool second = menus::hasSecondLevel(key);
+    // A second level whose panel cannot be read opens nothing: the path ends at this row.
+    const bool second = menus::hasSecondLevel(key) && loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
     if (second) {
-        loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
         const Label& r = Lbl1J(row);
         const steps::Rect p = steps::secondLevelPlace(
             {Pic1J.Left(), Pic1J.Top(), Pic1J.Width(), Pic1J.Height()},
@@ -281,8 +286,9 @@ void FrmYanShi::Tool1JClick(int row)
 void FrmYanShi::Tool2JClick(int row)
 {
     const double sx = common::scaleX();
-    if (menus::opensThirdLevel(menuId, ysRow1, ysRow2)) {
-        loadDeskPicture(Pic3J, menus::thirdLevelPanel(row));
+    // A third level whose panel cannot be read opens nothing: the path ends at this row.
+    if (menus::opensThirdLevel(menuId, ysRow1, ysRow2) &&
+        loadDeskPicture(Pic3J, menus::thirdLevelPanel(row))) {
         const steps::Rect p = steps::thirdLevelPlace(
             {Pic2J.Left(), Pic2J.Top(), Pic2J.Width(), Pic2J.Height()},
             {Lbl2J(row).Left(), Lbl2J(row).Top(), 0, 0}, Pic3J.Width(), Pic3J.Height(), sx);
