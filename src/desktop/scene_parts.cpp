@@ -310,13 +310,16 @@ void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, 
     auto frameOn = [&parts](const Label& l) { parts.shape1->Move(l.Left(), l.Top(), l.Width(), l.Height()); };
     auto move = [](Label& l, const steps::Rect& r) { l.Move(r.left, r.top, r.width, r.height); };
 
-    if (step.hasTabs()) {
+    // A letter that names no template lays out no tab dialog: another question's template would
+    // put its tabs and its "choose a tab" hint over this step's picture.
+    const QString tpl = steps::tabTemplateText(step.tabLetter());
+    const bool tabs = step.hasTabs() && !tpl.isEmpty();
+    if (tabs) {
         const int shown = step.tabShown();
         state.expected = step.tabExpected();
         state.slot = step.tabSlot();
         parts.hint->setCaption(steps::chooseTabHint(state.expected));
-        const QString tpl = steps::tabTemplateText(step.tabLetter());
-        if (!tpl.isEmpty()) state.tpl = tpl;
+        state.tpl = tpl;
 
         if (state.slot >= 1 && state.slot <= 5) {
             Image& overlay = *parts.overlays[size_t(state.slot - 1)];
@@ -359,7 +362,7 @@ void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, 
     }
     // As the back button it lies unseen over the button drawn in the dialog; elsewhere it is the
     // list's white display.
-    labels(0).setBackStyle(step.hasTabs() || step.hasBack() ? vbTransparent : vbOpaque);
+    labels(0).setBackStyle(tabs || step.hasBack() ? vbTransparent : vbOpaque);
 }
 
 void tabRows(LabelArray& labels, const TabState& state)

@@ -1,6 +1,7 @@
 #include "steps/step.h"
 
 #include "common/numbers.h"
+#include "steps/tab_templates.h"
 
 namespace steps {
 
@@ -73,6 +74,13 @@ int tabNumber(QChar c)
     if (c.isDigit()) return c.digitValue();
     if (c >= u'A' && c <= u'D') return 10 + (c.unicode() - u'A');
     return 0;
+}
+
+bool Step::tabChange() const
+{
+    const QChar letter = tabLetter();
+    return hasTabs() && letter.unicode() < 128 && !desktop::tabTemplate(char(letter.unicode())).empty() &&
+           at(col::TabSpec + 2) != at(col::TabSpec + 3);
 }
 
 MenuPath Step::menuPath() const

@@ -137,8 +137,8 @@ public:
     int tabShown() const { return tabNumber(at(col::TabSpec + 2)); }
     int tabExpected() const { return tabNumber(at(col::TabSpec + 3)); }
     int tabSlot() const { return number(col::TabSpec + 4, 1); }
-    // A tab dialog that opens on another page than the expected one.
-    bool tabChange() const { return hasTabs() && at(col::TabSpec + 2) != at(col::TabSpec + 3); }
+    // A tab dialog (of a template that exists) that opens on another page than the expected one.
+    bool tabChange() const;
 
     // pointSpec: a drop point or the back button's place (x 5, y 5); "W" and the menu bar's place
     // (Left 4 at 168, Top 4 at 173); or the object picture of an object pane (6 at 167).

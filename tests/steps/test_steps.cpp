@@ -81,6 +81,11 @@ TEST(StepView, NamedFieldsOfAWrittenRecord)
     EXPECT_EQ(s.tabExpected(), 12);
     EXPECT_EQ(s.tabSlot(), 3);
     EXPECT_TRUE(s.tabChange());
+    // A dialog of a letter that names no template is no tab change: nothing is laid out for it.
+    steps::RecordWriter unknown;
+    unknown.set(steps::col::TabSpec, u"XZ123");
+    EXPECT_TRUE(steps::Step(unknown.str()).hasTabs());
+    EXPECT_FALSE(steps::Step(unknown.str()).tabChange());
     EXPECT_TRUE(s.menuBarPlaced());
     EXPECT_EQ(s.menuBarLeft(), 300);
     EXPECT_EQ(s.menuBarTop(), 600);
