@@ -98,11 +98,20 @@ QString FrmStart::readInfo()
     const QString key = QStringLiteral("Software\\Microsoft");
     QVariant value = QDir::toNativeSeparators(platform::app::path()) + QString(72, u'*');
     long count = 0;
-    ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProPath") + nn, ModZCB::RegSz, value,
-                        count);
+    const long pathSaved = ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProPath") + nn,
+                                               ModZCB::RegSz, value, count);
     value = platform::app::exeName() + QString(36, u'*');
-    ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProName") + nn, ModZCB::RegSz, value,
-                        count);
+    const long nameSaved = ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProName") + nn,
+                                               ModZCB::RegSz, value, count);
+    // The start goes on without them; only the sibling modules' catalogue misses this module.
+    if (pathSaved != ModZCB::ErrorSuccess || nameSaved != ModZCB::ErrorSuccess) {
+        const QString where = platform::settings().location();
+        platform::MsgBox(QStringLiteral("无法写入设置文件%1，其它模块将找不到本模块的安装位置。")
+                             .arg(where.isEmpty()
+                                      ? QString()
+                                      : QStringLiteral("“%1”").arg(QDir::toNativeSeparators(where))),
+                         platform::vbOKOnly + platform::vbExclamation);
+    }
 
     if (common::writeTextFile(flagPath, {QStringLiteral("1")}) != common::WriteStatus::Ok)
         return QStringLiteral("无法写入题库文件“288892."
