@@ -320,7 +320,6 @@ private:
     // The judge's own answer to the window system's close request (Alt+F4 where it never reaches
     // the window as a key).
     void closeRequested(int& cancel, int unloadMode);
-    qint64 altF4JudgedAt = -1;
 
 public:
     // ==== end of drags, picture clicks, keys and the tab dialog ================================
