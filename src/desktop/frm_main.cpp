@@ -247,6 +247,7 @@ void FrmMain::Form_Load()
 
     for (int q = 1; q <= common::DrillVars::MaxQuestions; ++q)
         d.tmStep[q] = 1;
+    jumpNotices.clear(); // each drill tells of a damaged jump again
 
     for (int i = 1; i <= 10; ++i) {
         for (MenuArray* a : {&sTolqInde1, &sTolqInde2, &sTolqInde3, &sTolqInde4, &sTolqSub1, &sTolqSub2,

@@ -16,6 +16,7 @@
 //   frm_main_drag.cpp     the second target's band and drag, picture clicks and the picture drag
 //   frm_main_keys.cpp     the key judge and the keys forwarded to it
 //   frm_main_tabs.cpp     the simulated tab dialog
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -139,7 +140,8 @@ public:
     void setData();
     // Next step, or on the terminal record only the solved bit.
     void doNext();
-    // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9.
+    // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9. A
+    // jump past the question's block leaves the step where it is and tells the candidate once.
     void GoStep(const QString& code);
     // Runs f now, or, while a render is running, once the render has finished (events that a
     // render raises by writing a field or the list are judged against the rendered record).
@@ -360,6 +362,9 @@ private:
 
     int renderDepth = 0;
     QString recordNotice; // step file and question last told to have no readable record
+    QSet<QString> jumpNotices; // step files and questions told of a jump past their block
+    QString recordKey() const; // the step file and the current question
+    void tellDamagedRecord();  // that the question's records cannot be read, once the render is over
     int renderCount = 0; // renders started, so deferred events of a replaced record are dropped
     std::vector<std::function<void()>> deferred;
     // Where Timer3 was armed: a tick for another question or step (or with the desktop hidden,

@@ -17,6 +17,14 @@ bool questionInRange(int q)
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
 }
 
+// Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
+// bound above). A jump past the block is a damaged record: it would render a later question's
+// record, perhaps its terminal one, and one correct action would record the question as solved.
+bool jumpInBlock(int step, int count)
+{
+    return step >= 1 && (count == 0 || step <= count);
+}
+
 } // namespace
 
 int FrmMain::stepCount() const
@@ -114,9 +122,21 @@ void FrmMain::noRecord()
              &Image3, &Image4, &Image5,  &Image6,  &PicStart, &PicMyPc, &Pic1J,     &Pic2J,  &Pic3J})
         c->setVisible(false);
     raisePair();
-    const QString key = d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+    const QString key = recordKey();
     if (recordNotice == key) return;
     recordNotice = key;
+    tellDamagedRecord();
+}
+
+QString FrmMain::recordKey() const
+{
+    const auto& d = common::drill();
+    return d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+}
+
+void FrmMain::tellDamagedRecord()
+{
+    const auto& d = common::drill();
     const QString text = QStringLiteral("第%1题的操作步骤无法读取：文件“%2”缺失、已损坏或不完整。\r\n\r\n"
                                         "本题不能练习，请选择其它题目或结束练习。")
                              .arg(d.dqTm)
@@ -148,6 +168,15 @@ void FrmMain::GoStep(const QString& code)
     if (!value) return;
     int n = *value;
     if (n == 0) n = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(code) + 1 + 9;
+    if (!jumpInBlock(n, stepCount())) {
+        // The step stays; the candidate is told once per question and step file.
+        const QString key = recordKey();
+        if (!jumpNotices.contains(key)) {
+            jumpNotices.insert(key);
+            tellDamagedRecord();
+        }
+        return;
+    }
     common::drill().dqStep = n;
     setData();
 }
