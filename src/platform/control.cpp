@@ -542,6 +542,10 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
         }
     }
 
+    // Paste (Ctrl+V, Shift+Insert) is the text box's own: it puts the clipboard's text through the
+    // KeyPress handlers one character at a time, as typing does; the keys are no character.
+    if (control && control->kind() == Control::Kind::TextBox && e->matches(QKeySequence::Paste)) return false;
+
     int ascii = keyAsciiOf(e);
     if (ascii == 0) return false;
     const int original = ascii;
