@@ -233,9 +233,14 @@ public:
     void Lbl3J_MouseMove(int index, int button, int shift, double x, double y);
     void Lbl3J_Click(int index);
     // Loads the desktop picture `name` (deskPath & name & ".rar"). False when the name is not a
-    // code of letters and digits or the file cannot be read: the control then keeps its picture.
+    // code of letters and digits or the file cannot be read: a box then keeps its picture, while an
+    // image (a highlight or a look laid over a box) is emptied, so it never shows another item's.
     bool loadDeskPicture(platform::Image& img, const QString& name);
     bool loadDeskPicture(platform::PictureBox& box, const QString& name);
+    // Loads a drop-down panel. A panel that cannot be read opens nothing: it is hidden, its rows
+    // parked and its hovered row emptied, so no other menu's picture or rows stand in its place.
+    bool loadDropDownPanel(platform::PictureBox& panel, platform::LabelArray& rows, int count,
+                           platform::Image& hovered, const QString& name);
     // ==== end of the menus' section ===========================================================
 
     // ==== Hot-spots, window panes and teaching frames (frm_main_hotspots.cpp, frm_main_frames.cpp) ====

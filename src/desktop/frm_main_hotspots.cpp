@@ -221,7 +221,10 @@ bool FrmMain::judgeSlot(const QString& slot, QChar kind)
 
 void FrmMain::openDropDown(double left, double top, std::optional<Fit> fit)
 {
-    loadDeskPicture(Pic1J, menus::firstLevelPanel(menuId));
+    if (!loadDropDownPanel(Pic1J, Lbl1J, menus::MaxRows1, Img1J, menus::firstLevelPanel(menuId))) {
+        Img1jBK.setVisible(false);
+        return;
+    }
     Pic1J.Move(left, top);
     if (fit) {
         // The strict form moves the panel only when it would pass the edge, the other one also

@@ -67,7 +67,9 @@ TEST_F(SamplePractice, EveryQuestionIsSolvedByHandAndResumedWhereItWasLeft)
             bool menuQuestion = false;
             for (const QString& rec : recordsOf(q)) {
                 lists += common::field(rec, 8, 1) == QLatin1String("L");
-                menuQuestion |= common::field(rec, 8, 4) == QLatin1String("7000");
+                // A pick in a drop-down: a hot-spot action whose path names a row.
+                menuQuestion |= common::field(rec, 8, 4) == QLatin1String("7000") &&
+                                common::field(rec, common::col::TargetC + 3, 2) != QLatin1String("00");
             }
             menuPicks += menuQuestion;
             choose(q);

@@ -40,7 +40,8 @@ inline QString recCol(int start, int length)
 
 // ---- Hot-spot steps ---------------------------------------------------------------------------
 // A step completed on a hot-spot or on the object picture: a menu path that ends there (targetC,
-// targetA, targetB, examined in that order) or a double-click target (targetA).
+// targetA, targetB, examined in that order) or a double-click target (targetA), on a step whose
+// action is none ("0000") or the hot-spot action ("7000").
 struct HotSpotStep {
     QString id; // the menu id: "Z" and a digit, two digits, a letter and a title digit, "S" objects
     bool doubleClick = false;
@@ -49,7 +50,8 @@ struct HotSpotStep {
 
 inline std::optional<HotSpotStep> hotSpotStep(const QString& rec)
 {
-    if (common::field(rec, 8, 4) != QLatin1String("0000")) return std::nullopt;
+    const QString code = common::field(rec, 8, 4);
+    if (code != QLatin1String("0000") && code != QLatin1String("7000")) return std::nullopt;
     const auto ends = [](const QString& t, QChar kind) {
         return t.size() == 10 && t[0] == kind && t.mid(3, 4) == QLatin1String("0000");
     };
