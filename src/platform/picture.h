@@ -41,7 +41,8 @@ private:
 // deepest colour, the first on ties.
 //
 // Decoded pictures are kept, so that a file shown again is not decoded again: by the file found,
-// its size and its modification time, so that a file changed on disk is read anew. Failures are
+// its size, modification time, inode and status-change time, so that a file changed or replaced
+// on disk is read anew, even by one of the same size and modification time. Failures are
 // never kept. The most recently used are kept, up to a limit in bytes of decoded pixels.
 std::optional<Picture> loadPicture(const QString& path, QString* error = nullptr);
 // Sets that limit (0 keeps nothing) and gives the one before.

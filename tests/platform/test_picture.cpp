@@ -4,10 +4,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -658,6 +661,52 @@ TEST_F(Pictures, AFileChangedOnDiskIsReadAgain)
             EXPECT_EQ(after->pixmap().size(), c.size);
             EXPECT_EQ(imageOf(*after).pixel(0, 0), c.colour);
         }
+    }
+}
+
+// A file replaced by one of the same size and modification time (a copy that keeps times, a
+// clock of whole seconds) is read again: renamed over the old one, or written into it in place.
+TEST_F(Pictures, AFileReplacedWithTheSameSizeAndTimeIsReadAgain)
+{
+    const auto bitmap = [](QRgb c) {
+        QImage im(8, 8, QImage::Format_RGB32);
+        im.fill(c);
+        return encoded(im, "BMP");
+    };
+    const QDateTime then = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
+    const auto stamp = [&](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(then, QFileDevice::FileModificationTime));
+    };
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "written in place" : "renamed over");
+        const QString path = write("same.rar", bitmap(qRgb(255, 0, 0)));
+        stamp(path);
+        const auto before = loadPicture(path);
+        ASSERT_TRUE(before);
+        ASSERT_EQ(imageOf(*before).pixel(0, 0), qRgb(255, 0, 0));
+
+        const QByteArray blue = bitmap(qRgb(0, 0, 255));
+        ASSERT_EQ(blue.size(), QFileInfo(path).size());
+        if (inPlace) {
+            // The status-change time moves on in coarse steps; let one pass.
+            QThread::msleep(20);
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            ASSERT_EQ(f.write(blue), blue.size());
+        } else {
+            const QString copy = write("copy.tmp", blue);
+            ASSERT_TRUE(
+                std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) == 0);
+        }
+        stamp(path);
+        ASSERT_EQ(QFileInfo(path).lastModified(), then);
+
+        const auto after = loadPicture(path);
+        ASSERT_TRUE(after);
+        EXPECT_EQ(imageOf(*after).pixel(0, 0), qRgb(0, 0, 255));
+        QFile::remove(path);
     }
 }
 
