@@ -1,6 +1,11 @@
 // The question panel's commands: mark, teaching, the candidate card, the looks of the button
 // areas and the demonstration speed, and the drill end reached through the button family.
+#include <QFile>
+#include <functional>
+
 #include "common/text_file.h"
+#include "platform/msgbox.h"
+#include "support/script.h"
 #include "test_frm_tm_fixture.h"
 
 using namespace paneltest;
@@ -138,4 +143,45 @@ TEST_F(Panel, TheEndButtonEndsAUnitPractice)
     const common::TextReadResult progress =
         common::readTextFile(prog.file(QStringLiteral("ksdata/288893.rar")));
     EXPECT_EQ(progress.lines.value(0), QStringLiteral("TFFF"));
+}
+
+// Before the mend the demonstration button hid the desktop, played nothing and came back, without
+// a word.
+TEST_F(Panel, TheDemonstrationOfAQuestionWithoutRecordsSaysSoAndDoesNotStart)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Panel&)> damage;
+    } cases[] = {
+        {"missing step file", [](Panel&) { QFile::remove(common::drill().stepPath); }},
+        {"step file that is not text",
+         [](Panel&) {
+             QFile f(common::drill().stepPath);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write("0000\x81\xff\r\n");
+         }},
+        {"block past the file's end", [](Panel&) { common::drill().tmStart[5] = 12; }},
+        {"question without steps", [](Panel&) { common::drill().tmStart[5] = 7; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeUnit(4);
+        common::drill().dqTm = 4;
+        c.damage(*this);
+        FrmTm& p = load();
+        common::drill().ysRun = false;
+        testkit::ScriptedMessageBoxes boxes;
+        boxes.expect(platform::vbOK, QStringLiteral("第4题的操作步骤无法读取"), std::nullopt,
+                     platform::vbOKOnly + platform::vbExclamation);
+        testkit::click(p.CmdGN(7));
+        EXPECT_EQ(boxes.pending(), 0);
+        ASSERT_FALSE(boxes.seen().isEmpty());
+        EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("288820.rar")));
+        EXPECT_FALSE(p.TimStartYS.Enabled());
+        EXPECT_FALSE(common::drill().ysRun);
+    }
+    // An intact question starts as before.
+    writeUnit(4);
+    testkit::click(tm().CmdGN(7));
+    EXPECT_TRUE(tm().TimStartYS.Enabled());
 }

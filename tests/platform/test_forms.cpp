@@ -599,6 +599,50 @@ TEST_F(Runtime, EverySeparatorOfTheRealPopupDrawsItsLineAndACascadeKeepsItsItems
     EXPECT_FALSE(sub->separatorsCollapsible());
 }
 
+TEST_F(Runtime, ALeadingSeparatorOfTheRealPopupIsALineApartFromTheBorder)
+{
+    Menu root("root");
+    Menu lead("lead", &root), file("file", &root), mid("mid", &root), del("del", &root);
+    for (auto [m, caption] : {std::pair{&lead, "-"}, {&file, "新建"}, {&mid, "-"}, {&del, "删除"}})
+        m->setCaption(QString::fromUtf8(caption));
+    QMenu shown;
+    fillPopup(shown, root);
+    shown.popup(QPoint(100, 100));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    const QImage img = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The menu's background: the far end of an item's row.
+    const QRect item = shown.actionGeometry(shown.actions().at(1));
+    const QColor background = img.pixelColor(item.right() - 2, item.center().y());
+    // Down the middle of the menu: rows of the menu's background, and rows drawn in something else
+    // (the border, a separator's line, an item's text).
+    const int x = img.width() / 2;
+    auto plain = [&](int y) {
+        const QColor c = img.pixelColor(x, y);
+        return std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                   std::abs(c.blue() - background.blue()) <
+               24;
+    };
+    int border = 0; // the rows of the menu's top border
+    while (border < img.height() && !plain(border))
+        ++border;
+    ASSERT_LT(border, 4);
+    for (QAction* sep : {shown.actions().at(0), shown.actions().at(2)}) {
+        const QRect r = shown.actionGeometry(sep);
+        SCOPED_TRACE(r.top());
+        ASSERT_TRUE(sep->isSeparator());
+        // Inside the separator's place, below the border: background, the line, background again.
+        const int from = std::max(r.top(), border);
+        ASSERT_LT(from, r.bottom());
+        EXPECT_TRUE(plain(from)) << "the line touches what lies above it";
+        int line = -1;
+        for (int y = from; y <= r.bottom() && line < 0; ++y)
+            if (!plain(y)) line = y;
+        EXPECT_GT(line, from) << "no line of its own";
+        EXPECT_TRUE(plain(r.bottom())) << "the line touches what lies below it";
+    }
+    shown.close();
+}
+
 TEST_F(Runtime, PopupMenuRunsThePickedItemBeforeReturning)
 {
     testkit::PopupScript popups;
