@@ -342,6 +342,8 @@ public:
         kept_.erase(it);
     }
 
+    qint64 limit() const { return limit_; }
+
     qint64 setLimit(qint64 bytes)
     {
         const qint64 old = std::exchange(limit_, std::max<qint64>(0, bytes));
@@ -511,6 +513,55 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
 qint64 setPictureCacheLimit(qint64 bytes)
 {
     return PictureCache::instance().setLimit(bytes);
+}
+
+namespace {
+
+// Few enough that the pictures decoded ahead cannot push the ones on screen out of the store.
+constexpr qsizetype MaxPrefetched = 16;
+
+struct Prefetch {
+    QStringList waiting;
+    bool posted = false;
+};
+
+Prefetch& prefetch()
+{
+    static Prefetch p;
+    return p;
+}
+
+void prefetchNext()
+{
+    Prefetch& p = prefetch();
+    p.posted = false;
+    if (p.waiting.isEmpty() || !qGuiApp) return;
+    const QString path = p.waiting.takeFirst();
+    if (PictureCache::instance().limit() > 0) loadPicture(path);
+    if (!p.waiting.isEmpty()) {
+        p.posted = true;
+        QMetaObject::invokeMethod(qGuiApp, &prefetchNext, Qt::QueuedConnection);
+    }
+}
+
+} // namespace
+
+void prefetchPictures(const QStringList& paths)
+{
+    Prefetch& p = prefetch();
+    p.waiting.clear();
+    for (const QString& path : paths) {
+        if (p.waiting.size() == MaxPrefetched) break;
+        if (!path.isEmpty() && !p.waiting.contains(path)) p.waiting.append(path);
+    }
+    if (p.waiting.isEmpty() || p.posted || !qGuiApp) return;
+    p.posted = true;
+    QMetaObject::invokeMethod(qGuiApp, &prefetchNext, Qt::QueuedConnection);
+}
+
+bool picturesPrefetching()
+{
+    return !prefetch().waiting.isEmpty();
 }
 
 QCursor standardPointer(int shape)

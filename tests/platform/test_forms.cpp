@@ -129,6 +129,31 @@ protected:
     void Form_Load() override { ++loads; }
 };
 
+// A small dialog: a button that closes it, and a frame style of its own.
+class DialogForm final : public Form {
+public:
+    CommandButton Ok{this, "Ok"};
+    int border = vbFixedSingle;
+
+    DialogForm()
+        : Form("DialogForm")
+    {
+        Ok.onClick = [this] {
+            note("Ok.Click");
+            Unload();
+        };
+    }
+
+protected:
+    void design() override
+    {
+        setBorderStyle(border);
+        Move(3000, 3000, 3000, 1500);
+        Ok.Move(300, 300, 1200, 450);
+        Ok.setCaption("确定");
+    }
+};
+
 class Runtime : public ::testing::Test {
 protected:
     void SetUp() override
@@ -810,4 +835,56 @@ TEST_F(Runtime, LoadPictureClearsOnAnEmptyPathAndKeepsThePictureWhenItCannotLoad
     EXPECT_TRUE(f.Img.picture().isNull());
     EXPECT_TRUE(f.LoadPicture(QString()));
     EXPECT_TRUE(f.picture().isNull());
+}
+
+TEST_F(Runtime, AModalFormHoldsEveryOtherFormUntilItClosesAndGivesTheFocusBack)
+{
+    testkit::ModalScript modals;
+    TestForm& owner = shown();
+    owner.onKeyUp = [](int& k, int) { note(QStringLiteral("Form.KeyUp %1").arg(k)); };
+    owner.setKeyPreview(true); // every key of the form, wherever its focus is
+    owner.hostWidget()->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), owner.hostWidget());
+    modals.expect("DialogForm", [&](Form& d) {
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), d.hostWidget());
+        testkit::click(owner.Cmd);
+        testkit::keyThroughWindow(owner, vbKeyA);
+        EXPECT_EQ(g_log, QStringList());
+        testkit::click(static_cast<DialogForm&>(d).Ok);
+    });
+    form<DialogForm>().Show(vbModal);
+    EXPECT_EQ(g_log, QStringList{"Ok.Click"});
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), owner.hostWidget());
+    testkit::click(owner.Cmd);
+    testkit::keyThroughWindow(owner, vbKeyA);
+    EXPECT_EQ(g_log, (QStringList{"Ok.Click", "Cmd.Click", "Form.KeyUp 65"}));
+}
+
+TEST_F(Runtime, AFixedFrameCannotBeResizedOrMaximisedByTheWindowManager)
+{
+    struct Case {
+        int border;
+        bool fixed;
+    } cases[] = {{vbFixedSingle, true}, {vbFixedDialog, true}, {vbFixedToolWindow, true}, {vbSizable, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.border);
+        DialogForm& d = Forms::instance<DialogForm>();
+        d.border = c.border;
+        d.Show();
+        QWidget* w = d.hostWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->size(), QSize(200, 100));
+        EXPECT_EQ(w->minimumSize() == w->size() && w->maximumSize() == w->size(), c.fixed);
+        if (c.fixed) {
+            EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+            // The program itself still sizes it.
+            d.setWidth(3600);
+            EXPECT_EQ(w->maximumSize(), QSize(240, 100));
+            EXPECT_EQ(w->size(), QSize(240, 100));
+        }
+        d.Unload();
+    }
 }
