@@ -266,7 +266,7 @@ const QList<DropDownDef>& dropDowns()
         // Sound Recorder's menus (window E).
         {QStringLiteral("E1"),
          {QStringLiteral("新建(N)"), QStringLiteral("打开(O)..."), QStringLiteral("保存(S)"),
-          QStringLiteral("另存为(A)..."), QStringLiteral("恢复(R)..."), QStringLiteral("属性(I)"),
+          QStringLiteral("另存为(A)"), QStringLiteral("恢复(R)"), QStringLiteral("属性(I)"),
           QStringLiteral("退出(X)")}},
         {QStringLiteral("E2"),
          {QStringLiteral("复制(C)"), QStringLiteral("粘贴插入(P)"), QStringLiteral("粘贴混入(M)"),

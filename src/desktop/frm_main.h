@@ -104,6 +104,7 @@ public:
     platform::Timer Timer2{100, false};     // one-shot first render of a question
     platform::Timer Timer3{1000, false};    // automatic "8888" steps
     platform::Timer TimerDisFK{100, false}; // one-shot teaching frames
+    platform::Timer TimerDrag{50, false};   // Image5 closing in on a resting pointer
 
     // The right-click pop-up menu: five cascades and nine item arrays (element 0 at design,
     // 1-10 created at load).
@@ -304,6 +305,7 @@ public:
     // The picture drag of Image5 ("8001"-"8009").
     void Image5_MouseMove(int button, int shift, double x, double y);
     void Image5_MouseUp(int button, int shift, double x, double y);
+    void image5CloseIn(double x, double y);
 
     // The key judge and the keys that reach it (frm_main_keys.cpp).
     void KeyClick(int keyCode, int shift);
@@ -324,10 +326,11 @@ private:
     // (the release of that press, the click of that release).
     bool label4PressAdvanced = false;
     bool image5ReleaseAdvanced = false;
+    // Where the pointer was last seen while the left button holds Image5, in its container's twips.
+    double image5PointerX = 0, image5PointerY = 0;
     // The judge's own answer to the window system's close request (Alt+F4 where it never reaches
     // the window as a key).
     void closeRequested(int& cancel, int unloadMode);
-    qint64 altF4JudgedAt = -1;
 
 public:
     // ==== end of drags, picture clicks, keys and the tab dialog ================================

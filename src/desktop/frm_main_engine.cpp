@@ -4,11 +4,13 @@
 #include <QStringView>
 
 #include "common/drill_state.h"
+#include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
+#include "platform/picture.h"
 
 namespace {
 
@@ -23,6 +25,36 @@ bool questionInRange(int q)
 bool jumpInBlock(int step, int count)
 {
     return step >= 1 && (count == 0 || step <= count);
+}
+
+// The pictures of the steps the candidate is likely to see next, decoded while the candidate reads
+// this one: the next two steps of the question and the first two of the next question, each its
+// background and overlay slots.
+void prefetchNextSteps()
+{
+    const auto& d = common::drill();
+    const int q = d.dqTm;
+    if (!questionInRange(q)) return;
+    const common::TextReadResult file = common::readTextFile(d.stepPath);
+    if (file.status != common::TextStatus::Ok) return;
+    QStringList pictures;
+    const auto add = [&](int question, int step) {
+        if (size_t(question) + 1 >= d.tmStart.size()) return;
+        const int first = d.tmStart[question];
+        const int count = d.tmStart[question + 1] - first;
+        if (first < 1 || step > count || first + step - 1 > file.lines.size()) return;
+        const QString& rec = file.lines.at(first + step - 2);
+        pictures << common::pictureFile(d.dataPath, rec.mid(common::col::BgCode - 1, 6), d.dataExt);
+        for (const int slot : common::col::Slots)
+            pictures << common::pictureFile(d.dataPath, rec.mid(slot + 10 - 1, 6), d.dataExt);
+    };
+    add(q, d.dqStep + 1);
+    add(q, d.dqStep + 2);
+    if (q < d.tmCount) {
+        add(q + 1, 1);
+        add(q + 1, 2);
+    }
+    platform::prefetchPictures(pictures);
 }
 
 } // namespace
@@ -74,6 +106,7 @@ void FrmMain::setData()
 
     --renderDepth;
     if (renderDepth > 0) return;
+    prefetchNextSteps();
     // Events the render raised, judged now against the record it rendered; once one of them has
     // moved the task on, the others belong to a record that is gone.
     auto pending = std::move(deferred);

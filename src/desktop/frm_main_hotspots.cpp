@@ -101,9 +101,9 @@ void FrmMain::CtrlCSH()
     const double sx = common::scaleX(), sy = common::scaleY();
     const QString c = col(5, 1);
     PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
-    // A panel that cannot be read keeps the box's picture; its items are laid out all the same, so
-    // the hot-spots of an earlier dialog never stand over this one.
-    loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c);
+    // A panel that cannot be read ends the layout here: the box keeps its picture and that
+    // picture keeps its items, so no item of another panel lies over it.
+    if (!loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c)) return;
     hotspots::layoutDialog(digitValue(c), sx, sy, {}, into(LblZHU));
 }
 

@@ -139,11 +139,13 @@ void FrmStart::TessalyExe()
         common::readTextFile(common::joinPath(platform::app::path(), QStringLiteral("tessaly.txt")));
     const QString counterPath = common::bankFile(common::drill().dataPath, 97);
     const common::TextReadResult counter = common::readTextFile(counterPath);
-    const int n = common::cint16(common::leadingNumber(counter.lines.value(0))).value_or(0);
-    // The count wraps to 0 rather than sticking at the 16-bit limit, so the rule goes on working.
-    const int next = n == 32767 ? 0 : n + 1;
+    const QString line = counter.lines.value(0);
+    const int n = common::cint16(common::leadingNumber(line)).value_or(0);
+    // A 16-bit count stops at its limit: the line is written back as it was read, and as 32767 is
+    // no multiple of ten the checker is not started by this rule any more.
+    const QString next = n == 32767 ? line : QString::number(n + 1);
     // The counter is not progress: a damaged one is simply counted again from 0.
-    common::writeTextFile(counterPath, {QString::number(next)});
+    common::writeTextFile(counterPath, {next});
     if (trimBlanks(flag.lines.value(0)) == QLatin1String("1") && n % 10 == 0)
         platform::shell().startProgram(tessalyPath());
 }

@@ -1,6 +1,7 @@
 // The simulated menus of the candidate's desktop: the drop-down tables and their placement, the
 // menu-bar titles, the per-step reset, hovering and picking rows of the three levels.
 #include <QFile>
+#include <QWidget>
 
 #include "desktop/menu_tables.h"
 #include "desktop_fixture.h"
@@ -341,6 +342,32 @@ TEST_F(Menus, RowsLieOverTheOpenedPanelAndAMenuPickShowsItsChosenRow)
     // Another drop-down on the same step shows no chosen row.
     open(f, QStringLiteral("84"));
     EXPECT_FALSE(f.Img1jBK.Visible());
+}
+
+TEST_F(Menus, TheHoveredLookOfAMenuPickRowLiesOverItsChosenLook)
+{
+    // The chosen look blue, the hovered look red, both as large as the row.
+    const auto paint = [&](const QString& name, Qt::GlobalColor colour) {
+        QImage img(200, 18, QImage::Format_RGB32);
+        img.fill(colour);
+        ASSERT_TRUE(img.save(prog.file(QStringLiteral("examdata/") + name), "BMP"));
+    };
+    paint(QStringLiteral("K7K777.rar"), Qt::blue);
+    paint(QStringLiteral("K7K700.rar"), Qt::red);
+    writeBank({{menuStep(QString(), QString(), QStringLiteral("DA103xK7K7")), terminal()}});
+    FrmMain& f = showQuestion(1);
+    open(f, QStringLiteral("A1"));
+    const auto rowColour = [&] {
+        const QImage shot = f.Pic1J.widget()->grab().toImage();
+        return QColor(shot.pixel(platform::toPixelsX(f.Lbl1J(3).Left() + 300),
+                                 platform::toPixelsY(f.Lbl1J(3).Top() + 135)));
+    };
+    EXPECT_EQ(rowColour(), QColor(Qt::blue));
+    // Into the row near its left end (the centre is where other tests come in).
+    const QPointF row = at(f.Lbl1J(3));
+    testkit::move(f, row.x() - f.Lbl1J(3).Width() / 2 + 150, row.y());
+    ASSERT_EQ(sourceName(f.Img1J.picture()), "K7K700.rar");
+    EXPECT_EQ(rowColour(), QColor(Qt::red));
 }
 
 TEST_F(Menus, HoverHighlightsRowsAndClosesTheSubMenuOfAnotherRow)

@@ -1,9 +1,13 @@
 // The question panel's commands: mark, teaching, the candidate card, the looks of the button
 // areas and the demonstration speed, and the drill end reached through the button family.
+#include <QApplication>
 #include <QFile>
+#include <QWidget>
 #include <functional>
 
 #include "common/text_file.h"
+#include "drill/frm_czts.h"
+#include "platform/keys.h"
 #include "platform/msgbox.h"
 #include "support/script.h"
 #include "test_frm_tm_fixture.h"
@@ -71,6 +75,37 @@ TEST_F(Panel, InAnExamTheSecondButtonOpensTheCandidateCard)
     // Loads keep the exam's mode.
     testkit::click(p.CmdGN(1));
     EXPECT_EQ(d.ksMode, common::ModeExam);
+}
+
+TEST_F(Panel, TheExamTipsDialogHoldsThePanelUntilItClosesAndGivesItsFocusBack)
+{
+    auto& d = common::drill();
+    d.ksMode = common::ModeExam;
+    d.fileBase = 0;
+    FrmTm& p = load();
+    ASSERT_EQ(p.Command1.Caption(), QStringLiteral("操作提示"));
+    const int question = d.dqTm;
+    p.hostWidget()->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), p.hostWidget());
+    testkit::ModalScript modals;
+    modals.expect("FrmCZTS", [&](platform::Form& f) {
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), f.hostWidget());
+        // 下一题 and a key on the panel reach nothing under the dialog.
+        testkit::click(p.CmdGN(1));
+        testkit::keyThroughWindow(p, platform::vbKeyReturn);
+        EXPECT_EQ(d.dqTm, question);
+        EXPECT_TRUE(f.Visible());
+        testkit::click(static_cast<drill::FrmCZTS&>(f).Command1);
+    });
+    testkit::click(p.CmdGN(7));
+    EXPECT_EQ(modals.pending(), 0);
+    EXPECT_FALSE(platform::Forms::isLoaded<drill::FrmCZTS>());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), p.hostWidget());
+    testkit::click(p.CmdGN(1));
+    EXPECT_EQ(d.dqTm, question + 1);
 }
 
 TEST_F(Panel, TheLooksOfTheButtonAreas)

@@ -271,7 +271,9 @@ TEST_F(Start, LaunchRuleTable)
         {std::nullopt, "1", "1", true},
         {"9", "1", "10", false},
         {"10", "1", "11", true},
-        {"32767", "1", "0", false}, // wraps instead of sticking
+        {"32767", "1", "32767", false}, // the 16-bit count stops: the line is kept as read
+        {" 32767.2 times", "1", " 32767.2 times", false},
+        {"32766", "1", "32767", false},
         {"0", "1", "1", true},
         {"40000", "1", "1", true}, // beyond 16 bits: 0
         {"abc", "1", "1", true},

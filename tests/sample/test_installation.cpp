@@ -1060,7 +1060,7 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
         {QStringLiteral("ksdata/288893.rar"), "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r"
-                                              "\nFFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
+                                              "\nFFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

@@ -221,6 +221,7 @@ public:
         } else if (n >= 8001 && n <= 8009) {
             dragPicture(n);
         } else if (const auto k = stepKey(rec); k.first != 0 && (code.startsWith(u'6') || code == "0000")) {
+            clickWhereTheKeysGo();
             testkit::key(f, k.first, k.second);
         } else if (code == QLatin1String("0000")) {
             if (hasSecondTarget(rec)) {
@@ -333,6 +334,23 @@ public:
     }
 
 private:
+    // Before a key: a click on a bare place of the area the candidate works in, which then takes
+    // the keys: the open Start menu on a step without a window ("00", the Start button opens it),
+    // else the desktop icons area when the step shows it.
+    void clickWhereTheKeysGo()
+    {
+        platform::PictureBox* area = nullptr;
+        if (recCol(6, 2) == QLatin1String("00")) {
+            if (!f.PicStart.Visible()) testkit::click(f.StartMenu);
+            area = &f.PicStart;
+        } else if (f.PicTable.Visible()) {
+            area = &f.PicTable;
+        }
+        if (!area || !area->Visible()) return;
+        const QPointF bare = testkit::bareSpotOf(*area);
+        testkit::click(f, bare.x(), bare.y());
+    }
+
     // A click or double click on the hot-spot or object picture; a Start-menu item once the Start
     // button has opened the menu.
     void clickHotSpot(const HotSpotStep& spot)
