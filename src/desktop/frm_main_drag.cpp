@@ -9,22 +9,26 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "desktop/step_fields.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/step.h"
 
 using namespace platform;
-using desktop::recField;
-using desktop::recNumber;
 
 namespace {
+
+steps::Step step()
+{
+    return steps::Step(common::drill().stepRec);
+}
 
 // Band ("004") or drag ("005") step whose Shift digit (column 11) is the Shift state held.
 bool bandOrDrag(int shift, bool bandOnly)
 {
-    const QString c3 = recField(8, 3);
-    const bool kind = c3 == QLatin1String("004") || (!bandOnly && c3 == QLatin1String("005"));
-    return kind && shift == recNumber(11, 1);
+    const steps::Step s = step();
+    const steps::ActionKind k = s.kind();
+    const bool kind = k == steps::ActionKind::Band || (!bandOnly && k == steps::ActionKind::Drag);
+    return kind && shift == s.shiftDigit();
 }
 
 // Edges included.
@@ -79,9 +83,9 @@ void FrmMain::wireActions()
 void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
 {
     label4PressAdvanced = false;
-    if (recField(6, 2) != QLatin1String("EE") && recField(4, 2) != QLatin1String("EE") &&
-        button == vbLeftButton && recField(182, 1) == QLatin1String("0") &&
-        recField(8, 4) != QLatin1String("0028")) {
+    const steps::Step s = step();
+    if (s.winCode() != QLatin1String("EE") && s.paneCode() != QLatin1String("EE") && button == vbLeftButton &&
+        s.auxJump() == QLatin1String("0") && s.action() != QLatin1String("0028")) {
         label4PressAdvanced = true;
         doNext();
         return;
@@ -107,9 +111,10 @@ void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
     }
     if (bandOrDrag(shift, false) && dragOn) {
         // The drag pointer: also the sign that the drag has moved.
-        const QString nn = recField(104, 2);
-        if (recField(101, 1) == QLatin1String("S")) {
-            Label4.setMousePointer(recNumber(104, 2));
+        const steps::Step s = step();
+        const QString nn = s.cursorCode();
+        if (s.cursorKind() == u'S') {
+            Label4.setMousePointer(s.cursorNumber());
         } else {
             Label4.setMousePointer(99);
             if (common::isSafeCode(nn)) {
@@ -141,16 +146,16 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
     if (bandOrDrag(shift, false)) {
         dragOn = false;
         if (inside(Label1, px, py) && Label4.MousePointer() != 0) {
-            advance(recField(102, 1));
+            advance(step().cursorJump());
             return;
         }
         Label4.setMousePointer(0);
     }
-    if (recField(8, 4) == QLatin1String("0028") && acceptedInText1()) {
+    if (step().action() == QLatin1String("0028") && acceptedInText1()) {
         doNext();
         return;
     }
-    const QString jump = recField(182, 1);
+    const QString jump = step().auxJump();
     if (jump != QLatin1String("0") && !jump.isEmpty()) GoStep(jump);
 }
 
@@ -161,7 +166,7 @@ void FrmMain::Image_Click(int slot)
         image5ReleaseAdvanced = false;
         return;
     }
-    const QString jump = recField(common::col::Slots[slot - 1] + 5, 1);
+    const QString jump = step().slotJump(slot);
     if (!jump.isEmpty()) GoStep(jump);
 }
 
@@ -233,6 +238,6 @@ void FrmMain::Image5_MouseUp(int, int, double, double)
         return;
     }
     // Back to the slot, from where the next drag starts.
-    if (vertical) Image5.setTop(recNumber(157, 4) * sy);
-    if (horizontal) Image5.setLeft(recNumber(151, 5) * sx);
+    if (vertical) Image5.setTop(step().slotTop(5) * sy);
+    if (horizontal) Image5.setLeft(step().slotLeft(5) * sx);
 }

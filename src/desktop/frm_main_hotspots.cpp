@@ -15,20 +15,15 @@
 #include "desktop/frm_main.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
 namespace {
 
-QString col(int start, int length)
+steps::Step step()
 {
-    return common::field(common::drill().stepRec, start, length);
-}
-
-// A digit field read as a number; anything else is 0.
-int digitValue(const QString& c)
-{
-    return c.size() == 1 && c[0].isDigit() ? c[0].digitValue() : 0;
+    return steps::Step(common::drill().stepRec);
 }
 
 constexpr long White = 0xFFFFFF;
@@ -92,19 +87,19 @@ void FrmMain::ToolCSH()
 void FrmMain::HuiRenwuCSH()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    hotspots::layoutTaskPane(digitValue(col(7, 1)) / 2, sx, sy, {}, into(LblZHU));
+    hotspots::layoutTaskPane(step().taskPaneCode(), sx, sy, {}, into(LblZHU));
     ImgHui.setHeight(15 * sy);
 }
 
 void FrmMain::CtrlCSH()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    const QString c = col(5, 1);
+    const steps::Step s = step();
     PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
     // A panel that cannot be read ends the layout here: the box keeps its picture and that
     // picture keeps its items, so no item of another panel lies over it.
-    if (!loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c)) return;
-    hotspots::layoutDialog(digitValue(c), sx, sy, {}, into(LblZHU));
+    if (!loadDeskPicture(PicCtrl, QStringLiteral("NN000") + s.dialogCode())) return;
+    hotspots::layoutDialog(s.dialogDigit(), sx, sy, {}, into(LblZHU));
 }
 
 // ---- Wiring ---------------------------------------------------------------------------------
@@ -130,8 +125,7 @@ void FrmMain::wireHotspots()
 
 QString FrmMain::hotSpotMenuId(int n) const
 {
-    if (n >= 100) return QStringLiteral("Z") + QString::number(n % 10);
-    return (col(6, 1) + QString::number(n)).right(2);
+    return steps::menuIdOf(n, step().appLetter());
 }
 
 void FrmMain::restHighlights()
@@ -175,10 +169,11 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
     closeHotSpotMenus();
     const Label& spot = LblZHU(h);
     const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
-    if (h >= 1 && h <= 10) {
+    const hotspots::Area area = hotspots::areaOf(h);
+    if (area == hotspots::Area::MenuBar) {
         ImgMenu.Move(L, T);
-        loadDeskPicture(ImgMenu, (col(6, 1) + QString::number(h)).right(2) + QStringLiteral("0088"));
-    } else if (h >= 11 && h <= 25) {
+        loadDeskPicture(ImgMenu, hotSpotMenuId(h) + QStringLiteral("0088"));
+    } else if (area == hotspots::Area::Toolbar) {
         ImgTool.Move(L, T);
         loadDeskPicture(ImgTool, common::twoDigits(h) + QStringLiteral("0088"));
     } else if (h >= 26 && h <= 38) {
@@ -196,13 +191,13 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
             ImgHui2.setWidth(1275 * sx);
             ImgHui2.setTop(ImgHui.Top() + 180 * sy);
         }
-    } else if (h >= 41 && h <= 60) {
+    } else if (area == hotspots::Area::Dialog) {
         ImgCtrl.setBorderColor(h <= 50 ? White : SeeAlsoBlue);
         ImgCtrl.setX1(L + 1.088 * H);
         ImgCtrl.setY1(T + 0.65 * H);
         ImgCtrl.setX2(ImgCtrl.X1() + W - 1.088 * H);
         ImgCtrl.setY2(ImgCtrl.Y1());
-    } else if (h >= 71 && h <= 91) {
+    } else if (area == hotspots::Area::StartMenu) {
         ImgStart.Move(L, T);
         loadDeskPicture(ImgStart, common::twoDigits(h) + QStringLiteral("0088"));
     }
@@ -245,14 +240,15 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     const double sx = common::scaleX(), sy = common::scaleY();
     const int n = index;
     // The targets of the record this release was made on.
-    const QString slots[] = {col(125, 10), col(86, 10), col(96, 10)};
+    const steps::Step s = step();
+    const QString slots[] = {s.targetC(), s.targetA(), s.targetB()};
     menuId = hotSpotMenuId(n);
     const Label& spot = LblZHU(n);
     const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
 
     if (button != vbLeftButton) {
         // Object menus of the desktop icons and of My Computer's items; nothing is judged.
-        if (n >= 61 && n <= 70) {
+        if (hotspots::areaOf(n) == hotspots::Area::Desktop) {
             ImgTable.Move(L, T);
             loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
             openDropDown(L + W / 2, T + H / 2);
@@ -268,11 +264,12 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     ImgTable.clearPicture();
     Pic1J.setVisible(false);
 
-    if (n >= 1 && n <= 10) {
+    const hotspots::Area area = hotspots::areaOf(n);
+    if (area == hotspots::Area::MenuBar) {
         ImgMenu.Move(L, T);
         loadDeskPicture(ImgMenu, menuId + QStringLiteral("0088"));
         openDropDown(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
-    } else if (n >= 11 && n <= 25) {
+    } else if (area == hotspots::Area::Toolbar) {
         ImgTool.Move(L, T);
         loadDeskPicture(ImgTool, menuId + QStringLiteral("0099"));
         if (n == 23)
@@ -296,15 +293,16 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
 
 void FrmMain::LblZHU_DblClick(int)
 {
-    judgeSlot(col(86, 10), u'S');
+    judgeSlot(step().targetA(), u'S');
 }
 
 void FrmMain::ImgElse_MouseUp(int button, int, double x, double y)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    const QString targetC = col(125, 10);
-    menuId = col(4, 2);
-    loadStepPicture(ImgElse, col(167, 6));
+    const steps::Step s = step();
+    const QString targetC = s.targetC();
+    menuId = s.paneCode();
+    loadStepPicture(ImgElse, s.objectPicture());
     static const QStringList underTarget = {"S5", "S6", "S7", "S8", "S9"};
     static const QStringList atPointer = {"S1", "S2", "S3"};
 
@@ -324,7 +322,7 @@ void FrmMain::ImgElse_MouseUp(int button, int, double x, double y)
 
 void FrmMain::ImgElse_DblClick()
 {
-    judgeSlot(col(86, 10), u'S');
+    judgeSlot(step().targetA(), u'S');
 }
 
 // ---- Bare areas -----------------------------------------------------------------------------
@@ -376,9 +374,10 @@ void FrmMain::travelReset(double x, double y)
 
 void FrmMain::showStepDrive()
 {
-    const QString c5 = col(5, 1);
-    if (col(4, 1) != QLatin1String("P") || c5.size() != 1) return;
-    const int k = hotspots::driveHotSpot(c5[0].toLatin1());
+    const steps::Step s = step();
+    if (s.paneLetter() != u'P') return;
+    // A record without column 5 names no drive: 0.
+    const int k = hotspots::driveHotSpot(s.driveLetter().toLatin1());
     if (k == 0) return;
     ImgMyPc.Move(LblZHU(k).Left(), LblZHU(k).Top());
     loadDeskPicture(ImgMyPc, QString::number(k) + QStringLiteral("0099"));

@@ -9,20 +9,16 @@
 #include "desktop/frm_main.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/smenu.h"
+#include "steps/step.h"
 
 using namespace platform;
 
 namespace {
 
-QString col(int start, int length)
+steps::Step step()
 {
-    return common::field(common::drill().stepRec, start, length);
-}
-
-int num(int start, int length)
-{
-    // The judges' fields are at most four characters: they always fit 16 bits.
-    return common::fieldNumber(common::drill().stepRec, start, length).value_or(0);
+    return steps::Step(common::drill().stepRec);
 }
 
 // The pointer over a target, from cursorSpec (101-105): kind "S" a standard shape numbered by
@@ -30,13 +26,13 @@ int num(int start, int length)
 // that cannot be loaded leaves the default pointer.
 void pointerFromCursorSpec(Label& target)
 {
-    const QString kind = col(101, 1);
-    if (kind == QLatin1String("S")) {
-        target.setMousePointer(num(104, 2));
+    const steps::Step s = step();
+    if (s.cursorKind() == u'S') {
+        target.setMousePointer(s.cursorNumber());
         return;
     }
-    if (kind == QLatin1String("M")) {
-        const QString nn = col(104, 2);
+    if (s.cursorKind() == u'M') {
+        const QString nn = s.cursorCode();
         std::optional<Picture> cursor;
         if (common::isSafeCode(nn))
             cursor = loadPicture(
@@ -105,12 +101,13 @@ void FrmMain::advance(const QString& jump)
 
 void FrmMain::Label1_DblClick()
 {
-    if (col(8, 4) == QLatin1String("0002")) advance(col(71, 1));
+    const steps::Step s = step();
+    if (s.action() == QLatin1String("0002")) advance(s.mainJump());
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double)
 {
-    const QString code = col(8, 4);
+    const QString code = step().action();
     if (code == QLatin1String("0030")) doNext();
     // The pointer of the record shown now: after an advance, the next step's.
     if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005")))
@@ -121,18 +118,18 @@ void FrmMain::Label1_MouseMove(int, int, double, double)
 
 void FrmMain::Label1_MouseUp(int button, int shift, double, double)
 {
-    const QString t = col(71, 1);
+    const QString t = step().mainJump();
 
     // The pop-up override at 86 opens its menu first; the release is judged afterwards against
     // whatever record a pick has left.
-    if (col(86, 1) == QLatin1String("R")) {
-        actCode = num(87, 4);
-        if (col(86, 2) == QLatin1String("R8")) actCode = 6000 + num(88, 3);
+    if (step().hasPopupOverride()) {
+        actCode = smenu::openingCode(common::drill().stepRec);
         const int thousands = actCode / 1000;
         if (thousands >= 3 && thousands <= 6 && button == vbRightButton) openPopup(actCode);
     }
 
-    actCode = num(8, 4);
+    // The action code of the record the pop-up's pick may have left.
+    actCode = step().actionNumber().value_or(0);
     if (actCode >= 9000 && actCode <= 9999) {
         // 9999 asks for button 99 and never matches.
         if (button == actCode % 100 && shift == (actCode % 1000) / 100) advance(t);

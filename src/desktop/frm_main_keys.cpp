@@ -5,12 +5,10 @@
 #include "common/record.h"
 #include "desktop/frm_main.h"
 #include "desktop/key_tables.h"
-#include "desktop/step_fields.h"
 #include "platform/keys.h"
+#include "steps/step.h"
 
 using namespace platform;
-using desktop::recField;
-using desktop::recNumber;
 
 namespace {
 
@@ -74,25 +72,23 @@ void FrmMain::Form_KeyUp(int keyCode, int)
 
 void FrmMain::KeyClick(int keyCode, int shift)
 {
-    actCode = recNumber(8, 4);
+    const steps::Step step(common::drill().stepRec);
+    actCode = step.actionNumber().value_or(0);
 
     if (keyMatches(actCode, From::ActionCode, keyCode, shift)) {
         doNext();
         return;
     }
-    const std::pair<int, From> alternatives[] = {{common::col::KeyAlt1, From::Alt1Or3},
-                                                 {common::col::KeyAlt2, From::Alt2},
-                                                 {common::col::KeyAlt3, From::Alt1Or3}};
-    for (const auto& [column, from] : alternatives) {
-        if (recField(column, 1) != QLatin1String("P")) continue;
-        if (keyMatches(recNumber(column + 1, 4), from, keyCode, shift)) {
+    const std::pair<int, From> alternatives[] = {{1, From::Alt1Or3}, {2, From::Alt2}, {3, From::Alt1Or3}};
+    for (const auto& [k, from] : alternatives) {
+        const std::optional<int> alt = step.keyAlt(k);
+        if (alt && keyMatches(*alt, from, keyCode, shift)) {
             doNext();
             return;
         }
     }
     // The shortcuts of the step's menu paths, in the order targetC, targetA, targetB.
-    const QString slots[] = {recField(common::col::TargetC, 10), recField(common::col::TargetA, 10),
-                             recField(common::col::TargetB, 10)};
+    const QString slots[] = {step.targetC(), step.targetA(), step.targetB()};
     for (const QString& slot : slots) {
         if (!slot.startsWith(QLatin1Char('H'))) continue;
         const desktop::Shortcut* s = shortcutOf(slot.mid(1, 4));

@@ -5,6 +5,8 @@
 //
 // A pick is judged against the record current when the click arrived, and one click passes at most
 // one step: once a target has matched, nothing else of that click is judged.
+#include <array>
+
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
@@ -12,13 +14,17 @@
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "steps/menu_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
 namespace {
 
 // The three slots that can hold a menu path, in the order they are judged: targetC, targetA, targetB.
-constexpr int MenuSlots[] = {common::col::TargetC, common::col::TargetA, common::col::TargetB};
+std::array<QString, 3> menuTargets(const steps::Step& rec)
+{
+    return {rec.targetC(), rec.targetA(), rec.targetB()};
+}
 
 // A two-character row field of a target code, by the FieldNumber rule ("05" 5, "00" and no digits 0).
 int rowOf(const QString& target, int pos)
@@ -102,18 +108,17 @@ bool FrmMain::loadDropDownPanel(PictureBox& panel, LabelArray& rows, int count, 
 
 void FrmMain::MenuCSH()
 {
-    const QString& rec = common::drill().stepRec;
+    const steps::Step s(common::drill().stepRec);
     const double sx = common::scaleX(), sy = common::scaleY();
     double left = menus::MenuBarLeft, top = menus::MenuBarTop;
-    if (common::field(rec, common::col::PointSpec, 1) == QLatin1String("W")) {
+    if (s.menuBarPlaced()) {
         // Four characters each, so the numbers always fit.
-        left = common::fieldNumber(rec, 168, 4).value_or(0);
-        top = common::fieldNumber(rec, 173, 4).value_or(0);
+        left = s.menuBarLeft();
+        top = s.menuBarTop();
     }
     PicMenu.Move(left * sx, top * sy);
-    const QString letter = common::field(rec, common::col::WinCode, 1);
-    if (letter.isEmpty()) return;
-    const auto titles = menus::menuTitles(letter.at(0), sx, sy);
+    if (s.appLetter().isNull()) return;
+    const auto titles = menus::menuTitles(s.appLetter(), sx, sy);
     if (!titles) return;
     for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
         const menus::Box& b = (*titles)[size_t(i)];
@@ -169,7 +174,7 @@ void FrmMain::Tool1JCSH()
     }
 
     // The row a MenuPick presents as already chosen.
-    const QString pick = common::field(common::drill().stepRec, common::col::TargetB, 10);
+    const QString pick = steps::Step(common::drill().stepRec).targetB();
     Img1jBK.setVisible(false);
     if (pick.size() < 3 || pick.at(0) != u'D' || pick.mid(1, 2) != menuId) return;
     const int r = rowOf(pick, 3);
@@ -198,12 +203,11 @@ void FrmMain::Tool3JCSH()
 
 void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
 {
-    const QString& rec = common::drill().stepRec;
+    const steps::Step s(common::drill().stepRec);
     Img1J.Move(Lbl1J(index).Left(), Lbl1J(index).Top());
-    const QString letter = common::field(rec, common::col::WinCode, 1);
     // The row's own hovered look, or the chosen row's of a MenuPick instead; none when it is missing.
-    QString look = menus::firstLevelRowPicture(menuId, index, letter.isEmpty() ? QChar() : letter.at(0));
-    const QString pick = common::field(rec, common::col::TargetB, 10);
+    QString look = menus::firstLevelRowPicture(menuId, index, s.appLetter());
+    const QString pick = s.targetB();
     if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == index)
         look = pick.mid(6, 4) + QStringLiteral("00");
     loadDeskPicture(Img1J, look);
@@ -230,7 +234,7 @@ void FrmMain::Lbl3J_MouseMove(int index, int, int, double, double)
 
 void FrmMain::Lbl1J_Click(int index)
 {
-    const QString rec = common::drill().stepRec; // the record this click is judged against
+    const steps::Step rec(common::drill().stepRec); // the record this click is judged against
     const double sx = common::scaleX(), sy = common::scaleY();
     menuRow1 = index;
     const QString key = menus::secondLevelKey(menuId, index);
@@ -251,21 +255,20 @@ void FrmMain::Lbl1J_Click(int index)
     if (Pic2J.Top() + Pic2J.Height() > 8820 * sy) Pic2J.setTop(8820 * sy - Pic2J.Height());
     if (Pic2J.Left() + Pic2J.Width() > 11850 * sx) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
 
-    for (const int slot : MenuSlots) {
-        const QString t = common::field(rec, slot, 10);
+    for (const QString& t : menuTargets(rec)) {
         if (isTargetFor(t, u'H', menuId) && t.mid(5, 2) == QLatin1String("00") && rowOf(t, 3) == menuRow1) {
             advance(t.mid(9, 1));
             return;
         }
     }
-    const QString pick = common::field(rec, common::col::TargetB, 10);
+    const QString pick = rec.targetB();
     if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == menuRow1)
         doNext();
 }
 
 void FrmMain::Lbl2J_Click(int index)
 {
-    const QString rec = common::drill().stepRec;
+    const steps::Step rec(common::drill().stepRec);
     const double sx = common::scaleX();
     menuRow2 = index;
     if (menus::opensThirdLevel(menuId, menuRow1, index)) {
@@ -276,8 +279,7 @@ void FrmMain::Lbl2J_Click(int index)
         Tool3JCSH();
         return;
     }
-    for (const int slot : MenuSlots) {
-        const QString t = common::field(rec, slot, 10);
+    for (const QString& t : menuTargets(rec)) {
         if (isTargetFor(t, u'H', menuId) && rowOf(t, 3) == menuRow1 && rowOf(t, 5) == index &&
             t.mid(7, 2) == QLatin1String("00")) {
             advance(t.mid(9, 1));
@@ -288,9 +290,8 @@ void FrmMain::Lbl2J_Click(int index)
 
 void FrmMain::Lbl3J_Click(int index)
 {
-    const QString rec = common::drill().stepRec;
-    for (const int slot : MenuSlots) {
-        const QString t = common::field(rec, slot, 10);
+    const steps::Step rec(common::drill().stepRec);
+    for (const QString& t : menuTargets(rec)) {
         if (isTargetFor(t, u'H', menuId) && rowOf(t, 3) == menuRow1 && rowOf(t, 5) == menuRow2 &&
             rowOf(t, 7) == index) {
             advance(t.mid(9, 1));

@@ -10,14 +10,15 @@
 #include "desktop/scene_parts.h"
 #include "platform/keys.h"
 #include "platform/services.h"
+#include "steps/step.h"
 
 using namespace platform;
 
 namespace {
 
-QString col(int start, int length)
+steps::Step step()
 {
-    return common::field(common::drill().stepRec, start, length);
+    return steps::Step(common::drill().stepRec);
 }
 
 // Blanks at both ends removed, as the stored program's Trim does (spaces only).
@@ -37,7 +38,7 @@ QString trimSpaces(const QString& s)
 // the "L" codes.
 void FrmMain::overlaysAndList()
 {
-    const QString code = col(8, 4);
+    const QString code = step().action();
 
     if (code == QLatin1String("0021")) {
         Text2.setText(Text1.Text());
@@ -78,7 +79,7 @@ void FrmMain::overlaysAndList()
 void FrmMain::LstLA_Click()
 {
     LblXXK(0).setCaption(LstLA.List(LstLA.ListIndex()));
-    const std::optional<qint16> answer = common::fieldNumber(common::drill().stepRec, 109, 3);
+    const std::optional<qint16> answer = step().answerNumber();
     if (answer && LstLA.ListIndex() == *answer) {
         for (Control* c : std::initializer_list<Control*>{&LstLA, &PicLeft, &PicRight, &PicTop, &PicBottom})
             c->setVisible(false);
@@ -104,7 +105,7 @@ static QString folded(const QString& s)
 
 bool FrmMain::acceptedInText1() const
 {
-    const Answer a = getAnswer(col(109, 3));
+    const Answer a = getAnswer(step().answerLine());
     if (!a.ok) return false;
     const QString typed = folded(Text1.Text());
     return typed == folded(a.first) || typed == folded(a.second);
@@ -114,11 +115,11 @@ bool FrmMain::acceptedInText1() const
 // accepted answer advances.
 void FrmMain::Text1_Change()
 {
-    actCode = common::fieldNumber(common::drill().stepRec, 8, 4).value_or(0);
-    const QString code = col(8, 4);
+    actCode = step().actionNumber().value_or(0);
+    const QString code = step().action();
     const bool ignoreCase = code == QLatin1String("0020");
     if (!ignoreCase && code != QLatin1String("0025")) return;
-    const Answer a = getAnswer(col(109, 3));
+    const Answer a = getAnswer(step().answerLine());
     if (!a.ok) return;
     auto norm = [ignoreCase](const QString& s) { return ignoreCase ? folded(s) : trimSpaces(s); };
     const QString typed = norm(Text1.Text());
@@ -128,14 +129,14 @@ void FrmMain::Text1_Change()
 // The second field ("0021") must hold the whole answer line, "|" included, letter case kept.
 void FrmMain::Text2_Change()
 {
-    const Answer a = getAnswer(col(109, 3));
+    const Answer a = getAnswer(step().answerLine());
     if (a.ok && trimSpaces(Text2.Text()) == trimSpaces(a.text)) doNext();
 }
 
 // The third field ("0027"), as "0020".
 void FrmMain::Text3_Change()
 {
-    const Answer a = getAnswer(col(109, 3));
+    const Answer a = getAnswer(step().answerLine());
     if (!a.ok) return;
     const QString typed = folded(Text3.Text());
     if (typed == folded(a.first) || typed == folded(a.second)) doNext();
@@ -146,10 +147,10 @@ void FrmMain::Text3_Change()
 void FrmMain::Text1_KeyUp(int keyCode, int)
 {
     if (keyCode != vbKeyReturn) return;
-    const QString code = col(8, 4);
+    const QString code = step().action();
     if (code != QLatin1String("0022") && code != QLatin1String("0024") && code != QLatin1String("0028"))
         return;
-    const Answer a = getAnswer(col(109, 3));
+    const Answer a = getAnswer(step().answerLine());
     const QString first = folded(a.first), second = folded(a.second);
     const QString plain = folded(filtered(Text1.Text())), typed = folded(Text1.Text());
     if (a.ok && (plain == first || plain == second || typed == first || typed == second))
@@ -161,8 +162,8 @@ void FrmMain::Text1_KeyUp(int keyCode, int)
 // "0023": the selection made with the mouse, folded, equals the hint entry's whole text, folded.
 void FrmMain::Text1_MouseUp(int, int, double, double)
 {
-    if (col(8, 4) != QLatin1String("0023")) return;
-    const Answer hintText = getAnswer(col(122, 3));
+    if (step().action() != QLatin1String("0023")) return;
+    const Answer hintText = getAnswer(step().hintLine());
     if (hintText.ok && folded(Text1.SelText()) == folded(hintText.text)) doNext();
 }
 
@@ -177,7 +178,7 @@ static void activateChosenLayout()
 void FrmMain::Text1_GotFocus()
 {
     activateChosenLayout();
-    if (col(8, 4) == QLatin1String("0027")) Text3.SetFocus();
+    if (step().action() == QLatin1String("0027")) Text3.SetFocus();
 }
 
 void FrmMain::Text3_GotFocus()

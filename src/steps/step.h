@@ -84,6 +84,7 @@ public:
     QChar paneLetter() const { return at(4); }
     QChar driveLetter() const { return at(5); } // also the dialog layout digit and "W", "F"
     int dialogDigit() const { return number(5, 1); }
+    QString dialogCode() const { return field(5, 1); } // the dialog digit as the picture names it
     QString winCode() const { return field(col::WinCode, 2); }
     QChar appLetter() const { return at(6); }
     int winDigit() const { return number(7, 1); }
@@ -104,6 +105,8 @@ public:
     static int slotColumn(int k) { return k >= 1 && k <= 6 ? col::Slots[size_t(k - 1)] : 0; }
     QString slotCode(int k) const { return field(slotColumn(k) + 10, 6); }
     QString slotJump(int k) const { return field(slotColumn(k) + 5, 1); }
+    int slotLeft(int k) const { return number(slotColumn(k), 5); }
+    int slotTop(int k) const { return number(slotColumn(k) + 6, 4); }
 
     // mainRect and auxRect: Left 5, JumpChar 1, Top 4, Width 5, Height 5.
     QString mainRect() const { return field(col::MainRect, 20); }
@@ -115,15 +118,30 @@ public:
     QString targetA() const { return field(col::TargetA, 10); }
     QString targetB() const { return field(col::TargetB, 10); }
     QString targetC() const { return field(col::TargetC, 10); }
+    // Key alternative 1-3 ("P" and a key code of four at 86, 91, 96): the code, or nothing when the
+    // alternative is not written (or k is not 1-3). A code that does not fit 16 bits reads 0.
+    std::optional<int> keyAlt(int k) const
+    {
+        static constexpr int columns[] = {col::KeyAlt1, col::KeyAlt2, col::KeyAlt3};
+        if (k < 1 || k > 3 || !is(columns[k - 1], 'P')) return std::nullopt;
+        return number(columns[k - 1] + 1, 4);
+    }
+    // A pop-up override at targetA: "R" and the code the pop-up opens with (smenu reads it).
+    bool hasPopupOverride() const { return is(col::TargetA, 'R'); }
 
     // cursorSpec: kind "S" (a standard shape) or "M" (a cursor file), jump, and the number at 104.
     QString cursorSpec() const { return field(col::CursorSpec, 5); }
     QChar cursorKind() const { return at(col::CursorSpec); }
     QString cursorJump() const { return field(col::CursorSpec + 1, 1); }
     QString cursorCode() const { return field(col::CursorSpec + 3, 2); }
+    int cursorNumber() const { return number(col::CursorSpec + 3, 2); }
 
     QString textLine() const { return field(col::TextLine, 3); }
     QString answerLine() const { return field(col::AnswerLine, 3); }
+    std::optional<qint16> answerNumber() const
+    {
+        return numberOpt(col::AnswerLine, 3);
+    } // list steps: the row
     QString hintPos() const { return field(col::HintPos, 10); }
     QString hintLine() const { return field(col::HintLine, 3); }
     QString editFormat() const { return field(col::EditFormat, 10); }
