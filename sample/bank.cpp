@@ -2,6 +2,7 @@
 
 #include "sample/layout.h"
 #include "sample/step_record.h"
+#include "steps/step.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -171,11 +172,11 @@ QPoint hintPlace(const QRect& target, const QString& hint, const QString& record
             std::clamp(target.bottom() + 8, 4, layout::TaskbarTop - size.height())};
 }
 
-int jumpStep(QChar c)
+// Whether a jump character other than "0" stays in a question of `stepCount` steps, by the engines'
+// own jump rule.
+bool jumpStaysIn(QChar c, int stepCount)
 {
-    if (c >= u'1' && c <= u'9') return c.unicode() - u'0';
-    const int k = int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(c));
-    return k < 0 ? 9 : k + 10;
+    return steps::jumpInBlock(steps::jumpStep(QString(c)), stepCount);
 }
 
 std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QString& where)
@@ -188,7 +189,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     for (const OverlayDef& o : s.overlays) {
         const Drawn* d = picture(o.scene);
         if (!d) return std::nullopt;
-        if (o.jump != u'0' && (jumpStep(o.jump) < 1 || jumpStep(o.jump) > stepCount)) {
+        if (o.jump != u'0' && !jumpStaysIn(o.jump, stepCount)) {
             fail(QStringLiteral("%1: the picture's jump \"%2\" leaves the question")
                      .arg(where, QString(o.jump)));
             return std::nullopt;
@@ -213,8 +214,7 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
     };
     const auto checkJump = [&](QChar j) {
         if (j == u'0') return true;
-        const int n = jumpStep(j);
-        return n >= 1 && n <= stepCount
+        return jumpStaysIn(j, stepCount)
                    ? true
                    : fail(QStringLiteral("%1: jump \"%2\" leaves the question").arg(where, QString(j)));
     };
