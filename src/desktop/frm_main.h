@@ -27,6 +27,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "steps/dropdown.h"
 
 class FrmMain final : public platform::Form {
 public:
@@ -274,21 +275,18 @@ public:
     long lastMoveX = 0, lastMoveY = 0; // where the pointer was at the last travel reset
     // Helpers of the handlers: the underline pictures of the task pane, the hover's closing of the
     // menus and highlights, the judge of one target slot ("H" path or "S" double click ending at
-    // menuId; true when it moved the task on), and Pic1J opened with the first level of menuId at
-    // (left, top), flipped back over the edges that fit names (the width and, when given, the
-    // height it must stay within).
-    struct Fit {
-        bool strict = false;
-        double width = 0;
-        std::optional<double> height;
-    };
+    // menuId; true when it moved the task on), and Pic1J opened with the first level of menuId
+    // where `place` puts a panel of its width and height (or at (left, top)), flipped back over the
+    // edges when they are given (steps/dropdown.h).
+    using Placement = std::function<steps::Rect(double width, double height)>;
     void underlinePictures();
     // The highlights of menu-bar titles, toolbar buttons, task-pane links and dialog items at rest
     // (emptied, or parked just above their boxes).
     void restHighlights();
     void closeHotSpotMenus();
     bool judgeSlot(const QString& slot, QChar kind);
-    void openDropDown(double left, double top, std::optional<Fit> fit = std::nullopt);
+    void openDropDown(const Placement& place, std::optional<steps::Edges> edges = std::nullopt);
+    void openDropDown(double left, double top, std::optional<steps::Edges> edges = std::nullopt);
     // ==== end of the hot-spots' section =======================================================
 
     // ==== Drags, picture clicks, keys and the tab dialog ========================================

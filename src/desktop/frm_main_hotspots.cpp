@@ -214,25 +214,26 @@ bool FrmMain::judgeSlot(const QString& slot, QChar kind)
     return true;
 }
 
-void FrmMain::openDropDown(double left, double top, std::optional<Fit> fit)
+void FrmMain::openDropDown(const Placement& place, std::optional<steps::Edges> edges)
 {
     if (!loadDropDownPanel(Pic1J, Lbl1J, menus::MaxRows1, Img1J, menus::firstLevelPanel(menuId))) {
         Img1jBK.setVisible(false);
         return;
     }
-    Pic1J.Move(left, top);
-    if (fit) {
-        // The strict form moves the panel only when it would pass the edge, the other one also
-        // when it would end exactly on it.
-        const auto passes = [&](double end, double limit) {
-            return fit->strict ? end > limit : end >= limit;
-        };
-        if (passes(Pic1J.Left() + Pic1J.Width(), fit->width)) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
-        if (fit->height && passes(Pic1J.Top() + Pic1J.Height(), *fit->height))
-            Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
-    }
+    steps::Rect r = place(Pic1J.Width(), Pic1J.Height());
+    if (edges) r = steps::flipAtEdges(r, *edges);
+    Pic1J.Move(r.left, r.top);
     Pic1J.setVisible(true);
     Tool1JCSH();
+}
+
+void FrmMain::openDropDown(double left, double top, std::optional<steps::Edges> edges)
+{
+    openDropDown(
+        [left, top](double width, double height) {
+            return steps::Rect{left, top, width, height};
+        },
+        edges);
 }
 
 void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
@@ -245,17 +246,22 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     menuId = hotSpotMenuId(n);
     const Label& spot = LblZHU(n);
     const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
+    // The hot-spot on the form, its box's place added.
+    const auto onForm = [&](const Control& box) { return steps::Rect{box.Left() + L, box.Top() + T, W, H}; };
+    const auto atCentre = [](const steps::Rect& at) {
+        return [at](double width, double height) { return steps::atCentre(at, width, height); };
+    };
 
     if (button != vbLeftButton) {
         // Object menus of the desktop icons and of My Computer's items; nothing is judged.
         if (hotspots::areaOf(n) == hotspots::Area::Desktop) {
             ImgTable.Move(L, T);
             loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
-            openDropDown(L + W / 2, T + H / 2);
+            openDropDown(atCentre({L, T, W, H}));
         } else if (n >= 92 && n <= 100) {
             ImgMyPc.Move(L, T);
             loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
-            openDropDown(PicMyPc.Left() + L + W / 2, PicMyPc.Top() + T + H / 2, Fit{true, Width(), Height()});
+            openDropDown(atCentre(onForm(PicMyPc)), steps::Edges{true, Width(), Height()});
         }
         return;
     }
@@ -273,7 +279,9 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
         ImgTool.Move(L, T);
         loadDeskPicture(ImgTool, menuId + QStringLiteral("0099"));
         if (n == 23)
-            openDropDown(PicTool.Left() + L, PicTool.Top() + T + H);
+            openDropDown([at = onForm(PicTool)](double width, double height) {
+                return steps::underSpot(at, width, height);
+            });
         else
             Tool1JCSH();
     } else if (n >= 61 && n <= 66) {
@@ -317,7 +325,7 @@ void FrmMain::ImgElse_MouseUp(int button, int, double x, double y)
         return;
     }
     if (!atPointer.contains(menuId)) return;
-    openDropDown(ImgElse.Left() + x, ImgElse.Top() + y, Fit{false, Width(), Height()});
+    openDropDown(ImgElse.Left() + x, ImgElse.Top() + y, steps::Edges{false, Width(), Height()});
 }
 
 void FrmMain::ImgElse_DblClick()
@@ -331,21 +339,21 @@ void FrmMain::PicTool_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("25");
-    openDropDown(x, PicTool.Top() + y, Fit{false, Width(), std::nullopt});
+    openDropDown(x, PicTool.Top() + y, steps::Edges{false, Width(), std::nullopt});
 }
 
 void FrmMain::PicTable_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("69");
-    openDropDown(x, y, Fit{false, Width(), PicTable.Height()});
+    openDropDown(x, y, steps::Edges{false, Width(), PicTable.Height()});
 }
 
 void FrmMain::PicMyPc_MouseUp(int button, int, double x, double y)
 {
     if (button != vbRightButton) return;
     menuId = QStringLiteral("Z3");
-    openDropDown(PicMyPc.Left() + x, PicMyPc.Top() + y, Fit{false, Width(), Height()});
+    openDropDown(PicMyPc.Left() + x, PicMyPc.Top() + y, steps::Edges{false, Width(), Height()});
 }
 
 void FrmMain::StartMenu_MouseUp(int button, int, double, double)

@@ -240,20 +240,15 @@ void FrmMain::Lbl1J_Click(int index)
     const QString key = menus::secondLevelKey(menuId, index);
     if (menus::hasSecondLevel(key) &&
         loadDropDownPanel(Pic2J, Lbl2J, menus::MaxRows2, Img2J, menus::secondLevelPanel(key))) {
-        // The Start menu's and My Computer's sub-menus overlap their first level by 15, the others by 75.
-        const bool narrow = common::leadingNumber(key) != 0 && menuId != QLatin1String("S1") &&
-                            menuId != QLatin1String("S2") && menuId != QLatin1String("69");
-        Pic2J.setLeft(Pic1J.Left() + Pic1J.Width() - (narrow ? 15 : 75) * sx);
-        Pic2J.setTop(Pic1J.Top() + Lbl1J(index).Top());
+        const steps::Rect p =
+            steps::secondLevelPlace({Pic1J.Left(), Pic1J.Top(), Pic1J.Width(), Pic1J.Height()},
+                                    {Pic1J.Left() + Lbl1J(index).Left(), Pic1J.Top() + Lbl1J(index).Top(),
+                                     Lbl1J(index).Width(), Lbl1J(index).Height()},
+                                    Pic2J.Width(), Pic2J.Height(), key, menuId, sx, sy);
+        Pic2J.Move(p.left, p.top);
         Pic2J.setVisible(true);
         Tool2JCSH();
     }
-    if (key == QLatin1String("8401") || key == QLatin1String("8408"))
-        Pic2J.setTop(Pic1J.Top() + Lbl1J(index).Top() + Lbl1J(index).Height() - Pic2J.Height());
-    else if (key == QLatin1String("8410"))
-        Pic2J.setTop(Pic1J.Top());
-    if (Pic2J.Top() + Pic2J.Height() > 8820 * sy) Pic2J.setTop(8820 * sy - Pic2J.Height());
-    if (Pic2J.Left() + Pic2J.Width() > 11850 * sx) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
 
     for (const QString& t : menuTargets(rec)) {
         if (isTargetFor(t, u'H', menuId) && t.mid(5, 2) == QLatin1String("00") && rowOf(t, 3) == menuRow1) {
@@ -273,8 +268,12 @@ void FrmMain::Lbl2J_Click(int index)
     menuRow2 = index;
     if (menus::opensThirdLevel(menuId, menuRow1, index)) {
         if (!loadDropDownPanel(Pic3J, Lbl3J, menus::MaxRows3, Img3J, menus::thirdLevelPanel(index))) return;
-        Pic3J.setLeft(Pic2J.Left() + Pic2J.Width() - 15 * sx);
-        Pic3J.setTop(Pic2J.Top() + Lbl2J(index).Top());
+        const steps::Rect p =
+            steps::thirdLevelPlace({Pic2J.Left(), Pic2J.Top(), Pic2J.Width(), Pic2J.Height()},
+                                   {Pic2J.Left() + Lbl2J(index).Left(), Pic2J.Top() + Lbl2J(index).Top(),
+                                    Lbl2J(index).Width(), Lbl2J(index).Height()},
+                                   Pic3J.Width(), Pic3J.Height(), sx);
+        Pic3J.Move(p.left, p.top);
         Pic3J.setVisible(true);
         Tool3JCSH();
         return;
