@@ -8,11 +8,11 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "desktop/hotspot_tables.h"
-#include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
@@ -414,8 +414,5 @@ void FrmYanShi::TimEnd_Timer()
     common::drill().ysRun = false;
     TimEnd.setEnabled(false);
     Unload();
-    form<FrmMain>().Show();
-    FrmTm& tm = form<FrmTm>();
-    tm.TimerREDO.setEnabled(true);
-    tm.Show();
+    if (common::QuestionPanel* tm = common::questionPanel()) tm->demonstrationEnded();
 }
