@@ -82,6 +82,11 @@ FrmYanShi::FrmYanShi()
         LPoinB.design(i);
     for (int i = 0; i <= 7; ++i)
         LPoint.design(i);
+    // The ring and the pointer lie above every control, edit fields and lists included: the
+    // demonstration shows where the candidate acts.
+    overlay.lift({&Shape5, &ImgICO});
+    LPoinB.forEach([this](int, Line& l) { overlay.lift(l); });
+    LPoint.forEach([this](int, Line& l) { overlay.lift(l); });
 
     const std::pair<Timer*, const char*> timers[] = {
         {&Timer1, "Timer1"}, {&Timer2, "Timer2"},   {&Timer3, "Timer3"},   {&Timer4, "Timer4"},
