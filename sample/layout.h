@@ -106,6 +106,9 @@ constexpr std::array<Spot, 11> MyPcItems = spotsOf(hotspots::MyComputer);
 // Width and Height: the desktop's own title table (desktop/menu_tables.h).
 Twips menuTitle(char letter, int title);
 
+// Where the desktop draws the underline of a hovered task-pane link, from the task pane's left edge.
+constexpr int TaskPaneUnderlineLeft = 645;
+
 // Task-pane link hot-spots 26-40 for a task-pane code (1, 3, or any other code: the base layout);
 // a parked link has Top 9600.
 Twips taskPaneLink(int code, int hotSpot);

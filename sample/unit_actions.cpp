@@ -178,6 +178,21 @@ void sheetA(Scenes& s, const QString& name, int active, const QString& chosen)
     });
 }
 
+// A key step with the desktop icons area shown, which takes the keys once it is clicked.
+StepDef onIcons(StepDef s)
+{
+    s.at(common::col::WinCode, QStringLiteral("M0"));
+    return s;
+}
+
+// A key step in the open Start menu (no window: "00"), with a menu path whose shortcut it takes.
+StepDef inStartMenu(StepDef s, const QString& path = QString())
+{
+    s.at(common::col::WinCode, QStringLiteral("00"));
+    if (!path.isEmpty()) s.at(common::col::TargetC, path);
+    return s;
+}
+
 // The folder window of the key steps: its files shown, all selected, or gone.
 const QRect FolderFrame(120, 50, 460, 300);
 const QList<xp::FileItem> Files{{Icon::WordDoc, QStringLiteral("工作计划.doc")},
@@ -380,6 +395,25 @@ UnitDef unitActions(Scenes& s)
               return s;
           }(),
           done(QStringLiteral("拖动-桌面"))}},
+        // Keys pressed where the step that a key passes takes the focused area away for a moment,
+        // and the same key asked twice in a row: one press passes one step.
+        {QStringLiteral("在桌面上按 F1 键打开帮助，再按一次 F1 键，然后按 Esc 键关闭帮助。"),
+         {onIcons(keys(QStringLiteral("6012"), deskBg, QStringLiteral("按 F1 键"))),
+          onIcons(keys(QStringLiteral("6012"), deskBg, QStringLiteral("再按一次 F1 键"))),
+          onIcons(keys(QStringLiteral("6027"), deskBg, QStringLiteral("按 Esc 键"))), done(deskBg)}},
+        {QStringLiteral("打开“开始”菜单，按 Ctrl+C 复制“我的文档”，再按一次 Ctrl+C。"),
+         {inStartMenu(
+              keys(QStringLiteral("0000"), QStringLiteral("开始菜单"), QStringLiteral("按 Ctrl+C 复制")),
+              QStringLiteral("HA20300000")), // 编辑 > 复制
+          inStartMenu(
+              keys(QStringLiteral("6267"), QStringLiteral("开始菜单"), QStringLiteral("再按一次 Ctrl+C"))),
+          done(QStringLiteral("开始菜单"))}},
+        {QStringLiteral("按 Alt+F4 关闭“资料”窗口，再按 Alt+F4 关闭“音量控制”窗口。"),
+         {keys(QStringLiteral("0000"), QStringLiteral("资料窗口"), QStringLiteral("按 Alt+F4 关闭“资料”窗口"),
+               {QStringLiteral("P6415")}),
+          keys(QStringLiteral("0000"), QStringLiteral("动作-音量控制"),
+               QStringLiteral("按 Alt+F4 关闭“音量控制”窗口"), {QStringLiteral("P6415")}),
+          done(deskBg)}},
     };
     return u;
 }

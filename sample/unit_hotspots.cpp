@@ -21,12 +21,14 @@ QString spot(QChar kind, const QString& id, QChar jump = u'0')
 }
 
 // A step judged on a hot-spot: the window it shows (paneCode, winCode), the slot that names the
-// hot-spot, and the hint.
+// hot-spot, and the hint. Its action is the hot-spot action "7000", which the demonstration plays by
+// aiming at the hot-spot the target names.
 StepDef onHotSpot(const QString& bg, const QString& pane, const QString& win, int slot, const QString& code,
                   const QString& hint)
 {
     StepDef s;
     s.background = bg;
+    s.action = QStringLiteral("7000");
     s.hint = hint;
     s.at(col::PaneCode, pane).at(col::WinCode, win).at(slot, code);
     return s;

@@ -917,12 +917,14 @@ void taskPane(Canvas& c, QPoint at, int code)
                                  {35, QStringLiteral("共享文档"), Icon::SharedDocs},
                                  {36, QStringLiteral("我的电脑"), Icon::MyComputer},
                                  {37, QStringLiteral("网上邻居"), Icon::Network}};
+    // A link's text starts where the desktop underlines the hovered link; its icon stands before it.
+    const int textLeft = at.x() + TaskPaneUnderlineLeft / TwipsPerPixel;
     for (const PaneLink& l : tasks + places) {
         const QRect r = linkBox(l.hotSpot);
-        icon(p, QRectF(r.left(), r.top() + 2, 16, 16), l.icon);
+        icon(p, QRectF(textLeft - 20, r.top() + 2, 16, 16), l.icon);
         const QStringList lines = l.text.split(QLatin1Char('|'));
         for (int i = 0; i < lines.size(); ++i)
-            text(p, QRect(r.left() + 20, r.top() + 1 + 14 * i, 160, 16), lines[i],
+            text(p, QRect(textLeft, r.top() + 1 + 14 * i, at.x() + 187 - textLeft, 16), lines[i],
                  Qt::AlignLeft | Qt::AlignVCenter, LinkBlue);
         c.mark(QStringLiteral("链接:") + lines.join(QString()), r);
     }

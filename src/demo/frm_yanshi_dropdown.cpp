@@ -35,9 +35,12 @@ int hotSpotOf(const QString& code)
 
 } // namespace
 
+// A picture that cannot be read leaves the image empty: it never shows another panel or row.
 bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
 {
-    return common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"));
+    if (common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"))) return true;
+    img.clearPicture();
+    return false;
 }
 
 // The menu-bar titles 1-10 of the window's application letter, on the form over the menu bar.
@@ -87,8 +90,9 @@ void FrmYanShi::TimerStart_Timer()
 }
 
 // The click on a hot-spot: a path without rows ends the step here; otherwise the area's highlight
-// and first-level panel are shown and the cascade begins. Where the area opens no panel the step
-// ends by its jump all the same, so the demonstration goes on.
+// and first-level panel are shown and the cascade begins. Where the area opens no panel, or its
+// panel's picture cannot be read, the step ends by its jump all the same, so the demonstration goes
+// on.
 void FrmYanShi::ZhuClick(const QString& code)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
@@ -118,7 +122,7 @@ void FrmYanShi::ZhuClick(const QString& code)
         const QString t = (col(6, 1) + QString::number(n)).right(2);
         if (pane.startsWith(QLatin1Char('S'))) {
             ImgMenu.clearPicture();
-            loadDeskPicture(Pic1J, pane + QStringLiteral("0077"));
+            panel = loadDeskPicture(Pic1J, pane + QStringLiteral("0077"));
             under();
             if (pane == QLatin1String("S1") || pane == QLatin1String("S2") || pane == QLatin1String("S3")) {
                 const auto& d = common::drill();
@@ -129,40 +133,41 @@ void FrmYanShi::ZhuClick(const QString& code)
             }
         } else {
             highlight(ImgMenu, t + QStringLiteral("0088"));
-            loadDeskPicture(Pic1J, menus::firstLevelPanel(t));
+            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(t));
             under();
         }
         edges = Fixed;
     } else if (n >= 11 && n <= 25) {
         highlight(ImgTool, nn + QStringLiteral("0099"));
         if (n == 23) {
-            loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+            if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(nn))) {
+                endStepBy(ysJump);
+                return;
+            }
             under();
             Pic1J.setVisible(true);
         }
         Tool1JCSH();
         return;
     } else if (n >= 61 && n <= 69) {
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
         atCentre();
     } else if (n == 70) {
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
         Pic1J.Move(360 * sx, 6600 * sy);
     } else if (n >= 71 && n <= 91) {
         highlight(ImgStart, nn + QStringLiteral("0088"));
-        panel = n == 80 || n == 84;
-        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        panel = (n == 80 || n == 84) && loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
         if (n == 84) Pic1J.Move(2160 * sx, 2565 * sy);
         if (n == 80) Pic1J.Move(5535 * sx, 2890 * sy);
     } else if (n >= 92 && n <= 102) {
         highlight(ImgMyPc, code + QStringLiteral("0099"));
-        panel = n <= 100;
-        if (panel) loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        panel = n <= 100 && loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
         atCentre();
         edges = FormEdges;
     } else if (n == 103) {
         // The whole My Computer window shows the candidate's panel of the same menu.
-        loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
         atCentre();
         edges = FormEdges;
     } else {
@@ -254,9 +259,9 @@ void FrmYanShi::Tool1JClick(int row)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
     const QString key = menus::secondLevelKey(menuId, row);
-    const bool second = menus::hasSecondLevel(key);
+    // A second level whose panel cannot be read opens nothing: the path ends at this row.
+    const bool second = menus::hasSecondLevel(key) && loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
     if (second) {
-        loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
         const bool wide = key.at(0).isLetter() || menuId == QLatin1String("69") ||
                           menuId == QLatin1String("S1") || menuId == QLatin1String("S2");
         Pic2J.setLeft(Pic1J.Left() + Pic1J.Width() - (wide ? 75 : 15) * sx);
@@ -293,8 +298,9 @@ void FrmYanShi::Tool1JClick(int row)
 void FrmYanShi::Tool2JClick(int row)
 {
     const double sx = common::scaleX();
-    if (menus::opensThirdLevel(menuId, ysRow1, ysRow2)) {
-        loadDeskPicture(Pic3J, menus::thirdLevelPanel(row));
+    // A third level whose panel cannot be read opens nothing: the path ends at this row.
+    if (menus::opensThirdLevel(menuId, ysRow1, ysRow2) &&
+        loadDeskPicture(Pic3J, menus::thirdLevelPanel(row))) {
         Pic3J.Move(Pic2J.Left() + Pic2J.Width() - 15 * sx, Lbl2J(row).Top());
         Pic3J.setVisible(true);
         Img2J.Move(Lbl2J(row).Left(), Lbl2J(row).Top());

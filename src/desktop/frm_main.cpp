@@ -87,8 +87,9 @@ FrmMain::FrmMain()
     ImgMyPc.setContainer(&PicMyPc);
     ShapeMyPc.setContainer(&PicMyPc);
     ImgStart.setContainer(&PicStart);
-    Img1J.setContainer(&Pic1J);
+    // The hovered row's look lies over the chosen row's, so a MenuPick's row shows its hover look.
     Img1jBK.setContainer(&Pic1J);
+    Img1J.setContainer(&Pic1J);
     Img2J.setContainer(&Pic2J);
     Img3J.setContainer(&Pic3J);
     for (int i = 1; i <= 44; ++i)
@@ -247,6 +248,7 @@ void FrmMain::Form_Load()
 
     for (int q = 1; q <= common::DrillVars::MaxQuestions; ++q)
         d.tmStep[q] = 1;
+    jumpNotices.clear(); // each drill tells of a damaged jump again
 
     for (int i = 1; i <= 10; ++i) {
         for (MenuArray* a : {&sTolqInde1, &sTolqInde2, &sTolqInde3, &sTolqInde4, &sTolqSub1, &sTolqSub2,

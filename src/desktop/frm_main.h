@@ -16,6 +16,7 @@
 //   frm_main_drag.cpp     the second target's band and drag, picture clicks and the picture drag
 //   frm_main_keys.cpp     the key judge and the keys forwarded to it
 //   frm_main_tabs.cpp     the simulated tab dialog
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -103,6 +104,7 @@ public:
     platform::Timer Timer2{100, false};     // one-shot first render of a question
     platform::Timer Timer3{1000, false};    // automatic "8888" steps
     platform::Timer TimerDisFK{100, false}; // one-shot teaching frames
+    platform::Timer TimerDrag{50, false};   // Image5 closing in on a resting pointer
 
     // The right-click pop-up menu: five cascades and nine item arrays (element 0 at design,
     // 1-10 created at load).
@@ -139,7 +141,8 @@ public:
     void setData();
     // Next step, or on the terminal record only the solved bit.
     void doNext();
-    // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9.
+    // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9. A
+    // jump past the question's block leaves the step where it is and tells the candidate once.
     void GoStep(const QString& code);
     // Runs f now, or, while a render is running, once the render has finished (events that a
     // render raises by writing a field or the list are judged against the rendered record).
@@ -230,9 +233,14 @@ public:
     void Lbl3J_MouseMove(int index, int button, int shift, double x, double y);
     void Lbl3J_Click(int index);
     // Loads the desktop picture `name` (deskPath & name & ".rar"). False when the name is not a
-    // code of letters and digits or the file cannot be read: the control then keeps its picture.
+    // code of letters and digits or the file cannot be read: a box then keeps its picture, while an
+    // image (a highlight or a look laid over a box) is emptied, so it never shows another item's.
     bool loadDeskPicture(platform::Image& img, const QString& name);
     bool loadDeskPicture(platform::PictureBox& box, const QString& name);
+    // Loads a drop-down panel. A panel that cannot be read opens nothing: it is hidden, its rows
+    // parked and its hovered row emptied, so no other menu's picture or rows stand in its place.
+    bool loadDropDownPanel(platform::PictureBox& panel, platform::LabelArray& rows, int count,
+                           platform::Image& hovered, const QString& name);
     // ==== end of the menus' section ===========================================================
 
     // ==== Hot-spots, window panes and teaching frames (frm_main_hotspots.cpp, frm_main_frames.cpp) ====
@@ -297,6 +305,7 @@ public:
     // The picture drag of Image5 ("8001"-"8009").
     void Image5_MouseMove(int button, int shift, double x, double y);
     void Image5_MouseUp(int button, int shift, double x, double y);
+    void image5CloseIn(double x, double y);
 
     // The key judge and the keys that reach it (frm_main_keys.cpp).
     void KeyClick(int keyCode, int shift);
@@ -317,10 +326,11 @@ private:
     // (the release of that press, the click of that release).
     bool label4PressAdvanced = false;
     bool image5ReleaseAdvanced = false;
+    // Where the pointer was last seen while the left button holds Image5, in its container's twips.
+    double image5PointerX = 0, image5PointerY = 0;
     // The judge's own answer to the window system's close request (Alt+F4 where it never reaches
     // the window as a key).
     void closeRequested(int& cancel, int unloadMode);
-    qint64 altF4JudgedAt = -1;
 
 public:
     // ==== end of drags, picture clicks, keys and the tab dialog ================================
@@ -361,6 +371,9 @@ private:
 
     int renderDepth = 0;
     QString recordNotice; // step file and question last told to have no readable record
+    QSet<QString> jumpNotices; // step files and questions told of a jump past their block
+    QString recordKey() const; // the step file and the current question
+    void tellDamagedRecord();  // that the question's records cannot be read, once the render is over
     int renderCount = 0; // renders started, so deferred events of a replaced record are dropped
     std::vector<std::function<void()>> deferred;
     // Where Timer3 was armed: a tick for another question or step (or with the desktop hidden,

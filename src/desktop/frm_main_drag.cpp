@@ -47,7 +47,24 @@ void FrmMain::wireActions()
     Image4.onClick = [this] { Image_Click(4); };
     Image5.onClick = [this] { Image_Click(5); };
     Image6.onClick = [this] { Image_Click(6); };
-    Image5.onMouseDown = [this](int, int, double, double) { image5ReleaseAdvanced = false; };
+    Image5.onMouseDown = [this](int b, int, double x, double y) {
+        image5ReleaseAdvanced = false;
+        if (b != vbLeftButton) return;
+        image5PointerX = Image5.Left() + x;
+        image5PointerY = Image5.Top() + y;
+        TimerDrag.setEnabled(true);
+    };
+    // A window system sends no move while the pointer rests: the picture closes in on it all the same
+    // while the button holds it.
+    TimerDrag.name = QStringLiteral("TimerDrag");
+    registerTimer(&TimerDrag);
+    TimerDrag.onTimer = [this] {
+        if (!Image5.Visible()) {
+            TimerDrag.setEnabled(false);
+            return;
+        }
+        image5CloseIn(image5PointerX - Image5.Left(), image5PointerY - Image5.Top());
+    };
     Image5.onMouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
     // Over the other pictures a move only closes the menus once the pointer has travelled far.
     for (platform::Image* img : {&Image1, &Image2, &Image3, &Image4})
@@ -152,6 +169,13 @@ void FrmMain::Image5_MouseMove(int button, int, double x, double y)
 {
     travelReset(x, y);
     if (button != vbLeftButton) return;
+    image5PointerX = Image5.Left() + x;
+    image5PointerY = Image5.Top() + y;
+    image5CloseIn(x, y);
+}
+
+void FrmMain::image5CloseIn(double x, double y)
+{
     // Half way from where the picture is to the pointer: the picture's own place is where the drag
     // stands (at any scale, and whatever Image6 shows).
     const bool horizontal = actCode == 8001 || actCode == 8002 || (actCode >= 8006 && actCode <= 8009);
@@ -166,6 +190,7 @@ void FrmMain::Image5_MouseMove(int button, int, double x, double y)
 
 void FrmMain::Image5_MouseUp(int, int, double, double)
 {
+    TimerDrag.setEnabled(false);
     image5ReleaseAdvanced = false;
     const double sx = common::scaleX(), sy = common::scaleY();
     const double tx = dragToX * sx, ty = dragToY * sy;

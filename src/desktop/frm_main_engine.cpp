@@ -4,17 +4,57 @@
 #include <QStringView>
 
 #include "common/drill_state.h"
+#include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
+#include "platform/picture.h"
 
 namespace {
 
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
+}
+
+// Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
+// bound above). A jump past the block is a damaged record: it would render a later question's
+// record, perhaps its terminal one, and one correct action would record the question as solved.
+bool jumpInBlock(int step, int count)
+{
+    return step >= 1 && (count == 0 || step <= count);
+}
+
+// The pictures of the steps the candidate is likely to see next, decoded while the candidate reads
+// this one: the next two steps of the question and the first two of the next question, each its
+// background and overlay slots.
+void prefetchNextSteps()
+{
+    const auto& d = common::drill();
+    const int q = d.dqTm;
+    if (!questionInRange(q)) return;
+    const common::TextReadResult file = common::readTextFile(d.stepPath);
+    if (file.status != common::TextStatus::Ok) return;
+    QStringList pictures;
+    const auto add = [&](int question, int step) {
+        if (size_t(question) + 1 >= d.tmStart.size()) return;
+        const int first = d.tmStart[question];
+        const int count = d.tmStart[question + 1] - first;
+        if (first < 1 || step > count || first + step - 1 > file.lines.size()) return;
+        const QString& rec = file.lines.at(first + step - 2);
+        pictures << common::pictureFile(d.dataPath, rec.mid(common::col::BgCode - 1, 6), d.dataExt);
+        for (const int slot : common::col::Slots)
+            pictures << common::pictureFile(d.dataPath, rec.mid(slot + 10 - 1, 6), d.dataExt);
+    };
+    add(q, d.dqStep + 1);
+    add(q, d.dqStep + 2);
+    if (q < d.tmCount) {
+        add(q + 1, 1);
+        add(q + 1, 2);
+    }
+    platform::prefetchPictures(pictures);
 }
 
 } // namespace
@@ -66,6 +106,7 @@ void FrmMain::setData()
 
     --renderDepth;
     if (renderDepth > 0) return;
+    prefetchNextSteps();
     // Events the render raised, judged now against the record it rendered; once one of them has
     // moved the task on, the others belong to a record that is gone.
     auto pending = std::move(deferred);
@@ -114,9 +155,21 @@ void FrmMain::noRecord()
              &Image3, &Image4, &Image5,  &Image6,  &PicStart, &PicMyPc, &Pic1J,     &Pic2J,  &Pic3J})
         c->setVisible(false);
     raisePair();
-    const QString key = d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+    const QString key = recordKey();
     if (recordNotice == key) return;
     recordNotice = key;
+    tellDamagedRecord();
+}
+
+QString FrmMain::recordKey() const
+{
+    const auto& d = common::drill();
+    return d.stepPath + QLatin1Char('#') + QString::number(d.dqTm);
+}
+
+void FrmMain::tellDamagedRecord()
+{
+    const auto& d = common::drill();
     const QString text = QStringLiteral("第%1题的操作步骤无法读取：文件“%2”缺失、已损坏或不完整。\r\n\r\n"
                                         "本题不能练习，请选择其它题目或结束练习。")
                              .arg(d.dqTm)
@@ -148,6 +201,15 @@ void FrmMain::GoStep(const QString& code)
     if (!value) return;
     int n = *value;
     if (n == 0) n = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(code) + 1 + 9;
+    if (!jumpInBlock(n, stepCount())) {
+        // The step stays; the candidate is told once per question and step file.
+        const QString key = recordKey();
+        if (!jumpNotices.contains(key)) {
+            jumpNotices.insert(key);
+            tellDamagedRecord();
+        }
+        return;
+    }
     common::drill().dqStep = n;
     setData();
 }

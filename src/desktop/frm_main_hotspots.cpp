@@ -101,9 +101,9 @@ void FrmMain::CtrlCSH()
     const double sx = common::scaleX(), sy = common::scaleY();
     const QString c = col(5, 1);
     PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
-    // A panel that cannot be read keeps the box's picture; its items are laid out all the same, so
-    // the hot-spots of an earlier dialog never stand over this one.
-    loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c);
+    // A panel that cannot be read ends the layout here: the box keeps its picture and that
+    // picture keeps its items, so no item of another panel lies over it.
+    if (!loadDeskPicture(PicCtrl, QStringLiteral("NN000") + c)) return;
     hotspots::layoutDialog(digitValue(c), sx, sy, {}, into(LblZHU));
 }
 
@@ -221,7 +221,10 @@ bool FrmMain::judgeSlot(const QString& slot, QChar kind)
 
 void FrmMain::openDropDown(double left, double top, std::optional<Fit> fit)
 {
-    loadDeskPicture(Pic1J, menus::firstLevelPanel(menuId));
+    if (!loadDropDownPanel(Pic1J, Lbl1J, menus::MaxRows1, Img1J, menus::firstLevelPanel(menuId))) {
+        Img1jBK.setVisible(false);
+        return;
+    }
     Pic1J.Move(left, top);
     if (fit) {
         // The strict form moves the panel only when it would pass the edge, the other one also

@@ -6,7 +6,6 @@
 #include "desktop/frm_main.h"
 #include "desktop/key_tables.h"
 #include "desktop/step_fields.h"
-#include "platform/clock.h"
 #include "platform/keys.h"
 
 using namespace platform;
@@ -62,25 +61,20 @@ void FrmMain::wireKeys()
         p->onKeyDown = [this](int& k, int s) {
             if (!keyAutoRepeat()) KeyClick(k, s);
         };
-    // Areas that judge it when it is released, with the keys held then.
+    // Areas that judge it when it is released, with the keys held when it went down.
     for (PictureBox* p : {&PicHui, &PicLeft, &PicMenu, &PicRight, &PicTool})
-        p->onKeyUp = [this](int& k, int s) { KeyClick(k, s); };
+        p->onKeyUp = [this](int& k, int) { KeyClick(k, keyPressShift()); };
 }
 
-void FrmMain::Form_KeyUp(int keyCode, int shift)
+void FrmMain::Form_KeyUp(int keyCode, int)
 {
-    KeyClick(keyCode, shift);
+    // A candidate who lets go of Ctrl a moment before the key has pressed Ctrl and the key.
+    KeyClick(keyCode, keyPressShift());
 }
 
 void FrmMain::KeyClick(int keyCode, int shift)
 {
     actCode = recNumber(8, 4);
-    if (keyCode == KeyF4 && shift == vbAltMask) {
-        // Alt+F4 may come twice for one press: as a key, and as the window's close request.
-        const qint64 now = platform::clock().elapsedMs();
-        if (altF4JudgedAt >= 0 && now - altF4JudgedAt < 1000) return;
-        altF4JudgedAt = now;
-    }
 
     if (keyMatches(actCode, From::ActionCode, keyCode, shift)) {
         doNext();
@@ -112,8 +106,9 @@ void FrmMain::KeyClick(int keyCode, int shift)
 void FrmMain::closeRequested(int& cancel, int unloadMode)
 {
     // The desktop is closed by the drill, never by the window system: the close request that
-    // Alt+F4 makes where the key itself does not reach the window is judged as that key.
+    // Alt+F4 makes where the key itself does not reach the window is judged as that key. When the
+    // press did reach the desktop, the key events judge it and the request is no second action.
     if (unloadMode != vbFormControlMenu) return;
     cancel = 1;
-    if (heldShiftBits() == vbAltMask) KeyClick(KeyF4, vbAltMask);
+    if (heldShiftBits() == vbAltMask && !keyIsDown(KeyF4)) KeyClick(KeyF4, vbAltMask);
 }

@@ -78,12 +78,24 @@ template <class C> static bool loadDeskInto(C& control, const QString& deskPath,
 
 bool FrmMain::loadDeskPicture(Image& img, const QString& name)
 {
-    return loadDeskInto(img, deskPath, name);
+    if (loadDeskInto(img, deskPath, name)) return true;
+    img.clearPicture();
+    return false;
 }
 
 bool FrmMain::loadDeskPicture(PictureBox& box, const QString& name)
 {
     return loadDeskInto(box, deskPath, name);
+}
+
+bool FrmMain::loadDropDownPanel(PictureBox& panel, LabelArray& rows, int count, Image& hovered,
+                                const QString& name)
+{
+    if (loadDeskPicture(panel, name)) return true;
+    panel.setVisible(false);
+    parkRows(rows, count);
+    hovered.clearPicture();
+    return false;
 }
 
 // ---- Menu bar ---------------------------------------------------------------------------------------
@@ -189,11 +201,12 @@ void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
     const QString& rec = common::drill().stepRec;
     Img1J.Move(Lbl1J(index).Left(), Lbl1J(index).Top());
     const QString letter = common::field(rec, common::col::WinCode, 1);
-    loadDeskPicture(Img1J,
-                    menus::firstLevelRowPicture(menuId, index, letter.isEmpty() ? QChar() : letter.at(0)));
+    // The row's own hovered look, or the chosen row's of a MenuPick instead; none when it is missing.
+    QString look = menus::firstLevelRowPicture(menuId, index, letter.isEmpty() ? QChar() : letter.at(0));
     const QString pick = common::field(rec, common::col::TargetB, 10);
     if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == index)
-        loadDeskPicture(Img1J, pick.mid(6, 4) + QStringLiteral("00"));
+        look = pick.mid(6, 4) + QStringLiteral("00");
+    loadDeskPicture(Img1J, look);
     if (menuRow1 != index) {
         Pic2J.setVisible(false);
         Pic3J.setVisible(false);
@@ -221,8 +234,8 @@ void FrmMain::Lbl1J_Click(int index)
     const double sx = common::scaleX(), sy = common::scaleY();
     menuRow1 = index;
     const QString key = menus::secondLevelKey(menuId, index);
-    if (menus::hasSecondLevel(key)) {
-        loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
+    if (menus::hasSecondLevel(key) &&
+        loadDropDownPanel(Pic2J, Lbl2J, menus::MaxRows2, Img2J, menus::secondLevelPanel(key))) {
         // The Start menu's and My Computer's sub-menus overlap their first level by 15, the others by 75.
         const bool narrow = common::leadingNumber(key) != 0 && menuId != QLatin1String("S1") &&
                             menuId != QLatin1String("S2") && menuId != QLatin1String("69");
@@ -256,7 +269,7 @@ void FrmMain::Lbl2J_Click(int index)
     const double sx = common::scaleX();
     menuRow2 = index;
     if (menus::opensThirdLevel(menuId, menuRow1, index)) {
-        loadDeskPicture(Pic3J, menus::thirdLevelPanel(index));
+        if (!loadDropDownPanel(Pic3J, Lbl3J, menus::MaxRows3, Img3J, menus::thirdLevelPanel(index))) return;
         Pic3J.setLeft(Pic2J.Left() + Pic2J.Width() - 15 * sx);
         Pic3J.setTop(Pic2J.Top() + Lbl2J(index).Top());
         Pic3J.setVisible(true);

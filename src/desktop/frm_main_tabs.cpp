@@ -52,17 +52,19 @@ void FrmMain::tabDialog()
     const double sx = common::scaleX(), sy = common::scaleY();
     auto frameOn = [this](const Label& l) { Shape1.Move(l.Left(), l.Top(), l.Width(), l.Height()); };
 
-    if (recField(common::col::TabSpec, 1) == QLatin1String("X")) {
+    // A letter that names no template lays out no tab dialog: another question's template would
+    // put its tabs and its "choose a tab" hint over this step's picture.
+    const QString letter = recField(131, 1);
+    const std::string_view tpl = letter.size() == 1 && letter.front().unicode() < 128
+                                     ? desktop::tabTemplate(char(letter.front().unicode()))
+                                     : std::string_view();
+    const bool tabs = recField(common::col::TabSpec, 1) == QLatin1String("X") && !tpl.empty();
+    if (tabs) {
         const int shown = tabNumber(recField(132, 1));
         tabExpected = tabNumber(recField(133, 1));
         tabSlot = recNumber(134, 1);
         LHelp.setCaption(chooseTab(tabExpected));
-
-        const QString letter = recField(131, 1);
-        const std::string_view tpl = letter.size() == 1 && letter.front().unicode() < 128
-                                         ? desktop::tabTemplate(char(letter.front().unicode()))
-                                         : std::string_view();
-        if (!tpl.empty()) tabTpl = QString::fromLatin1(tpl.data(), qsizetype(tpl.size()));
+        tabTpl = QString::fromLatin1(tpl.data(), qsizetype(tpl.size()));
         const QString page = common::field(tabTpl, 10 * shown, 6);
 
         if (tabSlot >= 1 && tabSlot <= 5) {
@@ -115,7 +117,6 @@ void FrmMain::tabDialog()
         frameOn(Label1);
     }
 
-    const bool tabs = recField(common::col::TabSpec, 1) == QLatin1String("X");
     const bool back = recField(common::col::BackSpec, 1) == QLatin1String("Q");
     if (back) {
         backKey = recField(common::col::BackSpec, 5);

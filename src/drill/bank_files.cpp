@@ -44,6 +44,8 @@ UnitFiles readUnit(int unit)
         return u;
     }
     u.steps = steps.lines;
+    if (!blocksAddUp(u.questions, u.steps))
+        u.failure = blocksMismatchText(listPath, u.questions, u.stepPath, u.steps);
     return u;
 }
 
@@ -99,6 +101,46 @@ QStringList listQuestions(const QStringList& fileLines)
         out << l;
     }
     return out;
+}
+
+int stepRecords(const QStringList& stepLines)
+{
+    qsizetype n = stepLines.size();
+    while (n > 0 && stepLines.at(n - 1).isEmpty())
+        --n;
+    return int(n);
+}
+
+namespace {
+
+// The sum of the step counts, or -1 when one of them is below 0.
+qint64 stepSum(const QStringList& questions)
+{
+    qint64 sum = 0;
+    for (const QString& q : questions) {
+        const int c = stepCount(q);
+        if (c < 0) return -1;
+        sum += c;
+    }
+    return sum;
+}
+
+} // namespace
+
+bool blocksAddUp(const QStringList& questions, const QStringList& stepLines)
+{
+    return stepSum(questions) == stepRecords(stepLines);
+}
+
+QString blocksMismatchText(const QString& listPath, const QStringList& questions, const QString& stepPath,
+                           const QStringList& stepLines)
+{
+    const qint64 sum = stepSum(questions);
+    const QString counted =
+        sum < 0 ? QStringLiteral("有的题步骤数为负") : QStringLiteral("各题的步骤数合计%1步").arg(sum);
+    return QStringLiteral("题库已损坏：题目文件“%1”中%2，操作步骤文件“%3”中却有%4条操作步骤。")
+        .arg(shown(listPath), counted, shown(stepPath))
+        .arg(stepRecords(stepLines));
 }
 
 Outcome copyShiTI(QStringView codes, int count, int t)

@@ -64,10 +64,21 @@ int stepCount(QStringView listLine);
 // is empty after trimming blanks.
 QStringList listQuestions(const QStringList& fileLines);
 
+// The records of a step file: its lines up to the last one that is not empty.
+int stepRecords(const QStringList& stepLines);
+// Whether the step counts of a list's questions account for a step file's records exactly:
+// no count below 0 and their sum the number of records. When they do not, every question after
+// the first wrong count would begin inside a neighbour's block (and could begin on its terminal
+// record), so the bank is refused.
+bool blocksAddUp(const QStringList& questions, const QStringList& stepLines);
+// The candidate's words for a question list and a step file that do not agree.
+QString blocksMismatchText(const QString& listPath, const QStringList& questions, const QString& stepPath,
+                           const QStringList& stepLines);
+
 // The set builder: step file t and question list t + 50 hold, in code order, the list line and
 // the step block of each of the first `count` codes, copied unchanged from the unit files.
-// Every code is checked (a whole field, a unit 0-19 whose two files exist and can be read, a
-// question 1..list length with at least one step, a step file long enough for its block) before
+// Every code is checked (a whole field, a unit 0-19 whose two files exist, can be read and agree
+// (blocksAddUp), a question 1..list length with at least one step) before
 // anything is written; both targets are then written whole through temporary files, and when the
 // list cannot be written the step file is put back as it was, so a failed build never leaves the
 // earlier set half overwritten.

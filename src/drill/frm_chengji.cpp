@@ -86,6 +86,9 @@ void FrmChengji::Form_Load()
 
     unloadDesktop();
     if (const PanelParts p = loadedPanel()) p.form->Unload(); // refused while the exam's panel is kept
+    // The page is a picture of fixed pixels with the controls at scaled places on it: the box
+    // keeps to the picture's size, so that centring the box centres the page at any dpi.
+    Picture1.Move(0, 0, 12000 * sx, 9000 * sy);
     Command3.setVisible(true);
     Command3.Move(2880 * sx, 4080 * sy, 2175 * sx, 495 * sy);
     Command1.Move(5160 * sx, 4080 * sy, 2175 * sx, 495 * sy);

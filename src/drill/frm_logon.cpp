@@ -94,6 +94,10 @@ void FrmLogon::design()
 void FrmLogon::Form_Load()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
+    // The pages are pictures of fixed pixels, and the controls lie on them at scaled places: each
+    // box keeps to its picture's size, so that centring the box centres the page at any dpi.
+    for (PictureBox* p : {&Picture1, &Picture2})
+        p->Move(0, 0, 12000 * sx, 9000 * sy);
     TxtZwh.Move(5070 * sx, 4440 * sy);
     TxtSFZ.Move(TxtZwh.Left(), 4905 * sy);
     CmdLog.Move(4275 * sx, 5640 * sy);

@@ -1,15 +1,35 @@
 // The question panel's button family and commands: the looks of the button areas, the speed
 // choice, mark, teaching, the candidate card, and the demonstration or exam-tips button.
+#include <QDir>
+
 #include "common/drill_state.h"
 #include "common/scale.h"
+#include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
 #include "drill/frm_czts.h"
 #include "drill/frm_tm.h"
 #include "drill/frm_tm_end.h"
 #include "drill/panel_link.h"
+#include "platform/msgbox.h"
 
 using namespace platform;
+
+namespace {
+
+// Whether the current question's whole block of records is in a step file that can be read.
+bool recordsReadable()
+{
+    const auto& d = common::drill();
+    const int q = d.dqTm;
+    if (q < 1 || q > common::DrillVars::MaxQuestions) return false;
+    const int first = d.tmStart[q], count = d.tmStart[q + 1] - first;
+    if (first < 1 || count < 1) return false;
+    const common::TextReadResult file = common::readTextFile(d.stepPath);
+    return file.status == common::TextStatus::Ok && first + count - 1 <= file.lines.size();
+}
+
+} // namespace
 
 void FrmTm::CmdGN_Click(int index)
 {
@@ -99,6 +119,16 @@ void FrmTm::Command1_Click()
     drill::hideIllustration(drill::panelPartsOf(*this));
     if (Command1.Caption() == QStringLiteral("操作提示")) {
         form<drill::FrmCZTS>().Show(vbModal);
+        return;
+    }
+    // Without its records the demonstration would hide the desktop, show nothing and come back.
+    if (!recordsReadable()) {
+        const auto& d = common::drill();
+        MsgBox(
+            QStringLiteral("第%1题的操作步骤无法读取：文件“%2”缺失、已损坏或不完整。\r\n\r\n本题不能演示。")
+                .arg(d.dqTm)
+                .arg(QDir::toNativeSeparators(d.stepPath)),
+            vbOKOnly + vbExclamation);
         return;
     }
     common::drill().ysRun = true;

@@ -72,5 +72,9 @@ void FrmTm::imePick(int entry)
     FrmMain& desk = form<FrmMain>();
     desk.setWindowState(vbNormal);
     desk.Show();
+    const bool hadKeyboard = desk.Text1.hasFocus();
     desk.Text1.SetFocus();
+    // Picked while the field has the keyboard already: no new focus runs its focus handler, which
+    // switches to the layout, so it runs here.
+    if (hadKeyboard && desk.Text1.onGotFocus) desk.Text1.onGotFocus();
 }

@@ -114,6 +114,10 @@ void FrmTm::Form_Load()
         c->setTop(LblTime.Top());
         c->setHeight(LblTime.Height());
     }
+    // The row's texts shrink with the row, or the list of unfinished questions runs out of it at
+    // a larger dpi.
+    for (Label* l : {&LblTime, &LblName, &LblIME, &LblUnit})
+        l->setFontSize(9 * sx);
 
     Image1.Move(120 * sx, 120 * sy, 1455 * sx, 1740 * sy);
     Label1(0).setLeft(1680 * sx);

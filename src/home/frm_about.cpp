@@ -121,13 +121,16 @@ void FrmAbout::Form_Click()
 
 QString FrmAbout::programIconFile()
 {
-    const QString file =
-        common::joinPath(platform::app::path(), platform::app::exeName() + QStringLiteral(".png"));
-    if (QFileInfo(file).isFile()) return file;
+    return common::joinPath(platform::app::path(), platform::app::exeName() + QStringLiteral(".png"));
+}
+
+bool FrmAbout::writeProgramIcon()
+{
+    const QString file = programIconFile();
+    if (QFileInfo(file).isFile()) return true;
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return {};
-    if (!art::programIcon().pixmap().save(&out, "PNG") || !out.commit()) return {};
-    return file;
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    return art::programIcon().pixmap().save(&out, "PNG") && out.commit();
 }
 
 void FrmAbout::Label1_Click(int index)
@@ -137,8 +140,11 @@ void FrmAbout::Label1_Click(int index)
     const QString folder = platform::app::path();
     platform::shell().open(folder);
     const QString program = common::joinPath(folder, platform::app::exeName() + QStringLiteral(".exe"));
-    platform::shell().writeDesktopShortcut(common::drill().kmName + QStringLiteral("模块.lnk"), program,
-                                           folder, programIconFile());
+    const QString name = common::drill().kmName + QStringLiteral("模块.lnk");
+    // The icon is written beside the program only for a shortcut that shows it; a shortcut whose
+    // icon cannot be written is written again without one.
+    if (!platform::shell().writeDesktopShortcut(name, program, folder, programIconFile())) return;
+    if (!writeProgramIcon()) platform::shell().writeDesktopShortcut(name, program, folder, QString());
 }
 
 } // namespace home

@@ -17,9 +17,10 @@ public:
     platform::LineArray Line1{this, QStringLiteral("Line1")};    // 0-6
     platform::CommandButton Command1{this, QStringLiteral("Command1")};
 
-    // The program's icon beside the program ("<program>.png"), written there when it is missing;
-    // empty when it can be neither found nor written.
+    // The program's icon beside the program ("<program>.png"): where it lies, and writing it
+    // there when it is missing (false when it can be neither found nor written).
     static QString programIconFile();
+    static bool writeProgramIcon();
 
 protected:
     void design() override;

@@ -83,7 +83,6 @@ public:
     // (installed) or the download id (not installed), as the last judgement left it.
     std::array<QString, 19> kmLink;
     void kmSetupYN();
-    static const QString DownloadSite;
 
     // Procedures.
     void readInfo();

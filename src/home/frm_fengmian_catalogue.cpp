@@ -3,6 +3,7 @@
 // start), light grey when not. A click starts an installed module or opens its download page.
 #include <array>
 
+#include "common/maker_site.h"
 #include "home/frm_fengmian.h"
 #include "home/km_info.h"
 #include "home/mod_zcb.h"
@@ -53,8 +54,6 @@ QString beforeStars(const QString& v)
 
 } // namespace
 
-const QString FrmFengmian::DownloadSite = QStringLiteral("https://www.ostrel.example");
-
 void FrmFengmian::kmSetupYN()
 {
     for (int i = 0; i < int(KmSlots.size()); ++i) {
@@ -97,7 +96,9 @@ void FrmFengmian::LblKmLj_Click(int index)
         platform::shell().startProgram(p);
         return;
     }
-    platform::shell().open(DownloadSite + QStringLiteral("/down.asp?id=") + kmLink[size_t(index)]);
+    // The maker's site of the update checker's settings.
+    platform::shell().open(common::siteBase(common::siteHost()) + QStringLiteral("/down.asp?id=") +
+                           kmLink[size_t(index)]);
 }
 
 } // namespace home

@@ -7,6 +7,7 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/text_file.h"
+#include "drill/bank_files.h"
 #include "home/frm_fengmian.h"
 #include "home/home_files.h"
 #include "home/km_info.h"
@@ -68,8 +69,20 @@ std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
     }
     // Every question's block of records must be in the step file before the home screen goes.
     const common::TextReadResult steps = common::readTextFile(l.stepPath);
-    const int needed = starts.starts.at(l.tmCount) - 1;
-    if (steps.status != common::TextStatus::Ok || steps.lines.size() < needed) {
+    if (steps.status != common::TextStatus::Ok) {
+        *failure = QStringLiteral("本单元的操作步骤文件缺失、已损坏或不完整，不能开始练习。\r\n\r\n") +
+                   shown(l.stepPath);
+        return std::nullopt;
+    }
+    // Counts that do not add up to the step file's records put a question's first step inside a
+    // neighbour's block, perhaps on its terminal record: a visit alone would solve it.
+    const QStringList questions = drill::listQuestions(list.lines);
+    if (!drill::blocksAddUp(questions, steps.lines)) {
+        *failure = drill::blocksMismatchText(l.tmPath, questions, l.stepPath, steps.lines) +
+                   QStringLiteral("\r\n\r\n本单元不能开始练习。");
+        return std::nullopt;
+    }
+    if (steps.lines.size() < starts.starts.at(l.tmCount) - 1) {
         *failure = QStringLiteral("本单元的操作步骤文件缺失、已损坏或不完整，不能开始练习。\r\n\r\n") +
                    shown(l.stepPath);
         return std::nullopt;

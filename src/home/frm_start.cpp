@@ -98,11 +98,20 @@ QString FrmStart::readInfo()
     const QString key = QStringLiteral("Software\\Microsoft");
     QVariant value = QDir::toNativeSeparators(platform::app::path()) + QString(72, u'*');
     long count = 0;
-    ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProPath") + nn, ModZCB::RegSz, value,
-                        count);
+    const long pathSaved = ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProPath") + nn,
+                                               ModZCB::RegSz, value, count);
     value = platform::app::exeName() + QString(36, u'*');
-    ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProName") + nn, ModZCB::RegSz, value,
-                        count);
+    const long nameSaved = ModZCB::setRegValue(ModZCB::HkeyCurrentUser, key, QStringLiteral("ProName") + nn,
+                                               ModZCB::RegSz, value, count);
+    // The start goes on without them; only the sibling modules' catalogue misses this module.
+    if (pathSaved != ModZCB::ErrorSuccess || nameSaved != ModZCB::ErrorSuccess) {
+        const QString where = platform::settings().location();
+        platform::MsgBox(QStringLiteral("无法写入设置文件%1，其它模块将找不到本模块的安装位置。")
+                             .arg(where.isEmpty()
+                                      ? QString()
+                                      : QStringLiteral("“%1”").arg(QDir::toNativeSeparators(where))),
+                         platform::vbOKOnly + platform::vbExclamation);
+    }
 
     if (common::writeTextFile(flagPath, {QStringLiteral("1")}) != common::WriteStatus::Ok)
         return QStringLiteral("无法写入题库文件“288892."
@@ -130,11 +139,13 @@ void FrmStart::TessalyExe()
         common::readTextFile(common::joinPath(platform::app::path(), QStringLiteral("tessaly.txt")));
     const QString counterPath = common::bankFile(common::drill().dataPath, 97);
     const common::TextReadResult counter = common::readTextFile(counterPath);
-    const int n = common::cint16(common::leadingNumber(counter.lines.value(0))).value_or(0);
-    // The count wraps to 0 rather than sticking at the 16-bit limit, so the rule goes on working.
-    const int next = n == 32767 ? 0 : n + 1;
+    const QString line = counter.lines.value(0);
+    const int n = common::cint16(common::leadingNumber(line)).value_or(0);
+    // A 16-bit count stops at its limit: the line is written back as it was read, and as 32767 is
+    // no multiple of ten the checker is not started by this rule any more.
+    const QString next = n == 32767 ? line : QString::number(n + 1);
     // The counter is not progress: a damaged one is simply counted again from 0.
-    common::writeTextFile(counterPath, {QString::number(next)});
+    common::writeTextFile(counterPath, {next});
     if (trimBlanks(flag.lines.value(0)) == QLatin1String("1") && n % 10 == 0)
         platform::shell().startProgram(tessalyPath());
 }

@@ -345,7 +345,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         return mouse(watched, event);
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        return dispatchKey(control_->form(), control_, watched, static_cast<QKeyEvent*>(event));
+        return key(watched, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         if (control_->form()) control_->form()->noteFocus(control_);
         return false;
@@ -417,6 +417,21 @@ bool EventBridge::mouse(QObject* watched, QEvent* event)
 
 // Key events ------------------------------------------------------------------------------------
 
+bool EventBridge::key(QObject* watched, QKeyEvent* e)
+{
+    Control* c = control_;
+    if (watched != c->widget()) return dispatchKey(c->form(), c, watched, e);
+    QPointer<QObject> alive(watched);
+    if (dispatchKey(c->form(), c, watched, e) || !alive) return true;
+    // The control's own handling (typing, Tab) runs here and the key ends with it: a key belongs to
+    // the control that has the focus, never to its containers or its window as well. A handler may
+    // have moved the focus (a new step hides the focused area): passed on, the key would reach the
+    // window as one of the window's own and be judged a second time.
+    watched->event(e);
+    e->accept();
+    return true;
+}
+
 static bool replayingKey = false;
 
 static int keyAsciiOf(const QKeyEvent* e)
@@ -469,23 +484,42 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     const bool preview = control && form->KeyPreview();
     QPointer<QObject> alive(receiver);
 
-    // A release belongs to the control (or form) that took its press: when a handler of the press
-    // moved the focus on, the release is not handed to the new owner as a key of its own.
-    static std::map<int, const void*> pressedBy;
+    // A release belongs to the control (or form) that took its press and is judged with the Shift
+    // bits of that press: when a handler of the press moved the focus on, the release is not handed
+    // to the new owner as a key of its own, and a release whose press never reached a form (it
+    // closed a message box, or the window system kept it) is nobody's.
+    struct Press {
+        const void* owner;
+        int shift;
+    };
+    static std::map<int, Press> pressedBy;
     const void* owner = control ? static_cast<const void*>(control) : static_cast<const void*>(form);
-    if (vk != 0 && press && !e->isAutoRepeat()) pressedBy[vk] = owner;
+    int pressShift = -1;
+    if (vk != 0 && press && !e->isAutoRepeat()) {
+        pressedBy[vk] = Press{owner, shift};
+        setKeyDown(vk, true);
+    }
     if (vk != 0 && !press) {
         const auto it = pressedBy.find(vk);
-        if (it != pressedBy.end()) {
-            const bool same = it->second == owner;
-            pressedBy.erase(it);
-            if (!same) return true;
-        }
+        if (it == pressedBy.end()) return true;
+        const Press p = it->second;
+        pressedBy.erase(it);
+        setKeyDown(vk, false);
+        if (p.owner != owner) return true;
+        pressShift = p.shift;
     }
     struct RepeatScope {
-        explicit RepeatScope(bool on) { setKeyAutoRepeat(on); }
-        ~RepeatScope() { setKeyAutoRepeat(false); }
-    } repeat(press && e->isAutoRepeat());
+        RepeatScope(bool on, int pressShift)
+        {
+            setKeyAutoRepeat(on);
+            setKeyPressShift(pressShift);
+        }
+        ~RepeatScope()
+        {
+            setKeyAutoRepeat(false);
+            setKeyPressShift(-1);
+        }
+    } repeat(press && e->isAutoRepeat(), pressShift);
 
     KeyHandler& own =
         control ? (press ? control->onKeyDown : control->onKeyUp) : (press ? form->onKeyDown : form->onKeyUp);
@@ -510,6 +544,10 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
             return true;
         }
     }
+
+    // Paste (Ctrl+V, Shift+Insert) is the text box's own: it puts the clipboard's text through the
+    // KeyPress handlers one character at a time, as typing does; the keys are no character.
+    if (control && control->kind() == Control::Kind::TextBox && e->matches(QKeySequence::Paste)) return false;
 
     int ascii = keyAsciiOf(e);
     if (ascii == 0) return false;

@@ -483,16 +483,37 @@ private:
 
 class PlainTextWidget final : public QPlainTextEdit {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    PlainTextWidget(TextBox* t, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , t_(t)
+    {}
+    void pasteFiltered()
+    {
+        if (isReadOnly()) return;
+        typeThroughKeyPress(t_->form(), t_, QGuiApplication::clipboard()->text(),
+                            [this](QChar c) { insertPlainText(QString(c)); });
+    }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override
     {
         showEditMenu(
             this, e->globalPos(), document()->isUndoAvailable(), textCursor().hasSelection(), isReadOnly(),
-            false, [this] { undo(); }, [this] { cut(); }, [this] { copy(); }, [this] { paste(); },
+            false, [this] { undo(); }, [this] { cut(); }, [this] { copy(); }, [this] { pasteFiltered(); },
             [this] { textCursor().removeSelectedText(); }, [this] { selectAll(); }, !document()->isEmpty());
     }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e == QKeySequence::Paste) {
+            pasteFiltered();
+            e->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(e);
+    }
+
+private:
+    TextBox* t_;
 };
 
 } // namespace
@@ -500,7 +521,7 @@ protected:
 QWidget* TextBox::makeWidget(QWidget* parent)
 {
     if (p_.multiLine) {
-        auto* e = new PlainTextWidget(parent);
+        auto* e = new PlainTextWidget(this, parent);
         e->setPlainText(p_.text);
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, e] {
             if (widget_ != e || writing_) return;

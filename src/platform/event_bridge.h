@@ -30,7 +30,7 @@ public:
 
 private:
     bool mouse(QObject* watched, QEvent* event);
-    bool key(QEvent* event);
+    bool key(QObject* watched, QKeyEvent* event);
     Control* control_;
 };
 

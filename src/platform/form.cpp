@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -45,7 +46,9 @@ FormWindow::FormWindow(Form* form)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when no control has them, but it is no Tab stop of its own: Tab
+    // goes round the controls that can take the focus.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void FormWindow::paintEvent(QPaintEvent*)
@@ -276,7 +279,7 @@ void Form::applyWindowFlags()
              Qt::CustomizeWindowHint;
         break;
     case vbFixedToolWindow:
-        f |= Qt::Tool;
+        f |= Qt::Tool | Qt::MSWindowsFixedSizeDialogHint;
         break;
     default:
         break;
@@ -288,15 +291,27 @@ void Form::applyWindowFlags()
     window_->setWindowFlags(f);
     if (wasVisible) window_->show();
     window_->applying = false;
+    applyGeometry();
 }
 
 void Form::applyGeometry()
 {
     if (!window_ || windowState_ == vbMaximized) return;
     window_->applying = true;
-    window_->setGeometry(toPixelsX(left_), toPixelsY(top_), std::max(1, toPixelsX(width_)),
-                         std::max(1, toPixelsY(height_)));
+    const QSize size(std::max(1, toPixelsX(width_)), std::max(1, toPixelsY(height_)));
+    // A fixed frame is fixed for the window manager too: its least and greatest size are its size.
+    if (fixedFrame())
+        window_->setFixedSize(size);
+    else
+        window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window_->setGeometry(QRect(QPoint(toPixelsX(left_), toPixelsY(top_)), size));
     window_->applying = false;
+}
+
+bool Form::fixedFrame() const
+{
+    return borderStyle_ == vbFixedSingle || borderStyle_ == vbFixedDialog ||
+           borderStyle_ == vbFixedToolWindow;
 }
 
 void Form::Show(int modal)
@@ -307,6 +322,23 @@ void Form::Show(int modal)
         left_ = (screenWidthTwips() - width_) / 2;
         top_ = (screenHeightTwips() - height_) / 2;
         applyGeometry();
+    }
+    // A modal form is modal from its showing (the window system takes the modality of a window
+    // when it is shown, never later) and belongs to the window that was active: it stays above it.
+    QPointer<FormWindow> owner;
+    if (modal == vbModal) {
+        QWidget* active = QApplication::activeWindow();
+        if (!active && QApplication::focusWidget()) active = QApplication::focusWidget()->window();
+        if (auto* w = dynamic_cast<FormWindow*>(active); w && w != window_) owner = w;
+        if (window_->isVisible()) window_->hide();
+        window_->setWindowModality(Qt::ApplicationModal);
+        if (owner) {
+            window_->winId();
+            owner->winId();
+            if (window_->windowHandle() && owner->windowHandle())
+                window_->windowHandle()->setTransientParent(owner->windowHandle());
+        }
+        ++modalDepth_;
     }
     visible_ = true;
     window_->applying = true;
@@ -325,8 +357,6 @@ void Form::Show(int modal)
     QPointer<FormWindow> win(window_);
     QEventLoop loop;
     modalLoops_.push_back(&loop);
-    ++modalDepth_;
-    window_->setWindowModality(Qt::ApplicationModal);
     if (g_modalHook) {
         ModalHook* hook = g_modalHook;
         QTimer::singleShot(0, &loop, [this, hook] { hook->modalShown(*this); });
@@ -334,7 +364,15 @@ void Form::Show(int modal)
     loop.exec();
     --modalDepth_;
     modalLoops_.erase(std::remove(modalLoops_.begin(), modalLoops_.end(), &loop), modalLoops_.end());
-    if (win) win->setWindowModality(Qt::NonModal);
+    if (win) {
+        win->setWindowModality(Qt::NonModal);
+        if (win->windowHandle()) win->windowHandle()->setTransientParent(nullptr);
+    }
+    // Closing it gives the focus back to the form it belonged to.
+    if (owner && owner->isVisible() && owner->form() && (!win || !win->isVisible())) {
+        owner->form()->bringToTop();
+        owner->activateWindow();
+    }
 }
 
 void Form::quitModal()
@@ -549,9 +587,12 @@ void Form::bringToTop()
 // X server, the offscreen platform): raising an ordinary window raises them again after it.
 void Form::keepTopmostAbove()
 {
-    if (stayOnTop_) return;
+    if (!stayOnTop_)
+        for (Form* f : Forms::all())
+            if (f != this && f->stayOnTop_ && f->window_ && f->window_->isVisible()) f->window_->raise();
+    // A modal form that is open stays above every other form.
     for (Form* f : Forms::all())
-        if (f != this && f->stayOnTop_ && f->window_ && f->window_->isVisible()) f->window_->raise();
+        if (f->modalDepth_ > 0 && f->window_ && f->window_->isVisible()) f->window_->raise();
 }
 
 // Moving by the pointer ----------------------------------------------------------------------

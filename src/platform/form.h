@@ -146,6 +146,7 @@ protected:
 private:
     void applyWindowFlags();
     void applyGeometry();
+    bool fixedFrame() const;
     bool unloadWith(int mode);
     void teardown();
     void quitModal();

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <array>
+#include <set>
 #include <utility>
 
 namespace platform {
@@ -140,6 +141,34 @@ void setKeyAutoRepeat(bool on)
 int heldShiftBits()
 {
     return shiftBits(QGuiApplication::queryKeyboardModifiers());
+}
+
+namespace {
+int releasePressShift = -1;
+std::set<int> keysDown;
+} // namespace
+
+int keyPressShift()
+{
+    return releasePressShift >= 0 ? releasePressShift : heldShiftBits();
+}
+
+void setKeyPressShift(int shift)
+{
+    releasePressShift = shift;
+}
+
+bool keyIsDown(int vk)
+{
+    return keysDown.count(vk) != 0;
+}
+
+void setKeyDown(int vk, bool down)
+{
+    if (down)
+        keysDown.insert(vk);
+    else
+        keysDown.erase(vk);
 }
 
 } // namespace platform

@@ -61,5 +61,12 @@ bool keyAutoRepeat();
 void setKeyAutoRepeat(bool on); // the runtime's dispatch
 // The Shift bits of the keys held right now (outside key events too).
 int heldShiftBits();
+// While the handlers of a key's release run: the Shift bits held when that key went down (a
+// candidate may let go of Ctrl a moment before the key). Elsewhere the keys held right now.
+int keyPressShift();
+void setKeyPressShift(int shift); // the runtime's dispatch; -1 when no release is dispatched
+// Whether a press of the key has reached a form and its release has not yet.
+bool keyIsDown(int virtualKeyCode);
+void setKeyDown(int virtualKeyCode, bool down); // the runtime's dispatch
 
 } // namespace platform

@@ -1,7 +1,11 @@
 #include "platform/menu.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QMenu>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <algorithm>
 
 namespace platform {
@@ -153,8 +157,43 @@ void MenuArray::unloadRuntime()
 
 // ---------------------------------------------------------------------------------------------
 
+namespace {
+
+// The pop-ups' look: a separator has room of its own with its line in the middle, as in the old
+// system's menus. The style's own separator is two pixels tall, so one at the top lay on the
+// menu's border and could not be seen.
+class PopupStyle final : public QProxyStyle {
+public:
+    static constexpr int SeparatorHeight = 9;
+    using QProxyStyle::QProxyStyle;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        QSize s = QProxyStyle::sizeFromContents(type, option, size, widget);
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (type == CT_MenuItem && item && item->menuItemType == QStyleOptionMenuItem::Separator &&
+            item->text.isEmpty())
+            s.setHeight(SeparatorHeight);
+        return s;
+    }
+};
+
+QStyle* popupStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        // The application's own style underneath; gone with the application.
+        style = new PopupStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
 void fillPopup(QMenu& into, Menu& menu)
 {
+    into.setStyle(popupStyle());
     // Every "-" draws its own line, also first, last or doubled, as the old pop-ups did.
     into.setSeparatorsCollapsible(false);
     for (Menu* item : menu.shownItems()) {

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <list>
+#include <sys/stat.h>
 #include <utility>
 
 namespace platform {
@@ -257,12 +258,42 @@ QString resolveName(const QString& path)
 
 // Decoded pictures by the file they came from. A bank shows the same backgrounds and dialogs at
 // step after step, and decoding them costs more than all the rest of a render.
+// What tells one version of a file from another without reading it. Size and modification time
+// alone miss a file replaced by one of the same size and time (a copy that keeps times, a
+// file-system clock of whole seconds); a new file has another inode, and writing or replacing one
+// moves its status-change time, which no program sets back.
+struct FileStamp {
+    qint64 size = 0;
+    std::filesystem::file_time_type modified;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 changedSec = 0;
+    qint64 changedNsec = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> stampOf(const QString& file)
+{
+    std::error_code fsError;
+    const std::filesystem::path fsPath(file.toStdU16String());
+    FileStamp stamp;
+    stamp.modified = std::filesystem::last_write_time(fsPath, fsError);
+    if (fsError) return std::nullopt;
+    struct stat st {};
+    if (::stat(fsPath.c_str(), &st) != 0) return std::nullopt;
+    stamp.size = st.st_size;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.changedSec = st.st_ctim.tv_sec;
+    stamp.changedNsec = st.st_ctim.tv_nsec;
+    return stamp;
+}
+
 struct Kept {
     QPixmap pixmap;
     bool isCursor = false;
     QPoint hotSpot;
-    qint64 size = 0;
-    std::filesystem::file_time_type modified;
+    FileStamp stamp;
 };
 
 // Room for the pictures of several questions: a background is about 2 MB decoded.
@@ -276,13 +307,12 @@ public:
         return cache;
     }
 
-    std::optional<Picture> find(const QString& file, qint64 size, std::filesystem::file_time_type modified,
-                                const QString& source)
+    std::optional<Picture> find(const QString& file, const FileStamp& stamp, const QString& source)
     {
         const auto it =
             std::find_if(kept_.begin(), kept_.end(), [&](const auto& k) { return k.first == file; });
         if (it == kept_.end()) return std::nullopt;
-        if (it->second.size != size || it->second.modified != modified) {
+        if (it->second.stamp != stamp) {
             bytes_ -= bytesOf(it->second.pixmap);
             kept_.erase(it);
             return std::nullopt;
@@ -311,6 +341,8 @@ public:
         bytes_ -= bytesOf(it->second.pixmap);
         kept_.erase(it);
     }
+
+    qint64 limit() const { return limit_; }
 
     qint64 setLimit(qint64 bytes)
     {
@@ -447,15 +479,11 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
         fail(error, QStringLiteral("file not found: %1").arg(path));
         return std::nullopt;
     }
-    // Size and time before the bytes are read: a file changed meanwhile is read again next time.
-    std::error_code fsError;
-    const std::filesystem::path fsPath(actual.toStdU16String());
-    const auto modified = std::filesystem::last_write_time(fsPath, fsError);
-    const bool stamped = !fsError;
-    const qint64 size = QFileInfo(actual).size();
+    // The stamp before the bytes are read: a file changed meanwhile is read again next time.
+    const std::optional<FileStamp> stamp = stampOf(actual);
     PictureCache& cache = PictureCache::instance();
-    if (stamped) {
-        if (auto kept = cache.find(actual, size, modified, path)) return kept;
+    if (stamp) {
+        if (auto kept = cache.find(actual, *stamp, path)) return kept;
     } else {
         cache.forget(actual);
     }
@@ -477,14 +505,63 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
         fail(error, QStringLiteral("%1: %2").arg(path, why));
         return picture;
     }
-    if (stamped && data.size() == size)
-        cache.keep(actual, Kept{picture->pixmap(), picture->isCursor(), picture->hotSpot(), size, modified});
+    if (stamp && data.size() == stamp->size)
+        cache.keep(actual, Kept{picture->pixmap(), picture->isCursor(), picture->hotSpot(), *stamp});
     return picture;
 }
 
 qint64 setPictureCacheLimit(qint64 bytes)
 {
     return PictureCache::instance().setLimit(bytes);
+}
+
+namespace {
+
+// Few enough that the pictures decoded ahead cannot push the ones on screen out of the store.
+constexpr qsizetype MaxPrefetched = 16;
+
+struct Prefetch {
+    QStringList waiting;
+    bool posted = false;
+};
+
+Prefetch& prefetch()
+{
+    static Prefetch p;
+    return p;
+}
+
+void prefetchNext()
+{
+    Prefetch& p = prefetch();
+    p.posted = false;
+    if (p.waiting.isEmpty() || !qGuiApp) return;
+    const QString path = p.waiting.takeFirst();
+    if (PictureCache::instance().limit() > 0) loadPicture(path);
+    if (!p.waiting.isEmpty()) {
+        p.posted = true;
+        QMetaObject::invokeMethod(qGuiApp, &prefetchNext, Qt::QueuedConnection);
+    }
+}
+
+} // namespace
+
+void prefetchPictures(const QStringList& paths)
+{
+    Prefetch& p = prefetch();
+    p.waiting.clear();
+    for (const QString& path : paths) {
+        if (p.waiting.size() == MaxPrefetched) break;
+        if (!path.isEmpty() && !p.waiting.contains(path)) p.waiting.append(path);
+    }
+    if (p.waiting.isEmpty() || p.posted || !qGuiApp) return;
+    p.posted = true;
+    QMetaObject::invokeMethod(qGuiApp, &prefetchNext, Qt::QueuedConnection);
+}
+
+bool picturesPrefetching()
+{
+    return !prefetch().waiting.isEmpty();
 }
 
 QCursor standardPointer(int shape)

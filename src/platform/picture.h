@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace platform {
@@ -41,11 +42,20 @@ private:
 // deepest colour, the first on ties.
 //
 // Decoded pictures are kept, so that a file shown again is not decoded again: by the file found,
-// its size and its modification time, so that a file changed on disk is read anew. Failures are
+// its size, modification time, inode and status-change time, so that a file changed or replaced
+// on disk is read anew, even by one of the same size and modification time. Failures are
 // never kept. The most recently used are kept, up to a limit in bytes of decoded pixels.
 std::optional<Picture> loadPicture(const QString& path, QString* error = nullptr);
 // Sets that limit (0 keeps nothing) and gives the one before.
 qint64 setPictureCacheLimit(qint64 bytes);
+// Decodes these files into the kept pictures while the program is idle, one file per turn of the
+// event loop, so that their first showing need not wait for the decoding; a file that cannot be
+// loaded is skipped. A later call replaces the files still waiting; at most 16 wait, and nothing
+// is decoded while nothing is kept. A kept picture is shown only while its file is unchanged, so
+// a file decoded ahead and changed before it shows is read again.
+void prefetchPictures(const QStringList& paths);
+// Whether files are still waiting to be decoded ahead.
+bool picturesPrefetching();
 // As a control's LoadPicture takes it: an empty path gives the empty picture (the control is
 // cleared), any other path the loaded picture, or nothing when it cannot be loaded.
 std::optional<Picture> loadPictureOrEmpty(const QString& path);

@@ -230,28 +230,37 @@ QByteArray SettingsData::serialize() const
     return text.toUtf8();
 }
 
-std::optional<SettingsData> SettingsData::parse(const QByteArray& bytes)
+SettingsData SettingsData::parseReadable(const QByteArray& bytes, bool* damaged)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (utf8.hasError()) return std::nullopt;
+    bool skipped = false;
     SettingsData data;
     Key* current = nullptr;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+    for (const QByteArray& raw : bytes.split('\n')) {
+        // Line by line, so that bytes that are not UTF-8 cost only their own line.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(raw);
+        if (utf8.hasError()) {
+            skipped = true;
+            continue;
+        }
+        QStringView line(decoded);
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const auto path = unescape(line.mid(1, line.size() - 2));
-            if (!path) return std::nullopt;
-            current = &data.ensure(normalizeKeyPath(*path));
+            // The values under a key that cannot be read have no key to go to.
+            current = path ? &data.ensure(normalizeKeyPath(*path)) : nullptr;
+            if (!path) skipped = true;
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!current || eq < 0) return std::nullopt;
-        const auto name = unescape(line.left(eq));
-        const auto value = unescape(line.mid(eq + 1));
-        if (!name || !value) return std::nullopt;
+        const auto name = eq < 0 ? std::nullopt : unescape(line.left(eq));
+        const auto value = eq < 0 ? std::nullopt : unescape(line.mid(eq + 1));
+        if (!current || !name || !value) {
+            skipped = true;
+            continue;
+        }
         bool replaced = false;
         for (Value& v : current->values) {
             if (sameName(v.name, *name)) {
@@ -261,6 +270,15 @@ std::optional<SettingsData> SettingsData::parse(const QByteArray& bytes)
         }
         if (!replaced) current->values.append(Value{*name, *value});
     }
+    if (damaged) *damaged = skipped;
+    return data;
+}
+
+std::optional<SettingsData> SettingsData::parse(const QByteArray& bytes)
+{
+    bool damaged = false;
+    SettingsData data = parseReadable(bytes, &damaged);
+    if (damaged) return std::nullopt;
     return data;
 }
 
@@ -283,12 +301,15 @@ QString FileSettingsStore::defaultFileName()
            QStringLiteral("/brannock-family/registry.ini");
 }
 
-std::optional<SettingsData> FileSettingsStore::load() const
+std::optional<SettingsData> FileSettingsStore::load(bool* damaged) const
 {
+    if (damaged) *damaged = false;
     QFile file(fileName_);
     if (!file.exists()) return SettingsData{};
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return SettingsData::parse(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return SettingsData::parseReadable(bytes, damaged);
 }
 
 template <class Change> bool FileSettingsStore::change(Change&& apply)
@@ -298,12 +319,14 @@ template <class Change> bool FileSettingsStore::change(Change&& apply)
     QLockFile lock(fileName_ + QStringLiteral(".lock"));
     if (!lock.tryLock(5000)) return false;
     // Read again under the lock: another program may have written since our last look.
-    std::optional<SettingsData> data = load();
+    bool damaged = false;
+    std::optional<SettingsData> data = load(&damaged);
     if (!data) return false;
     const QByteArray before = data->serialize();
     apply(*data);
     const QByteArray after = data->serialize();
-    if (after == before && QFileInfo::exists(fileName_)) return true;
+    // A damaged file is rewritten with what could be read, even when nothing changes.
+    if (after == before && !damaged && QFileInfo::exists(fileName_)) return true;
     QSaveFile out(fileName_);
     if (!out.open(QIODevice::WriteOnly)) return false;
     out.write(after);

@@ -26,6 +26,8 @@ public:
     // A key exists once created, written to, or when one of its sub-keys exists.
     virtual bool keyExists(const QString& keyPath) = 0;
     virtual bool createKey(const QString& keyPath) = 0;
+    // Where the values are kept, to name in a message; empty when nowhere the user could look.
+    virtual QString location() const { return {}; }
 };
 
 class Shell {
@@ -117,6 +119,9 @@ public:
     // Nothing when the text is not in the format (a line that is neither a key nor a value,
     // a value before the first key, bytes that are not UTF-8).
     static std::optional<SettingsData> parse(const QByteArray& text);
+    // What can be read of a text: every line that is not in the format is left out (a value
+    // whose key cannot be read with it), and `damaged` tells whether any was.
+    static SettingsData parseReadable(const QByteArray& text, bool* damaged = nullptr);
 
     // "\\Software\\\\Maker\\" -> "Software\\Maker"
     static QString normalizeKeyPath(const QString& keyPath);
@@ -140,8 +145,9 @@ private:
 // QStandardPaths::GenericConfigLocation + "/brannock-family/registry.ini" (~/.config/...), or the
 // file named by the environment variable BRANNOCK_SETTINGS_FILE, or the one given. Every read
 // reads the file afresh; every change re-reads it and rewrites it whole (QSaveFile) under a lock
-// file beside it (".lock"), so programs writing at the same time keep each other's keys. A file
-// that exists but cannot be read or parsed is never overwritten: the change fails.
+// file beside it (".lock"), so programs writing at the same time keep each other's keys. Lines
+// that are not in the format are left out and the next change rewrites the file with what could
+// be read; a file that exists but cannot be opened or read is never overwritten: the change fails.
 class FileSettingsStore final : public SettingsStore {
 public:
     FileSettingsStore(); // the default location, or BRANNOCK_SETTINGS_FILE
@@ -153,9 +159,11 @@ public:
     bool write(const QString& keyPath, const QString& valueName, const QString& value) override;
     bool keyExists(const QString& keyPath) override;
     bool createKey(const QString& keyPath) override;
+    QString location() const override { return fileName_; }
 
 private:
-    std::optional<SettingsData> load() const; // nothing when the file exists but cannot be read
+    // Nothing when the file exists but cannot be read; `damaged` when lines were left out.
+    std::optional<SettingsData> load(bool* damaged = nullptr) const;
     template <class Change> bool change(Change&& apply);
     QString fileName_;
 };

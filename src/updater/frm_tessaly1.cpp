@@ -125,22 +125,31 @@ void FrmTessaly1::Timer1_Timer()
 void FrmTessaly1::Timer2_Timer()
 {
     ++pollCount;
-    // Not asked yet, or the answer still on its way.
+    // Not asked yet, or the answer still on its way; one that has not come within the limit
+    // counts as an unusable page.
     if (!reply || reply->state() == platform::WebReply::State::Pending) {
+        if (pollCount >= PollLimit) {
+            endProgram();
+            return;
+        }
         Label1.setCaption(Checking);
-        if (pollCount >= PollLimit) giveUp();
         return;
     }
-    const std::optional<QString> published =
-        reply->state() == platform::WebReply::State::Done ? publishedVersion(reply->text()) : std::nullopt;
-    if (!published) {
-        giveUp();
+    // An error status, no server, a body that is no version: unusable. The program ends without
+    // a further word, though not before the sixth tick.
+    const bool usable =
+        reply->state() == platform::WebReply::State::Done && publishedVersion(reply->text()).has_value();
+    if (!usable) {
+        Label1.setCaption(CannotCheck);
+        if (pollCount > QuietTicks) endProgram();
         return;
     }
+    const QString published = reply->text();
     reply.reset();
     Timer2.setEnabled(false);
-    Label1.setCaption(LatestPrefix + *published);
-    if (sameVersion(*published, LblVer.Caption())) {
+    // The published text as it stands, blanks and all.
+    Label1.setCaption(LatestPrefix + published);
+    if (sameVersion(published, LblVer.Caption())) {
         Label2.setCaption(UpToDate);
         Label2.setVisible(true);
         Timer3.setEnabled(true);
@@ -150,13 +159,6 @@ void FrmTessaly1::Timer2_Timer()
     Command3.setVisible(true);
     Label2.setCaption(QStringLiteral(" "));
     Label2.setVisible(true);
-}
-
-void FrmTessaly1::giveUp()
-{
-    reply.reset();
-    Timer2.setEnabled(false);
-    Label1.setCaption(CannotCheck);
 }
 
 void FrmTessaly1::Timer3_Timer()

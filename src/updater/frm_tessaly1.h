@@ -39,9 +39,12 @@ public:
     // The module information; false, with the user told, when "ver.txt" is missing or broken.
     bool readInfo();
 
-    // The page's body is never larger than this; the poll gives up after PollLimit ticks.
+    // The page's body is never larger than this. A reply that has not come by the PollLimit-th
+    // tick (15 s) counts as unusable; an unusable page ends the program on the first tick after
+    // the QuietTicks-th.
     static constexpr qint64 MaxPageBytes = 64 * 1024;
     static constexpr int PollLimit = 150;
+    static constexpr int QuietTicks = 5;
 
     static const QString Checking, CannotCheck, LatestPrefix, UpToDate;
 
@@ -58,7 +61,6 @@ private:
     void Command3_Click();
     // Ends the program; where a test intercepts the end, the form closes instead.
     void endProgram(int exitCode = 0);
-    void giveUp();
 
     std::unique_ptr<platform::WebReply> reply;
 };

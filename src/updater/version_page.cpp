@@ -25,32 +25,22 @@ constexpr std::array<Keyword, 22> KmKeywords{{
     {"visio", nullptr},      {"outlook", nullptr},
 }};
 
-QString setting(const QString& name)
-{
-    return platform::settings().read(SiteKey, name).value_or(QString()).trimmed();
-}
-
 } // namespace
 
 UpdateSite readUpdateSite()
 {
     UpdateSite site;
-    if (const QString host = setting(QStringLiteral("Host")); !host.isEmpty()) site.host = host;
+    site.host = common::siteHost();
     static const QRegularExpression nineDigits(QStringLiteral("^[0-9]{9}$"));
-    if (const QString prefix = setting(QStringLiteral("PagePrefix")); nineDigits.match(prefix).hasMatch())
-        site.pagePrefix = prefix;
+    const QString prefix =
+        platform::settings().read(SiteKey, QStringLiteral("PagePrefix")).value_or(QString()).trimmed();
+    if (nineDigits.match(prefix).hasMatch()) site.pagePrefix = prefix;
     return site;
 }
 
 QString siteBase(const UpdateSite& site)
 {
-    QString base = site.host;
-    if (!base.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) &&
-        !base.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
-        base.prepend(QStringLiteral("http://"));
-    while (base.endsWith(u'/'))
-        base.chop(1);
-    return base;
+    return common::siteBase(site.host);
 }
 
 QString versionPageAddress(const UpdateSite& site, int kmNo)

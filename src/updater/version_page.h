@@ -4,12 +4,15 @@
 #include <QString>
 #include <optional>
 
+#include "common/maker_site.h"
+
 namespace updater {
 
-// The site, a per-user setting so that an institution (or a test) can point the checker
-// elsewhere: values "Host" and "PagePrefix" under this key of the settings store.
-inline const QString SiteKey = QStringLiteral("Software\\Ostrel\\Tessaly");
-inline const QString DefaultHost = QStringLiteral("www.ostrel.example");
+// The site, per-user settings so that an institution (or a test) can point the checker
+// elsewhere: values "Host" (shared with the catalogue's download pages) and "PagePrefix" under
+// this key of the settings store.
+using common::DefaultHost;
+using common::SiteKey;
 inline const QString DefaultPagePrefix = QStringLiteral("518000001");
 
 struct UpdateSite {

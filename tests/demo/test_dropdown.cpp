@@ -1,5 +1,6 @@
 // Menu steps: the glide to the hot-spot, the Start menu for its items, and the cascade of drop-down
 // panels picked level by level down the step's menu path.
+#include <QFile>
 #include <QImage>
 #include <cmath>
 
@@ -46,6 +47,7 @@ protected:
 TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
 {
     chrome(QStringLiteral("A10077"));
+    chrome(QStringLiteral("A10477"));
     start({{menuStep(QStringLiteral("HA10401000")), terminal()}});
     startDemo();
     FrmYanShi& p = player();
@@ -80,6 +82,8 @@ TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
 TEST_F(Dropdown, AProgramIsStartedThreeLevelsDeepInTheStartMenu)
 {
     // At half speed: the glide into the Start menu keeps its own pace.
+    for (const char* panel : {"840077", "841077", "SS0277"})
+        chrome(QString::fromLatin1(panel));
     start({{menuStep(QStringLiteral("H841002020"), QStringLiteral("00")), terminal()}});
     startDemo(platform::vbLeftButton, platform::vbShiftMask);
     FrmYanShi& p = player();
@@ -126,6 +130,8 @@ TEST_F(Dropdown, APathThatStopsEarlyEndsItsStepThere)
         // A hot-spot whose area opens no panel.
         {"task pane", "H300100000", "A0", {1, 2, 3}},
     };
+    for (const char* panel : {"A10077", "A10477", "840077", "841077", "SS0277"})
+        chrome(QString::fromLatin1(panel));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         start({{menuStep(QString::fromLatin1(c.path), QString::fromLatin1(c.window)), at("8888"), terminal(),
@@ -139,6 +145,8 @@ TEST_F(Dropdown, APathThatStopsEarlyEndsItsStepThere)
 
 TEST_F(Dropdown, APickedRowShowsTheStepsOwnPicture)
 {
+    chrome(QStringLiteral("A10077"));
+    chrome(QStringLiteral("A10477"));
     chrome(QStringLiteral("P00100"), 60, 20);
     chrome(QStringLiteral("A10400"), 60, 20);
     for (bool own : {true, false}) {
@@ -155,6 +163,44 @@ TEST_F(Dropdown, APickedRowShowsTheStepsOwnPicture)
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
+}
+
+// A panel whose picture cannot be read is never shown, with another menu's picture or none, and
+// no glide goes to rows laid out without it: the path ends where the pictures end, by its jump, and
+// the demonstration goes on to the end.
+TEST_F(Dropdown, APanelThatCannotBeReadOpensNothingAndTheDemonstrationGoesOn)
+{
+    chrome(QStringLiteral("A20077"));
+    chrome(QStringLiteral("A10077"));
+    QFile bad(prog.file(QStringLiteral("examdata/A10477.rar")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("not a picture");
+    bad.close();
+    // Step 1 opens 编辑 (its panel is there); step 2 opens 查看 (no panel); step 3 goes down 文件 to
+    // row 4, whose sub-menu's panel is damaged.
+    start({{menuStep(QStringLiteral("HA20100000")), menuStep(QStringLiteral("HA30200000")),
+            menuStep(QStringLiteral("HA10402000")), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    bool firstShown = false, otherShown = false, secondShown = false, rowsAimed = false;
+    for (int i = 0; i < 400 && playing() && p.ysStep < 4; ++i) {
+        if (p.ysStep == 1) firstShown |= p.Pic1J.Visible() && !p.Pic1J.picture().isNull();
+        if (p.ysStep == 2) {
+            otherShown |= p.Pic1J.Visible();
+            rowsAimed |= p.Timer6.Enabled();
+        }
+        if (p.ysStep == 3) {
+            secondShown |= p.Pic2J.Visible();
+            rowsAimed |= p.Timer7.Enabled();
+        }
+        time.advance(100);
+    }
+    EXPECT_TRUE(firstShown);
+    EXPECT_FALSE(otherShown) << "a panel stood under 查看";
+    EXPECT_FALSE(secondShown) << "a sub-menu panel stood beside 文件's row 4";
+    EXPECT_FALSE(rowsAimed) << "the pointer went to rows without a panel";
+    EXPECT_EQ(p.ysStep, 4);
+    EXPECT_GE(runToEnd(), 0);
 }
 
 TEST_F(Dropdown, TheHotSpotsLieOnTheFormOverTheirAreas)

@@ -5,6 +5,8 @@
 
 #include "demo_fixture.h"
 #include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "support/script.h"
 
 using namespace demotest;
 
@@ -357,12 +359,26 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
 
 TEST_F(Demo, AQuestionWithoutReadableRecordsEndsAtOnce)
 {
+    // The candidate's desktop, rendered again, tells once that the records are gone.
+    testkit::ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK).expect(platform::vbOK);
+    // Records gone between the click and the player's load: the player ends at once.
     start({{at("0001"), terminal()}});
+    testkit::click(panel().CmdGN(7));
     QFile::remove(dataPath + QStringLiteral("/288820.rar"));
-    startDemo();
+    time.advance(200);
     EXPECT_TRUE(player().TimEnd.Enabled());
     EXPECT_FALSE(player().Timer2.Enabled());
     EXPECT_EQ(runToEnd(), 400);
+    time.advance(1000);
+
+    // Gone before the click: the panel says so and no demonstration starts.
+    startDemo();
+    EXPECT_EQ(boxes.pending(), 0);
+    ASSERT_FALSE(boxes.seen().isEmpty());
+    EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("本题不能演示")));
+    EXPECT_FALSE(platform::Forms::isLoaded<FrmYanShi>());
+    EXPECT_TRUE(panel().Visible());
 }
 
 TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)

@@ -9,10 +9,13 @@
 #include <QList>
 #include <QRectF>
 #include <cmath>
+#include <optional>
 
 #include "common/record.h"
 #include "common/scale.h"
 #include "demo/frm_yanshi.h"
+#include "desktop/hotspot_tables.h"
+#include "desktop/menu_tables.h"
 #include "desktop/test_practice_fixture.h"
 #include "platform/units.h"
 #include "sample/generator.h"
@@ -21,7 +24,8 @@ namespace {
 
 // Where a step's last glide ends, from its record alone: the centre of mainRect for the clicks,
 // the typing confirmed by a click, the band and the drag; the edit field's left part for the
-// other typing steps. Other steps (hot-spots, menus, keys) have no such target here.
+// other typing steps. Hot-spot and menu steps aim by the desktop's tables (below); key steps have
+// no target.
 bool recordTarget(const QString& rec, double* x, double* y)
 {
     namespace col = common::col;
@@ -45,11 +49,91 @@ bool recordTarget(const QString& rec, double* x, double* y)
     return false;
 }
 
+// Where the pointer of a hot-spot or menu step ("7000") aims while the player `p` plays it, from
+// the record, the desktop's tables and the places of the panels shown: the row of the level being
+// glided to (with the panel it lies on), the Start button and then the Start-menu item, or the
+// hot-spot the path starts at (the object picture on the main target). Form twips.
+struct Aim {
+    QRectF target;
+    QRectF panel; // the drop-down the row lies on; empty for a hot-spot
+};
+
+std::optional<Aim> hotSpotAim(const FrmYanShi& p, const QString& rec)
+{
+    namespace col = common::col;
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const auto on = [&](const hotspots::Rect& r, hotspots::Offset box = {}) {
+        return QRectF((box.x + r.left) * sx, (box.y + r.top) * sy, r.width * sx, r.height * sy);
+    };
+    const auto rect = [](const menus::Box& b) { return QRectF(b.left, b.top, b.width, b.height); };
+    const auto shown = [](const platform::Control& c) {
+        return c.Visible() ? QRectF(c.Left(), c.Top(), c.Width(), c.Height()) : QRectF();
+    };
+    const QString path = common::field(rec, col::TargetC, 1) == QLatin1String("H")
+                             ? common::field(rec, col::TargetC, 10)
+                             : common::field(rec, col::TargetA, 10);
+    const QString id = path.mid(1, 2);
+    const int r1 = path.mid(3, 2).toInt(), r2 = path.mid(5, 2).toInt(), r3 = path.mid(7, 2).toInt();
+    const menus::Desk demo = menus::Desk::Demonstration;
+    if (p.Timer6.Enabled()) {
+        const auto rows = menus::firstLevelRows(id, sx, sy, demo, {p.Pic1J.Left(), p.Pic1J.Top()});
+        return Aim{rect(rows[size_t(r1)]), shown(p.Pic1J)};
+    }
+    if (p.Timer7.Enabled()) {
+        const auto rows = menus::secondLevelRows(menus::secondLevelKey(id, r1), sx, sy, demo,
+                                                 {p.Pic2J.Left(), p.Pic2J.Top()});
+        return Aim{rect(rows[size_t(r2)]), shown(p.Pic2J)};
+    }
+    if (p.Timer8.Enabled()) {
+        const auto rows = menus::thirdLevelRows(sx, sy, demo, {p.Pic3J.Left(), p.Pic3J.Top()});
+        return Aim{rect(rows[size_t(r3)]), shown(p.Pic3J)};
+    }
+    if (id.startsWith(u'S')) {
+        const auto num = [&rec](int c, int w) { return double(common::fieldNumber(rec, c, w).value_or(0)); };
+        const int m = col::MainRect;
+        return Aim{QRectF(num(m, 5) * sx, num(m + 6, 4) * sy, num(m + 10, 5) * sx, num(m + 15, 5) * sy), {}};
+    }
+    const int n = id.startsWith(u'Z')                  ? 100 + id.mid(1).toInt()
+                  : id.size() == 2 && id[0].isLetter() ? id.mid(1).toInt()
+                                                       : id.toInt();
+    const QString win = common::field(rec, col::WinCode, 2);
+    const int digit = common::fieldNumber(rec, col::WinCode + 1, 1).value_or(0);
+    using namespace hotspots;
+    switch (areaOf(n)) {
+    case Area::MenuBar: {
+        const auto titles = menus::menuTitles(win.front(), sx, sy, {p.PicMenu.Left(), p.PicMenu.Top()});
+        if (!titles) return std::nullopt;
+        return Aim{rect((*titles)[size_t(n)]), {}};
+    }
+    case Area::TaskPane:
+        return Aim{on(taskPaneLink(digit / 2, n), {TaskPaneBox.left, TaskPaneBox.top}), {}};
+    case Area::Dialog:
+        return Aim{on(dialogItem(common::fieldNumber(rec, col::PaneCode + 1, 1).value_or(0), n),
+                      {DialogBox.left, DialogBox.top}),
+                   {}};
+    case Area::StartMenu:
+        // First the Start button, then the item in the Start menu it opens.
+        if (!p.TimerStart.Enabled()) return Aim{on(StartButton), {}};
+        return Aim{on(fixedSpot(n)->r, {StartBox.left, StartBox.top}), {}};
+    case Area::Toolbar:
+        return Aim{on(fixedSpot(n)->r, {ToolBox.left, ToolBox.top}), {}};
+    case Area::Desktop:
+        return Aim{n == WholeDesktop ? on(DesktopBox) : on(fixedSpot(n)->r), {}};
+    case Area::MyComputer:
+        return Aim{n == WholeMyComputer ? on(MyComputerWindow)
+                                        : on(fixedSpot(n)->r, {MyPcBox.left, MyPcBox.top}),
+                   {}};
+    default:
+        return std::nullopt;
+    }
+}
+
 struct Played {
     int steps = 0;       // the last step number shown
     int ticks = 0;       // intervals of 100 ms x speed until the form unloaded
     int checked = 0;     // arrivals compared with their record's target
     int startMenu = 0;   // of the ticks, those spent in the Start-menu glide (not slowed down)
+    int hotSpots = 0;    // of the arrivals, those of hot-spot and menu steps
     QString lastCode;    // action code of the record shown last
     QList<int> sequence; // the steps in the order played
 };
@@ -67,6 +151,7 @@ protected:
         FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
         const double arrowX = 60 * common::scaleX(); // the outline's first line starts there
         r.sequence << p.ysStep;
+        QRectF aim; // where the pointer of a hot-spot or menu step aims last
         for (; r.ticks < 6000 && platform::Forms::isLoaded<FrmYanShi>(); ++r.ticks) {
             const int step = p.ysStep;
             const QString rec = p.ysRec;
@@ -85,10 +170,43 @@ protected:
                 }
             }
             if (p.TimerStart.Enabled()) ++r.startMenu;
+            // A hot-spot or menu step: the pointer glides into its hot-spot and then into each row
+            // of its path, on a panel that is shown and holds the row, and clear of the question
+            // panel's corner, where the candidate could not reach it.
+            const bool hotSpotStep = r.lastCode == QLatin1String("7000");
+            if (hotSpotStep && p.ysLen > 0) {
+                const std::optional<Aim> at = hotSpotAim(p, rec);
+                EXPECT_TRUE(at.has_value()) << "step " << step;
+                if (at) {
+                    aim = at->target;
+                    const QPointF to(p.ysToX, p.ysToY);
+                    EXPECT_TRUE(aim.adjusted(-1, -1, 1, 1).contains(to))
+                        << "step " << step << " glides to " << to.x() << "," << to.y() << ", not into "
+                        << aim.left() << "," << aim.top() << " " << aim.width() << "x" << aim.height();
+                    if (p.Timer6.Enabled() || p.Timer7.Enabled() || p.Timer8.Enabled()) {
+                        EXPECT_TRUE(at->panel.adjusted(-15, -15, 15, 15).contains(aim))
+                            << "step " << step << ": the row is not on a panel shown";
+                    }
+                    const QRectF corner((12000 - 4980) * common::scaleX(), (9000 - 3630) * common::scaleY(),
+                                        4980 * common::scaleX(), 3630 * common::scaleY());
+                    EXPECT_FALSE(corner.contains(to))
+                        << "step " << step << " aims under the question panel at " << to.x() << "," << to.y();
+                }
+            }
             time.advance(100 * speed);
             if (!platform::Forms::isLoaded<FrmYanShi>() || p.ysStep == step) continue;
             r.sequence << p.ysStep;
             double tx = 0, ty = 0;
+            if (hotSpotStep) {
+                // The arrow stands in the hot-spot or row that the step's path ends at.
+                const double px = p.LPoint(0).X1() - arrowX, py = p.LPoint(0).Y1();
+                const double slack = 1.2 * len + 1;
+                EXPECT_TRUE(aim.adjusted(-slack, -slack, slack, slack).contains(px, py))
+                    << "step " << step << " ends at " << px << "," << py << ", its target is " << aim.left()
+                    << "," << aim.top() << " " << aim.width() << "x" << aim.height();
+                ++r.hotSpots;
+                continue;
+            }
             if (!recordTarget(rec, &tx, &ty)) continue;
             // The arrow as drawn at the arrival (the terminal record does not redraw it), or the
             // cursor picture that stands for it during band and drag legs.
@@ -114,7 +232,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
     ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
     const QString data =
         common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-    int played = 0, steps = 0, questions = 0, checked = 0, startMenus = 0;
+    int played = 0, steps = 0, questions = 0, checked = 0, startMenus = 0, hotSpotArrivals = 0;
     for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
         SCOPED_TRACE(testing::Message() << "unit " << unit);
         startUnit(data, unit);
@@ -149,6 +267,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
                 EXPECT_EQ(d.dqTm, q);
                 EXPECT_EQ(d.dqStep, dqStep);
                 checked += r.checked;
+                hotSpotArrivals += r.hotSpots;
             }
             SCOPED_TRACE(testing::Message() << "question " << q);
             EXPECT_EQ(atSpeed[2].sequence, atSpeed[1].sequence);
@@ -169,6 +288,8 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
     EXPECT_EQ(played, questions);
     EXPECT_GT(checked, questions);
     EXPECT_GT(startMenus, 0);
+    // Every step of the hot-spot and menu units, at both speeds.
+    EXPECT_GE(hotSpotArrivals, 2 * 34);
     RecordProperty("played", played);
     RecordProperty("steps", steps);
     RecordProperty("arrivals", checked);

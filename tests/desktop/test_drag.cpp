@@ -286,6 +286,29 @@ TEST_F(PictureDrag, OnlyTheLeftButtonMovesThePictureAndAnyReleaseJudges)
     EXPECT_EQ(stepNow(), 2);
 }
 
+TEST_F(PictureDrag, ThePictureClosesInOnAPointerThatRestsWhileTheButtonHoldsIt)
+{
+    // No move events come while the pointer rests: one quick move leaves the picture half way.
+    FrmMain& f = show({dragStep(QStringLiteral("8001"), 6000, 4500, 3000, 0), step(QStringLiteral("0000"))});
+    testkit::press(f, 6015, 4515);
+    testkit::moveHeld(f, 2955, 4515, 1);
+    EXPECT_GT(f.Image5.Left(), 4000);
+    // Released at once, it springs back, and nothing moves it once the button is up.
+    testkit::release(f, 2955, 4515);
+    EXPECT_EQ(stepNow(), 1);
+    clock.advance(1000);
+    EXPECT_DOUBLE_EQ(f.Image5.Left(), 6000);
+    // Held while the pointer rests on the far side of the line, it closes in and the drop passes.
+    testkit::press(f, 6015, 4515);
+    testkit::moveHeld(f, 2955, 4515, 1);
+    clock.advance(1000);
+    EXPECT_LE(f.Image5.Left(), 3000);
+    EXPECT_GT(f.Image5.Left(), 2900);
+    testkit::release(f, 2955, 4515);
+    EXPECT_EQ(stepNow(), 2);
+    EXPECT_DOUBLE_EQ(f.Image5.Left(), 3000);
+}
+
 TEST_F(PictureDrag, OneReleasePassesOneStep)
 {
     // Step 2 is a drag its picture already satisfies, under the pointer, and a click on its picture

@@ -219,30 +219,51 @@ TEST_F(Desktop, GoStepTurnsAJumpCharIntoAStepOfTheQuestion)
     EXPECT_EQ(f.Label1.Left(), 12345);
 }
 
+// A jump past the question's block is a damaged record: before the mend it rendered the block's
+// last record (here the terminal one) and so recorded the question as solved.
 TEST_F(Desktop, AJumpNeverLeavesTheQuestionsBlock)
 {
-    // Question 1 has 5 steps; "C" (12) and "Z" (35) would reach question 2's terminal record.
-    writeBank({{marked(1), marked(2), marked(3), marked(4), marked(5)}, {marked(6), terminal()}});
+    writeBank({{marked(1), marked(2), marked(3), marked(4), terminal()}, {marked(6), marked(7)}});
     auto& d = common::drill();
     d.tmState[1] = 1;
+    testkit::ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK, QStringLiteral("第1题的操作步骤无法读取"));
     FrmMain& f = showQuestion(1);
     for (const char* code : {"7", "C", "Z"}) {
         SCOPED_TRACE(code);
         f.GoStep(QString::fromLatin1(code));
-        EXPECT_EQ(d.dqStep, 5);
-        EXPECT_EQ(markerOf(f), 5);
-        EXPECT_EQ(d.tmState[1], 1); // not solved by another question's terminal record
+        EXPECT_EQ(d.dqStep, 1); // the step does not move
+        EXPECT_EQ(markerOf(f), 1);
+        EXPECT_EQ(d.tmState[1], 1); // not solved
+        EXPECT_FALSE(f.LblSuccess.Visible());
     }
+    // Told once for the question and its step file, however often and after whatever renders.
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_TRUE(boxes.seen().at(0).prompt.contains(QStringLiteral("288820.rar")));
+    f.GoStep(QStringLiteral("4")); // within the block a jump works
+    EXPECT_EQ(d.dqStep, 4);
+    EXPECT_EQ(markerOf(f), 4);
+    f.GoStep(QStringLiteral("6"));
+    EXPECT_EQ(d.dqStep, 4);
+    EXPECT_EQ(boxes.seen().size(), 1);
+
     // Below the block (a back button taking the step to 0 or less) it is step 1.
     d.dqStep = -2;
     f.setData();
     EXPECT_EQ(d.dqStep, 1);
     EXPECT_EQ(markerOf(f), 1);
-    // An advance past a block without a terminal record stays on its last record.
-    f.GoStep(QStringLiteral("5"));
+
+    // Another question is told of its own damaged jump; an advance past a block without a
+    // terminal record stays on its last record.
+    showQuestion(2);
+    boxes.expect(platform::vbOK, QStringLiteral("第2题的操作步骤无法读取"));
+    f.GoStep(QStringLiteral("3"));
+    EXPECT_EQ(d.dqStep, 1);
+    EXPECT_EQ(boxes.seen().size(), 2);
+    f.GoStep(QStringLiteral("2"));
     f.doNext();
-    EXPECT_EQ(d.dqStep, 5);
-    EXPECT_EQ(markerOf(f), 5);
+    EXPECT_EQ(d.dqStep, 2);
+    EXPECT_EQ(markerOf(f), 7);
 }
 
 TEST_F(Desktop, AutomaticStepsAdvanceOncePerSecond)

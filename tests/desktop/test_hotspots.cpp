@@ -34,7 +34,7 @@ protected:
             {"PicTable.rar", 800, 566}, {"PicStart.rar", 378, 479}, {"PicMyPc.rar", 590, 458},
             {"1100W1.rar", 798, 39},    {"1100W2.rar", 798, 39},    {"41A001.rar", 197, 445},
             {"41A002.rar", 197, 445},   {"41A003.rar", 197, 445},   {"NN0000.rar", 800, 457},
-            {"NN0001.rar", 800, 457}};
+            {"NN0001.rar", 800, 457},   {"NN0005.rar", 800, 457},   {"NN000A.rar", 800, 457}};
         for (const auto& [name, w, h] : boxes)
             writeDeskPicture(QString::fromLatin1(name), w, h);
     }
@@ -249,9 +249,17 @@ TEST_F(HotSpots, EachStepLaysOutItsTaskPaneAndDialog)
          }},
         {"N5", "00",
          [](FrmMain& f) {
-             // A digit without a layout: every item parked, the picture the digit's (none here).
+             // A digit without a layout: every item parked, the picture the digit's.
+             EXPECT_EQ(sourceName(f.PicCtrl.picture()), QStringLiteral("NN0005.rar"));
              for (int n = 41; n <= 60; ++n)
                  EXPECT_DOUBLE_EQ(f.LblZHU(n).Top(), -30) << n;
+         }},
+        {"NA", "00",
+         [](FrmMain& f) {
+             // A letter names the picture and reads 0: layout 0.
+             EXPECT_EQ(sourceName(f.PicCtrl.picture()), QStringLiteral("NN000A.rar"));
+             EXPECT_DOUBLE_EQ(f.LblZHU(41).Left(), 3360);
+             EXPECT_DOUBLE_EQ(f.LblZHU(55).Left(), -30);
          }},
         {"PD", "M0",
          [](FrmMain& f) {
@@ -828,13 +836,20 @@ TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
 
     common::drill().dqStep = 2;
     f.setData();
-    // The panel keeps its picture, and its items are those of layout 1.
+    // The panel keeps its picture, and the picture keeps its items: those of layout 0.
     EXPECT_EQ(sourceName(f.PicCtrl.picture()), QStringLiteral("NN0000.rar"));
-    EXPECT_DOUBLE_EQ(f.LblZHU(45).Top(), 4080);
+    EXPECT_DOUBLE_EQ(f.LblZHU(45).Top(), 2670);
+    EXPECT_DOUBLE_EQ(f.LblZHU(51).Top(), 765);
+    EXPECT_DOUBLE_EQ(f.LblZHU(55).Left(), -30);
     f.LblZHU_MouseMove(71, 0, 0, 0, 0);
-    testkit::rightClick(f, 6000, 1000); // "690077.rar" does not exist
-    EXPECT_TRUE(f.Pic1J.Visible());
-    testkit::click(f.LblZHU(45));
+    testkit::rightClick(f, 6000, 1000); // "690077.rar" does not exist: no menu opens
+    EXPECT_FALSE(f.Pic1J.Visible());
+    // Where layout 1 puts its item 45, the shown panel has its item 47: a click there is on the
+    // wrong item and does not pass the step ...
+    testkit::click(f, 3345 + 300, 1680 + 4080 + 300);
+    EXPECT_EQ(stepNow(), 2);
+    // ... while the item 45 of the shown panel does.
+    testkit::click(f, 3360 + 300, 1680 + 2670 + 300);
     EXPECT_EQ(stepNow(), 3);
 
     // Codes that are not letters and digits never become file names.
@@ -845,7 +860,7 @@ TEST_F(HotSpots, PicturesThatCannotBeReadLeaveTheControlsAndTheStepGoesOn)
     testkit::settle();
     FrmMain& g = showQuestion(1);
     EXPECT_TRUE(g.PicCtrl.picture().isNull());
-    EXPECT_DOUBLE_EQ(g.LblZHU(41).Left(), 3360); // a non-digit reads 0: layout 0
+    EXPECT_DOUBLE_EQ(g.LblZHU(41).Width(), 0); // no panel: nothing laid out over the empty box
     EXPECT_FALSE(g.loadDeskPicture(g.ImgTool, QStringLiteral("../x0088")));
 }
 

@@ -217,3 +217,121 @@ TEST_F(Keys, TheWindowSystemsCloseRequestNeverClosesTheDesktop)
     // The drill closes it as before.
     EXPECT_TRUE(f.Unload());
 }
+
+TEST_F(Keys, OnePressPassesOneStepWhenTheStepItPassesTakesTheFocusedAreaAway)
+{
+    // Each question takes the same key twice. The candidate has clicked a bare place of the area
+    // first; the render of step 2 hides the area for a moment and the focus falls to the window.
+    writeDeskPicture(QStringLiteral("1100W1.rar"));
+    writeDeskPicture(QStringLiteral("41A001.rar"));
+    StepRecord onDesk = keyStep("6012"); // F1, judged as it goes down
+    onDesk.set(col::WinCode, QStringLiteral("M0"));
+    StepRecord onPane = keyStep("6065"); // A, judged as it is released
+    onPane.set(col::WinCode, QStringLiteral("O2"));
+    StepRecord copy = pathStep(col::TargetC, "HA20300000"); // Ctrl+C, in the open Start menu
+    struct Case {
+        const char* name;
+        StepRecord rec;
+        int key, shift;
+        PictureBox FrmMain::*area;
+    } cases[] = {
+        {"desktop area, F1", onDesk, F1, 0, &FrmMain::PicTable},
+        {"task pane, A", onPane, 65, 0, &FrmMain::PicHui},
+        {"Start menu, Ctrl+C", copy, 67, vbCtrlMask, &FrmMain::PicStart},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmMain& f = show({c.rec, c.rec});
+        PictureBox& area = f.*c.area;
+        if (&area == &f.PicStart) testkit::click(f.StartMenu);
+        ASSERT_TRUE(area.Visible());
+        const QPointF bare = testkit::bareSpotOf(area);
+        testkit::click(f, bare.x(), bare.y());
+        ASSERT_TRUE(area.hasFocus());
+        testkit::key(f, c.key, c.shift);
+        EXPECT_EQ(stepNow(), 2);
+        testkit::key(f, c.key, c.shift);
+        EXPECT_EQ(stepNow(), 3);
+        again();
+    }
+}
+
+TEST_F(Keys, AKeyIsJudgedWithTheKeysHeldWhenItWentDown)
+{
+    writeDeskPicture(QStringLiteral("41A001.rar"));
+    struct Case {
+        const char* name;
+        const char* code;
+        bool onPane;    // the task pane judges at the release; else the window does
+        bool ctrlFirst; // Ctrl pressed before the key and let go before it; else pressed after it
+        int step;
+    } cases[] = {
+        {"Ctrl+A let go of Ctrl first, window", "6265", false, true, 2},
+        {"Ctrl+A let go of Ctrl first, task pane", "6265", true, true, 2},
+        {"A with Ctrl held at the press is no A", "6065", false, true, 1},
+        {"A then Ctrl, window", "6065", false, false, 2},
+        {"A then Ctrl, task pane", "6065", true, false, 2},
+        {"A then Ctrl is no Ctrl+A", "6265", true, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StepRecord r = keyStep(c.code);
+        if (c.onPane) r.set(col::WinCode, QStringLiteral("O2"));
+        FrmMain& f = show({r});
+        if (c.onPane) {
+            const QPointF bare = testkit::bareSpotOf(f.PicHui);
+            testkit::click(f, bare.x(), bare.y());
+            ASSERT_TRUE(f.PicHui.hasFocus());
+        }
+        if (c.ctrlFirst) {
+            testkit::keyDown(f, 65, vbCtrlMask); // Ctrl, then A with Ctrl
+            testkit::keyUp(f, vbKeyControl, 0);
+            testkit::keyUp(f, 65, 0);
+        } else {
+            testkit::keyDown(f, 65, 0);
+            testkit::keyDown(f, vbKeyControl, vbCtrlMask);
+            testkit::keyUp(f, 65, vbCtrlMask); // A, then Ctrl let go
+        }
+        EXPECT_EQ(stepNow(), c.step);
+        again();
+    }
+}
+
+TEST_F(Keys, TwoAltF4StepsInARowBothPass)
+{
+    const StepRecord closeIt = keyStep("0000", "P6415");
+    {
+        // As keys that reach the window.
+        FrmMain& f = show({closeIt, closeIt});
+        testkit::key(f, F4, vbAltMask);
+        EXPECT_EQ(stepNow(), 2);
+        testkit::key(f, F4, vbAltMask);
+        EXPECT_EQ(stepNow(), 3);
+        again();
+    }
+    {
+        // As the close requests of a window system that keeps the key: each press is one.
+        FrmMain& f = show({closeIt, closeIt});
+        testkit::keyDown(f, vbKeyMenu, vbAltMask);
+        f.hostWidget()->close();
+        EXPECT_EQ(stepNow(), 2);
+        f.hostWidget()->close();
+        EXPECT_EQ(stepNow(), 3);
+        testkit::keyUp(f, vbKeyMenu, vbAltMask);
+        again();
+    }
+    {
+        // A press that reaches the window and makes a close request as well is one action; the
+        // next press is another.
+        FrmMain& f = show({closeIt, closeIt});
+        testkit::keyDown(f, F4, vbAltMask);
+        f.hostWidget()->close();
+        testkit::keyUp(f, F4, vbAltMask);
+        EXPECT_EQ(stepNow(), 2);
+        testkit::keyDown(f, F4, vbAltMask);
+        f.hostWidget()->close();
+        testkit::keyUp(f, F4, vbAltMask);
+        EXPECT_EQ(stepNow(), 3);
+        EXPECT_TRUE(f.Visible());
+    }
+}

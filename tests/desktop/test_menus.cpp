@@ -1,6 +1,7 @@
 // The simulated menus of the candidate's desktop: the drop-down tables and their placement, the
 // menu-bar titles, the per-step reset, hovering and picking rows of the three levels.
 #include <QFile>
+#include <QWidget>
 
 #include "desktop/menu_tables.h"
 #include "desktop_fixture.h"
@@ -343,6 +344,32 @@ TEST_F(Menus, RowsLieOverTheOpenedPanelAndAMenuPickShowsItsChosenRow)
     EXPECT_FALSE(f.Img1jBK.Visible());
 }
 
+TEST_F(Menus, TheHoveredLookOfAMenuPickRowLiesOverItsChosenLook)
+{
+    // The chosen look blue, the hovered look red, both as large as the row.
+    const auto paint = [&](const QString& name, Qt::GlobalColor colour) {
+        QImage img(200, 18, QImage::Format_RGB32);
+        img.fill(colour);
+        ASSERT_TRUE(img.save(prog.file(QStringLiteral("examdata/") + name), "BMP"));
+    };
+    paint(QStringLiteral("K7K777.rar"), Qt::blue);
+    paint(QStringLiteral("K7K700.rar"), Qt::red);
+    writeBank({{menuStep(QString(), QString(), QStringLiteral("DA103xK7K7")), terminal()}});
+    FrmMain& f = showQuestion(1);
+    open(f, QStringLiteral("A1"));
+    const auto rowColour = [&] {
+        const QImage shot = f.Pic1J.widget()->grab().toImage();
+        return QColor(shot.pixel(platform::toPixelsX(f.Lbl1J(3).Left() + 300),
+                                 platform::toPixelsY(f.Lbl1J(3).Top() + 135)));
+    };
+    EXPECT_EQ(rowColour(), QColor(Qt::blue));
+    // Into the row near its left end (the centre is where other tests come in).
+    const QPointF row = at(f.Lbl1J(3));
+    testkit::move(f, row.x() - f.Lbl1J(3).Width() / 2 + 150, row.y());
+    ASSERT_EQ(sourceName(f.Img1J.picture()), "K7K700.rar");
+    EXPECT_EQ(rowColour(), QColor(Qt::red));
+}
+
 TEST_F(Menus, HoverHighlightsRowsAndClosesTheSubMenuOfAnotherRow)
 {
     writeDeskPicture(QStringLiteral("A10400.rar"), 200, 18);
@@ -546,41 +573,61 @@ TEST_F(Menus, OneClickPassesOneStepOnly)
     EXPECT_EQ(stepNow(), 2);
 }
 
-TEST_F(Menus, UnreadablePicturesNeverStopAPick)
+// A picture that cannot be read never shows another's: a drop-down whose panel is missing or
+// damaged opens nothing (no panel, no rows), a row whose hovered look is missing shows no
+// highlight, and the step can still be completed by what does open.
+TEST_F(Menus, UnreadablePicturesShowNothingInsteadOfAnothersAndTheStepGoesOn)
 {
-    // The second-level panel is garbage, the hovered-row pictures are missing.
     QFile bad(prog.file(QStringLiteral("examdata/A10477.rar")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
     bad.write("not a picture");
     bad.close();
-    QFile::remove(prog.file(QStringLiteral("examdata/A10402.rar")));
-    writeBank({{menuStep(QString(), QStringLiteral("HA10402000")), terminal()}});
+    writeBank({{menuStep(QStringLiteral("HA10300000")), terminal()}});
     FrmMain& f = showQuestion(1);
-    open(f, QStringLiteral("A1"));
+
+    // The title of a menu without a panel picture, after a menu that had one.
+    testkit::click(f.LblZHU(1));
+    ASSERT_TRUE(f.Pic1J.Visible());
+    EXPECT_EQ(f.Pic1J.picture().source().section(QLatin1Char('/'), -1), QStringLiteral("A10077.rar"));
+    testkit::click(f.LblZHU(2)); // "A20077.rar" does not exist
+    EXPECT_FALSE(f.Pic1J.Visible()) << "the panel of 文件 stood under 编辑";
+    EXPECT_EQ(f.Lbl1J(1).Width(), 0) << "rows were laid out without a panel";
+    EXPECT_FALSE(f.Img1jBK.Visible());
+
+    // Rows whose hovered look is missing: no highlight, not the row hovered before.
+    testkit::click(f.LblZHU(1));
+    ASSERT_TRUE(f.Pic1J.Visible());
+    hover(f, f.Lbl1J(3));
+    EXPECT_EQ(f.Img1J.picture().source().section(QLatin1Char('/'), -1), QStringLiteral("A10300.rar"));
+    hover(f, f.Lbl1J(5)); // "A10500.rar" does not exist
+    EXPECT_TRUE(f.Img1J.picture().isNull()) << "row 3's caption stood on row 5";
+
+    // A damaged second-level panel opens nothing; the first level stays open.
+    f.Pic2J.setVisible(true);
     testkit::click(f.Lbl1J(4));
-    EXPECT_TRUE(f.Pic2J.Visible());
-    EXPECT_TRUE(f.Pic2J.picture().isNull()) << "the panel stays empty";
-    EXPECT_EQ(f.Lbl2J(2).Top(), 330) << "its rows are laid out all the same";
-    f.Pic2J.setWidth(2800); // room for the rows, as a readable picture would give
-    f.Pic2J.setHeight(1900);
-    f.Pic3J.setVisible(true);
-    hover(f, f.Lbl2J(2));
-    EXPECT_EQ(f.Img2J.Top(), f.Lbl2J(2).Top());
-    EXPECT_FALSE(f.Pic3J.Visible()) << "the handler went on after the missing picture";
-    testkit::click(f.Lbl2J(2));
+    EXPECT_FALSE(f.Pic2J.Visible());
+    EXPECT_EQ(f.Lbl2J(1).Width(), 0);
+    EXPECT_TRUE(f.Pic1J.Visible());
+    EXPECT_EQ(stepNow(), 1);
+    // What does open still completes the step.
+    testkit::click(f.Lbl1J(3));
     EXPECT_EQ(stepNow(), 2);
 
-    // A third-level panel that cannot be read: its rows are still laid out and judged.
+    // A missing third-level panel opens nothing either; the second level stays usable.
     restart();
     QFile::remove(prog.file(QStringLiteral("examdata/SS0377.rar")));
-    writeBank({{menuStep(QStringLiteral("H841003050")), terminal()}});
+    writeBank({{menuStep(QStringLiteral("H841002050")), terminal()}});
     FrmMain& g = showQuestion(1);
     open(g, QStringLiteral("84"), 2160, 2565);
     testkit::click(g.Lbl1J(10));
-    testkit::click(g.Lbl2J(3));
-    EXPECT_TRUE(g.Pic3J.Visible());
-    g.Pic3J.setWidth(2700);
-    g.Pic3J.setHeight(3200);
+    ASSERT_TRUE(g.Pic2J.Visible());
+    testkit::click(g.Lbl2J(2));
+    ASSERT_TRUE(g.Pic3J.Visible());
+    testkit::click(g.Lbl2J(3)); // "SS0377.rar" does not exist
+    EXPECT_FALSE(g.Pic3J.Visible()) << "the panel of row 2 stood beside row 3";
+    EXPECT_EQ(g.Lbl3J(1).Width(), 0);
+    testkit::click(g.Lbl2J(2));
+    ASSERT_TRUE(g.Pic3J.Visible());
     testkit::click(g.Lbl3J(5));
     EXPECT_EQ(stepNow(), 2);
 }

@@ -185,3 +185,24 @@ TEST_F(Tabs, TheBackButton)
         again();
     }
 }
+
+// A template letter outside "A"-"N" lays out no dialog; before the mend the previous step's
+// template stayed, with its tabs over this step's picture and its "choose a tab" hint.
+TEST_F(Tabs, ALetterThatNamesNoTemplateLaysOutNoTabDialog)
+{
+    for (const char* letter : {"Z", "a", " ", "中"}) {
+        SCOPED_TRACE(letter);
+        StepRecord unknown = tabStep('1', '2');
+        unknown.set(col::TabSpec + 1, QString::fromUtf8(letter));
+        FrmMain& f = show({tabStep('1', '2'), unknown});
+        ASSERT_DOUBLE_EQ(f.LblXXK(2).Width(), 1200); // the first step's template A
+        f.doNext();
+        ASSERT_EQ(stepNow(), 2);
+        for (int i = 1; i <= 13; ++i)
+            EXPECT_DOUBLE_EQ(f.LblXXK(i).Width(), 1) << i;
+        EXPECT_EQ(f.LHelp.Caption(), QStringLiteral("打开\r\n常规选项卡"));
+        EXPECT_EQ(sourceName(f.Image1.picture()), QStringLiteral("DLG001.rar"));
+        expectOn(f.Label1, 1500, 2000, 1200, 300);
+        expectFramed(f, f.Label1);
+    }
+}

@@ -94,6 +94,21 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
     makeUnreadable(bankFile(73)); // unit 3's list
     writeBytes(bankFile(74), ""); // unit 4's list is empty
     writeBytes(bankFile(24), "");
+    // Unit 6's list gives question 1 one step fewer than its block: question 2 would begin on
+    // question 1's terminal record. Unit 7's step file holds a record no question counts; unit
+    // 8's list has a count below 0.
+    writeUnit(6, 2, 3);
+    QStringList shortList = common::readTextFile(bankFile(76)).lines;
+    shortList[0] = listLine(6, 1, 2);
+    testkit::writeTextLines(dataPath, bankName(76), shortList);
+    writeUnit(7, 2);
+    QStringList longSteps = common::readTextFile(bankFile(27)).lines;
+    longSteps << longSteps.last();
+    testkit::writeTextLines(dataPath, bankName(27), longSteps);
+    writeUnit(8, {{3, {}}, {2, {}}});
+    QStringList negative = common::readTextFile(bankFile(78)).lines;
+    negative[1] = QStringLiteral("0802-1") + negative[1].mid(6);
+    testkit::writeTextLines(dataPath, bankName(78), negative);
 
     struct Case {
         const char* codes;
@@ -110,7 +125,12 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
         {"0301", 1, "无法读取文件"},       // a list that cannot be read
         {"0401", 1, "第4单元中没有第1题"}, // an empty list
         {"0102", 1, "没有操作步骤"},
-        {"0202", 1, "操作步骤不全"},
+        {"0202", 1, "各题的步骤数合计4步，操作步骤文件“"}, // a step file short of the last block
+        {"0602", 1, "各题的步骤数合计5步，操作步骤文件“"},
+        {"0601", 1, "288876.rar"}, // both files named, whichever question is asked for
+        {"0601", 1, "288826.rar"},
+        {"0701", 1, "却有5条操作步骤"},
+        {"0801", 1, "有的题步骤数为负"},
     };
     testkit::writeTextLines(dataPath, bankName(19), {"old step"});
     testkit::writeTextLines(dataPath, bankName(69), {"old list"});
@@ -122,6 +142,12 @@ TEST_F(SetBuilder, RefusesWhatTheBankDoesNotHaveAndKeepsTheOldSet)
         EXPECT_EQ(bytes(bankFile(19)), "old step\r\n");
         EXPECT_EQ(bytes(bankFile(69)), "old list\r\n");
     }
+    // Empty lines after the last record are no records.
+    writeUnit(9, 2);
+    QStringList trailing = common::readTextFile(bankFile(29)).lines;
+    testkit::writeTextLines(dataPath, bankName(29), trailing << QString() << QString());
+    EXPECT_TRUE(copyShiTI(QStringLiteral("0902"), 1, 18).ok());
+
     for (int count : {0, 41}) {
         SCOPED_TRACE(count);
         EXPECT_FALSE(copyShiTI(fortyCodes() + "0001", count, 19).ok());

@@ -1,6 +1,15 @@
 // The question panel's commands: mark, teaching, the candidate card, the looks of the button
 // areas and the demonstration speed, and the drill end reached through the button family.
+#include <QApplication>
+#include <QFile>
+#include <QWidget>
+#include <functional>
+
 #include "common/text_file.h"
+#include "drill/frm_czts.h"
+#include "platform/keys.h"
+#include "platform/msgbox.h"
+#include "support/script.h"
 #include "test_frm_tm_fixture.h"
 
 using namespace paneltest;
@@ -66,6 +75,37 @@ TEST_F(Panel, InAnExamTheSecondButtonOpensTheCandidateCard)
     // Loads keep the exam's mode.
     testkit::click(p.CmdGN(1));
     EXPECT_EQ(d.ksMode, common::ModeExam);
+}
+
+TEST_F(Panel, TheExamTipsDialogHoldsThePanelUntilItClosesAndGivesItsFocusBack)
+{
+    auto& d = common::drill();
+    d.ksMode = common::ModeExam;
+    d.fileBase = 0;
+    FrmTm& p = load();
+    ASSERT_EQ(p.Command1.Caption(), QStringLiteral("操作提示"));
+    const int question = d.dqTm;
+    p.hostWidget()->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), p.hostWidget());
+    testkit::ModalScript modals;
+    modals.expect("FrmCZTS", [&](platform::Form& f) {
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), f.hostWidget());
+        // 下一题 and a key on the panel reach nothing under the dialog.
+        testkit::click(p.CmdGN(1));
+        testkit::keyThroughWindow(p, platform::vbKeyReturn);
+        EXPECT_EQ(d.dqTm, question);
+        EXPECT_TRUE(f.Visible());
+        testkit::click(static_cast<drill::FrmCZTS&>(f).Command1);
+    });
+    testkit::click(p.CmdGN(7));
+    EXPECT_EQ(modals.pending(), 0);
+    EXPECT_FALSE(platform::Forms::isLoaded<drill::FrmCZTS>());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), p.hostWidget());
+    testkit::click(p.CmdGN(1));
+    EXPECT_EQ(d.dqTm, question + 1);
 }
 
 TEST_F(Panel, TheLooksOfTheButtonAreas)
@@ -138,4 +178,45 @@ TEST_F(Panel, TheEndButtonEndsAUnitPractice)
     const common::TextReadResult progress =
         common::readTextFile(prog.file(QStringLiteral("ksdata/288893.rar")));
     EXPECT_EQ(progress.lines.value(0), QStringLiteral("TFFF"));
+}
+
+// Before the mend the demonstration button hid the desktop, played nothing and came back, without
+// a word.
+TEST_F(Panel, TheDemonstrationOfAQuestionWithoutRecordsSaysSoAndDoesNotStart)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Panel&)> damage;
+    } cases[] = {
+        {"missing step file", [](Panel&) { QFile::remove(common::drill().stepPath); }},
+        {"step file that is not text",
+         [](Panel&) {
+             QFile f(common::drill().stepPath);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write("0000\x81\xff\r\n");
+         }},
+        {"block past the file's end", [](Panel&) { common::drill().tmStart[5] = 12; }},
+        {"question without steps", [](Panel&) { common::drill().tmStart[5] = 7; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeUnit(4);
+        common::drill().dqTm = 4;
+        c.damage(*this);
+        FrmTm& p = load();
+        common::drill().ysRun = false;
+        testkit::ScriptedMessageBoxes boxes;
+        boxes.expect(platform::vbOK, QStringLiteral("第4题的操作步骤无法读取"), std::nullopt,
+                     platform::vbOKOnly + platform::vbExclamation);
+        testkit::click(p.CmdGN(7));
+        EXPECT_EQ(boxes.pending(), 0);
+        ASSERT_FALSE(boxes.seen().isEmpty());
+        EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("288820.rar")));
+        EXPECT_FALSE(p.TimStartYS.Enabled());
+        EXPECT_FALSE(common::drill().ysRun);
+    }
+    // An intact question starts as before.
+    writeUnit(4);
+    testkit::click(tm().CmdGN(7));
+    EXPECT_TRUE(tm().TimStartYS.Enabled());
 }

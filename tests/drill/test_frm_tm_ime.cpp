@@ -1,5 +1,6 @@
 // The input-method menu of the question panel's "EN" box over the system's keyboard layouts: its
 // entries, where it opens, and which layout each pick hands to the desktop's edit fields.
+#include <QApplication>
 #include <QWidget>
 
 #include "platform/services_fake.h"
@@ -106,6 +107,28 @@ TEST_F(ImeMenu, APickRestoresTheDesktopAndItsEditFieldSwitchesToTheLayout)
     EXPECT_TRUE(desk().Visible());
     EXPECT_EQ(desk().focusedControl(), &desk().Text1);
     EXPECT_EQ(fakes.keyboard.activated, QList<int>{1}); // the second layout, counted from 0
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ImeMenu, APickWhileTheEditFieldHasTheKeyboardSwitchesItAtOnce)
+{
+    system({"", QStringLiteral("微软拼音")});
+    FrmTm& p = load();
+    desk().Show();
+    desk().Text1.setVisible(true);
+    QApplication::processEvents(); // the desktop is the active window
+    // The candidate types in the field, then turns to the panel's "EN" box.
+    testkit::click(desk().Text1);
+    ASSERT_EQ(desk().focusedControl(), &desk().Text1);
+    fakes.keyboard.activated.clear();
+    open(p, QStringLiteral("微软拼音"));
+    EXPECT_EQ(fakes.keyboard.activated, QList<int>{1});
+    open(p, QStringLiteral("英语（美国）"));
+    EXPECT_EQ(fakes.keyboard.activated, (QList<int>{1, 0}));
+    EXPECT_EQ(desk().focusedControl(), &desk().Text1);
 }
 
 } // namespace

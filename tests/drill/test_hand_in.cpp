@@ -95,10 +95,24 @@ TEST_F(HandIn, ContinueOrTheWindowFrameGoesBackToTheExam)
     // The final dialog opens with the focus on "继续考试": Enter or Space presses it.
     const auto enter = [](platform::Form& f) { testkit::key(f, platform::vbKeyReturn); };
     const auto space = [](platform::Form& f) { testkit::key(f, platform::vbKeySpace); };
+    // Tab goes round the two buttons only: twice is back where the focus was.
+    const auto tabTwiceEnter = [](platform::Form& f) {
+        for (int i = 0; i < 2; ++i) {
+            testkit::key(f, platform::vbKeyTab);
+            EXPECT_NE(f.focusedControl(), nullptr);
+            EXPECT_NE(f.hostWidget()->focusWidget(), nullptr);
+        }
+        testkit::key(f, platform::vbKeyReturn);
+    };
     const Case cases[] = {
-        {"Enter on the final dialog", handIn, enter},   {"Space on the final dialog", handIn, space},
-        {"继续考试 on the first dialog", cont, {}},     {"the first dialog's frame", frame, {}},
-        {"继续考试 on the final dialog", handIn, cont}, {"the final dialog's frame", handIn, frame},
+        {"Tab, Tab, Enter on the first dialog", tabTwiceEnter, cont},
+        {"Tab, Tab, Enter on the final dialog", handIn, tabTwiceEnter},
+        {"Enter on the final dialog", handIn, enter},
+        {"Space on the final dialog", handIn, space},
+        {"继续考试 on the first dialog", cont, {}},
+        {"the first dialog's frame", frame, {}},
+        {"继续考试 on the final dialog", handIn, cont},
+        {"the final dialog's frame", handIn, frame},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

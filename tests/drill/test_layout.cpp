@@ -1,5 +1,5 @@
 // The login screen and the results screen laid out from design twips times the screen scale, at
-// 15 and at 12 twips per pixel.
+// 15 and at 12 twips per pixel, their pages centred in the window.
 #include <gtest/gtest.h>
 
 #include "exam_fixture.h"
@@ -45,7 +45,15 @@ TEST_P(Layout, LoginPlacesItsControlsAndItsBarGrowsByTheScale)
     }
     EXPECT_DOUBLE_EQ(f.P2.Width(), 10335 * sx);
     EXPECT_EQ(f.CmdLog.Width(), 1335); // design values
-    EXPECT_EQ(f.Picture1.Width(), 12000);
+    // Each page fills its box, which lies centred in the window.
+    for (const platform::PictureBox* p : {&f.Picture1, &f.Picture2}) {
+        SCOPED_TRACE(p->Name().toStdString());
+        EXPECT_EQ(p->picture().pixmap().size(), QSize(800, 600));
+        EXPECT_DOUBLE_EQ(p->Width(), p->picture().widthTwips());
+        EXPECT_DOUBLE_EQ(p->Height(), p->picture().heightTwips());
+        EXPECT_DOUBLE_EQ(p->Left(), (f.Width() - p->Width()) / 2);
+        EXPECT_DOUBLE_EQ(p->Top(), (f.Height() - p->Height()) / 2);
+    }
 
     testkit::click(f.CmdLog);
     time.advance(600);
@@ -81,6 +89,13 @@ TEST_P(Layout, ResultsScreenPlacesItsButtonsAndTheAnswerSheet)
     EXPECT_DOUBLE_EQ(r.Label1.Left(), 5310 * sx);
     EXPECT_DOUBLE_EQ(r.Label1.Top(), 5040 * sy);
     EXPECT_TRUE(r.Frame1.Enabled());
+    // The page fills its box, which lies centred in the window.
+    time.advance(100);
+    EXPECT_EQ(r.Picture1.picture().pixmap().size(), QSize(800, 600));
+    EXPECT_DOUBLE_EQ(r.Picture1.Width(), r.Picture1.picture().widthTwips());
+    EXPECT_DOUBLE_EQ(r.Picture1.Height(), r.Picture1.picture().heightTwips());
+    EXPECT_DOUBLE_EQ(r.Picture1.Left(), (r.Width() - r.Picture1.Width()) / 2);
+    EXPECT_DOUBLE_EQ(r.Picture1.Top(), (r.Height() - r.Picture1.Height()) / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, Layout, ::testing::Values(15.0, 12.0));

@@ -153,8 +153,8 @@ TEST_F(Login, TheIdBoxTakesDigitsAndAnXOnlyAsTheLastCharacter)
     EXPECT_EQ(f.TxtZwh.Text(), QStringLiteral("a1b"));
 }
 
-// Ctrl+V reaches the box as a key press, which the filter cancels; the menu's paste and the input
-// method's text are put through the same filter character by character.
+// Pasted text (Ctrl+V, Shift+Insert, the menu's paste) and the input method's text are put through
+// the same filter as typing, character by character.
 TEST_F(Login, PastedAndInputMethodTextMeetsTheIdBoxsFilterToo)
 {
     FrmLogon& f = shownLogin();
@@ -172,9 +172,14 @@ TEST_F(Login, PastedAndInputMethodTextMeetsTheIdBoxsFilterToo)
         QApplication::sendEvent(w, &e);
     };
     retype(f, f.TxtSFZ, QStringLiteral("12"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("3"));
+    // Ctrl+V and Shift+Insert paste as the menu does, through the filter.
+    QGuiApplication::clipboard()->setText(QStringLiteral("3a4"));
     testkit::key(f, 'V', platform::vbCtrlMask);
-    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("12"));
+    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("1234"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 5x"));
+    testkit::key(f, platform::vbKeyInsert, platform::vbShiftMask);
+    EXPECT_EQ(f.TxtSFZ.Text(), QStringLiteral("12345"));
+    retype(f, f.TxtSFZ, QStringLiteral("12"));
     pasteFromMenu(QStringLiteral("3a4 5X\r\n678"));
     EXPECT_EQ(f.TxtSFZ.Text(),
               QStringLiteral("12345"));        // letters, blanks and what follows a line end left out

@@ -1,6 +1,8 @@
 // The About box: what it shows, how it closes, and the work-folder link that opens the folder
 // and writes the desktop shortcut.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -101,20 +103,12 @@ TEST_F(About, ClosesByItsButtonEnterEscOrTheBackgroundButNotByItsLines)
 
 TEST_F(About, TheWorkFolderOpensTheFolderAndWritesTheShortcutEachTime)
 {
-    open([&](FrmAbout& a) {
-        testkit::click(a.Label1(3));
-        testkit::click(a.Label1(3));
-        a.Unload();
-    });
     const QString icon = inst.folder() + u'/' + platform::app::exeName() + QStringLiteral(".png");
-    EXPECT_EQ(fakes.shell.opened, (QStringList{inst.folder(), inst.folder()}));
-    const platform::FakeShell::Shortcut shortcut{
-        QStringLiteral("XP模块.lnk"),
-        inst.folder() + u'/' + platform::app::exeName() + QStringLiteral(".exe"), inst.folder(), icon};
-    EXPECT_EQ(fakes.shell.shortcuts, (QList<platform::FakeShell::Shortcut>{shortcut, shortcut}));
-    EXPECT_EQ(QImage(icon).size(), QSize(32, 32));
+    const QString exe = inst.folder() + u'/' + platform::app::exeName() + QStringLiteral(".exe");
+    using Shortcut = platform::FakeShell::Shortcut;
+    const Shortcut shortcut{QStringLiteral("XP模块.lnk"), exe, inst.folder(), icon};
 
-    // Nothing that fails is reported.
+    // Nothing that fails is reported, and a shortcut that cannot be written leaves no icon behind.
     fakes.shell.openResult = false;
     fakes.shell.shortcutResult = false;
     open([&](FrmAbout& a) {
@@ -122,7 +116,33 @@ TEST_F(About, TheWorkFolderOpensTheFolderAndWritesTheShortcutEachTime)
         EXPECT_TRUE(a.Visible());
         a.Unload();
     });
-    EXPECT_EQ(fakes.shell.shortcuts.size(), 3);
+    EXPECT_EQ(fakes.shell.opened, QStringList{inst.folder()});
+    EXPECT_EQ(fakes.shell.shortcuts, QList<Shortcut>{shortcut});
+    EXPECT_FALSE(QFileInfo::exists(icon));
+
+    fakes.shell.opened.clear();
+    fakes.shell.shortcuts.clear();
+    fakes.shell.openResult = true;
+    fakes.shell.shortcutResult = true;
+    open([&](FrmAbout& a) {
+        testkit::click(a.Label1(3));
+        testkit::click(a.Label1(3));
+        a.Unload();
+    });
+    EXPECT_EQ(fakes.shell.opened, (QStringList{inst.folder(), inst.folder()}));
+    EXPECT_EQ(fakes.shell.shortcuts, (QList<Shortcut>{shortcut, shortcut}));
+    EXPECT_EQ(QImage(icon).size(), QSize(32, 32));
+
+    // An icon that cannot be written: the shortcut is written again without one.
+    ASSERT_TRUE(QFile::remove(icon));
+    ASSERT_TRUE(QDir().mkpath(icon));
+    fakes.shell.shortcuts.clear();
+    open([&](FrmAbout& a) {
+        testkit::click(a.Label1(3));
+        a.Unload();
+    });
+    EXPECT_EQ(fakes.shell.shortcuts,
+              (QList<Shortcut>{shortcut, {QStringLiteral("XP模块.lnk"), exe, inst.folder(), QString()}}));
 }
 
 TEST_F(About, TheShortcutIsALauncherWithTheChineseNameAndTheIcon)

@@ -1,5 +1,6 @@
 // The sibling-module catalogue on the last information page: which modules are installed, and
 // what a click on a slot starts or opens.
+#include "common/maker_site.h"
 #include "home_fixture.h"
 #include "platform/app.h"
 
@@ -99,8 +100,15 @@ TEST_F(Catalogue, AClickStartsAnInstalledModuleOrOpensItsDownloadPage)
     EXPECT_EQ(fakes.shell.started, (QList<Started>{{QStringLiteral("D:\\Train\\Module\\prog.exe"), {}},
                                                    {QStringLiteral("/opt/net/net.exe"), {}},
                                                    {QStringLiteral("/opt/access/ACCESS.EXE.exe"), {}}}));
-    EXPECT_EQ(fakes.shell.opened, (QStringList{QStringLiteral("https://www.ostrel.example/down.asp?id=14"),
-                                               QStringLiteral("https://www.ostrel.example/down.asp?id=22")}));
+    EXPECT_EQ(fakes.shell.opened, (QStringList{QStringLiteral("http://www.ostrel.example/down.asp?id=14"),
+                                               QStringLiteral("http://www.ostrel.example/down.asp?id=22")}));
+
+    // The download pages lie on the site that the update checker's Host setting names.
+    fakes.shell.opened.clear();
+    fakes.settings.write(common::SiteKey, QStringLiteral("Host"),
+                         QStringLiteral(" https://mirror.example:8443/ "));
+    testkit::click(h.LblKmLj(9));
+    EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("https://mirror.example:8443/down.asp?id=14")});
 
     // A module that cannot be started (moved since it recorded itself) is passed over.
     fakes.shell.startResult = false;

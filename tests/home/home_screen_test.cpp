@@ -249,6 +249,8 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
     };
     const QStringList steps = Installation::read(inst.bank("288821.rar"));
     ASSERT_EQ(steps.size(), 6);
+    const QStringList list = Installation::read(inst.bank("288871.rar"));
+    const QStringList progress = Installation::read(inst.ksdata("288893.rar"));
     const Case cases[] = {
         {"no question list", [&] { QFile::remove(inst.bank("288871.rar")); },
          QStringLiteral("本单元的题目文件")},
@@ -275,17 +277,34 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
         {"a step file short of the last block",
          [&] { Installation::write(inst.bank("288821.rar"), steps.mid(0, 5)); },
          QStringLiteral("操作步骤文件")},
+        // Question 2 would begin on question 1's terminal record and be solved by a visit.
+        {"a question given one step fewer than its block",
+         [&] {
+             QStringList shorter = list;
+             shorter[0] =
+                 shorter[0].left(4) +
+                 QStringLiteral("%1").arg(shorter[0].mid(4, 2).toInt() - 1, 2, 10, QLatin1Char('0')) +
+                 shorter[0].mid(6);
+             Installation::write(inst.bank("288871.rar"), shorter);
+         },
+         QStringLiteral("中各题的步骤数合计5步")},
+        {"a step file with a record no question counts",
+         [&] { Installation::write(inst.bank("288821.rar"), steps + QStringList{steps.last()}); },
+         QStringLiteral("却有7条操作步骤")},
         {"a step file that is not text", [&] { writeBytes(inst.bank("288821.rar"), "0000\x81\xff\r\n"); },
          QStringLiteral("操作步骤文件")},
     };
-    const QStringList list = Installation::read(inst.bank("288871.rar"));
-    const QStringList progress = Installation::read(inst.ksdata("288893.rar"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.breakIt();
         common::drill().setNo = 0;
         boxes.expect(platform::vbOK, c.prompt, std::nullopt, platform::vbOKOnly + platform::vbExclamation);
         testkit::click(h.LblJinRuXX(1));
+        if (c.prompt.contains(QStringLiteral("条操作步骤")) || c.prompt.contains(QStringLiteral("合计"))) {
+            ASSERT_FALSE(boxes.seen().isEmpty());
+            EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("288871.rar")));
+            EXPECT_TRUE(boxes.seen().last().prompt.contains(QStringLiteral("288821.rar")));
+        }
         EXPECT_TRUE(h.isLoaded());
         EXPECT_TRUE(h.PicTiKu.Visible());
         EXPECT_EQ(common::drill().setNo, 0);

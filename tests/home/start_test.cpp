@@ -2,6 +2,7 @@
 // screen's load from the question bank and the progress files, and the update checker's launch rule.
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "common/text_file.h"
 #include "home_fixture.h"
@@ -270,7 +271,9 @@ TEST_F(Start, LaunchRuleTable)
         {std::nullopt, "1", "1", true},
         {"9", "1", "10", false},
         {"10", "1", "11", true},
-        {"32767", "1", "0", false}, // wraps instead of sticking
+        {"32767", "1", "32767", false}, // the 16-bit count stops: the line is kept as read
+        {" 32767.2 times", "1", " 32767.2 times", false},
+        {"32766", "1", "32767", false},
         {"0", "1", "1", true},
         {"40000", "1", "1", true}, // beyond 16 bits: 0
         {"abc", "1", "1", true},
@@ -347,4 +350,36 @@ TEST_F(Start, LayoutKeepsPixelsAtAnotherScreenScale)
     EXPECT_DOUBLE_EQ(h.LblExit.Left(), h.Shape2.Left() + (1335 - 960) / 2.0);
     EXPECT_DOUBLE_EQ(h.LblClose.Width(), 48 * 12);
     EXPECT_DOUBLE_EQ(h.LblPro(1).FontSize(), 8);
+}
+
+// The install values written to a damaged settings file repair it; only a store that cannot be
+// written is worth a word, and the start goes on either way.
+TEST_F(Start, InstallValuesRepairADamagedSettingsFileAndAFailedWriteIsTold)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("registry.ini"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Software\\Microsoft]\nProPath03=/opt/word\nno equals sign here\n");
+    }
+    platform::FileSettingsStore store(file);
+    platform::setSettings(&store);
+    start();
+    platform::setSettings(&fakes.settings);
+    EXPECT_TRUE(home().Visible());
+    EXPECT_TRUE(boxes.seen().isEmpty());
+    EXPECT_EQ(store.read(QStringLiteral("Software\\Microsoft"), QStringLiteral("ProPath07")),
+              QDir::toNativeSeparators(inst.folder()) + QString(72, u'*'));
+    EXPECT_EQ(store.read(QStringLiteral("Software\\Microsoft"), QStringLiteral("ProPath03")),
+              QStringLiteral("/opt/word"));
+
+    Forms::instance<FrmFengmian>().Unload();
+    fakes.settings.failWrites = true;
+    boxes.expect(platform::vbOK, QStringLiteral("无法写入设置文件"), std::nullopt,
+                 platform::vbOKOnly + platform::vbExclamation);
+    start();
+    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_EQ(boxes.seen().size(), 1); // once for both values
+    EXPECT_TRUE(home().Visible());
 }

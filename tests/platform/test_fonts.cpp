@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRawFont>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/fonts.h"
@@ -99,6 +100,24 @@ TEST_F(Fonts, EveryScreenFamilyShowsChineseAndLatinText)
             EXPECT_TRUE(metrics.inFont(c)) << family.toStdString() << " U+" << std::hex << int(c.unicode());
         EXPECT_FALSE(fontSubstitutes(family).isEmpty()) << family.toStdString();
         EXPECT_TRUE(fontSubstitutes(family).contains(cjkFontFamily())) << family.toStdString();
+    }
+}
+
+// 宋体 takes a Song/Ming face, whose lines are about as high as its glyphs, as the labels that
+// hold several lines of it expect; 黑体 keeps a Hei face. (The setup script installs both.)
+TEST_F(Fonts, SongTiTakesASongFaceAndHeiTiAHeiFace)
+{
+    if (cjkFontFamily().isEmpty()) GTEST_SKIP() << "no font with Chinese glyphs is installed";
+    for (const double points : {9.0, 12.0, 15.0}) {
+        const QFont song = makeFont(QStringLiteral("宋体"), points);
+        const QFontMetrics metrics(song);
+        EXPECT_LE(metrics.height(), std::ceil(song.pixelSize() * 1.15))
+            << points << " pt in " << QFontInfo(song).family().toStdString();
+    }
+    const QString heiFace = fontSubstitutes(QStringLiteral("黑体")).value(0);
+    EXPECT_NE(fontSubstitutes(QStringLiteral("宋体")).value(0).toStdString(), heiFace.toStdString());
+    if (installed(QStringLiteral("WenQuanYi Zen Hei"))) {
+        EXPECT_EQ(QFontInfo(makeFont(QStringLiteral("黑体"), 12)).family().toStdString(), "WenQuanYi Zen Hei");
     }
 }
 

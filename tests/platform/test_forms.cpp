@@ -129,6 +129,31 @@ protected:
     void Form_Load() override { ++loads; }
 };
 
+// A small dialog: a button that closes it, and a frame style of its own.
+class DialogForm final : public Form {
+public:
+    CommandButton Ok{this, "Ok"};
+    int border = vbFixedSingle;
+
+    DialogForm()
+        : Form("DialogForm")
+    {
+        Ok.onClick = [this] {
+            note("Ok.Click");
+            Unload();
+        };
+    }
+
+protected:
+    void design() override
+    {
+        setBorderStyle(border);
+        Move(3000, 3000, 3000, 1500);
+        Ok.Move(300, 300, 1200, 450);
+        Ok.setCaption("确定");
+    }
+};
+
 class Runtime : public ::testing::Test {
 protected:
     void SetUp() override
@@ -599,6 +624,50 @@ TEST_F(Runtime, EverySeparatorOfTheRealPopupDrawsItsLineAndACascadeKeepsItsItems
     EXPECT_FALSE(sub->separatorsCollapsible());
 }
 
+TEST_F(Runtime, ALeadingSeparatorOfTheRealPopupIsALineApartFromTheBorder)
+{
+    Menu root("root");
+    Menu lead("lead", &root), file("file", &root), mid("mid", &root), del("del", &root);
+    for (auto [m, caption] : {std::pair{&lead, "-"}, {&file, "新建"}, {&mid, "-"}, {&del, "删除"}})
+        m->setCaption(QString::fromUtf8(caption));
+    QMenu shown;
+    fillPopup(shown, root);
+    shown.popup(QPoint(100, 100));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    const QImage img = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The menu's background: the far end of an item's row.
+    const QRect item = shown.actionGeometry(shown.actions().at(1));
+    const QColor background = img.pixelColor(item.right() - 2, item.center().y());
+    // Down the middle of the menu: rows of the menu's background, and rows drawn in something else
+    // (the border, a separator's line, an item's text).
+    const int x = img.width() / 2;
+    auto plain = [&](int y) {
+        const QColor c = img.pixelColor(x, y);
+        return std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                   std::abs(c.blue() - background.blue()) <
+               24;
+    };
+    int border = 0; // the rows of the menu's top border
+    while (border < img.height() && !plain(border))
+        ++border;
+    ASSERT_LT(border, 4);
+    for (QAction* sep : {shown.actions().at(0), shown.actions().at(2)}) {
+        const QRect r = shown.actionGeometry(sep);
+        SCOPED_TRACE(r.top());
+        ASSERT_TRUE(sep->isSeparator());
+        // Inside the separator's place, below the border: background, the line, background again.
+        const int from = std::max(r.top(), border);
+        ASSERT_LT(from, r.bottom());
+        EXPECT_TRUE(plain(from)) << "the line touches what lies above it";
+        int line = -1;
+        for (int y = from; y <= r.bottom() && line < 0; ++y)
+            if (!plain(y)) line = y;
+        EXPECT_GT(line, from) << "no line of its own";
+        EXPECT_TRUE(plain(r.bottom())) << "the line touches what lies below it";
+    }
+    shown.close();
+}
+
 TEST_F(Runtime, PopupMenuRunsThePickedItemBeforeReturning)
 {
     testkit::PopupScript popups;
@@ -766,4 +835,56 @@ TEST_F(Runtime, LoadPictureClearsOnAnEmptyPathAndKeepsThePictureWhenItCannotLoad
     EXPECT_TRUE(f.Img.picture().isNull());
     EXPECT_TRUE(f.LoadPicture(QString()));
     EXPECT_TRUE(f.picture().isNull());
+}
+
+TEST_F(Runtime, AModalFormHoldsEveryOtherFormUntilItClosesAndGivesTheFocusBack)
+{
+    testkit::ModalScript modals;
+    TestForm& owner = shown();
+    owner.onKeyUp = [](int& k, int) { note(QStringLiteral("Form.KeyUp %1").arg(k)); };
+    owner.setKeyPreview(true); // every key of the form, wherever its focus is
+    owner.hostWidget()->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), owner.hostWidget());
+    modals.expect("DialogForm", [&](Form& d) {
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), d.hostWidget());
+        testkit::click(owner.Cmd);
+        testkit::keyThroughWindow(owner, vbKeyA);
+        EXPECT_EQ(g_log, QStringList());
+        testkit::click(static_cast<DialogForm&>(d).Ok);
+    });
+    form<DialogForm>().Show(vbModal);
+    EXPECT_EQ(g_log, QStringList{"Ok.Click"});
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), owner.hostWidget());
+    testkit::click(owner.Cmd);
+    testkit::keyThroughWindow(owner, vbKeyA);
+    EXPECT_EQ(g_log, (QStringList{"Ok.Click", "Cmd.Click", "Form.KeyUp 65"}));
+}
+
+TEST_F(Runtime, AFixedFrameCannotBeResizedOrMaximisedByTheWindowManager)
+{
+    struct Case {
+        int border;
+        bool fixed;
+    } cases[] = {{vbFixedSingle, true}, {vbFixedDialog, true}, {vbFixedToolWindow, true}, {vbSizable, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.border);
+        DialogForm& d = Forms::instance<DialogForm>();
+        d.border = c.border;
+        d.Show();
+        QWidget* w = d.hostWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->size(), QSize(200, 100));
+        EXPECT_EQ(w->minimumSize() == w->size() && w->maximumSize() == w->size(), c.fixed);
+        if (c.fixed) {
+            EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+            // The program itself still sizes it.
+            d.setWidth(3600);
+            EXPECT_EQ(w->maximumSize(), QSize(240, 100));
+            EXPECT_EQ(w->size(), QSize(240, 100));
+        }
+        d.Unload();
+    }
 }

@@ -1,13 +1,17 @@
 // The picture loader: the content decides the format, never the name; cursors keep their
 // hot-spot; damaged files fail cleanly. Fixtures are made here, in a temporary folder.
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -659,6 +663,115 @@ TEST_F(Pictures, AFileChangedOnDiskIsReadAgain)
             EXPECT_EQ(imageOf(*after).pixel(0, 0), c.colour);
         }
     }
+}
+
+// A file replaced by one of the same size and modification time (a copy that keeps times, a
+// clock of whole seconds) is read again: renamed over the old one, or written into it in place.
+TEST_F(Pictures, AFileReplacedWithTheSameSizeAndTimeIsReadAgain)
+{
+    const auto bitmap = [](QRgb c) {
+        QImage im(8, 8, QImage::Format_RGB32);
+        im.fill(c);
+        return encoded(im, "BMP");
+    };
+    const QDateTime then = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
+    const auto stamp = [&](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(then, QFileDevice::FileModificationTime));
+    };
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "written in place" : "renamed over");
+        const QString path = write("same.rar", bitmap(qRgb(255, 0, 0)));
+        stamp(path);
+        const auto before = loadPicture(path);
+        ASSERT_TRUE(before);
+        ASSERT_EQ(imageOf(*before).pixel(0, 0), qRgb(255, 0, 0));
+
+        const QByteArray blue = bitmap(qRgb(0, 0, 255));
+        ASSERT_EQ(blue.size(), QFileInfo(path).size());
+        if (inPlace) {
+            // The status-change time moves on in coarse steps; let one pass.
+            QThread::msleep(20);
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            ASSERT_EQ(f.write(blue), blue.size());
+        } else {
+            const QString copy = write("copy.tmp", blue);
+            ASSERT_TRUE(
+                std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) == 0);
+        }
+        stamp(path);
+        ASSERT_EQ(QFileInfo(path).lastModified(), then);
+
+        const auto after = loadPicture(path);
+        ASSERT_TRUE(after);
+        EXPECT_EQ(imageOf(*after).pixel(0, 0), qRgb(0, 0, 255));
+        QFile::remove(path);
+    }
+}
+
+// Files decoded ahead while the program is idle go into the kept pictures, at most 16 of one call;
+// one changed after its decoding ahead is read again when it shows.
+TEST_F(Pictures, PicturesDecodedAheadAreKeptBoundedAndNeverStale)
+{
+    const qint64 one = 32 * 16 * 4; // the decoded bytes of one two-colour picture
+    const auto drain = [] {
+        while (picturesPrefetching())
+            QCoreApplication::processEvents();
+    };
+    const QByteArray bytes = encoded(twoColourImage(), "BMP");
+    const QString shown = write(QStringLiteral("shown.rar"), bytes);
+    QStringList ahead;
+    for (int i = 0; i < 17; ++i)
+        ahead << write(QStringLiteral("ahead%1.rar").arg(i), bytes);
+
+    // Room for the shown picture and 16 more: 16 decoded ahead leave it kept, a 17th would not.
+    const qint64 old = setPictureCacheLimit(17 * one);
+    const auto first = loadPicture(shown);
+    ASSERT_TRUE(first);
+    prefetchPictures(ahead);
+    drain();
+    const auto again = loadPicture(shown);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->pixmap().cacheKey(), first->pixmap().cacheKey());
+
+    // Room for two: two decoded ahead push the shown one out.
+    setPictureCacheLimit(2 * one);
+    const auto kept = loadPicture(shown);
+    prefetchPictures({ahead[0], ahead[1]});
+    drain();
+    const auto reloaded = loadPicture(shown);
+    ASSERT_TRUE(kept && reloaded);
+    EXPECT_NE(reloaded->pixmap().cacheKey(), kept->pixmap().cacheKey());
+
+    // Decoded ahead, then rewritten in place with its time set back: the new content shows.
+    const QDateTime then = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 3600);
+    const auto stamp = [&](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(then, QFileDevice::FileModificationTime));
+    };
+    const auto bitmap = [](QRgb c) {
+        QImage im(8, 8, QImage::Format_RGB32);
+        im.fill(c);
+        return encoded(im, "BMP");
+    };
+    const QString changing = write(QStringLiteral("changing.rar"), bitmap(qRgb(255, 0, 0)));
+    stamp(changing);
+    prefetchPictures({changing});
+    drain();
+    QThread::msleep(20); // the status-change time moves on in coarse steps
+    {
+        QFile f(changing);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.write(bitmap(qRgb(0, 0, 255)));
+    }
+    stamp(changing);
+    const auto after = loadPicture(changing);
+    setPictureCacheLimit(old);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(imageOf(*after).pixel(0, 0), qRgb(0, 0, 255));
 }
 
 // A file that could not be loaded is tried again: put right, it loads.

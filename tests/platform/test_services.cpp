@@ -214,13 +214,57 @@ TEST(FileSettingsStore, AFileThatCannotBeReadIsNeverOverwritten)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("registry.ini"));
-    const QByteArray foreign = "this is not a settings file\n";
-    ASSERT_TRUE(writeFile(file, foreign));
+    ASSERT_TRUE(QDir().mkpath(file + QStringLiteral("/inside"))); // a folder where the file should be
     FileSettingsStore store(file);
     EXPECT_FALSE(store.write(QStringLiteral("K"), QStringLiteral("v"), QStringLiteral("1")));
     EXPECT_FALSE(store.createKey(QStringLiteral("K")));
     EXPECT_FALSE(store.read(QStringLiteral("K"), QStringLiteral("v")).has_value());
-    EXPECT_EQ(readAll(file), foreign);
+    EXPECT_TRUE(QFileInfo(file + QStringLiteral("/inside")).isDir());
+}
+
+// Before the mend one line out of the format made every later write fail, so the install values
+// were never recorded for the sibling modules.
+TEST(FileSettingsStore, ADamagedFileKeepsWhatCanBeReadAndIsRewrittenWhole)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("registry.ini"));
+    const QByteArray damaged = "v=before any key\n"
+                               "[Software\\Microsoft]\n"
+                               "ProPath01=/opt/a\n"
+                               "just words\n"
+                               "ProName01=a\r\n"
+                               "bad=%G1\n" +
+                               gbk(QStringLiteral("坏=中文")) +
+                               "\n"
+                               "[Broken%4]\n"
+                               "lost=1\n"
+                               "[Other]\n"
+                               "w=2\n";
+    const QString ms = QStringLiteral("Software\\Microsoft");
+    struct Kept {
+        QString key, name, value;
+    };
+    const QList<Kept> kept = {{ms, QStringLiteral("ProPath01"), QStringLiteral("/opt/a")},
+                              {ms, QStringLiteral("ProName01"), QStringLiteral("a")},
+                              {QStringLiteral("Other"), QStringLiteral("w"), QStringLiteral("2")}};
+    ASSERT_TRUE(writeFile(file, damaged));
+    FileSettingsStore store(file);
+    for (const Kept& k : kept)
+        EXPECT_EQ(store.read(k.key, k.name), k.value) << k.name.toStdString();
+    EXPECT_EQ(readAll(file), damaged); // reading leaves the file as it is
+
+    // Even a write that changes nothing repairs the file.
+    ASSERT_TRUE(store.write(ms, QStringLiteral("ProPath01"), QStringLiteral("/opt/a")));
+    const auto repaired = SettingsData::parse(readAll(file));
+    ASSERT_TRUE(repaired.has_value()) << readAll(file).toStdString();
+    ASSERT_TRUE(store.write(ms, QStringLiteral("ProPath07"), QStringLiteral("/opt/xp")));
+    FileSettingsStore again(file);
+    for (const Kept& k : kept)
+        EXPECT_EQ(again.read(k.key, k.name), k.value) << k.name.toStdString();
+    EXPECT_EQ(again.read(ms, QStringLiteral("ProPath07")), QStringLiteral("/opt/xp"));
+    EXPECT_FALSE(again.read(ms, QStringLiteral("bad")).has_value());
+    EXPECT_FALSE(again.keyExists(QStringLiteral("Broken")));
+    EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".lock")));
 }
 
 TEST(FileSettingsStore, WritingTheSameValueLeavesTheFileAlone)

@@ -757,12 +757,15 @@ TEST_F(SampleInstallation, DropDownPicturesHoldTheRowsTheDesktopLaysOverThem)
 }
 
 // Every drop-down the sample's windows let a click or right click open has its panel drawn: the
-// object menus of the desktop icons, the bare areas, the Start button, the toolbar's Views button,
-// My Computer's items and the object picture the unit shows, besides the folder window's menus.
+// object menus of the desktop icons, the bare areas, the Start button and its My Recent Documents,
+// the toolbar's Views button, My Computer's items and the object picture the unit shows, besides
+// the menus of the folder window, Notepad and the Sound Recorder (window E, which the unit of
+// drags and keys names).
 TEST_F(SampleInstallation, EveryDropDownTheWindowsCanOpenIsDrawn)
 {
-    for (const char* id : {"61", "62", "63", "64", "65", "25", "69", "70", "23", "Z3", "92", "93", "94", "95",
-                           "96", "97", "98", "99", "Z0", "S3", "84", "A1", "A2", "A3", "A4", "A5", "A6"}) {
+    for (const char* id : {"61", "62", "63", "64", "65", "25", "69", "70", "23", "Z3", "92", "93", "94",
+                           "95", "96", "97", "98", "99", "Z0", "S3", "80", "84", "A1", "A2", "A3", "A4",
+                           "A5", "A6", "B1", "B2", "B3", "B4", "B5", "E1", "E2", "E3", "E4"}) {
         const QString panel = menus::firstLevelPanel(QString::fromLatin1(id));
         EXPECT_TRUE(
             platform::loadPicture(program(QStringLiteral("examdata/") + panel + QStringLiteral(".rar"))))
@@ -817,6 +820,7 @@ TEST_F(SampleInstallation, MenuStepsPickRowsOfDrawnDropDowns)
     int levels[4] = {};
     forEachStep([&](const Question&, int, const QString& rec) {
         if (common::field(rec, Action, 4) != QStringLiteral("7000")) return;
+        if (testkit::hotSpotStep(rec)) return; // a click on a hot-spot: no drop-down
         const QString path = common::field(rec, common::col::TargetC, 10);
         ASSERT_TRUE(path.startsWith(u'H')) << path.toStdString();
         const QString id = path.mid(1, 2);
@@ -850,6 +854,176 @@ TEST_F(SampleInstallation, MenuStepsPickRowsOfDrawnDropDowns)
     EXPECT_GT(levels[1], 0);
     EXPECT_GT(levels[2], 0);
     EXPECT_GT(levels[3], 0);
+}
+
+// The desktop pictures that a step lets the candidate open, found from the desktop's tables alone:
+// the menu bar's titles of the window's application letter, the toolbar's Views button and its
+// bare area, the desktop's icons and bare area, My Computer's items and bare area, the step's object
+// picture, the Start menu with its two cascades and its button's menu, and every menu a target names.
+// Each drop-down brings its panel, the hovered look of each of its rows, and the sub-menus its rows
+// open, to the third level.
+QSet<QString> deskPicturesOfStep(const QString& rec)
+{
+    QSet<QString> names;
+    QStringList menuIds;
+    const QString pane = common::field(rec, common::col::PaneCode, 2);
+    const QString win = common::field(rec, common::col::WinCode, 2);
+    const QChar letter = win.isEmpty() ? QChar() : win.front();
+    const bool window = QStringLiteral("ABCDEFGO").contains(letter) && win != QStringLiteral("EE");
+    if (window && letter != u'O') {
+        names << QString(letter) + QStringLiteral("00000");
+        for (int t = menus::FirstTitleHotSpot; t <= menus::LastTitleHotSpot; ++t) {
+            const QString id = QString(letter) + QString::number(t);
+            if (!menus::menuEntry(id)) continue;
+            names << id + QStringLiteral("0088");
+            menuIds << id;
+        }
+    }
+    if (window && common::fieldNumber(rec, common::col::WinCode + 1, 1).value_or(0) % 2 == 1) {
+        for (const hotspots::Spot& s : hotspots::Toolbar) {
+            if (s.n > 23) continue;
+            names << QString::number(s.n) + QStringLiteral("0088")
+                  << QString::number(s.n) + QStringLiteral("0099");
+        }
+        menuIds << QStringLiteral("23") << QStringLiteral("25");
+    }
+    if (letter == u'M') {
+        for (int n = 61; n <= 65; ++n) {
+            names << QString::number(n) + QStringLiteral("0099");
+            menuIds << QString::number(n);
+        }
+        menuIds << QStringLiteral("69");
+    }
+    if (pane.startsWith(u'P')) {
+        for (int n = 92; n <= 102; ++n)
+            names << (n >= 100 ? QStringLiteral("Z%1").arg(n % 10) : QString::number(n)) +
+                         QStringLiteral("0099");
+        for (int n = 92; n <= 99; ++n)
+            menuIds << QString::number(n);
+        menuIds << QStringLiteral("Z0") << QStringLiteral("Z3");
+    }
+    if (QStringList{"S1", "S2", "S3", "S5", "S6", "S7", "S8", "S9"}.contains(pane)) menuIds << pane;
+    const bool startButton = common::field(rec, common::col::PaneCode + 1, 1) != QStringLiteral("F") &&
+                             common::field(rec, common::col::Action, 4) != QStringLiteral("9999");
+    if (startButton) {
+        names << QStringLiteral("PicStart");
+        for (const hotspots::Spot& s : hotspots::StartMenu)
+            names << QString::number(s.n) + QStringLiteral("0088");
+        menuIds << QStringLiteral("70") << QStringLiteral("80") << QStringLiteral("84");
+    }
+    for (const int slot : {common::col::TargetC, common::col::TargetA, common::col::TargetB}) {
+        const QString t = common::field(rec, slot, 10);
+        if (t.size() == 10 && t.startsWith(u'H') && menus::menuEntry(t.mid(1, 2))) menuIds << t.mid(1, 2);
+    }
+
+    for (const QString& id : menuIds) {
+        const menus::MenuEntry* e = menus::menuEntry(id);
+        if (!e) continue;
+        names << menus::firstLevelPanel(id);
+        const auto rows1 = menus::firstLevelRows(id, 1, 1);
+        for (int r1 = 1; r1 <= menus::MaxRows1; ++r1) {
+            if (rows1[size_t(r1)] == menus::Parked) continue;
+            names << menus::firstLevelRowPicture(id, r1, letter);
+            const QString key = menus::secondLevelKey(id, r1);
+            if (!menus::hasSecondLevel(key)) continue;
+            names << menus::secondLevelPanel(key);
+            const auto rows2 = menus::secondLevelRows(key, 1, 1);
+            for (int r2 = 1; r2 <= menus::MaxRows2; ++r2) {
+                if (rows2[size_t(r2)] == menus::Parked) continue;
+                names << menus::secondLevelRowPicture(key, r2);
+                if (!menus::opensThirdLevel(id, r1, r2)) continue;
+                names << menus::thirdLevelPanel(r2);
+                for (int r3 = 1; r3 <= menus::MaxRows3; ++r3)
+                    names << menus::thirdLevelRowPicture(r2, r3);
+            }
+        }
+    }
+    return names;
+}
+
+// Every desktop picture the steps of the sample let a candidate open is installed.
+TEST_F(SampleInstallation, ShipsEveryDesktopPictureItsStepsCanOpen)
+{
+    QSet<QString> needed;
+    forEachStep([&](const Question&, int, const QString& rec) { needed.unite(deskPicturesOfStep(rec)); });
+    QStringList missing;
+    for (const QString& name : needed) {
+        if (!QFile::exists(program(QStringLiteral("examdata/") + name + QStringLiteral(".rar"))))
+            missing << name;
+    }
+    missing.sort();
+    EXPECT_TRUE(missing.isEmpty()) << missing.size() << " of " << needed.size()
+                                   << " missing: " << missing.join(QLatin1Char(' ')).toStdString();
+    // The steps show the windows with menus, the desktop, My Computer and the Start menu.
+    for (const char* name : {"800077", "840077", "SS0477", "A10077", "B10077", "690077", "Z30077", "230077"})
+        EXPECT_TRUE(needed.contains(QLatin1String(name))) << name;
+}
+
+// A task-pane link's text begins where the desktop draws the underline of the hovered link, 645
+// twips (43 pixels) into the pane: no text stands left of it, and the first character touches it.
+TEST_F(SampleInstallation, TaskPaneLinkTextStartsWhereItsUnderlineStarts)
+{
+    const int underline = 645 / 15;
+    for (int code = 1; code <= 4; ++code) {
+        const std::optional<platform::Picture> p =
+            platform::loadPicture(program(QStringLiteral("examdata/41A00%1.rar").arg(code)));
+        ASSERT_TRUE(p.has_value()) << code;
+        const QImage img = p->pixmap().toImage();
+        int links = 0;
+        for (int n = 26; n <= 37; ++n) {
+            const hotspots::Rect link = hotspots::taskPaneLink(code, n);
+            if (link.top == hotspots::TaskPaneParked) continue;
+            SCOPED_TRACE(testing::Message() << "pane " << code << " link " << n);
+            // The first column right of the icon with a pixel of the link's blue text in the first line
+            // (much darker than the group's pale body, which the picture's compression leaves a
+            // little uneven).
+            int first = -1;
+            const int top = int(link.top) / 15;
+            for (int x = underline - 3; x < underline + 20 && first < 0; ++x) {
+                for (int y = top + 2; y < top + 16; ++y) {
+                    const QColor c = img.pixelColor(x, y);
+                    if (c.red() < 0xA0 && c.blue() > c.red() + 0x20) {
+                        first = x;
+                        break;
+                    }
+                }
+            }
+            if (first < 0) continue; // a link this pane does not draw
+            EXPECT_GE(first, underline);
+            EXPECT_LE(first, underline + 2);
+            ++links;
+        }
+        EXPECT_GE(links, 5);
+    }
+}
+
+// Each item of My Computer, the CD drive among them, has a pressed look of its own: the picture
+// laid over it when it is clicked differs clearly from the box's picture under it.
+TEST_F(SampleInstallation, MyComputerItemsLookPressedWhenClicked)
+{
+    const std::optional<platform::Picture> box =
+        platform::loadPicture(program(QStringLiteral("examdata/PicMyPc.rar")));
+    ASSERT_TRUE(box.has_value());
+    const QImage normal = box->pixmap().toImage();
+    for (const hotspots::Spot& s : hotspots::MyComputer) {
+        const QString code = s.n >= 100 ? QStringLiteral("Z%1").arg(s.n % 10) : QString::number(s.n);
+        SCOPED_TRACE(code.toStdString());
+        const std::optional<platform::Picture> look =
+            platform::loadPicture(program(QStringLiteral("examdata/") + code + QStringLiteral("0099.rar")));
+        ASSERT_TRUE(look.has_value());
+        const QImage pressed = look->pixmap().toImage();
+        const QRect at(int(s.r.left) / 15, int(s.r.top) / 15, pressed.width(), pressed.height());
+        ASSERT_TRUE(normal.rect().contains(at));
+        // Pixels that changed markedly (beyond the pictures' compression noise).
+        int changed = 0;
+        for (int y = 0; y < pressed.height(); ++y) {
+            for (int x = 0; x < pressed.width(); ++x) {
+                const QColor a = pressed.pixelColor(x, y), b = normal.pixelColor(at.topLeft() + QPoint(x, y));
+                changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) > 40;
+            }
+        }
+        EXPECT_GT(changed, pressed.width() * pressed.height() / 3);
+    }
 }
 
 TEST_F(SampleInstallation, CursorFilesAreCursorsWithTheirHotSpots)
@@ -886,7 +1060,7 @@ TEST_F(SampleInstallation, TextFilesAreGbkWithCrLfInTheirStoredForms)
         {bank + QStringLiteral("288899.rar"), "7\r\n"},
         {bank + QStringLiteral("288894.rar"), "\r\n\r\n\r\n\r\n"},
         {QStringLiteral("ksdata/288893.rar"), "FFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r\nFFFFFFFFFFFF\r"
-                                              "\nFFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFF\r\n\r\n"},
+                                              "\nFFFFFFFFFFFFF\r\nFFFFFFFFFF\r\nFFFFFFFFFFFFF\r\n\r\n"},
         {QStringLiteral("ksdata/208801.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/218802.rar"), QByteArray(40, '0') + "\r\n\r\n"},
         {QStringLiteral("ksdata/182400.rar"), "\r\n\r\n"},

@@ -169,6 +169,24 @@ void click(const platform::Control& c, int button, int shift)
     click(*c.form(), p.x(), p.y(), button, shift);
 }
 
+QPointF bareSpotOf(const platform::Control& c)
+{
+    QWidget* w = c.widget();
+    QWidget* top = c.form() ? c.form()->hostWidget() : nullptr;
+    if (!w || !top) {
+        ADD_FAILURE() << "control " << c.Name().toStdString() << " has no window";
+        return {};
+    }
+    for (int y = w->height() - 4; y > 2; y -= 7)
+        for (int x = w->width() - 4; x > 2; x -= 7)
+            if (!w->childAt(x, y)) {
+                const QPoint p = w->mapTo(top, QPoint(x, y));
+                return QPointF(platform::fromPixelsX(p.x()), platform::fromPixelsY(p.y()));
+            }
+    ADD_FAILURE() << "control " << c.Name().toStdString() << " has no bare place";
+    return {};
+}
+
 void dblClick(const platform::Control& c)
 {
     QPointF p = centreOf(c);
@@ -186,6 +204,16 @@ void keyUp(platform::Form& f, int vk, int shift)
     if (!f.hostWidget()) return; // the press closed the form: the release goes elsewhere
     if (QWidget* t = keyTarget(f))
         QTest::keyRelease(t, Qt::Key(platform::qtKey(vk)), platform::modifiersOf(shift));
+}
+
+void keyThroughWindow(platform::Form& f, int vk, int shift)
+{
+    QWidget* w = f.hostWidget();
+    if (!w || !w->windowHandle()) {
+        ADD_FAILURE() << "form " << f.Name().toStdString() << " has no window";
+        return;
+    }
+    QTest::keyClick(w->windowHandle(), Qt::Key(platform::qtKey(vk)), platform::modifiersOf(shift));
 }
 
 void key(platform::Form& f, int vk, int shift)

@@ -42,12 +42,18 @@ void keyHeld(platform::Form& f, int virtualKey, int shift, int repeats);
 // The centre of a control in its form's client twips (through its containers).
 QPointF centreOf(const platform::Control& c);
 void click(const platform::Control& c, int button = 1, int shift = 0);
+// A place of a container where none of its controls lies (its own background), in its form's client
+// twips; a click there gives a box that takes the focus the keys.
+QPointF bareSpotOf(const platform::Control& c);
 void dblClick(const platform::Control& c);
 
 // Keys go to the focused widget of the form's window (or the window itself).
 void key(platform::Form& f, int virtualKey, int shift = 0);
 void keyDown(platform::Form& f, int virtualKey, int shift = 0);
 void keyUp(platform::Form& f, int virtualKey, int shift = 0);
+// A key pressed and released through the window system's own delivery (the window's focus
+// widget, blocked where a modal window blocks it).
+void keyThroughWindow(platform::Form& f, int virtualKey, int shift = 0);
 // Types text: ASCII as key presses, other characters as an input method commits them.
 void type(platform::Form& f, const QString& text);
 

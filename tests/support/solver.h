@@ -40,7 +40,8 @@ inline QString recCol(int start, int length)
 
 // ---- Hot-spot steps ---------------------------------------------------------------------------
 // A step completed on a hot-spot or on the object picture: a menu path that ends there (targetC,
-// targetA, targetB, examined in that order) or a double-click target (targetA).
+// targetA, targetB, examined in that order) or a double-click target (targetA), on a step whose
+// action is none ("0000") or the hot-spot action ("7000").
 struct HotSpotStep {
     QString id; // the menu id: "Z" and a digit, two digits, a letter and a title digit, "S" objects
     bool doubleClick = false;
@@ -49,7 +50,8 @@ struct HotSpotStep {
 
 inline std::optional<HotSpotStep> hotSpotStep(const QString& rec)
 {
-    if (common::field(rec, 8, 4) != QLatin1String("0000")) return std::nullopt;
+    const QString code = common::field(rec, 8, 4);
+    if (code != QLatin1String("0000") && code != QLatin1String("7000")) return std::nullopt;
     const auto ends = [](const QString& t, QChar kind) {
         return t.size() == 10 && t[0] == kind && t.mid(3, 4) == QLatin1String("0000");
     };
@@ -219,6 +221,7 @@ public:
         } else if (n >= 8001 && n <= 8009) {
             dragPicture(n);
         } else if (const auto k = stepKey(rec); k.first != 0 && (code.startsWith(u'6') || code == "0000")) {
+            clickWhereTheKeysGo();
             testkit::key(f, k.first, k.second);
         } else if (code == QLatin1String("0000")) {
             if (hasSecondTarget(rec)) {
@@ -331,6 +334,23 @@ public:
     }
 
 private:
+    // Before a key: a click on a bare place of the area the candidate works in, which then takes
+    // the keys: the open Start menu on a step without a window ("00", the Start button opens it),
+    // else the desktop icons area when the step shows it.
+    void clickWhereTheKeysGo()
+    {
+        platform::PictureBox* area = nullptr;
+        if (recCol(6, 2) == QLatin1String("00")) {
+            if (!f.PicStart.Visible()) testkit::click(f.StartMenu);
+            area = &f.PicStart;
+        } else if (f.PicTable.Visible()) {
+            area = &f.PicTable;
+        }
+        if (!area || !area->Visible()) return;
+        const QPointF bare = testkit::bareSpotOf(*area);
+        testkit::click(f, bare.x(), bare.y());
+    }
+
     // A click or double click on the hot-spot or object picture; a Start-menu item once the Start
     // button has opened the menu.
     void clickHotSpot(const HotSpotStep& spot)

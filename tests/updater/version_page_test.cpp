@@ -1,4 +1,5 @@
 // The addresses the update checker builds, its settings, and what it accepts as a version.
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include "platform/services_fake.h"
@@ -28,6 +29,32 @@ TEST(UpdateSite, DefaultsUnlessTheSettingsNameAnother)
     }
     fakes.settings.write(SiteKey, QStringLiteral("Host"), QStringLiteral("  "));
     EXPECT_EQ(readUpdateSite().host, DefaultHost);
+}
+
+// The README tells an institution where the settings live and which values set the site; what it
+// says must be what the programs read.
+TEST(UpdateSite, TheReadmeNamesTheSettingsFileAndTheSiteValues)
+{
+    QFile readme(QStringLiteral(BRANNOCK_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    // The file the programs use when the environment names none (the tests name their own).
+    const QByteArray testFile = qgetenv("BRANNOCK_SETTINGS_FILE");
+    qunsetenv("BRANNOCK_SETTINGS_FILE");
+    const QString settingsFile = platform::FileSettingsStore::defaultFileName();
+    qputenv("BRANNOCK_SETTINGS_FILE", testFile);
+    const QStringList named = {
+        QStringLiteral("BRANNOCK_SETTINGS_FILE"),
+        settingsFile.mid(settingsFile.lastIndexOf(u'/', settingsFile.lastIndexOf(u'/') - 1)), // folder/file
+        QStringLiteral("[") + SiteKey + QStringLiteral("]"),
+        QStringLiteral("`Host`"),
+        QStringLiteral("`PagePrefix`"),
+        QStringLiteral("`") + DefaultHost + QStringLiteral("`"),
+        QStringLiteral("`") + DefaultPagePrefix + QStringLiteral("`"),
+        QStringLiteral("/down.asp?id="),
+    };
+    for (const QString& n : named)
+        EXPECT_TRUE(text.contains(n)) << n.toStdString();
 }
 
 TEST(UpdateSite, Addresses)
