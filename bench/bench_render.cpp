@@ -28,9 +28,8 @@
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/frm_main.h"
-#include "home/launch.h"
-#include "desktop/menu_tables.h"
 #include "drill/frm_tm.h"
+#include "home/launch.h"
 #include "platform/app.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
@@ -38,6 +37,7 @@
 #include "platform/msgbox.h"
 #include "platform/picture.h"
 #include "platform/units.h"
+#include "steps/menu_tables.h"
 
 namespace {
 

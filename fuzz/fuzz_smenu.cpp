@@ -1,7 +1,7 @@
 // "sMenu.sys": the record of every code and set, read from any file, is fifteen lines at most
 // and its item lines split into at most ten items.
-#include "desktop/smenu.h"
 #include "fuzz_support.h"
+#include "steps/smenu.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

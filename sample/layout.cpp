@@ -1,6 +1,6 @@
 #include "sample/layout.h"
 
-#include "desktop/menu_tables.h"
+#include "steps/menu_tables.h"
 
 namespace sample::layout {
 

@@ -2,11 +2,11 @@
 // Where the chrome of the simulated desktop lies: the screen, the task bar, the question panel's
 // corner, the area boxes and the hot-spots that the desktop lays over the pictures. Every picture of
 // the installation places its items by these values, so an item always lies under its hot-spot.
-// The hot-spot tables are the desktop's own (desktop/hotspot_tables.h).
+// The hot-spot tables are the desktop's own (steps/hotspot_tables.h).
 #include <QRect>
 #include <array>
 
-#include "desktop/hotspot_tables.h"
+#include "steps/hotspot_tables.h"
 
 namespace sample::layout {
 
@@ -103,7 +103,7 @@ constexpr std::array<Spot, 21> StartItems = spotsOf(hotspots::StartMenu);
 constexpr std::array<Spot, 11> MyPcItems = spotsOf(hotspots::MyComputer);
 
 // The Left of menu-bar title i (1-10) of application letter A-G inside the menu bar, its Top,
-// Width and Height: the desktop's own title table (desktop/menu_tables.h).
+// Width and Height: the desktop's own title table (steps/menu_tables.h).
 Twips menuTitle(char letter, int title);
 
 // Where the desktop draws the underline of a hovered task-pane link, from the task pane's left edge.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "desktop/menu_tables.h"
 #include "sample/canvas.h"
 #include "sample/layout.h"
 #include "sample/xp.h"
+#include "steps/menu_tables.h"
 
 namespace sample {
 namespace {

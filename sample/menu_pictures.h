@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the simulated drop-down menus under "examdata": the panels of the three levels and
 // the hovered look of every row. Rows and separators are drawn where the desktop's drop-down tables
-// (desktop/menu_tables.h) lay the row labels, so a row label always lies over its drawn row.
+// (steps/menu_tables.h) lay the row labels, so a row label always lies over its drawn row.
 #include <QString>
 #include <QStringList>
 

@@ -2,10 +2,10 @@
 // target, pictures dragged in every direction, picture clicks, the second target, key steps and
 // shortcuts, and a dialog whose target lies on its second tab.
 #include "common/record.h"
-#include "desktop/tab_templates.h"
 #include "sample/dialogs.h"
 #include "sample/layout.h"
 #include "sample/model.h"
+#include "steps/tab_templates.h"
 
 namespace sample {
 

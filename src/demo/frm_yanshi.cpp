@@ -12,10 +12,11 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "desktop/hotspot_tables.h"
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "steps/hotspot_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
@@ -335,7 +336,7 @@ hotspots::Put FrmYanShi::onForm()
 // The task-pane links of the window's task pane, over PicHui.
 void FrmYanShi::HuiRenwuCSH()
 {
-    const int pane = common::fieldNumber(ysRec, 7, 1).value_or(0) / 2;
+    const int pane = step().taskPaneCode();
     hotspots::layoutTaskPane(pane, common::scaleX(), common::scaleY(), {PicHui.Left(), PicHui.Top()},
                              onForm());
 }
@@ -344,7 +345,7 @@ void FrmYanShi::HuiRenwuCSH()
 void FrmYanShi::CtrlCSH()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    const int digit = common::fieldNumber(ysRec, 5, 1).value_or(0);
+    const int digit = step().dialogDigit();
     hotspots::layoutDialog(digit, sx, sy, {hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy},
                            onForm());
 }
@@ -364,7 +365,7 @@ void FrmYanShi::doNext()
     for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9,
                      &Timer10, &Timer11})
         t->setEnabled(false);
-    if (col(8, 4) == QLatin1String("9999")) {
+    if (step().kind() == steps::ActionKind::Terminal) {
         Shape5.Move(-500, -500);
         ysPosX = -500;
         ysPosY = -500;
@@ -380,9 +381,7 @@ void FrmYanShi::GoStep(const QString& code)
     if (code == QLatin1String("0")) return;
     const std::optional<qint16> value = common::FieldNumber(code);
     if (!value) return;
-    int n = *value;
-    if (n == 0) n = int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(code.left(1))) + 1 + 9;
-    ysStep = n;
+    ysStep = steps::jumpStep(code);
     setData();
 }
 

@@ -13,12 +13,14 @@
 //                          drop-down cascade
 #include <QString>
 
-#include "desktop/hotspot_tables.h"
+#include "desktop/scene_parts.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
 #include "platform/overlay.h"
+#include "steps/hotspot_tables.h"
+#include "steps/step.h"
 
 class FrmYanShi final : public platform::Form {
 public:
@@ -116,6 +118,7 @@ public:
     bool ysStartOn = false;      // the drawn Start menu is open in this step
     double ysLen = 0;            // step length of the glide
     bool ysBand = false;         // the band frame follows the pointer
+    double bandX = 0, bandY = 0; // the band's anchor: the corner of the second target
     long ysPosX = 0, ysPosY = 0; // the pointer
     long ysToX = 0, ysToY = 0;   // the glide's target
     int ysDx = 0, ysDy = 0;      // per tick
@@ -125,7 +128,8 @@ public:
     int ysDragToX = 0, ysDragToY = 0; // design twips
     QString ysText;
     int ysTyped = 0;
-    int ysTabSlot = 0, ysTabNo = 0;
+    int ysTabSlot = 0, ysTabNo = 0; // the tab dialog's slot and expected tab, from `tab`
+    scene::TabState tab;
     QString ysTabHint;
     int ysMainW = 0, ysMainH = 0; // design twips
     int ysPopSet = 0;
@@ -147,6 +151,7 @@ public:
     void Tool1JCSH();
     void Tool2JCSH();
     void Tool3JCSH();
+    void DoubleXXK();
 
     // Timer events (public so that a test can name what it steps).
     void Timer1_Timer();
@@ -184,6 +189,7 @@ private:
     void glideTo(long x, long y);
     void glideToCentre(const platform::Control& c);
     bool arrived() const;
+    bool land();
     void moveOneStep();
     bool clickMarked() const;
     void setClickMarker();
@@ -201,7 +207,8 @@ private:
     void typedTextAndList();
     void panes();
     void menuTarget();
-    QString col(int start, int length) const;
+    steps::Step step() const;
+    void tabDialog();
     QString textEntry(const QString& lineField) const;
     void arrivalAction();
     void typingSetUp();

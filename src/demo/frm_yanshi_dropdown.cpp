@@ -8,7 +8,10 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "demo/frm_yanshi.h"
-#include "desktop/menu_tables.h"
+#include "steps/desk_pictures.h"
+#include "steps/dropdown.h"
+#include "steps/menu_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
@@ -21,16 +24,6 @@ template <size_t M> void placeRows(LabelArray& labels, const std::array<menus::B
         const menus::Box& b = rows[i];
         labels(int(i)).Move(b.left, b.top, b.width, b.height);
     }
-}
-
-// The hot-spot a menu step clicks: the leading number of its id, or of its last character;
-// "Z" and a digit are 100 and the digit.
-int hotSpotOf(const QString& code)
-{
-    int n = common::FieldNumber(code).value_or(0);
-    if (n == 0) n = common::FieldNumber(code.right(1)).value_or(0);
-    if (code.startsWith(QLatin1Char('Z'))) n = 100 + common::FieldNumber(code.right(1)).value_or(0);
-    return n;
 }
 
 } // namespace
@@ -46,10 +39,10 @@ bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
 // The menu-bar titles 1-10 of the window's application letter, on the form over the menu bar.
 void FrmYanShi::MenuCSH()
 {
-    const QString letter = col(6, 1);
-    if (letter.isEmpty()) return;
+    const QChar letter = step().appLetter();
+    if (letter.isNull()) return;
     const auto titles =
-        menus::menuTitles(letter.at(0), common::scaleX(), common::scaleY(), {PicMenu.Left(), PicMenu.Top()});
+        menus::menuTitles(letter, common::scaleX(), common::scaleY(), {PicMenu.Left(), PicMenu.Top()});
     if (!titles) return;
     for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
         const menus::Box& b = (*titles)[size_t(i)];
@@ -61,10 +54,9 @@ void FrmYanShi::MenuCSH()
 // menu, opened by the click on the Start button; any other hot-spot is clicked at once.
 void FrmYanShi::startMenuAndClick()
 {
-    int n = common::FieldNumber(menuId).value_or(0);
-    if (n == 0) n = common::FieldNumber(menuId.right(1)).value_or(0);
+    const int n = steps::hotSpotOf(menuId);
     Timer2.setEnabled(false);
-    if (n >= 71 && n <= 91 && !ysStartOn) {
+    if (hotspots::areaOf(n) == hotspots::Area::StartMenu && !ysStartOn) {
         PicStart.setVisible(true);
         hotspots::layoutStartMenu(common::scaleX(), common::scaleY(), {PicStart.Left(), PicStart.Top()},
                                   onForm());
@@ -84,7 +76,7 @@ void FrmYanShi::TimerStart_Timer()
 {
     moveOneStep();
     pointMove();
-    if (!arrived()) return;
+    if (!land()) return;
     TimerStart.setEnabled(false);
     ZhuClick(menuId);
 }
@@ -95,8 +87,10 @@ void FrmYanShi::TimerStart_Timer()
 // on.
 void FrmYanShi::ZhuClick(const QString& code)
 {
+    using hotspots::Area;
     const double sx = common::scaleX(), sy = common::scaleY();
-    const int n = hotSpotOf(code);
+    const steps::Step s = step();
+    const int n = steps::hotSpotOf(code);
     ImgMenu.clearPicture();
     ImgTool.clearPicture();
     ImgHui.setTop(-90 * sy);
@@ -107,40 +101,45 @@ void FrmYanShi::ZhuClick(const QString& code)
     }
     Pic1J.setVisible(false);
     Label& spot = LblZHU(n);
-    const QString nn = common::twoDigits(n);
-    auto under = [&] { Pic1J.Move(spot.Left(), spot.Top() + spot.Height()); };
-    auto atCentre = [&] { Pic1J.Move(spot.Left() + spot.Width() / 2, spot.Top() + spot.Height() / 2); };
+    const steps::Rect at{spot.Left(), spot.Top(), spot.Width(), spot.Height()};
+    auto place = [this](const steps::Rect& r) { Pic1J.Move(r.left, r.top); };
+    auto under = [&] { place(steps::underSpot(at, Pic1J.Width(), Pic1J.Height())); };
+    auto atCentre = [&] { place(steps::atCentre(at, Pic1J.Width(), Pic1J.Height())); };
     auto highlight = [&](Image& img, const QString& name) {
         img.Move(spot.Left(), spot.Top());
         loadDeskPicture(img, name);
         img.setVisible(true);
     };
     bool panel = true;
-    enum { None, Fixed, FormEdges } edges = None;
-    if (n >= 1 && n <= 10) {
-        const QString pane = col(4, 2);
-        const QString t = (col(6, 1) + QString::number(n)).right(2);
+    enum { None, UnderTitle, FormEdges } edges = None;
+    const Area area = n == hotspots::WholeMyComputer ? Area::MyComputer : hotspots::areaOf(n);
+    if (area == Area::MenuBar) {
+        const QString pane = s.paneCode();
         if (pane.startsWith(QLatin1Char('S'))) {
+            // An object menu: its panel, and for the objects of the first three panes the object's
+            // own picture while the menu is open.
             ImgMenu.clearPicture();
-            panel = loadDeskPicture(Pic1J, pane + QStringLiteral("0077"));
+            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(pane));
             under();
             if (pane == QLatin1String("S1") || pane == QLatin1String("S2") || pane == QLatin1String("S3")) {
                 const auto& d = common::drill();
-                const QString file = common::pictureFile(d.dataPath, col(167, 6), d.dataExt);
+                const QString file = common::pictureFile(d.dataPath, s.objectPicture(), d.dataExt);
                 ImgMenu.Move(spot.Left(), spot.Top());
                 if (!file.isEmpty()) ImgMenu.LoadPicture(file);
+                ImgMenu.setVisible(true);
                 atCentre();
             }
         } else {
-            highlight(ImgMenu, t + QStringLiteral("0088"));
-            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(t));
+            const QString id = steps::menuIdOf(n, s.appLetter());
+            highlight(ImgMenu, steps::desk::titleHighlight(id));
+            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(id));
             under();
         }
-        edges = Fixed;
-    } else if (n >= 11 && n <= 25) {
-        highlight(ImgTool, nn + QStringLiteral("0099"));
+        edges = UnderTitle;
+    } else if (area == Area::Toolbar) {
+        highlight(ImgTool, steps::desk::toolbarPressed(n));
         if (n == 23) {
-            if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(nn))) {
+            if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)))) {
                 endStepBy(ysJump);
                 return;
             }
@@ -149,23 +148,24 @@ void FrmYanShi::ZhuClick(const QString& code)
         }
         Tool1JCSH();
         return;
-    } else if (n >= 61 && n <= 69) {
-        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+    } else if (area == Area::Desktop && n != 70) {
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         atCentre();
     } else if (n == 70) {
-        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         Pic1J.Move(360 * sx, 6600 * sy);
-    } else if (n >= 71 && n <= 91) {
-        highlight(ImgStart, nn + QStringLiteral("0088"));
-        panel = (n == 80 || n == 84) && loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+    } else if (area == Area::StartMenu) {
+        highlight(ImgStart, steps::desk::startItemHighlight(n));
+        panel = (n == 80 || n == 84) && loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         if (n == 84) Pic1J.Move(2160 * sx, 2565 * sy);
         if (n == 80) Pic1J.Move(5535 * sx, 2890 * sy);
-    } else if (n >= 92 && n <= 102) {
-        highlight(ImgMyPc, code + QStringLiteral("0099"));
-        panel = n <= 100 && loadDeskPicture(Pic1J, menus::firstLevelPanel(nn));
+    } else if (area == Area::MyComputer && n != hotspots::WholeMyComputer) {
+        // The items' panels by the menu id the candidate's click opens ("Z0" is the CD drive's).
+        highlight(ImgMyPc, steps::desk::itemHighlight(code));
+        panel = n <= 100 && loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
         atCentre();
         edges = FormEdges;
-    } else if (n == 103) {
+    } else if (n == hotspots::WholeMyComputer) {
         // The whole My Computer window shows the candidate's panel of the same menu.
         panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
         atCentre();
@@ -177,14 +177,9 @@ void FrmYanShi::ZhuClick(const QString& code)
         endStepBy(ysJump);
         return;
     }
-    if (edges == Fixed) {
-        if (Pic1J.Left() + Pic1J.Width() >= 12300 * sx) Pic1J.setLeft(spot.Left() - Pic1J.Width());
-        if (Pic1J.Top() + Pic1J.Height() >= 8820 * sy) Pic1J.setTop(spot.Top() - Pic1J.Height());
-    }
-    if (edges == FormEdges) {
-        if (Pic1J.Left() > Width() - Pic1J.Width()) Pic1J.setLeft(Pic1J.Left() - Pic1J.Width());
-        if (Pic1J.Top() > Height() - Pic1J.Height()) Pic1J.setTop(Pic1J.Top() - Pic1J.Height());
-    }
+    const steps::Rect now{Pic1J.Left(), Pic1J.Top(), Pic1J.Width(), Pic1J.Height()};
+    if (edges == UnderTitle) place(steps::flipUnderTitle(now, at, sx, sy));
+    if (edges == FormEdges) place(steps::flipAtEdges(now, {true, Width(), Height()}));
     Pic1J.setVisible(true);
     Tool1JCSH();
 }
@@ -229,7 +224,7 @@ void FrmYanShi::rowGlideTick(Timer& own, int level)
     if (!common::drill().ysRun) return;
     moveOneStep();
     pointMove();
-    if (!arrived()) return;
+    if (!land()) return;
     Shape5.Move(ysPosX - 180, ysPosY - 180);
     if (level < 3) ysTick = 0;
     Timer5.setEnabled(true);
@@ -262,25 +257,18 @@ void FrmYanShi::Tool1JClick(int row)
     // A second level whose panel cannot be read opens nothing: the path ends at this row.
     const bool second = menus::hasSecondLevel(key) && loadDeskPicture(Pic2J, menus::secondLevelPanel(key));
     if (second) {
-        const bool wide = key.at(0).isLetter() || menuId == QLatin1String("69") ||
-                          menuId == QLatin1String("S1") || menuId == QLatin1String("S2");
-        Pic2J.setLeft(Pic1J.Left() + Pic1J.Width() - (wide ? 75 : 15) * sx);
-        Pic2J.setTop(Lbl1J(row).Top());
-        if (Width() + Pic2J.Width() < Pic2J.Left()) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
-        if (Height() + Pic2J.Height() < Pic2J.Top()) Pic2J.setTop(Pic1J.Top() - Pic2J.Height() + 15 * sy);
+        const Label& r = Lbl1J(row);
+        const steps::Rect p = steps::secondLevelPlace(
+            {Pic1J.Left(), Pic1J.Top(), Pic1J.Width(), Pic1J.Height()},
+            {r.Left(), r.Top(), r.Width(), r.Height()}, Pic2J.Width(), Pic2J.Height(), key, menuId, sx, sy);
+        Pic2J.Move(p.left, p.top);
         Pic2J.setVisible(true);
-        if (key == QLatin1String("8401") || key == QLatin1String("8408"))
-            Pic2J.setTop(Lbl1J(row).Top() + Lbl1J(row).Height() - Pic2J.Height());
-        if (key == QLatin1String("8410")) Pic2J.setTop(Pic1J.Top());
-        if (Pic2J.Top() + Pic2J.Height() > 8820 * sy) Pic2J.setTop(8820 * sy - Pic2J.Height());
-        if (Pic2J.Left() + Pic2J.Width() > 11850 * sx) Pic2J.setLeft(Pic1J.Left() - Pic2J.Width() + 15 * sx);
         Tool2JCSH();
     }
 
     Img1J.Move(Lbl1J(row).Left(), Lbl1J(row).Top());
-    const QString letter = col(6, 1);
-    QString picture = menus::firstLevelRowPicture(menuId, row, letter.isEmpty() ? QChar() : letter.at(0));
-    const QString pick = col(common::col::TargetA, 10);
+    QString picture = menus::firstLevelRowPicture(menuId, row, step().appLetter());
+    const QString pick = step().targetA();
     if (pick.startsWith(QLatin1Char('D')) && pick.mid(1, 2) == menuId &&
         common::FieldNumber(pick.mid(3, 2)).value_or(-1) == row)
         picture = pick.mid(6, 4) + QStringLiteral("00");
@@ -301,7 +289,10 @@ void FrmYanShi::Tool2JClick(int row)
     // A third level whose panel cannot be read opens nothing: the path ends at this row.
     if (menus::opensThirdLevel(menuId, ysRow1, ysRow2) &&
         loadDeskPicture(Pic3J, menus::thirdLevelPanel(row))) {
-        Pic3J.Move(Pic2J.Left() + Pic2J.Width() - 15 * sx, Lbl2J(row).Top());
+        const steps::Rect p = steps::thirdLevelPlace(
+            {Pic2J.Left(), Pic2J.Top(), Pic2J.Width(), Pic2J.Height()},
+            {Lbl2J(row).Left(), Lbl2J(row).Top(), 0, 0}, Pic3J.Width(), Pic3J.Height(), sx);
+        Pic3J.Move(p.left, p.top);
         Pic3J.setVisible(true);
         Img2J.Move(Lbl2J(row).Left(), Lbl2J(row).Top());
         loadDeskPicture(Img2J, menus::secondLevelRowPicture(menus::secondLevelKey(menuId, ysRow1), row));

@@ -12,6 +12,8 @@
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "platform/app.h"
+#include "steps/hotspot_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
@@ -44,9 +46,7 @@ long centreY(const Control& c)
 
 bool rightClickCode(const QString& code)
 {
-    return code.startsWith(QLatin1Char('3')) || code.startsWith(QLatin1Char('4')) ||
-           code.startsWith(QLatin1Char('5')) ||
-           (code.startsWith(QLatin1Char('8')) && !code.startsWith(QLatin1String("80")));
+    return steps::actionKind(code) == steps::ActionKind::PopupPick;
 }
 
 } // namespace
@@ -112,6 +112,21 @@ bool FrmYanShi::arrived() const
     return (ex <= 1.2 * ysLen && ey <= 1.2 * ysLen) || dist < 1.5 * ysLen || dist < 120 * common::scaleX();
 }
 
+// The glide has arrived: the pointer is put on its target, so that what it does there (a click, a
+// pick, the end of a drag) happens inside the target, whatever the last step left over. The
+// arrival keeps its tick.
+bool FrmYanShi::land()
+{
+    if (!arrived()) return false;
+    ysPosX = ysToX;
+    ysPosY = ysToY;
+    if (ImgICO.Visible())
+        ImgICO.Move(ysPosX, ysPosY);
+    else
+        pointMove();
+    return true;
+}
+
 bool FrmYanShi::clickMarked() const
 {
     return Shape4.Left() == Marker;
@@ -135,12 +150,16 @@ void FrmYanShi::MuBiaoWei()
 {
     if (!common::drill().ysRun) return;
     const double sx = common::scaleX(), sy = common::scaleY();
-    const QString code = col(8, 4);
-    const QString tab = col(130, 5);
+    const steps::Step s = step();
+    const QString code = s.action();
     long x = ysToX, y = ysToY;
-    if (tab.startsWith(QLatin1Char('X')) && tab.mid(2, 1) != tab.mid(3, 1)) {
-        x = centreX(LblXXK(ysTabNo));
-        y = centreY(LblXXK(ysTabNo));
+    if (s.tabChange()) {
+        // The expected tab first, framed as the candidate's desktop frames it.
+        const Label& t = LblXXK(ysTabNo);
+        Shape1.Move(t.Left(), t.Top(), t.Width(), t.Height());
+        Shape1.setVisible(LHelp.Visible());
+        x = centreX(t);
+        y = centreY(t);
     } else {
         static const QStringList onTarget = {"0001", "0002", "0003", "0004", "0030"};
         if (onTarget.contains(code) || code.startsWith(QLatin1Char('9')) || rightClickCode(code)) {
@@ -160,10 +179,7 @@ void FrmYanShi::MuBiaoWei()
             y = centreY(Image5);
         }
         if (code == QLatin1String("7000")) {
-            int n = common::FieldNumber(menuId).value_or(0);
-            if (n == 0) n = common::FieldNumber(menuId.right(1)).value_or(0);
-            if (menuId.startsWith(QLatin1Char('Z')))
-                n = 100 + common::FieldNumber(menuId.right(1)).value_or(0);
+            const int n = steps::hotSpotOf(menuId);
             Label& spot = LblZHU(n);
             if (menuId.startsWith(QLatin1Char('S')))
                 spot.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
@@ -171,7 +187,7 @@ void FrmYanShi::MuBiaoWei()
             Shape1.setVisible(true);
             x = centreX(spot);
             y = centreY(spot);
-            if (n >= 70 && n <= 91) {
+            if (n == 70 || hotspots::areaOf(n) == hotspots::Area::StartMenu) {
                 Shape1.Move(0, 8520 * sy, 1455 * sx, 450 * sy);
                 x = centreX(Shape1);
                 y = centreY(Shape1);
@@ -207,7 +223,8 @@ void FrmYanShi::MuBiaoWei()
 // during band and drag legs), and on arrival the step's action.
 void FrmYanShi::Timer2_Timer()
 {
-    const QString code = col(8, 4);
+    const steps::Step s = step();
+    const QString code = s.action();
     Shape5.setBorderColor(0xFF);
     if (code == QLatin1String("0002")) Shape5.setBorderColor(0xFF00);
     if (code == QLatin1String("0003") || rightClickCode(code)) Shape5.setBorderColor(0xFFFF);
@@ -223,10 +240,14 @@ void FrmYanShi::Timer2_Timer()
     const bool band = code.startsWith(QLatin1String("004"));
     if (band || (code.startsWith(QLatin1String("005")) && clickMarked())) {
         if (band && ysBand) {
-            Shape6.setWidth(ysPosX - Shape6.Left() + 120 * sx);
-            Shape6.setHeight(ysPosY - Shape6.Top() + 120 * sy);
+            // The band spans its anchor and the pointer whichever way the pointer went, as on the
+            // candidate's desktop; it reaches past the arrow when it grows right or down.
+            const double px = ysPosX >= bandX ? ysPosX + 120 * sx : double(ysPosX);
+            const double py = ysPosY >= bandY ? ysPosY + 120 * sy : double(ysPosY);
+            Shape6.Move(std::min(bandX, px), std::min(bandY, py), std::fabs(px - bandX),
+                        std::fabs(py - bandY));
         }
-        const QString nn = col(101, 1) == QLatin1String("S") ? QStringLiteral("00") : col(104, 2);
+        const QString nn = s.cursorKind() == u'S' ? QStringLiteral("00") : s.cursorCode();
         if (common::isSafeCode(nn))
             ImgICO.LoadPicture(
                 common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR")));
@@ -242,7 +263,7 @@ void FrmYanShi::Timer2_Timer()
         pointMove();
     }
 
-    if (!arrived()) return;
+    if (!land()) return;
     ringAtPointer();
     arrivalAction();
 }
@@ -250,16 +271,19 @@ void FrmYanShi::Timer2_Timer()
 void FrmYanShi::arrivalAction()
 {
     const auto& d = common::drill();
-    const QString code = col(8, 4);
-    const QString tab = col(130, 5);
+    const steps::Step s = step();
+    const QString code = s.action();
 
-    if (tab.startsWith(QLatin1Char('X')) && tab.mid(2, 1) != tab.mid(3, 1) && !clickMarked()) {
+    if (s.tabChange() && !clickMarked()) {
         // The tab click: the expected page, the step's hint, and on to the target.
         Image* slots[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
         if (ysTabSlot >= 1 && ysTabSlot <= 5) {
-            const QString file =
-                common::pictureFile(d.dataPath, col(common::col::Slots[ysTabSlot - 1] + 10, 6), d.dataExt);
+            const QString file = common::pictureFile(d.dataPath, s.slotCode(ysTabSlot), d.dataExt);
             if (!file.isEmpty()) slots[ysTabSlot - 1]->LoadPicture(file);
+        }
+        if (tab.count >= 10) {
+            tab.row = ysTabNo > 6 ? 2 : 1;
+            DoubleXXK();
         }
         Label1.setVisible(true);
         LHelp.setCaption(ysTabHint);
@@ -273,8 +297,8 @@ void FrmYanShi::arrivalAction()
     }
     static const QStringList clicks = {"0001", "0002", "0003", "0004", "0030"};
     if (clicks.contains(code) || code.startsWith(QLatin1Char('L')) || clickMarked()) {
-        if (code == QLatin1String("0001") && col(71, 1) != QLatin1String("0"))
-            GoStep(col(71, 1));
+        if (code == QLatin1String("0001") && s.mainJump() != QLatin1String("0"))
+            GoStep(s.mainJump());
         else
             doNext();
         return;
@@ -283,7 +307,9 @@ void FrmYanShi::arrivalAction()
         // Second leg: from the corner of the second target to the target, the band following.
         glideToCentre(Label1);
         ysBand = true;
-        Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1);
+        bandX = Shape4.Left();
+        bandY = Shape4.Top();
+        Shape6.Move(bandX, bandY, 1, 1);
         Shape6.setVisible(code.startsWith(QLatin1String("004")));
         setClickMarker();
         Shape4.setWidth(15);
@@ -324,7 +350,7 @@ void FrmYanShi::arrivalAction()
     }
     // An action the player does not know: the step ends by the target's jump, never waiting.
     Timer2.setEnabled(false);
-    endStepBy(col(71, 1));
+    endStepBy(s.mainJump());
 }
 
 // The text to type: the answer up to its first "|", continued after what the field already holds
@@ -332,7 +358,7 @@ void FrmYanShi::arrivalAction()
 void FrmYanShi::typingSetUp()
 {
     ysText.clear();
-    const QString lineField = col(109, 3);
+    const QString lineField = step().answerLine();
     if (lineField != QLatin1String("000")) ysText = textEntry(lineField).section(QLatin1Char('|'), 0, 0);
     const QString held = Text1.Text();
     if (ysText.startsWith(held)) ysTyped = int(held.size());
@@ -347,7 +373,7 @@ void FrmYanShi::Timer1_Timer()
         Timer1.setEnabled(false);
         return;
     }
-    const QString code = col(8, 4);
+    const QString code = step().action();
     ysTyped += 1;
     if (code == QLatin1String("0023")) {
         // A selection step types nothing and ends at once, however long its text.
@@ -375,9 +401,10 @@ void FrmYanShi::Timer3_Timer()
     if (!common::drill().ysRun) return;
     moveOneStep();
     pointMove();
+    const bool done = land();
     Image5.setLeft(ysPosX - Image5.Width() / 2);
     Image5.setTop(ysPosY - Image5.Height() / 2);
-    if (!arrived()) return;
+    if (!done) return;
     doNext();
     Timer3.setEnabled(false);
 }

@@ -6,7 +6,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
-#include "desktop/smenu.h"
+#include "steps/smenu.h"
 
 using namespace platform;
 
@@ -31,62 +31,31 @@ long centre(double start, double size)
 namespace {
 
 // The menu code, group and set of the step's drawn menu: the stored code, or the override at
-// column 86; a stored code beginning "3" or "4" keeps its own group.
+// column 86 as the demonstration reads it ("R" and four digits, "RA" and three); a stored code
+// beginning "3" or "4" keeps its own group.
 struct MenuCode {
     int code = 0, group = 0, set = 0;
 };
 
-MenuCode menuCode(const QString& rec)
+MenuCode menuCode(const steps::Step& step)
 {
     MenuCode m;
-    m.code = common::fieldNumber(rec, 8, 4).value_or(0);
-    const QString over = common::field(rec, 86, 5);
+    m.code = step.actionNumber().value_or(0);
+    const QString over = step.field(common::col::TargetA, 5);
     if (over.startsWith(QLatin1Char('R'))) m.code = common::FieldNumber(over.mid(1, 4)).value_or(0);
     if (over.startsWith(QLatin1String("RA"))) m.code = 6000 + common::FieldNumber(over.mid(2, 3)).value_or(0);
-    switch (m.code / 1000) {
-    case 3:
-        m.group = 1;
-        break;
-    case 4:
-        m.group = 2;
-        break;
-    case 5:
-        m.group = 3;
-        break;
-    case 6:
-    case 8:
-        m.group = 4;
-        break;
-    default:
-        m.group = 0;
-    }
-    const QString c8 = common::field(rec, 8, 1);
-    if (c8 == QLatin1String("3")) m.group = 1;
-    if (c8 == QLatin1String("4")) m.group = 2;
-    m.set = (m.code / 100) % 10;
+    m.group = smenu::groupOf(m.code);
+    if (step.is(common::col::Action, '3')) m.group = 1;
+    if (step.is(common::col::Action, '4')) m.group = 2;
+    m.set = smenu::setDigit(m.code);
     return m;
 }
 
-// The 15 lines of the record: the lines after (set - 1) × 15 + (group - 1) × 135, as many as the
-// file has. A file that cannot be read leaves every line empty.
+// The 15 lines of the record, read as the candidate's pop-up reads them; a file that cannot be
+// read leaves every line empty.
 smenu::Record readMenuRecord(const MenuCode& m)
 {
-    smenu::Record rec;
-    const common::TextReadResult file = common::readTextFile(smenu::filePath());
-    if (file.status != common::TextStatus::Ok) return rec;
-    const int after = (m.set - 1) * smenu::RecordLines + (m.group - 1) * smenu::GroupLines;
-    for (int k = 1; k <= smenu::RecordLines; ++k) {
-        const int n = after + k; // 1-based file line
-        if (n < 1) continue;
-        if (n > file.lines.size()) break;
-        rec[k] = file.lines.at(n - 1);
-    }
-    return rec;
-}
-
-int digitAt(const QString& rec, int column)
-{
-    return common::fieldNumber(rec, column, 1).value_or(0);
+    return smenu::readRecordAt(smenu::filePath(), m.group, m.set).record;
 }
 
 } // namespace
@@ -103,7 +72,7 @@ void FrmYanShi::RightKeyMenu()
     double maxW = 0;
     double y = LRightMMenu.Top() + 90;
 
-    const MenuCode m = menuCode(ysRec);
+    const MenuCode m = menuCode(step());
     ysCode = m.code;
     ysPopSet = m.set;
     const smenu::Record rec = readMenuRecord(m);
@@ -171,7 +140,7 @@ void FrmYanShi::RightKeyMenu()
     if (LRightMMenu.Top() + LRightMMenu.Height() >= Height() - 300 * sy)
         shift(0, -(LRightMMenu.Top() + LRightMMenu.Height() - (Height() - 600 * sy)));
 
-    const int r = digitAt(ysRec, 10), i = digitAt(ysRec, 11);
+    const int r = step().popupRow(), i = step().popupItem();
     Label* target = nullptr;
     if (r == 2 || r == 4 || r == 6 || r == 9) target = &(*plain[r])(i);
     if (cascadeRow(r)) target = &LRMJL(r);
@@ -189,8 +158,8 @@ void FrmYanShi::TimerRM_Timer()
     if (!common::drill().ysRun) return;
     moveOneStep();
     pointMove();
-    if (!arrived()) return;
-    const int r = digitAt(ysRec, 10);
+    if (!land()) return;
+    const int r = step().popupRow();
     TimerRM.setEnabled(false);
     if (r == 2 || r == 4 || r == 6 || r == 9) {
         ringAtPointer();
@@ -203,10 +172,10 @@ void FrmYanShi::TimerRM_Timer()
 void FrmYanShi::RightKeySub()
 {
     if (!common::drill().ysRun) return;
-    const MenuCode m = menuCode(ysRec);
+    const MenuCode m = menuCode(step());
     ysCode = m.code;
     ysPopSet = m.set;
-    const int r = digitAt(ysRec, 10), i = digitAt(ysRec, 11);
+    const int r = step().popupRow(), i = step().popupItem();
 
     LRightSub.setVisible(true);
     ShapeRSUB.setVisible(true);
@@ -252,7 +221,7 @@ void FrmYanShi::TimerRS_Timer()
     if (!common::drill().ysRun) return;
     moveOneStep();
     pointMove();
-    if (!arrived()) return;
+    if (!land()) return;
     ringAtPointer();
     TimerRS.setEnabled(false);
     doNext();

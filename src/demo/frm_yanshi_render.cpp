@@ -12,21 +12,15 @@
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/scene_parts.h"
+#include "steps/desk_pictures.h"
+#include "steps/menu_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
-namespace {
-
-std::optional<qint16> numIn(const QString& rec, int start, int length)
+steps::Step FrmYanShi::step() const
 {
-    return common::fieldNumber(rec, start, length);
-}
-
-} // namespace
-
-QString FrmYanShi::col(int start, int length) const
-{
-    return common::field(ysRec, start, length);
+    return steps::Step(ysRec);
 }
 
 QString FrmYanShi::textEntry(const QString& lineField) const
@@ -58,29 +52,23 @@ void FrmYanShi::setData()
         c->setVisible(teaching);
     mainTarget();
 
-    // The tab dialog: the player needs the expected tab, the slot of its pages and its hint.
-    if (col(130, 1) == QLatin1String("X")) {
-        Shape4.setVisible(false);
-        const QString tab = col(133, 1);
-        const int letter = int(QStringLiteral("ABCD").indexOf(tab));
-        if (letter >= 0)
-            ysTabNo = 10 + letter;
-        else if (auto v = numIn(ysRec, 133, 1))
-            ysTabNo = *v;
-        if (auto v = numIn(ysRec, 134, 1)) ysTabSlot = *v;
-    }
+    // The tab dialog and the back button as the candidate's desktop lays them out; the player
+    // needs the expected tab, the slot of its pages and its hint.
+    const steps::Step s = step();
+    if (s.hasTabs()) Shape4.setVisible(false);
+    tabDialog();
 
     secondTarget();
-    ysCode = numIn(ysRec, 8, 4).value_or(0);
+    ysCode = s.actionNumber().value_or(0);
     Timer3.setEnabled(false);
-    if (col(8, 2) == QLatin1String("80")) {
+    if (s.action().startsWith(QLatin1String("80"))) {
         Label1.setWidth(1);
         Label1.setHeight(1);
         Label4.setWidth(1);
         Label4.setHeight(1);
     }
 
-    if (col(8, 4) == QLatin1String("9999")) {
+    if (s.kind() == steps::ActionKind::Terminal) {
         LHelp.setCaption(QStringLiteral("操作成功！"));
         Shape1.setVisible(false);
         TimEnd.setEnabled(true);
@@ -91,6 +79,7 @@ void FrmYanShi::setData()
     typedTextAndList();
     if (Label1.Height() <= 10 || !Label1.Visible()) Shape1.setVisible(false);
     Shape2.setVisible(LHelp.Visible());
+    scene::targetPointer(s, Label1);
     panes();
     menuTarget();
 
@@ -156,7 +145,7 @@ void FrmYanShi::parkTabLabels()
 void FrmYanShi::pictures()
 {
     const auto& d = common::drill();
-    const QString bg = col(12, 6);
+    const QString bg = step().background();
     if (bg != QLatin1String("888888")) {
         const QString file = common::pictureFile(d.dataPath, bg, d.dataExt);
         if (!file.isEmpty()) LoadPicture(file);
@@ -173,8 +162,8 @@ void FrmYanShi::pictures()
             images[k - 1]->LoadPicture(file);
     };
     scene::showOverlaySlots(ysRec, slots);
-    if (auto x = numIn(ysRec, 167, 5)) ysDragToX = *x;
-    if (auto y = numIn(ysRec, 172, 5)) ysDragToY = *y;
+    if (auto x = step().pointX()) ysDragToX = *x;
+    if (auto y = step().pointY()) ysDragToY = *y;
 }
 
 // The edit field with its initial text, the caret after it.
@@ -193,6 +182,29 @@ void FrmYanShi::mainTarget()
     scene::placeMainTarget(ysRec, Label1, Shape1, ysMainW, ysMainH);
 }
 
+void FrmYanShi::tabDialog()
+{
+    scene::TabParts parts;
+    parts.labels = &LblXXK;
+    parts.overlays = {&Image1, &Image2, &Image3, &Image4, &Image5};
+    parts.label1 = &Label1;
+    parts.shape1 = &Shape1;
+    parts.hint = &LHelp;
+    parts.loadPage = [](Image& overlay, const QString& code) {
+        const auto& d = common::drill();
+        const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
+        if (!file.isEmpty()) overlay.LoadPicture(file);
+    };
+    scene::tabDialog(step(), parts, tab, ysMainW, ysMainH, ysTabHint);
+    ysTabNo = tab.expected;
+    ysTabSlot = tab.slot;
+}
+
+void FrmYanShi::DoubleXXK()
+{
+    scene::tabRows(LblXXK, tab);
+}
+
 void FrmYanShi::secondTarget()
 {
     scene::placeSecondTarget(ysRec, Label4, Shape4);
@@ -203,7 +215,7 @@ void FrmYanShi::secondTarget()
 void FrmYanShi::typedTextAndList()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    const QString code = col(8, 4);
+    const QString code = step().action();
 
     if (code == QLatin1String("0021")) {
         Text2.setText(Text1.Text());
@@ -229,30 +241,25 @@ void FrmYanShi::typedTextAndList()
 // The toolbar picture, the My Computer pane and the window chrome of the step.
 void FrmYanShi::panes()
 {
-    const QString c5 = col(5, 1);
-    PicTool.LoadPicture(
-        deskPath + (c5 == QLatin1String("W") ? QStringLiteral("1100W2.rar") : QStringLiteral("1100W1.rar")));
-    PicMyPc.setVisible(col(4, 1) == QLatin1String("P"));
-    if (col(4, 1) == QLatin1String("N")) CtrlCSH();
+    const steps::Step s = step();
+    loadDeskPicture(PicTool, steps::desk::toolbar(s.driveLetter()));
+    PicMyPc.setVisible(s.paneLetter() == u'P');
+    if (s.paneLetter() == u'N') CtrlCSH();
 
-    const QString w = col(6, 2), c6 = col(6, 1);
+    const QString w = s.winCode(), c6 = s.field(common::col::WinCode, 1);
     static const QString windowLetters = QStringLiteral("ABCDEFGO");
     if (c6.size() != 1 || !windowLetters.contains(c6) || w == QLatin1String("EE")) return;
     if (c6 != QLatin1String("O")) {
-        PicMenu.LoadPicture(deskPath + c6 + QStringLiteral("00000.rar"));
-        PicMenu.Move(15 * common::scaleX(), 405 * common::scaleY());
-        if (col(167, 1) == QLatin1String("W")) {
-            if (auto l = numIn(ysRec, 168, 4)) PicMenu.setLeft(*l * common::scaleX());
-            if (auto t = numIn(ysRec, 173, 4)) PicMenu.setTop(*t * common::scaleY());
-        }
+        loadDeskPicture(PicMenu, steps::desk::menuBar(s.appLetter()));
+        PicMenu.Move(menus::MenuBarLeft * common::scaleX(), menus::MenuBarTop * common::scaleY());
+        if (s.menuBarPlaced())
+            PicMenu.Move(s.menuBarLeft() * common::scaleX(), s.menuBarTop() * common::scaleY());
         PicMenu.setVisible(true);
         MenuCSH();
     }
-    const int v = numIn(ysRec, 7, 1).value_or(0);
-    if (v % 2 == 1) PicTool.setVisible(true);
-    if (v / 2 != 0) {
-        PicHui.LoadPicture(deskPath + QStringLiteral("41A00") + QString::number(v / 2) +
-                           QStringLiteral(".rar"));
+    if (s.toolbarShown()) PicTool.setVisible(true);
+    if (s.taskPaneCode() != 0) {
+        loadDeskPicture(PicHui, steps::desk::taskPane(s.taskPaneCode()));
         PicHui.setVisible(true);
         HuiRenwuCSH();
     }
@@ -261,12 +268,11 @@ void FrmYanShi::panes()
 // A menu step's MenuPath: targetC when it is one, otherwise targetA whatever it holds.
 void FrmYanShi::menuTarget()
 {
-    if (col(8, 4) != QLatin1String("7000")) return;
-    const QString t = col(125, 1) == QLatin1String("H") ? col(125, 10) : col(86, 10);
-    menuId = t.mid(1, 2);
-    ysRow1 = common::FieldNumber(t.mid(3, 2)).value_or(0);
-    ysRow2 = common::FieldNumber(t.mid(5, 2)).value_or(0);
-    ysRow3 = common::FieldNumber(t.mid(7, 2)).value_or(0);
-    ysJump = t.mid(9, 1);
-    if (ysJump.isEmpty()) ysJump = QStringLiteral("0");
+    if (step().kind() != steps::ActionKind::Menu) return;
+    const steps::MenuPath p = step().menuPath();
+    menuId = p.menuId;
+    ysRow1 = p.row1;
+    ysRow2 = p.row2;
+    ysRow3 = p.row3;
+    ysJump = p.jump;
 }

@@ -22,6 +22,7 @@
 #include <optional>
 #include <vector>
 
+#include "desktop/scene_parts.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -314,11 +315,7 @@ public:
     // The tab dialog's tabs and back button (frm_main_tabs.cpp; the render's phase is tabDialog).
     void LblXXK_Click(int index);
     void DoubleXXK();
-    QString tabTpl;                          // the tab template last chosen
-    int tabSlot = 0, tabExpected = 0;        // overlay 1-5 holding the dialog; the tab of the target
-    int tabCount = 0, tabRow = 1;            // tabs of tabTpl; row of the shown tab (two-row dialogs)
-    int tabPageLeft = 0, tabPageTop = 0;     // the dialog overlay's place, form twips
-    QString backKey = QStringLiteral("NONO"); // the back button's "Q" field, or "NONO"
+    scene::TabState tab; // template, slot, expected tab, row, the overlay's place, the back key
 
 private:
     void wireKeys(); // the key forwarders (frm_main_keys.cpp)

@@ -11,20 +11,13 @@
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
 #include "platform/picture.h"
+#include "steps/step.h"
 
 namespace {
 
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
-}
-
-// Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
-// bound above). A jump past the block is a damaged record: it would render a later question's
-// record, perhaps its terminal one, and one correct action would record the question as solved.
-bool jumpInBlock(int step, int count)
-{
-    return step >= 1 && (count == 0 || step <= count);
 }
 
 // The pictures of the steps the candidate is likely to see next, decoded while the candidate reads
@@ -43,10 +36,10 @@ void prefetchNextSteps()
         const int first = d.tmStart[question];
         const int count = d.tmStart[question + 1] - first;
         if (first < 1 || step > count || first + step - 1 > file.lines.size()) return;
-        const QString& rec = file.lines.at(first + step - 2);
-        pictures << common::pictureFile(d.dataPath, rec.mid(common::col::BgCode - 1, 6), d.dataExt);
-        for (const int slot : common::col::Slots)
-            pictures << common::pictureFile(d.dataPath, rec.mid(slot + 10 - 1, 6), d.dataExt);
+        const steps::Step rec(file.lines.at(first + step - 2));
+        pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
+        for (int k = 1; k <= 6; ++k)
+            pictures << common::pictureFile(d.dataPath, rec.slotCode(k), d.dataExt);
     };
     add(q, d.dqStep + 1);
     add(q, d.dqStep + 2);
@@ -183,7 +176,7 @@ void FrmMain::doNext()
     frmCsh();
     menuId = QStringLiteral("00");
     menuRow1 = 0;
-    if (common::field(d.stepRec, 8, 4) == QLatin1String("9999")) {
+    if (steps::Step(d.stepRec).kind() == steps::ActionKind::Terminal) {
         if (questionInRange(d.dqTm) && d.tmState[d.dqTm] < 4) d.tmState[d.dqTm] += 4;
     } else if (stepCount() == 0 || d.dqStep < stepCount()) {
         // On the block's last record there is nowhere to go: rendering it again would raise its
@@ -199,9 +192,8 @@ void FrmMain::GoStep(const QString& code)
     if (code == QLatin1String("0")) return;
     const std::optional<qint16> value = common::FieldNumber(code);
     if (!value) return;
-    int n = *value;
-    if (n == 0) n = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(code) + 1 + 9;
-    if (!jumpInBlock(n, stepCount())) {
+    const int n = steps::jumpStep(code);
+    if (!steps::jumpInBlock(n, stepCount())) {
         // The step stays; the candidate is told once per question and step file.
         const QString key = recordKey();
         if (!jumpNotices.contains(key)) {

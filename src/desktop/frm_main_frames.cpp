@@ -7,7 +7,7 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "desktop/hotspot_tables.h"
+#include "steps/hotspot_tables.h"
 
 using namespace platform;
 

@@ -13,8 +13,8 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "desktop/hotspot_tables.h"
-#include "desktop/menu_tables.h"
+#include "steps/hotspot_tables.h"
+#include "steps/menu_tables.h"
 
 using namespace platform;
 

@@ -3,7 +3,7 @@
 
 #include "common/drill_state.h"
 #include "desktop/frm_main.h"
-#include "desktop/smenu.h"
+#include "steps/smenu.h"
 
 using namespace platform;
 

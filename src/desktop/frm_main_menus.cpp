@@ -11,7 +11,7 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "desktop/menu_tables.h"
+#include "steps/menu_tables.h"
 
 using namespace platform;
 

@@ -13,8 +13,11 @@
 #include "desktop/frm_main.h"
 #include "desktop/scene_parts.h"
 #include "platform/app.h"
+#include "steps/desk_pictures.h"
+#include "steps/step.h"
 
 using namespace platform;
+namespace col = common::col;
 
 namespace {
 
@@ -23,14 +26,9 @@ const QString& rec()
     return common::drill().stepRec;
 }
 
-QString col(int start, int length)
+steps::Step step()
 {
-    return common::field(rec(), start, length);
-}
-
-std::optional<qint16> num(int start, int length)
-{
-    return common::fieldNumber(rec(), start, length);
+    return steps::Step(rec());
 }
 
 bool questionInRange(int q)
@@ -114,7 +112,7 @@ void FrmMain::pictures()
     }
     if (questionInRange(q)) d.tmStep[q] = d.dqStep;
 
-    const QString bg = col(12, 6);
+    const QString bg = step().background();
     if (bg != QLatin1String("888888")) {
         if (questionInRange(q)) d.tmPic[q][0] = bg;
         const QString file = common::pictureFile(d.dataPath, bg, d.dataExt);
@@ -138,8 +136,8 @@ void FrmMain::pictures()
     };
     scene::showOverlaySlots(rec(), slots);
 
-    if (auto x = num(167, 5)) dragToX = *x;
-    if (auto y = num(172, 5)) dragToY = *y;
+    if (auto x = step().pointX()) dragToX = *x;
+    if (auto y = step().pointY()) dragToY = *y;
 }
 
 // Phase 8: the edit field on editRect with its initial text and format, or no edit field.
@@ -175,7 +173,7 @@ void FrmMain::secondTarget()
     auto& d = common::drill();
     scene::placeSecondTarget(rec(), Label4, Shape4);
 
-    if (auto code = num(8, 4)) actCode = *code;
+    if (auto code = step().actionNumber()) actCode = *code;
     if (actCode == 8888) {
         // The second counts from this render, also when the same step is rendered again.
         autoTm = d.dqTm;
@@ -186,7 +184,7 @@ void FrmMain::secondTarget()
         Timer3.setEnabled(false);
     }
 
-    if (col(8, 2) == QLatin1String("80")) {
+    if (step().action().startsWith(QLatin1String("80"))) {
         Label1.setWidth(1);
         Label1.setHeight(1);
         Label4.setWidth(1);
@@ -198,7 +196,7 @@ void FrmMain::secondTarget()
 void FrmMain::terminalOrFrame()
 {
     auto& d = common::drill();
-    if (col(8, 4) != QLatin1String("9999")) {
+    if (step().kind() != steps::ActionKind::Terminal) {
         Shape1.setVisible(LHelp.Visible());
         return;
     }
@@ -239,28 +237,15 @@ void FrmMain::panes()
 {
     const double sx = common::scaleX();
 
-    Label1.setMousePointer(0);
-    const QString kind = col(101, 1);
-    if (kind == QLatin1String("S")) {
-        if (auto shape = num(104, 2)) Label1.setMousePointer(*shape);
-    }
-    if (kind == QLatin1String("M")) {
-        Label1.setMousePointer(99);
-        const QString nn = col(104, 2);
-        if (common::isSafeCode(nn)) {
-            const QString file =
-                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
-            if (auto cursor = loadPicture(file)) Label1.setMouseIcon(*cursor);
-        }
-    }
+    scene::targetPointer(steps::Step(rec()), Label1);
 
+    const steps::Step s = step();
     StartMenu.setVisible(true);
-    const QString c5 = col(5, 1);
-    if (c5 == QLatin1String("F")) StartMenu.setVisible(false);
-    loadDeskPicture(PicTool, c5 == QLatin1String("W") ? QStringLiteral("1100W2") : QStringLiteral("1100W1"));
-    if (col(8, 4) == QLatin1String("9999")) StartMenu.setVisible(false);
+    if (s.driveLetter() == u'F') StartMenu.setVisible(false);
+    loadDeskPicture(PicTool, steps::desk::toolbar(s.driveLetter()));
+    if (s.kind() == steps::ActionKind::Terminal) StartMenu.setVisible(false);
 
-    const QString c4 = col(4, 1);
+    const QString c4 = s.field(col::PaneCode, 1);
     PicMyPc.setVisible(false);
     if (c4 == QLatin1String("P")) PicMyPc.setVisible(true);
     PicCtrl.setVisible(false);
@@ -274,12 +259,12 @@ void FrmMain::panes()
         ImgElse.setWidth(Label1.Width());
         ImgElse.setHeight(Label1.Height());
         ImgElse.setVisible(true);
-        if (col(4, 2) == QLatin1String("S6")) ImgElse.setLeft(780 * sx);
+        if (s.paneCode() == QLatin1String("S6")) ImgElse.setLeft(780 * sx);
     } else {
         ImgElse.setVisible(false);
     }
 
-    const QString w = col(6, 2), c6 = col(6, 1);
+    const QString w = s.winCode(), c6 = s.field(col::WinCode, 1);
     PicTable.setVisible(false);
     if (c6 == QLatin1String("M")) PicTable.setVisible(true);
     static const QString windowLetters = QStringLiteral("ABCDEFGO");
@@ -287,14 +272,13 @@ void FrmMain::panes()
         if (c6 == QLatin1String("O")) {
             PicMenu.setVisible(false);
         } else {
-            loadDeskPicture(PicMenu, c6 + QStringLiteral("00000"));
+            loadDeskPicture(PicMenu, steps::desk::menuBar(s.appLetter()));
             PicMenu.setVisible(true);
             MenuCSH();
         }
-        const int v = num(7, 1).value_or(0);
-        if (v % 2 == 1) PicTool.setVisible(true);
-        if (v / 2 != 0) {
-            loadDeskPicture(PicHui, QStringLiteral("41A00") + QString::number(v / 2));
+        if (s.toolbarShown()) PicTool.setVisible(true);
+        if (s.taskPaneCode() != 0) {
+            loadDeskPicture(PicHui, steps::desk::taskPane(s.taskPaneCode()));
             PicHui.setVisible(true);
             HuiRenwuCSH();
         }

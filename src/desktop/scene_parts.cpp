@@ -1,21 +1,20 @@
 // Render phases shared by the candidate's desktop and the demonstration desktop.
 #include "desktop/scene_parts.h"
 
+#include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
+#include "platform/app.h"
+#include "platform/picture.h"
+#include "steps/tabs.h"
 
 using namespace platform;
 
 namespace scene {
 
 namespace {
-
-QString col(const QString& rec, int start, int length)
-{
-    return common::field(rec, start, length);
-}
 
 std::optional<qint16> num(const QString& rec, int start, int length)
 {
@@ -76,7 +75,7 @@ void placeEditField(const QString& rec, TextBox& text1)
 
 QString initialEditText(const QString& rec, const QString& txtPath)
 {
-    const QString lineField = col(rec, 106, 3);
+    const QString lineField = steps::Step(rec).textLine();
     if (lineField == QLatin1String("000")) return QString();
     const std::optional<qint16> n = common::FieldNumber(lineField);
     if (!n) return QString();
@@ -89,7 +88,7 @@ void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fou
     const double sx = common::scaleX();
     auto digit = [&rec](int column) { return num(rec, column, 1); };
     text1.setAlignment(vbLeftJustify);
-    const QString align = col(rec, 129, 1);
+    const QString align = steps::Step(rec).field(common::col::EditFormat + 4, 1);
     if (align == QLatin1String("R") || align == QLatin1String("r")) text1.setAlignment(vbRightJustify);
     if (align == QLatin1String("M") || align == QLatin1String("m")) text1.setAlignment(vbCenter);
     if (auto tenths = num(rec, 126, 3)) {
@@ -118,7 +117,7 @@ void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fou
 void showEditField(const QString& rec, const QString& txtPath, TextBox& text1, TextBox& text2,
                    const EditLook& look)
 {
-    if (!common::leadingNumberNonZero(col(rec, 86, 20))) {
+    if (!common::leadingNumberNonZero(steps::Step(rec).editRect())) {
         text1.setVisible(false);
         text2.setVisible(false);
         return;
@@ -136,10 +135,10 @@ void showEditField(const QString& rec, const QString& txtPath, TextBox& text1, T
 std::optional<QString> placeHint(const QString& rec, Label& hint, const QString& txtPath)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    if (col(rec, 112, 10) == QLatin1String("0000000000")) return std::nullopt;
+    if (steps::Step(rec).hintPos() == QLatin1String("0000000000")) return std::nullopt;
     if (auto v = num(rec, 112, 5)) hint.setLeft(*v * sx);
     if (auto v = num(rec, 117, 5)) hint.setTop(*v * sy);
-    const QString lineField = col(rec, 122, 3);
+    const QString lineField = steps::Step(rec).hintLine();
     if (lineField == QLatin1String("000")) {
         hint.setCaption(QString());
         return std::nullopt;
@@ -154,7 +153,7 @@ void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& widt
     const double sx = common::scaleX(), sy = common::scaleY();
     label1.setHeight(1);
     label1.setWidth(1);
-    if (col(rec, 66, 20) != QLatin1String("00000000000000000000")) {
+    if (steps::Step(rec).mainRect() != QLatin1String("00000000000000000000")) {
         label1.setVisible(true);
         if (auto v = num(rec, 66, 5)) label1.setLeft(*v * sx);
         if (auto v = num(rec, 72, 4)) label1.setTop(*v * sy);
@@ -186,7 +185,7 @@ void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& widt
 void placeSecondTarget(const QString& rec, Label& label4, Shape& shape4)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    if (col(rec, 187, 10) != QLatin1String("0000000000")) {
+    if (steps::Step(rec).field(common::col::AuxRect + 10, 10) != QLatin1String("0000000000")) {
         label4.setVisible(true);
         if (auto v = num(rec, 177, 5)) label4.setLeft(*v * sx);
         if (auto v = num(rec, 183, 4)) label4.setTop(*v * sy);
@@ -207,7 +206,7 @@ void showOverlaySlots(const QString& rec, const Slots& slots)
     for (int k = 1; k <= 6; ++k) {
         const int c = common::col::Slots[k - 1];
         Control& image = *slots.images[k - 1];
-        const QString code = col(rec, c + 10, 6);
+        const QString code = steps::Step(rec).slotCode(k);
         if (code == QLatin1String("000000") || (k == 6 && code.isEmpty())) {
             image.setVisible(false);
             continue;
@@ -269,7 +268,7 @@ void setUpList(const QString& rec, const QString& txtPath, const ListParts& part
     const double sx = common::scaleX(), sy = common::scaleY();
     ListBox& list = *parts.list;
     Label& display = *parts.display;
-    if (col(rec, 8, 1) != QLatin1String("L")) {
+    if (steps::Step(rec).kind() != steps::ActionKind::List) {
         list.setVisible(false);
         for (PictureBox* b : parts.bars)
             b->setVisible(false);
@@ -300,6 +299,98 @@ void setUpList(const QString& rec, const QString& txtPath, const ListParts& part
     if (auto first = num(rec, 106, 3)) list.setListIndex(*first);
     display.setCaption(list.List(list.ListIndex()));
     display.setWidth(list.Width());
+}
+
+void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, int mainWidth, int mainHeight,
+               const QString& tabHint)
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    LabelArray& labels = *parts.labels;
+    Label& label1 = *parts.label1;
+    auto frameOn = [&parts](const Label& l) { parts.shape1->Move(l.Left(), l.Top(), l.Width(), l.Height()); };
+    auto move = [](Label& l, const steps::Rect& r) { l.Move(r.left, r.top, r.width, r.height); };
+
+    // A letter that names no template lays out no tab dialog: another question's template would
+    // put its tabs and its "choose a tab" hint over this step's picture.
+    const QString tpl = steps::tabTemplateText(step.tabLetter());
+    const bool tabs = step.hasTabs() && !tpl.isEmpty();
+    if (tabs) {
+        const int shown = step.tabShown();
+        state.expected = step.tabExpected();
+        state.slot = step.tabSlot();
+        parts.hint->setCaption(steps::chooseTabHint(state.expected));
+        state.tpl = tpl;
+
+        if (state.slot >= 1 && state.slot <= 5) {
+            Image& overlay = *parts.overlays[size_t(state.slot - 1)];
+            state.pageLeft = int(common::roundHalfEven(overlay.Left()));
+            state.pageTop = int(common::roundHalfEven(overlay.Top()));
+            if (shown != state.expected && parts.loadPage)
+                parts.loadPage(overlay, steps::tabPage(state.tpl, shown));
+        }
+
+        const steps::TabLayout layout =
+            steps::layoutTabs(state.tpl, shown, sx, sy, state.pageLeft, state.pageTop);
+        state.count = layout.count;
+        state.row = layout.row;
+        for (int i = 0; i <= std::min(layout.count, steps::TabLabels - 1); ++i) {
+            move(labels(i), layout.labels[size_t(i)]);
+            labels(i).setCaption(QString());
+        }
+
+        if (shown == state.expected) {
+            label1.setWidth(mainWidth * sx);
+            label1.setHeight(mainHeight * sy);
+            parts.hint->setCaption(tabHint);
+            frameOn(label1);
+        } else {
+            // Out of reach until the expected tab is chosen; the frame marks that tab.
+            label1.setWidth(1);
+            label1.setHeight(1);
+            frameOn(labels(state.expected));
+        }
+    } else {
+        frameOn(label1);
+    }
+
+    if (step.hasBack()) {
+        state.backKey = step.backKey();
+        move(labels(0), steps::backButton(step, sx, sy));
+        labels(0).setCaption(QString());
+    } else {
+        state.backKey = QStringLiteral("NONO");
+    }
+    // As the back button it lies unseen over the button drawn in the dialog; elsewhere it is the
+    // list's white display.
+    labels(0).setBackStyle(tabs || step.hasBack() ? vbTransparent : vbOpaque);
+}
+
+void tabRows(LabelArray& labels, const TabState& state)
+{
+    steps::TabLayout layout;
+    layout.count = state.count;
+    for (int i = 1; i <= std::min(state.count, steps::TabLabels - 1); ++i)
+        layout.labels[size_t(i)] = {labels(i).Left(), labels(i).Top(), labels(i).Width(), labels(i).Height()};
+    steps::placeRows(layout, state.tpl, state.row, common::scaleY(), state.pageTop);
+    for (int i = 1; i <= std::min(state.count, steps::TabLabels - 1); ++i)
+        labels(i).setTop(layout.labels[size_t(i)].top);
+}
+
+void targetPointer(const steps::Step& step, Label& label1)
+{
+    label1.setMousePointer(0);
+    if (step.cursorKind() == u'S') {
+        if (auto shape = step.numberOpt(common::col::CursorSpec + 3, 2)) label1.setMousePointer(*shape);
+    }
+    if (step.cursorKind() == u'M') {
+        label1.setMousePointer(99);
+        const QString nn = step.cursorCode();
+        if (common::isSafeCode(nn)) {
+            const QString file =
+                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
+            if (auto cursor = loadPicture(file)) label1.setMouseIcon(*cursor);
+        }
+    }
 }
 
 } // namespace scene

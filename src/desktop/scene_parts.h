@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/controls.h"
+#include "steps/step.h"
 
 namespace scene {
 
@@ -63,5 +64,35 @@ struct ListParts {
     platform::TextBox* text1 = nullptr;
 };
 void setUpList(const QString& rec, const QString& txtPath, const ListParts& parts);
+
+// The tab dialog of a step (its "X" field) and its back button (its "Q" field), as both desktops lay
+// them out: the state the tab clicks and the back button go on from.
+struct TabState {
+    QString tpl;      // the template last chosen; kept by steps without a dialog
+    int slot = 0;     // overlay 1-5 holding the dialog
+    int expected = 0; // the tab whose page holds the target
+    int count = 0;    // tabs of tpl
+    int row = 1;      // row of the shown tab (two-row dialogs)
+    int pageLeft = 0; // the overlay's place, form twips
+    int pageTop = 0;
+    QString backKey = QStringLiteral("NONO"); // the "Q" field, or "NONO"
+};
+struct TabParts {
+    platform::LabelArray* labels = nullptr; // LblXXK(0-13)
+    std::array<platform::Image*, 5> overlays{};
+    platform::Label* label1 = nullptr;
+    platform::Shape* shape1 = nullptr;
+    platform::Label* hint = nullptr;
+    std::function<void(platform::Image& overlay, const QString& code)> loadPage;
+};
+// mainWidth, mainHeight: the main target's size in design twips; tabHint: the step's own hint.
+void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, int mainWidth, int mainHeight,
+               const QString& tabHint);
+// Places the label of each tab of `state` at the Top of its row (two-row dialogs).
+void tabRows(platform::LabelArray& labels, const TabState& state);
+
+// The pointer shape of the main target: a standard shape ("S" and its number) or a cursor file
+// ("M" and the file's number, from the program's folder); the arrow otherwise.
+void targetPointer(const steps::Step& step, platform::Label& label1);
 
 } // namespace scene

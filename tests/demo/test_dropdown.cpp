@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "demo_fixture.h"
-#include "desktop/hotspot_tables.h"
-#include "desktop/menu_tables.h"
+#include "steps/hotspot_tables.h"
+#include "steps/menu_tables.h"
 
 using namespace demotest;
 

@@ -14,11 +14,11 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "demo/frm_yanshi.h"
-#include "desktop/hotspot_tables.h"
-#include "desktop/menu_tables.h"
 #include "desktop/test_practice_fixture.h"
 #include "platform/units.h"
 #include "sample/generator.h"
+#include "steps/hotspot_tables.h"
+#include "steps/menu_tables.h"
 
 namespace {
 

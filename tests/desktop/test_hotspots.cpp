@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "desktop/hotspot_tables.h"
 #include "desktop_fixture.h"
+#include "steps/hotspot_tables.h"
 
 using namespace desktoptest;
 

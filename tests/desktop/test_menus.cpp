@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QWidget>
 
-#include "desktop/menu_tables.h"
 #include "desktop_fixture.h"
+#include "steps/menu_tables.h"
 
 namespace desktoptest {
 namespace {

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "desktop/smenu.h"
+#include "steps/smenu.h"
 #include "support/kit.h"
 #include "support/step_record.h"
 

@@ -117,7 +117,8 @@ TEST_F(Fonts, SongTiTakesASongFaceAndHeiTiAHeiFace)
     const QString heiFace = fontSubstitutes(QStringLiteral("黑体")).value(0);
     EXPECT_NE(fontSubstitutes(QStringLiteral("宋体")).value(0).toStdString(), heiFace.toStdString());
     if (installed(QStringLiteral("WenQuanYi Zen Hei"))) {
-        EXPECT_EQ(QFontInfo(makeFont(QStringLiteral("黑体"), 12)).family().toStdString(), "WenQuanYi Zen Hei");
+        EXPECT_EQ(QFontInfo(makeFont(QStringLiteral("黑体"), 12)).family().toStdString(),
+                  "WenQuanYi Zen Hei");
     }
 }
 

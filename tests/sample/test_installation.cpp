@@ -6,9 +6,6 @@
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/text_file.h"
-#include "desktop/hotspot_tables.h"
-#include "desktop/menu_tables.h"
-#include "desktop/tab_templates.h"
 #include "drill/bank_files.h"
 #include "home/km_info.h"
 #include "platform/picture.h"
@@ -16,6 +13,9 @@
 #include "sample/menu_pictures.h"
 #include "sample/model.h"
 #include "sample/xp.h"
+#include "steps/hotspot_tables.h"
+#include "steps/menu_tables.h"
+#include "steps/tab_templates.h"
 #include "support/solver.h"
 
 #include <gtest/gtest.h>

@@ -25,10 +25,10 @@
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "desktop/key_tables.h"
-#include "desktop/smenu.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "steps/smenu.h"
 #include "support/kit.h"
 
 namespace testkit {

@@ -8,52 +8,41 @@
 namespace testkit {
 
 StepRecord::StepRecord()
-    : rec(Columns, u'0')
+    : w(steps::RecordWriter::Negatives::Written)
+{}
+
+StepRecord& StepRecord::check()
 {
-    set(col::BgCode, QStringLiteral("888888"));
+    // Each refused write is a failure of its own test, reported once.
+    if (w.refused() != reported) {
+        reported = w.refused();
+        ADD_FAILURE() << "StepRecord: " << w.lastError().toStdString();
+    }
+    return *this;
 }
 
 StepRecord& StepRecord::set(int col, const QString& text)
 {
-    if (col < 1 || col - 1 + text.size() > Columns) {
-        ADD_FAILURE() << "StepRecord::set: \"" << text.toStdString() << "\" at column " << col
-                      << " does not fit 212 columns";
-        return *this;
-    }
-    rec.replace(col - 1, text.size(), text);
-    return *this;
+    w.set(col, text);
+    return check();
 }
 
 StepRecord& StepRecord::setNumber(int col, int width, int value)
 {
-    const QString digits = QString::number(value < 0 ? -qint64(value) : qint64(value));
-    const int room = value < 0 ? width - 1 : width;
-    if (room < 1 || digits.size() > room) {
-        ADD_FAILURE() << "StepRecord::setNumber: " << value << " does not fit " << width << " columns";
-        return *this;
-    }
-    const QString text = (value < 0 ? QStringLiteral("-") : QString()) + digits.rightJustified(room, u'0');
-    return set(col, text);
+    w.setNumber(col, width, value);
+    return check();
 }
 
 StepRecord& StepRecord::setRect(int col, int left, char jump, int top, int width, int height)
 {
-    setNumber(col, 5, left);
-    set(col + 5, QString(QLatin1Char(jump)));
-    setNumber(col + 6, 4, top);
-    setNumber(col + 10, 5, width);
-    return setNumber(col + 15, 5, height);
+    w.setRect(col, left, QLatin1Char(jump), top, width, height);
+    return check();
 }
 
 StepRecord& StepRecord::setSlot(int col, int left, char jump, int top, const QString& code)
 {
-    if (code.size() != 6)
-        ADD_FAILURE() << "StepRecord::setSlot: picture code \"" << code.toStdString()
-                      << "\" is not 6 characters";
-    setNumber(col, 5, left);
-    set(col + 5, QString(QLatin1Char(jump)));
-    setNumber(col + 6, 4, top);
-    return set(col + 10, code.left(6).leftJustified(6, u'0'));
+    w.setSlot(col, left, QLatin1Char(jump), top, code);
+    return check();
 }
 
 QString answerTextLine(int k, const QString& text)

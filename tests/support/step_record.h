@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "common/record.h"
+#include "steps/record_writer.h"
 
 namespace testkit {
 
@@ -44,11 +45,13 @@ public:
     }
 
     // The record (212 columns), or its first n columns (a short record).
-    const QString& str() const { return rec; }
-    QString truncated(int n) const { return rec.left(n); }
+    const QString& str() const { return w.str(); }
+    QString truncated(int n) const { return w.str().left(n); }
 
 private:
-    QString rec;
+    StepRecord& check();
+    steps::RecordWriter w;
+    int reported = 0;
 };
 
 // The line of answer-text entry k: k as three digits, then the text (characters 1-3 are not read).

@@ -51,8 +51,10 @@ int judgingCode(const QString& stepRec);
 // One record: lines 1-15 (index 0 unused). Lines the file does not supply are empty text.
 using Record = std::array<QString, RecordLines + 1>;
 
-// The record for a code and a set among the file's lines.
+// The record for a code and a set among the file's lines; recordAt for a group and a set. A
+// negative offset (group 0, or group 1 with set 0) is the file's first record.
 Record recordOf(const QStringList& fileLines, int code, int set);
+Record recordAt(const QStringList& fileLines, int group, int set);
 
 // Where the file is: the program's folder and "sMenu.sys".
 QString filePath();
@@ -61,8 +63,10 @@ struct ReadResult {
     bool ok = false; // false: the file is missing or cannot be read, and no menu can be built
     Record record;
 };
-// Reads the record for a code and a set from the file.
+// Reads the record for a code (or a group) and a set from the file. A file whose bytes are not
+// all valid text is read all the same, with the characters that could be decoded.
 ReadResult readRecord(const QString& path, int code, int set);
+ReadResult readRecordAt(const QString& path, int group, int set);
 
 // The items of an item line: the texts between "|", at most ten (whatever follows the tenth "|"
 // is dropped). An empty line is one empty item; "-" is a separator that keeps its position.

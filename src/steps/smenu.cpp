@@ -1,4 +1,4 @@
-#include "desktop/smenu.h"
+#include "steps/smenu.h"
 
 #include "common/naming.h"
 #include "common/record.h"
@@ -66,9 +66,14 @@ int judgingCode(const QString& stepRec)
 
 Record recordOf(const QStringList& fileLines, int code, int set)
 {
+    return recordAt(fileLines, groupOf(code), set);
+}
+
+Record recordAt(const QStringList& fileLines, int group, int set)
+{
     Record r;
     // A negative offset keeps every line from the first: the file's first record.
-    const int offset = recordOffset(groupOf(code), set);
+    const int offset = recordOffset(group, set);
     const int first = offset < 0 ? 0 : offset;
     for (int k = 1; k <= RecordLines; ++k) {
         const qsizetype at = qsizetype(first) + k - 1;
@@ -84,12 +89,17 @@ QString filePath()
 
 ReadResult readRecord(const QString& path, int code, int set)
 {
+    return readRecordAt(path, groupOf(code), set);
+}
+
+ReadResult readRecordAt(const QString& path, int group, int set)
+{
     ReadResult result;
     const common::TextReadResult file = common::readTextFile(path);
     if (file.status != common::TextStatus::Ok && file.status != common::TextStatus::BadEncoding)
         return result;
     result.ok = true;
-    result.record = recordOf(file.lines, code, set);
+    result.record = recordAt(file.lines, group, set);
     return result;
 }
 

@@ -1,4 +1,4 @@
-#include "desktop/menu_tables.h"
+#include "steps/menu_tables.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "desktop/hotspot_tables.h"
+#include "steps/hotspot_tables.h"
 
 namespace hotspots {
 

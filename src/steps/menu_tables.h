@@ -13,7 +13,7 @@
 #include <array>
 #include <optional>
 
-#include "desktop/hotspot_tables.h"
+#include "steps/hotspot_tables.h"
 
 namespace menus {
 

@@ -1,0 +1,160 @@
+#pragma once
+// The step record, typed: one named accessor per field, the action kind of a code, the jump rule,
+// the menu path of a menu step and the hot-spot number of a menu id. Both desktops and the sample
+// read records only through these, so the two desktops cannot read one field two ways.
+#include <QChar>
+#include <QString>
+#include <optional>
+
+#include "common/record.h"
+
+namespace steps {
+
+namespace col = common::col;
+
+// What the candidate does to complete a step, by its action code (columns 8-11).
+enum class ActionKind {
+    None,        // "0000" and codes no rule names
+    Click,       // "0001", "0004", "0030": a click on mainRect
+    DoubleClick, // "0002"
+    RightClick,  // "0003": a right click on mainRect that advances at once
+    PopupPick,   // "3", "4", "5" and "8" but "80": a right click and a pick in the pop-up menu
+    Typing,      // "002x": text typed into the edit field
+    Band,        // "004x": a rubber band from auxRect to mainRect
+    Drag,        // "005x": a drag from auxRect to mainRect
+    Key,         // "6xxx": a key
+    Menu,        // "7000": a hot-spot and a drop-down path
+    ImageDrag,   // "800x": Image5 dragged to pointSpec
+    Auto,        // "8888": advances by itself
+    Hint,        // other "9" codes but "9999": a click on mainRect
+    Terminal,    // "9999": the question is solved
+    List,        // "L...": a pick in the simulated list
+};
+ActionKind actionKind(const QString& code);
+// A step that the candidate completes with the pointer (clicks, picks, bands, drags, typing into a
+// field, hot-spots and menus); key, automatic and terminal steps are not.
+bool isPointing(ActionKind kind);
+
+// The step number a jump character names: "1"-"9", "A" 10, "B" 11 ...; another character 9 (as the
+// engines have always read it). "0" and an empty text name no jump: 0.
+int jumpStep(const QString& jump);
+// Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
+// bound above). A jump past the block is a damaged record: it would render a later question's
+// record, perhaps its terminal one, and one correct action would record the question as solved.
+bool jumpInBlock(int step, int count);
+
+// A menu step's MenuPath: hot-spot id, rows of the three levels (0 unused) and jump character.
+struct MenuPath {
+    QString menuId = QStringLiteral("0");
+    int row1 = 0, row2 = 0, row3 = 0;
+    QString jump = QStringLiteral("0");
+};
+
+// The hot-spot a menu id opens: the leading number of the id, or of its last character; "Z" and a
+// digit are 100 and the digit ("A3" 3, "84" 84, "S2" 2, "Z0" 100, "Z3" 103).
+int hotSpotOf(const QString& menuId);
+// The menu id a click on hot-spot n opens on the candidate's desktop: "Z" and the last digit from
+// 100 on; otherwise the application letter and n, the last two characters.
+QString menuIdOf(int n, QChar appLetter);
+
+// A tab number of one character: a digit, or "A"-"D" for 10-13; anything else 0.
+int tabNumber(QChar c);
+
+// A view of one step record: the fields by name. A field past the end of a short record is empty
+// (a number 0); a number that does not fit 16 bits reads as nothing (`...Opt`) or 0.
+class Step {
+public:
+    Step() = default;
+    explicit Step(QString rec)
+        : rec(std::move(rec))
+    {}
+    const QString& text() const { return rec; }
+
+    QString field(int start, int length) const { return common::field(rec, start, length); }
+    std::optional<qint16> numberOpt(int start, int length) const
+    {
+        return common::fieldNumber(rec, start, length);
+    }
+    int number(int start, int length) const { return numberOpt(start, length).value_or(0); }
+    QChar at(int column) const { return column >= 1 && column <= rec.size() ? rec.at(column - 1) : QChar(); }
+    bool is(int column, char c) const { return at(column) == QLatin1Char(c); }
+
+    // Columns 4-7: the pane, its drive or dialog digit, the window's application letter and digit.
+    QString paneCode() const { return field(col::PaneCode, 2); }
+    QChar paneLetter() const { return at(4); }
+    QChar driveLetter() const { return at(5); } // also the dialog layout digit and "W", "F"
+    int dialogDigit() const { return number(5, 1); }
+    QString winCode() const { return field(col::WinCode, 2); }
+    QChar appLetter() const { return at(6); }
+    int winDigit() const { return number(7, 1); }
+    bool toolbarShown() const { return winDigit() % 2 == 1; }
+    int taskPaneCode() const { return winDigit() / 2; }
+
+    // Columns 8-11.
+    QString action() const { return field(col::Action, 4); }
+    std::optional<qint16> actionNumber() const { return numberOpt(col::Action, 4); }
+    ActionKind kind() const { return actionKind(action()); }
+    int shiftDigit() const { return number(11, 1); } // band and drag steps: the Shift state held
+    int popupRow() const { return number(10, 1); }   // pop-up picks: the row and the item
+    int popupItem() const { return number(11, 1); }
+
+    QString background() const { return field(col::BgCode, 6); }
+
+    // Overlay slot 1-6: Left 5, JumpChar 1, Top 4, picture code 6.
+    static int slotColumn(int k) { return k >= 1 && k <= 6 ? col::Slots[size_t(k - 1)] : 0; }
+    QString slotCode(int k) const { return field(slotColumn(k) + 10, 6); }
+    QString slotJump(int k) const { return field(slotColumn(k) + 5, 1); }
+
+    // mainRect and auxRect: Left 5, JumpChar 1, Top 4, Width 5, Height 5.
+    QString mainRect() const { return field(col::MainRect, 20); }
+    QString mainJump() const { return field(col::MainRect + 5, 1); }
+    QString auxRect() const { return field(col::AuxRect, 20); }
+    QString auxJump() const { return field(col::AuxRect + 5, 1); }
+
+    QString editRect() const { return field(col::EditRect, 20); }
+    QString targetA() const { return field(col::TargetA, 10); }
+    QString targetB() const { return field(col::TargetB, 10); }
+    QString targetC() const { return field(col::TargetC, 10); }
+
+    // cursorSpec: kind "S" (a standard shape) or "M" (a cursor file), jump, and the number at 104.
+    QString cursorSpec() const { return field(col::CursorSpec, 5); }
+    QChar cursorKind() const { return at(col::CursorSpec); }
+    QString cursorJump() const { return field(col::CursorSpec + 1, 1); }
+    QString cursorCode() const { return field(col::CursorSpec + 3, 2); }
+
+    QString textLine() const { return field(col::TextLine, 3); }
+    QString answerLine() const { return field(col::AnswerLine, 3); }
+    QString hintPos() const { return field(col::HintPos, 10); }
+    QString hintLine() const { return field(col::HintLine, 3); }
+    QString editFormat() const { return field(col::EditFormat, 10); }
+
+    // backSpec: "Q", three unread characters, the count of steps back ("0" counts as 1).
+    bool hasBack() const { return is(col::BackSpec, 'Q'); }
+    QString backKey() const { return field(col::BackSpec, 5); }
+    // tabSpec: "X", template letter, tab shown, tab expected, overlay slot 1-5.
+    bool hasTabs() const { return is(col::TabSpec, 'X'); }
+    QChar tabLetter() const { return at(col::TabSpec + 1); }
+    int tabShown() const { return tabNumber(at(col::TabSpec + 2)); }
+    int tabExpected() const { return tabNumber(at(col::TabSpec + 3)); }
+    int tabSlot() const { return number(col::TabSpec + 4, 1); }
+    // A tab dialog (of a template that exists) that opens on another page than the expected one.
+    bool tabChange() const;
+
+    // pointSpec: a drop point or the back button's place (x 5, y 5); "W" and the menu bar's place
+    // (Left 4 at 168, Top 4 at 173); or the object picture of an object pane (6 at 167).
+    std::optional<qint16> pointX() const { return numberOpt(col::PointSpec, 5); }
+    std::optional<qint16> pointY() const { return numberOpt(col::PointSpec + 5, 5); }
+    bool menuBarPlaced() const { return is(col::PointSpec, 'W'); }
+    int menuBarLeft() const { return number(col::PointSpec + 1, 4); }
+    int menuBarTop() const { return number(col::PointSpec + 6, 4); }
+    QString objectPicture() const { return field(col::PointSpec, 6); }
+
+    // The MenuPath of a menu step as the demonstration plays it: targetC when it is one ("H"),
+    // otherwise targetA whatever it holds.
+    MenuPath menuPath() const;
+
+private:
+    QString rec;
+};
+
+} // namespace steps

@@ -1,0 +1,238 @@
+// The step library's rules as tables of cases: action kinds, jumps, hot-spot numbers of menu ids,
+// tab templates and tab labels, drop-down placement, and the record writer's refusals.
+#include <gtest/gtest.h>
+
+#include "steps/desk_pictures.h"
+#include "steps/dropdown.h"
+#include "steps/record_writer.h"
+#include "steps/step.h"
+#include "steps/tabs.h"
+
+using steps::ActionKind;
+
+TEST(ActionKinds, EveryCodeOfTheRecordFormat)
+{
+    const struct {
+        const char* code;
+        ActionKind kind;
+    } cases[] = {
+        {"0000", ActionKind::None},      {"0001", ActionKind::Click},       {"0004", ActionKind::Click},
+        {"0030", ActionKind::Click},     {"0002", ActionKind::DoubleClick}, {"0003", ActionKind::RightClick},
+        {"0020", ActionKind::Typing},    {"0028", ActionKind::Typing},      {"0040", ActionKind::Band},
+        {"0052", ActionKind::Drag},      {"6013", ActionKind::Key},         {"7000", ActionKind::Menu},
+        {"8001", ActionKind::ImageDrag}, {"8888", ActionKind::Auto},        {"8123", ActionKind::PopupPick},
+        {"3113", ActionKind::PopupPick}, {"5990", ActionKind::PopupPick},   {"8010", ActionKind::None},
+        {"9001", ActionKind::Hint},      {"9999", ActionKind::Terminal},    {"L012", ActionKind::List},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(steps::actionKind(QString::fromLatin1(c.code)), c.kind) << c.code;
+    EXPECT_FALSE(steps::isPointing(ActionKind::Key));
+    EXPECT_FALSE(steps::isPointing(ActionKind::Auto));
+    EXPECT_TRUE(steps::isPointing(ActionKind::Menu));
+    EXPECT_TRUE(steps::isPointing(ActionKind::Typing));
+}
+
+TEST(Jumps, DigitsLettersAndNone)
+{
+    const struct {
+        const char* jump;
+        int step;
+    } cases[] = {{"0", 0}, {"", 0}, {"1", 1}, {"9", 9}, {"A", 10}, {"B", 11}, {"Z", 35}, {"#", 9}};
+    for (const auto& c : cases)
+        EXPECT_EQ(steps::jumpStep(QString::fromLatin1(c.jump)), c.step) << c.jump;
+    EXPECT_TRUE(steps::jumpInBlock(3, 3));
+    EXPECT_FALSE(steps::jumpInBlock(4, 3));
+    EXPECT_FALSE(steps::jumpInBlock(0, 3));
+    EXPECT_TRUE(steps::jumpInBlock(35, 0));
+}
+
+TEST(MenuIds, HotSpotNumbersBothWays)
+{
+    const struct {
+        const char* id;
+        int n;
+    } cases[] = {{"A3", 3}, {"84", 84}, {"S2", 2}, {"Z0", 100}, {"Z3", 103}, {"00", 0}, {"10", 10}};
+    for (const auto& c : cases)
+        EXPECT_EQ(steps::hotSpotOf(QString::fromLatin1(c.id)), c.n) << c.id;
+    EXPECT_EQ(steps::menuIdOf(3, u'A'), "A3");
+    EXPECT_EQ(steps::menuIdOf(10, u'A'), "10");
+    EXPECT_EQ(steps::menuIdOf(84, u'B'), "84");
+    EXPECT_EQ(steps::menuIdOf(100, u'A'), "Z0");
+    EXPECT_EQ(steps::menuIdOf(3, QChar()), "3");
+}
+
+TEST(StepView, NamedFieldsOfAWrittenRecord)
+{
+    steps::RecordWriter w;
+    w.set(4, u"S2").set(6, u"B3").set(8, u"7000").set(steps::col::TargetA, u"HA1030200B");
+    w.set(steps::col::TabSpec, u"XB2C3").set(steps::col::PointSpec, u"W0300W0600");
+    w.setRect(steps::col::MainRect, 1200, u'7', 345, 600, 90);
+    ASSERT_TRUE(w.error().isEmpty());
+    const steps::Step s(w.str());
+    EXPECT_EQ(s.paneCode(), "S2");
+    EXPECT_EQ(s.appLetter(), u'B');
+    EXPECT_EQ(s.taskPaneCode(), 1);
+    EXPECT_TRUE(s.toolbarShown());
+    EXPECT_EQ(s.kind(), ActionKind::Menu);
+    EXPECT_EQ(s.mainJump(), "7");
+    EXPECT_TRUE(s.hasTabs());
+    EXPECT_EQ(s.tabLetter(), u'B');
+    EXPECT_EQ(s.tabShown(), 2);
+    EXPECT_EQ(s.tabExpected(), 12);
+    EXPECT_EQ(s.tabSlot(), 3);
+    EXPECT_TRUE(s.tabChange());
+    // A dialog of a letter that names no template is no tab change: nothing is laid out for it.
+    steps::RecordWriter unknown;
+    unknown.set(steps::col::TabSpec, u"XZ123");
+    EXPECT_TRUE(steps::Step(unknown.str()).hasTabs());
+    EXPECT_FALSE(steps::Step(unknown.str()).tabChange());
+    EXPECT_TRUE(s.menuBarPlaced());
+    EXPECT_EQ(s.menuBarLeft(), 300);
+    EXPECT_EQ(s.menuBarTop(), 600);
+    const steps::MenuPath p = s.menuPath();
+    EXPECT_EQ(p.menuId, "A1");
+    EXPECT_EQ(p.row1, 3);
+    EXPECT_EQ(p.row2, 2);
+    EXPECT_EQ(p.row3, 0);
+    EXPECT_EQ(p.jump, "B");
+    // A short record: fields past its end are empty, numbers 0.
+    const steps::Step cut(w.str().left(9));
+    EXPECT_EQ(cut.action(), "70");
+    EXPECT_TRUE(cut.appLetter() == u'B');
+    EXPECT_FALSE(cut.hasTabs());
+    EXPECT_EQ(cut.menuBarLeft(), 0);
+}
+
+TEST(RecordWriter, RefusesWhatDoesNotFit)
+{
+    steps::RecordWriter sample;
+    sample.setNumber(steps::col::PointSpec, 5, -12);
+    EXPECT_FALSE(sample.error().isEmpty());
+    EXPECT_EQ(sample.str().mid(steps::col::PointSpec - 1, 5), "00000");
+    steps::RecordWriter tests(steps::RecordWriter::Negatives::Written);
+    tests.setNumber(steps::col::PointSpec, 5, -12);
+    EXPECT_TRUE(tests.error().isEmpty());
+    EXPECT_EQ(tests.str().mid(steps::col::PointSpec - 1, 5), "-0012");
+    for (auto write : {+[](steps::RecordWriter& w) { w.set(210, u"ABCD"); },
+                       +[](steps::RecordWriter& w) { w.set(0, u"A"); },
+                       +[](steps::RecordWriter& w) { w.setNumber(8, 2, 123); },
+                       +[](steps::RecordWriter& w) { w.setSlot(18, 0, u'0', 0, QStringLiteral("A1")); }}) {
+        steps::RecordWriter w;
+        write(w);
+        EXPECT_FALSE(w.error().isEmpty());
+        EXPECT_EQ(w.str().size(), 212);
+    }
+}
+
+TEST(TabLabels, TemplateAOnAnOverlayAtTheOrigin)
+{
+    const QString a = steps::tabTemplateText(u'A');
+    ASSERT_EQ(a.size(), 155);
+    EXPECT_EQ(steps::tabCount(a), 2);
+    EXPECT_EQ(steps::tabPage(a, 1), "610197");
+    EXPECT_EQ(steps::tabPage(a, 2), "610251");
+    const steps::TabLayout l = steps::layoutTabs(a, 1, 1, 1, 0, 0);
+    EXPECT_EQ(l.count, 2);
+    EXPECT_EQ(l.labels[1], (steps::Rect{150, 555, 750, 270}));
+    EXPECT_EQ(l.labels[2], (steps::Rect{900, 555, 1200, 270}));
+    EXPECT_EQ(l.labels[0], (steps::Rect{3615, 6315, 1080, 285}));
+    EXPECT_TRUE(steps::tabTemplateText(u'O').isEmpty());
+    EXPECT_TRUE(steps::tabTemplateText(QChar(0x4E00)).isEmpty());
+}
+
+TEST(TabLabels, ScaledAndShiftedWithEveryTemplateInOneRow)
+{
+    for (QChar c = u'A'; c <= u'N'; c = QChar(c.unicode() + 1)) {
+        const QString t = steps::tabTemplateText(c);
+        const steps::TabLayout l = steps::layoutTabs(t, 1, 0.8, 0.8, 1000, 2000);
+        ASSERT_GE(l.count, 2) << char(c.unicode());
+        for (int i = 1; i <= l.count; ++i) {
+            EXPECT_GT(l.labels[size_t(i)].width, 0) << char(c.unicode()) << i;
+            EXPECT_DOUBLE_EQ(l.labels[size_t(i)].top, l.labels[1].top);
+            if (i > 1) {
+                EXPECT_DOUBLE_EQ(l.labels[size_t(i)].left,
+                                 l.labels[size_t(i - 1)].left + l.labels[size_t(i - 1)].width);
+            }
+        }
+        EXPECT_GE(l.labels[1].left, 1000);
+        EXPECT_GE(l.labels[1].top, 2000);
+    }
+}
+
+TEST(TabLabels, TwoRowsPutTheShownTabsRowAgainstThePage)
+{
+    // A template of twelve tabs: tabs 1-6 the first row, 7-12 the second.
+    QString t = QStringLiteral("Z") + QStringLiteral("C") + QStringLiteral("0500") + QStringLiteral("300");
+    for (int i = 1; i <= 12; ++i)
+        t += QStringLiteral("PAGE%1").arg(i, 2, 10, QLatin1Char('0')) +
+             QString::number(100 + ((i - 1) % 6) * 1000).rightJustified(4, u'0');
+    t += QStringLiteral("0000006100");
+    t = t.leftJustified(139, u'0') + QStringLiteral("0000000000000000");
+    const steps::TabLayout low = steps::layoutTabs(t, 2, 1, 1, 0, 0);
+    EXPECT_EQ(low.count, 12);
+    EXPECT_EQ(low.row, 1);
+    EXPECT_DOUBLE_EQ(low.labels[2].top, 800);
+    EXPECT_DOUBLE_EQ(low.labels[8].top, 500);
+    EXPECT_DOUBLE_EQ(low.labels[6].width, 1050);
+    const steps::TabLayout high = steps::layoutTabs(t, 9, 1, 1, 0, 0);
+    EXPECT_EQ(high.row, 2);
+    EXPECT_DOUBLE_EQ(high.labels[2].top, 500);
+    EXPECT_DOUBLE_EQ(high.labels[8].top, 800);
+}
+
+TEST(TabLabels, BackButtonAndHint)
+{
+    steps::RecordWriter w;
+    w.set(steps::col::BackSpec, u"Q0003").setNumber(steps::col::PointSpec, 5, 4000);
+    w.setNumber(steps::col::PointSpec + 5, 5, 6000);
+    const steps::Step s(w.str());
+    EXPECT_TRUE(s.hasBack());
+    EXPECT_EQ(steps::backButton(s, 0.8, 0.8), (steps::Rect{3200, 4800, 876, 228}));
+    EXPECT_EQ(steps::backCount(s.backKey()), 3);
+    EXPECT_EQ(steps::backCount(QStringLiteral("Q0000")), 1);
+    EXPECT_EQ(steps::backCount(QStringLiteral("NONO")), 1);
+    EXPECT_EQ(steps::chooseTabHint(2), QStringLiteral("请选择第2个选项卡"));
+}
+
+TEST(DropDowns, FirstLevelPlacesAndEdges)
+{
+    const steps::Rect spot{1000, 400, 600, 300};
+    EXPECT_EQ(steps::underSpot(spot, 2000, 3000), (steps::Rect{1000, 700, 2000, 3000}));
+    EXPECT_EQ(steps::atCentre(spot, 2000, 3000), (steps::Rect{1300, 550, 2000, 3000}));
+    // Exactly on the edge: the menu-bar rule and the inclusive form flip, the strict form stays.
+    const steps::Rect onEdge{10300, 5820, 2000, 3000};
+    EXPECT_EQ(steps::flipUnderTitle(onEdge, spot, 1, 1), (steps::Rect{-1000, -2600, 2000, 3000}));
+    EXPECT_EQ(steps::flipAtEdges(onEdge, {false, 12300, 8820}), (steps::Rect{8300, 2820, 2000, 3000}));
+    EXPECT_EQ(steps::flipAtEdges(onEdge, {true, 12300, 8820}), onEdge);
+    EXPECT_EQ(steps::flipAtEdges(onEdge, {false, 12300, std::nullopt}),
+              (steps::Rect{8300, 5820, 2000, 3000}));
+}
+
+TEST(DropDowns, SecondAndThirdLevels)
+{
+    const steps::Rect first{1000, 1000, 3000, 4000}, row{1045, 2000, 2900, 330};
+    // Overlap 75 for letter keys and the object menus, 15 for the Start menu's.
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "A104", "A1", 1, 1).left, 3925);
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "8409", "84", 1, 1).left, 3985);
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "6901", "69", 1, 1).left, 3925);
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "8409", "84", 1, 1).top, 2000);
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "8401", "84", 1, 1).top, 1330);
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 1000, "8410", "84", 1, 1).top, 1000);
+    // Kept above 8820 and flipped left past 11850.
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(first, row, 2000, 8000, "8409", "84", 1, 1).top, 820);
+    const steps::Rect right{9000, 1000, 2000, 4000};
+    EXPECT_DOUBLE_EQ(steps::secondLevelPlace(right, row, 2000, 1000, "8409", "84", 1, 1).left, 7015);
+    EXPECT_EQ(steps::thirdLevelPlace(first, row, 500, 600, 1), (steps::Rect{3985, 2000, 500, 600}));
+}
+
+TEST(DeskPictures, Names)
+{
+    EXPECT_EQ(steps::desk::toolbar(u'W'), "1100W2");
+    EXPECT_EQ(steps::desk::toolbar(u'P'), "1100W1");
+    EXPECT_EQ(steps::desk::menuBar(u'A'), "A00000");
+    EXPECT_EQ(steps::desk::taskPane(2), "41A002");
+    EXPECT_EQ(steps::desk::toolbarPressed(7), "070099");
+    EXPECT_EQ(steps::desk::toolbarHovered(17), "170088");
+    EXPECT_EQ(steps::desk::startItemHighlight(75), "750088");
+    EXPECT_EQ(steps::desk::itemHighlight("Z0"), "Z00099");
+}
