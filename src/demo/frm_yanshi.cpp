@@ -8,10 +8,10 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
-#include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
@@ -83,6 +83,11 @@ FrmYanShi::FrmYanShi()
         LPoinB.design(i);
     for (int i = 0; i <= 7; ++i)
         LPoint.design(i);
+    // The ring and the pointer lie above every control, edit fields and lists included: the
+    // demonstration shows where the candidate acts.
+    overlay.lift({&Shape5, &ImgICO});
+    LPoinB.forEach([this](int, Line& l) { overlay.lift(l); });
+    LPoint.forEach([this](int, Line& l) { overlay.lift(l); });
 
     const std::pair<Timer*, const char*> timers[] = {
         {&Timer1, "Timer1"}, {&Timer2, "Timer2"},   {&Timer3, "Timer3"},   {&Timer4, "Timer4"},
@@ -413,8 +418,5 @@ void FrmYanShi::TimEnd_Timer()
     common::drill().ysRun = false;
     TimEnd.setEnabled(false);
     Unload();
-    form<FrmMain>().Show();
-    FrmTm& tm = form<FrmTm>();
-    tm.TimerREDO.setEnabled(true);
-    tm.Show();
+    if (common::QuestionPanel* tm = common::questionPanel()) tm->demonstrationEnded();
 }

@@ -18,6 +18,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "platform/overlay.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -79,6 +80,9 @@ public:
     platform::Image ImgICO{this, "ImgICO"};
     platform::LineArray LPoint{this, "LPoint"}; // 0-7 outline
     platform::LineArray LPoinB{this, "LPoinB"}; // 0-5 white filling
+
+    // The layer above every control that the ring and the pointer are drawn on.
+    platform::Overlay overlay{this};
 
     // Windowed controls.
     platform::PictureBox Image6{this, "Image6"};

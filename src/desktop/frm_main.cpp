@@ -5,8 +5,8 @@
 
 #include "common/drill_state.h"
 #include "common/naming.h"
+#include "common/question_panel.h"
 #include "common/scale.h"
-#include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "platform/units.h"
 
@@ -278,14 +278,13 @@ bool FrmMain::windowedMode() const
 
 void FrmMain::dockPanel()
 {
-    FrmTm& tm = form<FrmTm>();
-    tm.setLeft(Left() + Width() - tm.Width());
-    tm.setTop(Top() + Height() - tm.Height());
+    if (common::QuestionPanel* tm = common::questionPanel())
+        tm->dockAtCorner(Left() + Width(), Top() + Height());
 }
 
 void FrmMain::raisePair()
 {
-    form<FrmTm>().bringToTop();
+    if (common::QuestionPanel* tm = common::questionPanel()) tm->bringPanelToTop();
     bringToTop();
 }
 

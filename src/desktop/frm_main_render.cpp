@@ -6,12 +6,12 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "desktop/scene_parts.h"
-#include "drill/frm_tm.h"
 #include "platform/app.h"
 #include "steps/desk_pictures.h"
 #include "steps/step.h"
@@ -207,21 +207,21 @@ void FrmMain::terminalOrFrame()
         LblSuccess.setVisible(true);
         LHelp.setVisible(false);
     }
-    FrmTm& tm = form<FrmTm>();
+    if (d.fileBase == 20 && questionInRange(q)) d.tmDone[q] = QStringLiteral("T");
+    common::QuestionPanel* tm = common::questionPanel();
+    if (!tm) return;
     if (d.fileBase == 20) {
-        if (questionInRange(q)) d.tmDone[q] = QStringLiteral("T");
-        tm.LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
-        tm.LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) +
-                              QStringLiteral("单元  第") + QString::number(q) + QStringLiteral("/") +
-                              QString::number(d.tmCount) + QStringLiteral("题") +
-                              QStringLiteral("（已完成）"));
+        tm->showUnfinished(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
+        tm->showTitle(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
+                      QString::number(q) + QStringLiteral("/") + QString::number(d.tmCount) +
+                      QStringLiteral("题") + QStringLiteral("（已完成）"));
     }
     if (d.setNo == -1) {
-        tm.LblBiao.setCaption(QStringLiteral("错题复习  第") + QString::number(q) + QStringLiteral("/") +
-                              QString::number(d.tmCount) + QStringLiteral("题"));
+        tm->showTitle(QStringLiteral("错题复习  第") + QString::number(q) + QStringLiteral("/") +
+                      QString::number(d.tmCount) + QStringLiteral("题"));
     }
     if (d.setNo == -1 || d.fileBase == 0)
-        tm.LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmState[i] < 4; }));
+        tm->showUnfinished(unfinishedList([&d](int i) { return d.tmState[i] < 4; }));
 }
 
 // Phase 16: no red frame around a target too flat to click or hidden; Shape2 follows the hint.

@@ -9,20 +9,29 @@
 //   frm_tm_nav.cpp      the question load DqExam, TimerREDO, previous, next, redo, the selector
 //   frm_tm_commands.cpp the button family, mark, teaching, candidate card, demonstration button
 //   frm_tm_art.cpp      the panel's pictures
+//   frm_tm_desktop.cpp  what the desktops ask of the panel, and its registration
 // The end command, the unload guard and the exam clock are the drill end's (frm_tm_end.h,
 // exam_clock.h).
 #include <QString>
 #include <array>
 
+#include "common/question_panel.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
 
-class FrmTm final : public platform::Form {
+class FrmTm final : public platform::Form, public common::QuestionPanel {
 public:
     FrmTm();
     ~FrmTm() override;
+
+    // What the desktops ask of the panel (frm_tm_desktop.cpp).
+    void dockAtCorner(double right, double bottom) override;
+    void bringPanelToTop() override;
+    void showTitle(const QString& title) override;
+    void showUnfinished(const QString& unfinished) override;
+    void demonstrationEnded() override;
 
     // ---- Controls, named as the screen names them --------------------------------------------
     // Declaration order is creation order; the constructor puts each control into its container,

@@ -14,6 +14,7 @@
 #include "platform/event_bridge.h"
 #include "platform/form.h"
 #include "platform/keys.h"
+#include "platform/overlay.h"
 #include "platform/units.h"
 
 namespace platform {
@@ -24,6 +25,7 @@ void Container::restack()
     for (bool graphicalPass : {true, false})
         for (Control* c : children_)
             if (c->widget() && c->isGraphical() == graphicalPass) c->widget()->raise();
+    raiseOverlay(hostWidget());
 }
 
 Control::Control(Form* form, const QString& name, Kind kind)
@@ -221,6 +223,7 @@ void Control::createWidget()
     Container* c = container();
     QWidget* parent = c ? c->hostWidget() : nullptr;
     if (!parent) return;
+    if (QWidget* layer = overlayParent(*this)) parent = layer;
     widget_ = makeWidget(parent);
     widget_->setObjectName(index_ >= 0 ? QStringLiteral("%1(%2)").arg(name_).arg(index_) : name_);
     widget_->setMouseTracking(true);
