@@ -103,6 +103,37 @@ TEST(StepView, NamedFieldsOfAWrittenRecord)
     EXPECT_EQ(cut.menuBarLeft(), 0);
 }
 
+TEST(StepView, FieldsTheCandidatesJudgesRead)
+{
+    steps::RecordWriter keys;
+    keys.set(4, u"P1").set(steps::col::KeyAlt1, u"P6112").set(steps::col::KeyAlt3, u"P0032");
+    keys.set(steps::col::CursorSpec, u"S0012").set(steps::col::AnswerLine, u"007");
+    keys.setSlot(steps::col::Slot5, 1234, u'3', 567, QStringLiteral("ABC123"));
+    ASSERT_TRUE(keys.error().isEmpty());
+    const steps::Step s(keys.str());
+    // Only alternatives written with "P" are keys; numbers outside 1-3 name none.
+    EXPECT_EQ(s.keyAlt(1), std::optional<int>(6112));
+    EXPECT_EQ(s.keyAlt(2), std::nullopt);
+    EXPECT_EQ(s.keyAlt(3), std::optional<int>(32));
+    EXPECT_EQ(s.keyAlt(0), std::nullopt);
+    EXPECT_EQ(s.keyAlt(4), std::nullopt);
+    EXPECT_FALSE(s.hasPopupOverride());
+    EXPECT_EQ(s.cursorKind(), u'S');
+    EXPECT_EQ(s.cursorNumber(), 12);
+    EXPECT_EQ(s.answerNumber(), std::optional<qint16>(7));
+    EXPECT_EQ(s.slotLeft(5), 1234);
+    EXPECT_EQ(s.slotTop(5), 567);
+    EXPECT_EQ(s.slotJump(5), "3");
+    EXPECT_EQ(s.dialogCode(), "1");
+    EXPECT_EQ(s.dialogDigit(), 1);
+
+    steps::RecordWriter popup;
+    popup.set(steps::col::TargetA, u"R8123");
+    EXPECT_TRUE(steps::Step(popup.str()).hasPopupOverride());
+    // A record cut before column 5 has no dialog code at all (not a blank character).
+    EXPECT_EQ(steps::Step(keys.str().left(4)).dialogCode(), "");
+}
+
 TEST(RecordWriter, RefusesWhatDoesNotFit)
 {
     steps::RecordWriter sample;
