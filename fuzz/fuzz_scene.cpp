@@ -1,5 +1,5 @@
 // A step record fed to everything that consumes it, on offscreen desktops: the render of the
-// candidate's desktop (slots, cursor spec, panes, menus, tab dialog), its judges of clicks, keys
+// candidate's desktop (slots, the pointer field, panes, menus, tab dialog), its judges of clicks, keys
 // and typed text, and a demonstration's ticks. The question is the record and a terminal record;
 // whatever the record holds, the step stays in the question's block and the question is recorded
 // as solved only on a terminal record.
