@@ -17,7 +17,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
-#include <QTextDocument>
 #include <QTimer>
 
 namespace platform {
@@ -552,6 +551,170 @@ std::optional<QString> decodeWith(const QString& charset, const QByteArray& body
     return QString(decoder(body));
 }
 
+// A character reference (the text after '&'): its character and the length read, or nothing
+// when it is no reference (the '&' is then text).
+std::optional<std::pair<QString, qsizetype>> characterReference(QStringView s)
+{
+    if (s.startsWith(u'#')) {
+        const bool hex = s.size() > 1 && (s[1] == u'x' || s[1] == u'X');
+        qsizetype i = hex ? 2 : 1;
+        const qsizetype first = i;
+        char32_t code = 0;
+        for (; i < s.size() && i - first < 8; ++i) {
+            const char16_t c = s[i].unicode();
+            int digit = -1;
+            if (c >= u'0' && c <= u'9')
+                digit = c - u'0';
+            else if (hex && c >= u'a' && c <= u'f')
+                digit = c - u'a' + 10;
+            else if (hex && c >= u'A' && c <= u'F')
+                digit = c - u'A' + 10;
+            if (digit < 0) break;
+            code = code * (hex ? 16 : 10) + char32_t(digit);
+        }
+        if (i == first) return std::nullopt;
+        if (i < s.size() && s[i] == u';') ++i;
+        // As browsers do: nothing, a surrogate or a code past Unicode is the replacement character.
+        if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+        return std::pair{QString::fromUcs4(&code, 1), i};
+    }
+    static const struct {
+        const char* name;
+        char16_t c;
+    } named[] = {{"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''},
+                 {"nbsp", u' '}, {"copy", u'\u00A9'}, {"reg", u'\u00AE'}, {"middot", u'\u00B7'}};
+    for (const auto& n : named) {
+        const QLatin1StringView name(n.name);
+        if (s.size() > name.size() && s.startsWith(name, Qt::CaseSensitive) && s[name.size()] == u';')
+            return std::pair{QString(QChar(n.c)), name.size() + 1};
+    }
+    return std::nullopt;
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The text of an HTML page as its reader sees it, by a small reader of our own: markup,
+// comments and the contents of script, style and title dropped; runs of blanks as one space,
+// none at the start of a line; block elements and <br> end a line; a picture stands as the
+// object character U+FFFC; character references decoded. Any text at all reads to an end.
+QString htmlText(const QString& page)
+{
+    static const QStringList blocks = {
+        QStringLiteral("address"), QStringLiteral("blockquote"), QStringLiteral("body"),
+        QStringLiteral("center"),  QStringLiteral("dd"),         QStringLiteral("div"),
+        QStringLiteral("dl"),      QStringLiteral("dt"),         QStringLiteral("form"),
+        QStringLiteral("h1"),      QStringLiteral("h2"),         QStringLiteral("h3"),
+        QStringLiteral("h4"),      QStringLiteral("h5"),         QStringLiteral("h6"),
+        QStringLiteral("head"),    QStringLiteral("hr"),         QStringLiteral("html"),
+        QStringLiteral("li"),      QStringLiteral("ol"),         QStringLiteral("p"),
+        QStringLiteral("pre"),     QStringLiteral("table"),      QStringLiteral("tr"),
+        QStringLiteral("ul")};
+    static const QStringList hidden = {QStringLiteral("script"), QStringLiteral("style"),
+                                       QStringLiteral("title")};
+    const QStringView s(page);
+    QString out;
+    bool lineStart = true;  // nothing yet on this line: blanks are dropped
+    bool pendingSpace = false;
+    bool pendingLine = false;
+    int preDepth = 0;
+    auto put = [&](QStringView text) {
+        if (pendingLine && !out.isEmpty()) out += u'\n';
+        else if (pendingSpace && !lineStart) out += u' ';
+        pendingLine = pendingSpace = false;
+        out += text;
+        lineStart = false;
+    };
+    // A line keeps one blank at its end, as it had one in the markup.
+    auto endLine = [&] {
+        if (pendingSpace && !lineStart) out += u' ';
+        pendingSpace = false;
+    };
+    qsizetype i = 0;
+    while (i < s.size()) {
+        const QChar c = s[i];
+        if (c == u'<' && i + 1 < s.size()) {
+            const QChar n = s[i + 1];
+            if (s.mid(i).startsWith(u"<!--")) {
+                const qsizetype end = s.indexOf(u"-->", i + 4);
+                i = end < 0 ? s.size() : end + 3;
+                continue;
+            }
+            if (n == u'!' || n == u'?') {
+                const qsizetype end = s.indexOf(u'>', i + 2);
+                i = end < 0 ? s.size() : end + 1;
+                continue;
+            }
+            const bool closing = n == u'/';
+            qsizetype j = i + (closing ? 2 : 1);
+            if (j < s.size() && s[j].isLetter()) {
+                const qsizetype nameStart = j;
+                while (j < s.size() && s[j].isLetterOrNumber()) ++j;
+                const QString name = s.mid(nameStart, j - nameStart).toString().toLower();
+                // The rest of the tag, quoted attribute values read whole.
+                QChar quote;
+                while (j < s.size() && (s[j] != u'>' || !quote.isNull())) {
+                    if (quote.isNull() && (s[j] == u'"' || s[j] == u'\''))
+                        quote = s[j];
+                    else if (s[j] == quote)
+                        quote = QChar();
+                    ++j;
+                }
+                i = j < s.size() ? j + 1 : s.size();
+                if (!closing && hidden.contains(name)) {
+                    const qsizetype end = s.indexOf(QString(QStringLiteral("</") + name), i, Qt::CaseInsensitive);
+                    if (end < 0) break;
+                    const qsizetype close = s.indexOf(u'>', end);
+                    i = close < 0 ? s.size() : close + 1;
+                } else if (name == QLatin1String("br")) {
+                    endLine();
+                    if (pendingLine && !out.isEmpty()) out += u'\n';
+                    pendingLine = false;
+                    out += u'\n';
+                    lineStart = true;
+                } else if (name == QLatin1String("img")) {
+                    put(u"\uFFFC");
+                } else if (name == QLatin1String("td") || name == QLatin1String("th")) {
+                    pendingSpace = true;
+                } else if (blocks.contains(name)) {
+                    if (name == QLatin1String("pre")) preDepth = std::max(0, preDepth + (closing ? -1 : 1));
+                    endLine();
+                    pendingLine = !out.isEmpty();
+                    if (pendingLine) lineStart = true;
+                }
+                continue;
+            }
+        }
+        if (c == u'&') {
+            if (const auto ref = characterReference(s.mid(i + 1))) {
+                put(ref->first);
+                i += 1 + ref->second;
+                continue;
+            }
+        }
+        if (isBlank(c) && preDepth == 0) {
+            pendingSpace = true;
+            ++i;
+            continue;
+        }
+        if (preDepth > 0 && (c == u'\n' || c == u'\r')) {
+            if (c == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n') ++i;
+            if (pendingLine && !out.isEmpty()) out += u'\n';
+            out += u'\n';
+            pendingLine = pendingSpace = false;
+            lineStart = true;
+            ++i;
+            continue;
+        }
+        put(s.sliced(i, 1));
+        ++i;
+    }
+    endLine();
+    return out;
+}
+
 } // namespace
 
 QString NetWebFetcher::decodeBody(const QByteArray& body, const QString& contentType)
@@ -583,10 +746,7 @@ QString NetWebFetcher::decodeBody(const QByteArray& body, const QString& content
     if (!text) // no GB18030 in this Qt: keep what UTF-8 makes of it
         text = QString::fromUtf8(body);
 
-    if (!html) return *text;
-    QTextDocument document;
-    document.setHtml(*text);
-    return document.toPlainText();
+    return html ? htmlText(*text) : *text;
 }
 
 namespace {

@@ -762,6 +762,36 @@ TEST(NetWebFetcher, DecodesByCharsetThenUtf8ThenGbk)
     EXPECT_EQ(NetWebFetcher::decodeBody(page, QString()).trimmed(), chinese + QStringLiteral(" & more"));
 }
 
+TEST(NetWebFetcher, ReadsAnHtmlPageAsItsText)
+{
+    struct Case {
+        const char* what;
+        QByteArray page;
+        QString text;
+    };
+    const Case cases[] = {
+        {"blanks run together, none at a line's start", "<body>\r\n 2024.07.01 \r\n</body>", "2024.07.01 "},
+        {"an unclosed tag reads to the end (once a crash)", "<tt=iscii", ""},
+        {"an unclosed tag after text", "2024<b class='x>y", "2024"},
+        {"a quoted '>' stays inside its tag", "<a title=\"a>b\">2024</a>", "2024"},
+        {"a '<' that starts no tag is text", "1 < 2 <3", "1 < 2 <3"},
+        {"comments, declarations and hidden elements", "<!DOCTYPE html><!-- 1999 --><title>t</title>"
+                                                         "<STYLE>p{}</STYLE><script>'</p>'</SCRIPT>2024",
+         "2024"},
+        {"an unclosed comment hides the rest", "2024<!-- 1999", "2024"},
+        {"an unclosed script hides the rest", "2024<script>1999", "2024"},
+        {"blocks and breaks end lines", "<p>a</p><div>b<br>c</div>d<td>e", "a\nb\nc\nd e"},
+        {"pre keeps its blanks", "<pre>a  b\r\nc</pre>", "a  b\nc"},
+        {"references", "&lt;&amp;&gt;&quot;&#50;&#x30;&nbsp;&bogus; &amp", "<&>\"20 &bogus; &amp"},
+        {"a reference to nothing or past Unicode", "&#0;&#x110000;&#xD800;", "\uFFFD\uFFFD\uFFFD"},
+        {"a picture stands as an object", "2024<img src=x>", "2024\uFFFC"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(NetWebFetcher::decodeBody(c.page, QStringLiteral("text/html; charset=utf-8")), c.text);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Installed services and fakes
 
