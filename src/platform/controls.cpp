@@ -96,9 +96,12 @@ public:
     {}
     void paintEvent(QPaintEvent*) override
     {
-        QPainter p(this);
         const auto& pr = l_->p_;
         const TextLook& look = l_->look_;
+        const QString text = l_->shownText();
+        // A hot-spot (transparent, no border, no caption) draws nothing: what lies under it shows.
+        if (pr.backStyle != vbOpaque && pr.borderStyle != 1 && text.isEmpty()) return;
+        QPainter p(this);
         if (pr.backStyle == vbOpaque) p.fillRect(rect(), toQColor(look.backColor));
         if (pr.borderStyle == 1) paintBorder(p, rect().adjusted(0, 0, -1, -1), true);
         p.setFont(lookFont(look));
@@ -107,12 +110,12 @@ public:
             // Greyed as the old platform drew a disabled caption: a light copy one pixel down and
             // right under the text in the button-shadow grey.
             p.setPen(Qt::white);
-            p.drawText(rect().translated(1, 1), flags, l_->shownText());
+            p.drawText(rect().translated(1, 1), flags, text);
             p.setPen(QColor(0xAC, 0xA8, 0x99));
         } else {
             p.setPen(toQColor(look.foreColor));
         }
-        p.drawText(rect(), flags, l_->shownText());
+        p.drawText(rect(), flags, text);
     }
     Label* l_;
 };
@@ -124,9 +127,10 @@ QString Label::shownText() const
 
 void Label::setUseMnemonic(bool on)
 {
+    const bool same = on == p_.useMnemonic;
     p_.useMnemonic = on;
     fitToText();
-    if (widget_) widget_->update();
+    if (widget_ && !same) widget_->update();
 }
 
 QWidget* Label::makeWidget(QWidget* parent)
@@ -143,23 +147,30 @@ void Label::applyAll()
 void Label::fitToText()
 {
     if (!p_.autoSize) return;
+    const QString text = shownText();
+    const double wrapWidth = p_.wordWrap ? cp_.width : 0;
+    Fit now{text, look_, p_.wordWrap, wrapWidth, twipsPerPixelX(), twipsPerPixelY(), cp_.width, cp_.height};
+    if (fit_ && *fit_ == now) return;
     QFontMetrics fm(lookFont(look_));
     QRect r;
     if (p_.wordWrap)
-        r = fm.boundingRect(QRect(0, 0, std::max(1, toPixelsX(cp_.width)), 100000), Qt::TextWordWrap,
-                            shownText());
+        r = fm.boundingRect(QRect(0, 0, std::max(1, toPixelsX(cp_.width)), 100000), Qt::TextWordWrap, text);
     else
-        r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, shownText());
+        r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
     if (!p_.wordWrap) cp_.width = fromPixelsX(r.width());
     cp_.height = fromPixelsY(std::max(r.height(), fm.height()));
     applyGeometry();
+    now.width = cp_.width;
+    now.height = cp_.height;
+    fit_ = now;
 }
 
 void Label::setCaption(const QString& c)
 {
+    const bool same = c == p_.caption;
     p_.caption = c;
     fitToText();
-    if (widget_) widget_->update();
+    if (widget_ && !same) widget_->update();
 }
 void Label::setAutoSize(bool on)
 {
@@ -173,16 +184,19 @@ void Label::setWordWrap(bool on)
 }
 void Label::setAlignment(int a)
 {
+    if (a == p_.alignment) return;
     p_.alignment = a;
     if (widget_) widget_->update();
 }
 void Label::setBackStyle(int s)
 {
+    if (s == p_.backStyle) return;
     p_.backStyle = s;
     if (widget_) widget_->update();
 }
 void Label::setBorderStyle(int s)
 {
+    if (s == p_.borderStyle) return;
     p_.borderStyle = s;
     if (widget_) widget_->update();
 }
@@ -198,11 +212,13 @@ void Label::resetProps()
     Control::resetProps();
     p_ = Props{};
     resetLook();
+    fit_.reset();
 }
 void Label::copyPropsFrom(const Control& other)
 {
     Control::copyPropsFrom(other);
     if (auto* o = dynamic_cast<const Label*>(&other)) p_ = o->p_, look_ = o->look_;
+    fit_.reset();
 }
 
 // Image --------------------------------------------------------------------------------------
@@ -239,13 +255,14 @@ void Image::applyAll()
 
 void Image::setPicture(const Picture& pic)
 {
+    const bool same = pic.sameImage(p_.picture);
     p_.picture = pic;
     if (!pic.isNull() && !p_.stretch) {
         cp_.width = pic.widthTwips();
         cp_.height = pic.heightTwips();
         applyGeometry();
     }
-    if (widget_) widget_->update();
+    if (widget_ && !same) widget_->update();
 }
 
 bool Image::LoadPicture(const QString& path)
@@ -257,11 +274,10 @@ bool Image::LoadPicture(const QString& path)
 
 void Image::setStretch(bool on)
 {
+    const bool same = on == p_.stretch;
     p_.stretch = on;
-    if (!on && !p_.picture.isNull())
-        setPicture(p_.picture);
-    else if (widget_)
-        widget_->update();
+    if (!on && !p_.picture.isNull()) setPicture(p_.picture); // sized to its picture again
+    if (widget_ && !same) widget_->update();
 }
 
 void Image::setBorderStyle(int s)
@@ -343,9 +359,10 @@ void PictureBox::fitToPicture()
 
 void PictureBox::setPicture(const Picture& pic)
 {
+    const bool same = pic.sameImage(p_.picture);
     p_.picture = pic;
     fitToPicture();
-    if (widget_) widget_->update();
+    if (widget_ && !same) widget_->update();
 }
 
 bool PictureBox::LoadPicture(const QString& path)
@@ -372,6 +389,7 @@ void PictureBox::setBorderStyle(int s)
 
 void PictureBox::setBackColor(long c)
 {
+    if (c == p_.backColor) return;
     p_.backColor = c;
     if (widget_) widget_->update();
 }
@@ -860,18 +878,21 @@ void CommandButton::applyAll()
 
 void CommandButton::setCaption(const QString& c)
 {
+    if (c == p_.caption) return;
     p_.caption = c;
     if (widget_) applyAll();
 }
 void CommandButton::setStyle(int s)
 {
+    if (s == p_.style) return;
     p_.style = s;
     if (widget_) widget_->update();
 }
 void CommandButton::setPicture(const Picture& pic)
 {
+    const bool same = pic.sameImage(p_.picture);
     p_.picture = pic;
-    if (widget_) widget_->update();
+    if (widget_ && !same) widget_->update();
 }
 void CommandButton::setValue(bool pressed)
 {
@@ -942,11 +963,13 @@ void Frame::applyAll()
 }
 void Frame::setCaption(const QString& c)
 {
+    if (c == p_.caption) return;
     p_.caption = c;
     if (widget_) widget_->update();
 }
 void Frame::setBorderStyle(int s)
 {
+    if (s == p_.borderStyle) return;
     p_.borderStyle = s;
     if (widget_) widget_->update();
 }
@@ -1095,9 +1118,11 @@ void Shape::applyAll()
     Control::applyAll();
     widget_->update();
 }
+// A value it already has changes nothing and repaints nothing.
 #define SHAPE_PROP(Name, field, Type)                                                                        \
     void Shape::set##Name(Type v)                                                                            \
     {                                                                                                        \
+        if (p_.field == v) return;                                                                           \
         p_.field = v;                                                                                        \
         if (widget_) widget_->update();                                                                      \
     }
@@ -1161,8 +1186,11 @@ void Line::relayout()
     cp_.top = std::min(p_.y1, p_.y2);
     cp_.width = std::abs(p_.x2 - p_.x1);
     cp_.height = std::abs(p_.y2 - p_.y1);
+    const QRect before = widget_ ? widget_->geometry() : QRect();
     applyGeometry();
-    if (widget_) widget_->update();
+    // A line whose box moved is repainted where the box was and where it is by the move itself;
+    // one whose box stayed (its ends swapped corners) is repainted in place.
+    if (widget_ && widget_->geometry() == before) widget_->update();
 }
 
 QWidget* Line::makeWidget(QWidget* parent)
@@ -1176,36 +1204,44 @@ void Line::applyAll()
 }
 void Line::setX1(double v)
 {
-    p_.x1 = v;
-    relayout();
+    setPoints(v, p_.y1, p_.x2, p_.y2);
 }
 void Line::setY1(double v)
 {
-    p_.y1 = v;
-    relayout();
+    setPoints(p_.x1, v, p_.x2, p_.y2);
 }
 void Line::setX2(double v)
 {
-    p_.x2 = v;
-    relayout();
+    setPoints(p_.x1, p_.y1, v, p_.y2);
 }
 void Line::setY2(double v)
 {
-    p_.y2 = v;
+    setPoints(p_.x1, p_.y1, p_.x2, v);
+}
+void Line::setPoints(double x1, double y1, double x2, double y2)
+{
+    if (x1 == p_.x1 && y1 == p_.y1 && x2 == p_.x2 && y2 == p_.y2) return;
+    p_.x1 = x1;
+    p_.y1 = y1;
+    p_.x2 = x2;
+    p_.y2 = y2;
     relayout();
 }
 void Line::setBorderColor(long c)
 {
+    if (c == p_.borderColor) return;
     p_.borderColor = c;
     if (widget_) widget_->update();
 }
 void Line::setBorderWidth(int w)
 {
+    if (w == p_.borderWidth) return;
     p_.borderWidth = w;
     relayout();
 }
 void Line::setBorderStyle(int s)
 {
+    if (s == p_.borderStyle) return;
     p_.borderStyle = s;
     if (widget_) widget_->update();
 }

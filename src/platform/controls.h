@@ -2,6 +2,7 @@
 // The controls of a form.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "platform/control.h"
 #include "platform/picture.h"
@@ -18,6 +19,7 @@ struct TextLook {
     bool bold = false, italic = false, underline = false;
     long foreColor = 0x80000012;
     long backColor = 0x8000000F;
+    friend bool operator==(const TextLook&, const TextLook&) = default;
 };
 
 // The font and colour properties of a control that shows text; the control says what a change
@@ -25,19 +27,19 @@ struct TextLook {
 class TextLookProps {
 public:
     long ForeColor() const { return look_.foreColor; }
-    void setForeColor(long c) { look_.foreColor = c, lookChanged(); }
+    void setForeColor(long c) { setLook(look_.foreColor, c); }
     long BackColor() const { return look_.backColor; }
-    void setBackColor(long c) { look_.backColor = c, lookChanged(); }
+    void setBackColor(long c) { setLook(look_.backColor, c); }
     const QString& FontName() const { return look_.fontName; }
-    void setFontName(const QString& n) { look_.fontName = n, lookChanged(); }
+    void setFontName(const QString& n) { setLook(look_.fontName, n); }
     double FontSize() const { return look_.fontSize; }
-    void setFontSize(double s) { look_.fontSize = s, lookChanged(); }
+    void setFontSize(double s) { setLook(look_.fontSize, s); }
     bool FontBold() const { return look_.bold; }
-    void setFontBold(bool b) { look_.bold = b, lookChanged(); }
+    void setFontBold(bool b) { setLook(look_.bold, b); }
     bool FontItalic() const { return look_.italic; }
-    void setFontItalic(bool b) { look_.italic = b, lookChanged(); }
+    void setFontItalic(bool b) { setLook(look_.italic, b); }
     bool FontUnderline() const { return look_.underline; }
-    void setFontUnderline(bool b) { look_.underline = b, lookChanged(); }
+    void setFontUnderline(bool b) { setLook(look_.underline, b); }
 
 protected:
     explicit TextLookProps(const TextLook& initial = TextLook())
@@ -46,10 +48,22 @@ protected:
     {}
     virtual ~TextLookProps() = default;
     virtual void lookChanged() = 0;
+    // The value it already had was set again: nothing to apply or repaint (a label that sizes
+    // itself to its text still fits it again).
+    virtual void lookKept() {}
     void resetLook() { look_ = initial_; }
     TextLook look_;
 
 private:
+    template <class T> void setLook(T& field, const T& value)
+    {
+        if (field == value) {
+            lookKept();
+            return;
+        }
+        field = value;
+        lookChanged();
+    }
     TextLook initial_;
 };
 
@@ -87,6 +101,7 @@ public:
 
 protected:
     void lookChanged() override;
+    void lookKept() override { fitToText(); }
     QWidget* makeWidget(QWidget* parent) override;
     void applyAll() override;
 
@@ -97,6 +112,17 @@ private:
         bool autoSize = false, wordWrap = false, useMnemonic = true;
         int alignment = vbLeftJustify, backStyle = vbOpaque, borderStyle = 0;
     } p_;
+    // What the last fit measured (text, look, wrapping width, scale) and the size it gave: the
+    // same measured again gives the same size, so a label that still has it is not measured.
+    struct Fit {
+        QString text;
+        TextLook look;
+        bool wordWrap = false;
+        double wrapWidth = 0, twipsX = 0, twipsY = 0;
+        double width = 0, height = 0;
+        bool operator==(const Fit&) const = default;
+    };
+    std::optional<Fit> fit_;
     friend class LabelWidget;
 };
 
@@ -429,6 +455,9 @@ public:
     void setY1(double v);
     void setX2(double v);
     void setY2(double v);
+    // Both ends at once: the line leaves one place for another, and only those two are repainted
+    // (end by end, it would pass through the places in between).
+    void setPoints(double x1, double y1, double x2, double y2);
     long BorderColor() const { return p_.borderColor; }
     void setBorderColor(long c);
     int BorderWidth() const { return p_.borderWidth; }

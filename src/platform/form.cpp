@@ -49,6 +49,8 @@ FormWindow::FormWindow(Form* form)
     // The window takes the keys when no control has them, but it is no Tab stop of its own: Tab
     // goes round the controls that can take the focus.
     setFocusPolicy(Qt::ClickFocus);
+    // The paint fills the whole window with the back colour: nothing to erase before it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void FormWindow::paintEvent(QPaintEvent*)
@@ -540,14 +542,17 @@ void Form::setBorderStyle(int b)
 
 void Form::setBackColor(long c)
 {
+    if (c == backColor_) return;
     backColor_ = c;
     if (window_) window_->update();
 }
 
+// The same picture shown again (a step that names the background it has) repaints nothing.
 void Form::setPicture(const Picture& p)
 {
+    const bool same = p.sameImage(picture_);
     picture_ = p;
-    if (window_) window_->update();
+    if (window_ && !same) window_->update();
 }
 
 bool Form::LoadPicture(const QString& path)

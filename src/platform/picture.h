@@ -15,6 +15,9 @@ public:
     Picture() = default;
     Picture(QPixmap pixmap, QString source, bool isCursor = false, QPoint hotSpot = {});
     bool isNull() const { return pixmap_.isNull(); }
+    // The same decoded image (a picture kept by the loader and given again is): showing it
+    // instead of the other changes nothing on the screen. Two empty pictures are the same.
+    bool sameImage(const Picture& other) const { return pixmap_.cacheKey() == other.pixmap_.cacheKey(); }
     const QPixmap& pixmap() const { return pixmap_; }
     // The file it came from, as given to the loader (tests assert on it).
     const QString& source() const { return source_; }

@@ -1,5 +1,6 @@
 // The forms runtime as the screens rely on it: geometry in twips, event order, capture,
-// stacking, keys, programmatic events, forms' life cycle, control arrays and pop-up menus.
+// stacking, keys, programmatic events, forms' life cycle, control arrays, pop-up menus and what a
+// change repaints.
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -803,6 +804,14 @@ TEST_F(Runtime, AutoSizedLabelsFitTheirCaption)
     f.Lbl.setCaption("考试考试");
     EXPECT_GT(f.Lbl.Height(), oneLine * 1.5); // wraps onto a second line, width kept
     EXPECT_EQ(f.Lbl.Width(), twoChars);
+    // Sized by hand, it fits its caption again when the caption is set again, the same one too.
+    f.Lbl.setWordWrap(false);
+    const double fourChars = f.Lbl.Width();
+    EXPECT_EQ(f.Lbl.Height(), oneLine);
+    f.Lbl.Move(0, 0, 150, 900);
+    f.Lbl.setCaption("考试考试");
+    EXPECT_EQ(f.Lbl.Width(), fourChars);
+    EXPECT_EQ(f.Lbl.Height(), oneLine);
 }
 
 TEST_F(Runtime, LoadPictureClearsOnAnEmptyPathAndKeepsThePictureWhenItCannotLoad)
@@ -886,5 +895,120 @@ TEST_F(Runtime, AFixedFrameCannotBeResizedOrMaximisedByTheWindowManager)
             EXPECT_EQ(w->size(), QSize(240, 100));
         }
         d.Unload();
+    }
+}
+
+namespace {
+
+// One control of each kind that draws itself, on a form with a picture.
+class PaintForm final : public Form {
+public:
+    Label Lbl{this, "Lbl"}, Spot{this, "Spot"};
+    Image Img{this, "Img"};
+    PictureBox Box{this, "Box"};
+    Shape Shp{this, "Shp"};
+    Line Ln{this, "Ln"};
+    CommandButton Cmd{this, "Cmd"};
+    Picture back = solid(400, 300, Qt::darkCyan);
+    Picture red = solid(40, 30, Qt::red);
+
+    PaintForm()
+        : Form("PaintForm")
+    {}
+
+protected:
+    void design() override
+    {
+        setBorderStyle(vbBSNone);
+        Move(0, 0, 6000, 4500);
+        setPicture(back);
+        Lbl.Move(150, 150, 1500, 300);
+        Lbl.setCaption("提示");
+        Lbl.setAutoSize(true);
+        Spot.Move(0, 0, 6000, 4500); // a hot-spot over the whole form
+        Spot.setBackStyle(vbTransparent);
+        Img.Move(150, 900, 600, 450);
+        Img.setPicture(red);
+        Box.Move(1500, 900, 1500, 1200);
+        Box.setPicture(red);
+        Shp.Move(3300, 900, 900, 900);
+        Shp.setBorderColor(0xFF);
+        Ln.setX1(150);
+        Ln.setY1(2700);
+        Ln.setX2(1500);
+        Ln.setY2(3300);
+        Cmd.Move(3300, 2700, 1200, 450);
+        Cmd.setCaption("确定");
+    }
+};
+
+struct Change {
+    const char* what;
+    std::function<void(PaintForm&)> same;  // sets the value the property has
+    std::function<void(PaintForm&)> other; // sets another value
+};
+
+} // namespace
+
+// A property set to the value it has changes nothing on the screen, so it repaints nothing; the
+// same property set to another value is repainted.
+TEST_F(Runtime, AValueAlreadySetRepaintsNothingAndAnotherValueIsRepainted)
+{
+    testkit::TempProgramFolder dir;
+    const QString file = dir.file("box.rar");
+    ASSERT_TRUE(solid(40, 30, Qt::yellow).pixmap().save(file, "BMP"));
+    PaintForm& f = form<PaintForm>();
+    f.Show();
+    ASSERT_TRUE(f.Box.LoadPicture(file));
+    const std::vector<Change> changes = {
+        {"caption", [](PaintForm& f) { f.Lbl.setCaption("提示"); },
+         [](PaintForm& f) { f.Lbl.setCaption("错误"); }},
+        {"label alignment", [](PaintForm& f) { f.Lbl.setAlignment(vbLeftJustify); },
+         [](PaintForm& f) { f.Lbl.setAlignment(vbCenter); }},
+        {"font size", [](PaintForm& f) { f.Lbl.setFontSize(f.Lbl.FontSize()); },
+         [](PaintForm& f) { f.Lbl.setFontSize(f.Lbl.FontSize() + 3); }},
+        {"fore colour", [](PaintForm& f) { f.Lbl.setForeColor(f.Lbl.ForeColor()); },
+         [](PaintForm& f) { f.Lbl.setForeColor(0xFF); }},
+        {"image picture", [](PaintForm& f) { f.Img.setPicture(f.Img.picture()); },
+         [](PaintForm& f) { f.Img.clearPicture(); }},
+        {"empty image", [](PaintForm& f) { f.Img.clearPicture(); },
+         [](PaintForm& f) { f.Img.setPicture(f.red); }},
+        {"picture read again", [&file](PaintForm& f) { f.Box.LoadPicture(file); },
+         [](PaintForm& f) { f.Box.setPicture(solid(40, 30, Qt::green)); }},
+        {"picture box colour", [](PaintForm& f) { f.Box.setBackColor(f.Box.BackColor()); },
+         [](PaintForm& f) { f.Box.setBackColor(0xFF); }},
+        {"form picture", [](PaintForm& f) { f.setPicture(f.back); },
+         [](PaintForm& f) { f.setPicture(solid(400, 300, Qt::darkRed)); }},
+        {"form colour", [](PaintForm& f) { f.setBackColor(f.BackColor()); },
+         [](PaintForm& f) { f.setBackColor(0xFF00); }},
+        {"shape colour", [](PaintForm& f) { f.Shp.setBorderColor(0xFF); },
+         [](PaintForm& f) { f.Shp.setBorderColor(0xFF00); }},
+        {"shape width", [](PaintForm& f) { f.Shp.setBorderWidth(f.Shp.BorderWidth()); },
+         [](PaintForm& f) { f.Shp.setBorderWidth(3); }},
+        {"line end", [](PaintForm& f) { f.Ln.setX1(f.Ln.X1()); }, [](PaintForm& f) { f.Ln.setX1(600); }},
+        {"line ends", [](PaintForm& f) { f.Ln.setPoints(f.Ln.X1(), f.Ln.Y1(), f.Ln.X2(), f.Ln.Y2()); },
+         [](PaintForm& f) { f.Ln.setPoints(f.Ln.X2(), f.Ln.Y2(), f.Ln.X1(), f.Ln.Y1()); }},
+        {"line colour", [](PaintForm& f) { f.Ln.setBorderColor(f.Ln.BorderColor()); },
+         [](PaintForm& f) { f.Ln.setBorderColor(0xFF); }},
+        {"button caption", [](PaintForm& f) { f.Cmd.setCaption(f.Cmd.Caption()); },
+         [](PaintForm& f) { f.Cmd.setCaption("取消"); }},
+        {"place", [](PaintForm& f) { f.Shp.Move(f.Shp.Left(), f.Shp.Top()); },
+         [](PaintForm& f) { f.Shp.Move(f.Shp.Left() + 300, f.Shp.Top()); }},
+        {"visibility", [](PaintForm& f) { f.Img.setVisible(true); },
+         [](PaintForm& f) { f.Img.setVisible(false); }},
+        {"back style", [](PaintForm& f) { f.Spot.setBackStyle(vbTransparent); },
+         [](PaintForm& f) { f.Spot.setBackStyle(vbOpaque); }},
+    };
+    testkit::PaintLog log;
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.what);
+        testkit::paintPending();
+        log.clear();
+        c.same(f);
+        testkit::paintPending();
+        EXPECT_TRUE(log.paints().empty()) << log.names().toStdString();
+        c.other(f);
+        testkit::paintPending();
+        EXPECT_FALSE(log.paints().empty());
     }
 }

@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -241,6 +242,54 @@ void settle()
 {
     QApplication::sendPostedEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void paintPending()
+{
+    QApplication::processEvents();
+    // The top-level widget's own update request paints what is dirty; the same request sent to
+    // its QWindow would repaint the whole window.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible()) continue;
+        QEvent frame(QEvent::UpdateRequest);
+        QApplication::sendEvent(w, &frame);
+    }
+}
+
+PaintLog::PaintLog()
+{
+    qApp->installEventFilter(this);
+}
+
+PaintLog::~PaintLog()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool PaintLog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Paint) return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w) return false;
+    const QRegion painted = static_cast<QPaintEvent*>(event)->region();
+    paints_.push_back({w->objectName(), w->window(), painted.translated(w->mapTo(w->window(), QPoint()))});
+    return false;
+}
+
+QRegion PaintLog::area(const QWidget* window) const
+{
+    QRegion all;
+    for (const Paint& p : paints_)
+        if (p.window == window) all += p.inWindow;
+    return all;
+}
+
+QString PaintLog::names() const
+{
+    QStringList out;
+    for (const Paint& p : paints_)
+        out << (p.widget.isEmpty() ? QStringLiteral("(unnamed)") : p.widget);
+    return out.join(QLatin1Char(' '));
 }
 
 // ---------------------------------------------------------------------------------------------

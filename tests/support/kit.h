@@ -1,12 +1,15 @@
 #pragma once
 // Drives forms as a candidate does: pointer and keys go through the window at twip positions,
 // with real hit-testing, stacking and event order.
+#include <QObject>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <ostream>
+#include <vector>
 
 #include "platform/control.h"
 #include "platform/form.h"
@@ -59,6 +62,35 @@ void type(platform::Form& f, const QString& text);
 
 // Makes sure queued events (deferred deletes, posted events) have run.
 void settle();
+
+// The paints the windows would do at their next frame, done now: the parts marked dirty since the
+// last frame, as the window system's frames paint them (a window shown meanwhile is exposed first).
+void paintPending();
+
+// The paints of every widget while it lives: the widget's name and what of it was painted, in its
+// window's pixels.
+class PaintLog final : public QObject {
+public:
+    PaintLog();
+    ~PaintLog() override;
+    struct Paint {
+        QString widget;
+        const QWidget* window = nullptr;
+        QRegion inWindow;
+    };
+    const std::vector<Paint>& paints() const { return paints_; }
+    void clear() { paints_.clear(); }
+    // All that was painted in a window.
+    QRegion area(const QWidget* window) const;
+    // The widgets painted, in order, for a failure's message.
+    QString names() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::vector<Paint> paints_;
+};
 
 // Answers modal shows in order; a modal form shown with nothing armed fails the test and is hidden.
 class ModalScript final : public platform::ModalHook {
