@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <map>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
@@ -322,8 +323,17 @@ void FrmYanShi::ToolCSH()
     PicTool.Move(ToolBox.left * sx, ToolBox.top * sy);
     PicHui.Move(TaskPaneBox.left * sx, TaskPaneBox.top * sy);
     PicMyPc.Move(MyPcBox.left * sx, MyPcBox.top * sy);
+    // The layout parks 69 with the desktop icons before it lays it over the whole desktop: each
+    // hot-spot goes to its last place only, so a step repaints no place a hot-spot only passed.
+    std::map<int, Rect> last;
     layoutFixedOnForm(sx, sy, {PicTool.Left(), PicTool.Top()}, {PicStart.Left(), PicStart.Top()},
-                      {PicMyPc.Left(), PicMyPc.Top()}, onForm());
+                      {PicMyPc.Left(), PicMyPc.Top()},
+                      [&last](int n, double left, double top, double width, double height) {
+                          last[n] = {left, top, width, height};
+                      });
+    const Put put = onForm();
+    for (const auto& [n, r] : last)
+        put(n, r.left, r.top, r.width, r.height);
 }
 
 hotspots::Put FrmYanShi::onForm()

@@ -55,18 +55,13 @@ void FrmYanShi::pointMove()
 {
     bringToTop();
     const double sx = common::scaleX(), sy = common::scaleY();
+    // Each line goes from where it was to where it is in one move.
     auto place = [&](Line& l, const int* p) {
-        l.setX1(ysPosX + p[0] * sx);
-        l.setY1(ysPosY + p[1] * sy);
-        l.setX2(ysPosX + p[2] * sx);
-        l.setY2(ysPosY + p[3] * sy);
+        l.setPoints(ysPosX + p[0] * sx, ysPosY + p[1] * sy, ysPosX + p[2] * sx, ysPosY + p[3] * sy);
     };
     for (int i = 0; i < 7; ++i)
         place(LPoint(i), Outline[i]);
-    LPoint(7).setX1(LPoint(2).X2());
-    LPoint(7).setY1(LPoint(2).Y2());
-    LPoint(7).setX2(LPoint(6).X1());
-    LPoint(7).setY2(LPoint(6).Y1());
+    LPoint(7).setPoints(LPoint(2).X2(), LPoint(2).Y2(), LPoint(6).X1(), LPoint(6).Y1());
     for (int i = 0; i < 6; ++i)
         place(LPoinB(i), Filling[i]);
 }
@@ -254,10 +249,7 @@ void FrmYanShi::Timer2_Timer()
         ImgICO.Move(ysPosX, ysPosY);
         ImgICO.setVisible(true);
         for (LineArray* a : {&LPoinB, &LPoint})
-            a->forEach([](int, Line& l) {
-                l.setX1(-100);
-                l.setX2(-100);
-            });
+            a->forEach([](int, Line& l) { l.setPoints(-100, l.Y1(), -100, l.Y2()); });
     } else {
         ImgICO.setVisible(false);
         pointMove();

@@ -43,6 +43,8 @@ void FrmYanShi::setData()
         TimEnd.setEnabled(true);
         return;
     }
+    // The pictures of the steps played next are decoded while the pointer glides.
+    scene::prefetchNextSteps(common::drill().dqTm, ysStep);
     parkTabLabels();
     pictures();
     editField();

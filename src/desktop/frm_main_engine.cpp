@@ -10,7 +10,6 @@
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
-#include "platform/picture.h"
 #include "steps/step.h"
 
 namespace {
@@ -18,36 +17,6 @@ namespace {
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
-}
-
-// The pictures of the steps the candidate is likely to see next, decoded while the candidate reads
-// this one: the next two steps of the question and the first two of the next question, each its
-// background and overlay slots.
-void prefetchNextSteps()
-{
-    const auto& d = common::drill();
-    const int q = d.dqTm;
-    if (!questionInRange(q)) return;
-    const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok) return;
-    QStringList pictures;
-    const auto add = [&](int question, int step) {
-        if (size_t(question) + 1 >= d.tmStart.size()) return;
-        const int first = d.tmStart[question];
-        const int count = d.tmStart[question + 1] - first;
-        if (first < 1 || step > count || first + step - 1 > file.lines.size()) return;
-        const steps::Step rec(file.lines.at(first + step - 2));
-        pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
-        for (int k = 1; k <= 6; ++k)
-            pictures << common::pictureFile(d.dataPath, rec.slotCode(k), d.dataExt);
-    };
-    add(q, d.dqStep + 1);
-    add(q, d.dqStep + 2);
-    if (q < d.tmCount) {
-        add(q + 1, 1);
-        add(q + 1, 2);
-    }
-    platform::prefetchPictures(pictures);
 }
 
 } // namespace
@@ -99,7 +68,7 @@ void FrmMain::setData()
 
     --renderDepth;
     if (renderDepth > 0) return;
-    prefetchNextSteps();
+    scene::prefetchNextSteps(d.dqTm, d.dqStep);
     // Events the render raised, judged now against the record it rendered; once one of them has
     // moved the task on, the others belong to a record that is gone.
     auto pending = std::move(deferred);

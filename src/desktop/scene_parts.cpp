@@ -1,6 +1,7 @@
 // Render phases shared by the candidate's desktop and the demonstration desktop.
 #include "desktop/scene_parts.h"
 
+#include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
@@ -48,6 +49,32 @@ std::optional<QString> entryNamed(const QString& lineField, const QString& txtPa
 }
 
 } // namespace
+
+void prefetchNextSteps(int question, int step)
+{
+    const auto& d = common::drill();
+    if (question < 1 || question > common::DrillVars::MaxQuestions) return;
+    const common::TextReadResult file = common::readTextFile(d.stepPath);
+    if (file.status != common::TextStatus::Ok) return;
+    QStringList pictures;
+    const auto add = [&](int q, int s) {
+        if (size_t(q) + 1 >= d.tmStart.size()) return;
+        const int first = d.tmStart[q];
+        const int count = d.tmStart[q + 1] - first;
+        if (first < 1 || s > count || first + s - 1 > file.lines.size()) return;
+        const steps::Step rec(file.lines.at(first + s - 2));
+        pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
+        for (int k = 1; k <= 6; ++k)
+            pictures << common::pictureFile(d.dataPath, rec.slotCode(k), d.dataExt);
+    };
+    add(question, step + 1);
+    add(question, step + 2);
+    if (question < d.tmCount) {
+        add(question + 1, 1);
+        add(question + 1, 2);
+    }
+    platform::prefetchPictures(pictures);
+}
 
 void parkTabLabels(LabelArray& tabs)
 {

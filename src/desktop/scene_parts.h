@@ -13,6 +13,11 @@
 
 namespace scene {
 
+// The pictures of the steps likely to be shown after step `step` of question `question` of the
+// drill's unit, decoded while this one is read or played: the next two steps of the question and
+// the first two of the next question, each its background and overlay slots.
+void prefetchNextSteps(int question, int step);
+
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);
 
