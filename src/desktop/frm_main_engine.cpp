@@ -11,6 +11,7 @@
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
 #include "platform/picture.h"
+#include "steps/question_block.h"
 #include "steps/step.h"
 
 namespace {
@@ -32,11 +33,10 @@ void prefetchNextSteps()
     if (file.status != common::TextStatus::Ok) return;
     QStringList pictures;
     const auto add = [&](int question, int step) {
-        if (size_t(question) + 1 >= d.tmStart.size()) return;
-        const int first = d.tmStart[question];
-        const int count = d.tmStart[question + 1] - first;
-        if (first < 1 || step > count || first + step - 1 > file.lines.size()) return;
-        const steps::Step rec(file.lines.at(first + step - 2));
+        const std::optional<steps::Block> block = steps::questionBlock(d, question);
+        const std::optional<QString> line = block ? steps::blockRecord(file.lines, *block, step) : std::nullopt;
+        if (!line) return;
+        const steps::Step rec(*line);
         pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
         for (int k = 1; k <= 6; ++k)
             pictures << common::pictureFile(d.dataPath, rec.slotCode(k), d.dataExt);
@@ -54,11 +54,8 @@ void prefetchNextSteps()
 
 int FrmMain::stepCount() const
 {
-    const auto& d = common::drill();
-    const int q = d.dqTm;
-    if (!questionInRange(q)) return 0;
-    const int n = d.tmStart[q + 1] - d.tmStart[q];
-    return n > 0 ? n : 0;
+    const std::optional<steps::Block> block = steps::questionBlock(common::drill(), common::drill().dqTm);
+    return block ? block->count : 0;
 }
 
 int FrmMain::clampStep(int step) const
@@ -124,13 +121,13 @@ bool FrmMain::readStepRecord()
     auto& d = common::drill();
     // Only a record of the question's own block is ever rendered or judged: a file that is
     // missing, damaged or ends before the block gives none, never a record of another question.
-    if (!questionInRange(d.dqTm) || stepCount() == 0) return false;
-    const int first = d.tmStart[d.dqTm];
-    const int line = first + d.dqStep - 1;
-    if (first < 1) return false;
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return false;
     const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok || line > file.lines.size()) return false;
-    d.stepRec = file.lines.at(line - 1);
+    if (file.status != common::TextStatus::Ok) return false;
+    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, d.dqStep);
+    if (!rec) return false;
+    d.stepRec = *rec;
     return true;
 }
 
