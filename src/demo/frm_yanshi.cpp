@@ -17,6 +17,7 @@
 #include "platform/keys.h"
 #include "platform/units.h"
 #include "steps/hotspot_tables.h"
+#include "steps/question_block.h"
 #include "steps/step.h"
 
 using namespace platform;
@@ -362,11 +363,8 @@ void FrmYanShi::CtrlCSH()
 
 int FrmYanShi::stepCount() const
 {
-    const auto& d = common::drill();
-    const int q = d.dqTm;
-    if (q < 1 || q > common::DrillVars::MaxQuestions) return 0;
-    const int n = d.tmStart[q + 1] - d.tmStart[q];
-    return n > 0 ? n : 0;
+    const std::optional<steps::Block> block = steps::questionBlock(common::drill(), common::drill().dqTm);
+    return block ? block->count : 0;
 }
 
 void FrmYanShi::doNext()

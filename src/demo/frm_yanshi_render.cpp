@@ -2,6 +2,7 @@
 // without any bookkeeping of the drill, with the values the player needs to perform the step, and
 // with a short ending for the terminal record. A statement that cannot be carried out (a field
 // that does not fit 16 bits, a picture that cannot be read) is skipped and the render goes on.
+#include <algorithm>
 #include <array>
 
 #include "common/drill_state.h"
@@ -14,6 +15,7 @@
 #include "desktop/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/menu_tables.h"
+#include "steps/question_block.h"
 #include "steps/step.h"
 
 using namespace platform;
@@ -128,14 +130,14 @@ void FrmYanShi::resetScene()
 bool FrmYanShi::readRecord()
 {
     const auto& d = common::drill();
-    const int n = stepCount();
-    if (n == 0 || d.tmStart[d.dqTm] < 1) return false;
-    if (ysStep > n) ysStep = n;
-    if (ysStep < 1) ysStep = 1;
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return false;
+    ysStep = std::clamp(ysStep, 1, block->count);
     const common::TextReadResult file = common::readTextFile(d.stepPath);
-    const int line = d.tmStart[d.dqTm] + ysStep - 1;
-    if (file.status != common::TextStatus::Ok || line > file.lines.size()) return false;
-    ysRec = file.lines.at(line - 1);
+    if (file.status != common::TextStatus::Ok) return false;
+    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, ysStep);
+    if (!rec) return false;
+    ysRec = *rec;
     return true;
 }
 

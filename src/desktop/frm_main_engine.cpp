@@ -10,6 +10,7 @@
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
+#include "steps/question_block.h"
 #include "steps/step.h"
 
 namespace {
@@ -23,11 +24,8 @@ bool questionInRange(int q)
 
 int FrmMain::stepCount() const
 {
-    const auto& d = common::drill();
-    const int q = d.dqTm;
-    if (!questionInRange(q)) return 0;
-    const int n = d.tmStart[q + 1] - d.tmStart[q];
-    return n > 0 ? n : 0;
+    const std::optional<steps::Block> block = steps::questionBlock(common::drill(), common::drill().dqTm);
+    return block ? block->count : 0;
 }
 
 int FrmMain::clampStep(int step) const
@@ -93,13 +91,13 @@ bool FrmMain::readStepRecord()
     auto& d = common::drill();
     // Only a record of the question's own block is ever rendered or judged: a file that is
     // missing, damaged or ends before the block gives none, never a record of another question.
-    if (!questionInRange(d.dqTm) || stepCount() == 0) return false;
-    const int first = d.tmStart[d.dqTm];
-    const int line = first + d.dqStep - 1;
-    if (first < 1) return false;
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return false;
     const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok || line > file.lines.size()) return false;
-    d.stepRec = file.lines.at(line - 1);
+    if (file.status != common::TextStatus::Ok) return false;
+    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, d.dqStep);
+    if (!rec) return false;
+    d.stepRec = *rec;
     return true;
 }
 

@@ -54,28 +54,48 @@ void FrmMain::TimerDisFK_Timer()
             s.Move(15 * sx, 15 * sy, box.Width() - 30 * sx, box.Height() - 30 * sy);
             frame = &s;
         };
-        if (n >= 1 && n <= 10) {
-            onSpot(ShapeMenu);
-        } else if (n >= 11 && n <= 24) {
-            onSpot(ShapeTool);
-        } else if (n == hotspots::WholeToolbar) {
-            onWhole(ShapeTool, PicTool);
-        } else if (n >= 26 && n <= 40) {
-            onSpot(ShapeHui);
-        } else if (n >= 41 && n <= 60) {
-            onSpot(ShapeCtrl);
-        } else if (n >= 61 && n <= 66) {
-            onSpot(ShapeTable);
-        } else if (n == hotspots::WholeDesktop) {
-            onWhole(ShapeTable, PicTable);
-        } else if (n >= 70 && n <= 91) {
+        const auto onStartButton = [&] {
             const hotspots::Rect& b = hotspots::StartButton;
             ShapeStart.Move(15 * sx, b.top * sy, b.width * sx, 450 * sy);
             frame = &ShapeStart;
-        } else if (n >= 92 && n <= 102) {
-            onSpot(ShapeMyPc);
-        } else if (n == hotspots::WholeMyComputer) {
-            onWhole(ShapeMyPc, PicMyPc);
+        };
+        switch (hotspots::areaOf(n)) {
+        case hotspots::Area::MenuBar:
+            onSpot(ShapeMenu);
+            break;
+        case hotspots::Area::Toolbar:
+            if (n == hotspots::WholeToolbar)
+                onWhole(ShapeTool, PicTool);
+            else
+                onSpot(ShapeTool);
+            break;
+        case hotspots::Area::TaskPane:
+            onSpot(ShapeHui);
+            break;
+        case hotspots::Area::Dialog:
+            onSpot(ShapeCtrl);
+            break;
+        case hotspots::Area::Desktop:
+            // The icons, the whole desktop, and 70: the Start button's own menu. The parked
+            // numbers between have no frame.
+            if (n == hotspots::WholeDesktop)
+                onWhole(ShapeTable, PicTable);
+            else if (n == 70)
+                onStartButton();
+            else if (n <= 66)
+                onSpot(ShapeTable);
+            break;
+        case hotspots::Area::StartMenu:
+            onStartButton();
+            break;
+        case hotspots::Area::MyComputer:
+            if (n == hotspots::WholeMyComputer)
+                onWhole(ShapeMyPc, PicMyPc);
+            else
+                onSpot(ShapeMyPc);
+            break;
+        case hotspots::Area::None:
+            break;
         }
         if (frame) frame->setVisible(LHelp.Visible());
     }

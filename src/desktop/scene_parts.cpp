@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/question_block.h"
 #include "steps/tabs.h"
 
 using namespace platform;
@@ -58,11 +59,10 @@ void prefetchNextSteps(int question, int step)
     if (file.status != common::TextStatus::Ok) return;
     QStringList pictures;
     const auto add = [&](int q, int s) {
-        if (size_t(q) + 1 >= d.tmStart.size()) return;
-        const int first = d.tmStart[q];
-        const int count = d.tmStart[q + 1] - first;
-        if (first < 1 || s > count || first + s - 1 > file.lines.size()) return;
-        const steps::Step rec(file.lines.at(first + s - 2));
+        const std::optional<steps::Block> block = steps::questionBlock(d, q);
+        const std::optional<QString> line = block ? steps::blockRecord(file.lines, *block, s) : std::nullopt;
+        if (!line) return;
+        const steps::Step rec(*line);
         pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
         for (int k = 1; k <= 6; ++k)
             pictures << common::pictureFile(d.dataPath, rec.slotCode(k), d.dataExt);

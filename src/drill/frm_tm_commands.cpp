@@ -12,6 +12,7 @@
 #include "drill/frm_tm_end.h"
 #include "drill/panel_link.h"
 #include "platform/msgbox.h"
+#include "steps/question_block.h"
 
 using namespace platform;
 
@@ -21,12 +22,10 @@ namespace {
 bool recordsReadable()
 {
     const auto& d = common::drill();
-    const int q = d.dqTm;
-    if (q < 1 || q > common::DrillVars::MaxQuestions) return false;
-    const int first = d.tmStart[q], count = d.tmStart[q + 1] - first;
-    if (first < 1 || count < 1) return false;
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return false;
     const common::TextReadResult file = common::readTextFile(d.stepPath);
-    return file.status == common::TextStatus::Ok && first + count - 1 <= file.lines.size();
+    return file.status == common::TextStatus::Ok && steps::blockInFile(*block, file.lines.size());
 }
 
 } // namespace

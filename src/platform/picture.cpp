@@ -25,6 +25,10 @@ namespace {
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 // Sides beyond this are damage, not pictures (and would overflow the size arithmetic).
 constexpr qint64 MaxSide = 32767;
+// The most memory one decoded picture may take, in megabytes: 16 million pixels of four bytes,
+// many screens' worth. A few bytes of damaged header can ask for far more (a GIF of 79 bytes
+// asked for 1836 x 18761), and decoding that would stall the desktop.
+constexpr int MaxDecodedMegabytes = 64;
 
 quint16 u16(const QByteArray& d, qsizetype at)
 {
@@ -447,6 +451,7 @@ std::optional<Picture> loadPictureData(const QByteArray& data, const QString& so
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false); // the content decided; the name never does
+    reader.setAllocationLimit(MaxDecodedMegabytes);
     if (entry && entry->index > 0 && !reader.jumpToImage(entry->index)) {
         fail(error, QStringLiteral("cannot reach image %1 of the icon file").arg(entry->index + 1));
         return std::nullopt;

@@ -25,8 +25,11 @@ struct Edges {
     std::optional<double> bottom;
 };
 Rect flipAtEdges(Rect panel, const Edges& edges);
-// The menu-bar titles' rule: past 12300 x sx (or exactly on it) the panel opens to the left of the
-// title, past 8820 x sy above it.
+// The demonstration's rule for a menu-bar title's panel, opened under the title: past 12300 x sx
+// (or exactly on it) the panel opens to the left of the title, past 8820 x sy above it. The
+// candidate's desktop opens a title's panel at the bottom of the menu-bar box and never moves it;
+// the two places differ by the gap between the title's bottom and the box's, and near those
+// bounds (a menu bar the record places far right or low) by the flip.
 Rect flipUnderTitle(Rect panel, const Rect& title, double sx, double sy);
 
 // The second-level panel of `key` beside first-level row `row` (on the screen) of the panel

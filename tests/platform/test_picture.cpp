@@ -829,6 +829,17 @@ TEST_F(Pictures, EmptyTextAndForeignFilesFail)
     }
 }
 
+// A damaged header may ask for a picture far larger than any screen: a GIF of 79 bytes asking for
+// 1836 x 18761 pixels (about 130 MB decoded) is refused, not decoded for seconds.
+TEST_F(Pictures, APictureAskingForFarTooMuchMemoryIsRefused)
+{
+    const QByteArray gif = QByteArray::fromHex("4749463837612c0749463837612cd8474946353761ffd8ff00ff002d0000000c2700000023210000"
+                                               "00232112121212121212121212121212121212121212121212121212121212120000002321e5e5");
+    QString error;
+    EXPECT_FALSE(loadPicture(write("huge.rar", gif), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
 TEST_F(Pictures, TruncatedFilesFailAndLeaveTheOldPicture)
 {
     const QString goodPath = write("good.rar", encoded(twoColourImage(), "BMP"));

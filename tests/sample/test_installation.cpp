@@ -15,6 +15,7 @@
 #include "sample/xp.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
+#include "steps/step.h"
 #include "steps/tab_templates.h"
 #include "support/solver.h"
 
@@ -90,9 +91,7 @@ bool allZeros(const QString& s)
 // The step a JumpChar names, as the step engine turns it into one.
 int jumpStep(QChar c)
 {
-    if (c >= u'1' && c <= u'9') return c.unicode() - u'0';
-    const int k = int(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(c));
-    return k < 0 ? 9 : k + 10;
+    return steps::jumpStep(QString(c));
 }
 
 struct Question {

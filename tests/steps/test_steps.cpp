@@ -4,6 +4,7 @@
 
 #include "steps/desk_pictures.h"
 #include "steps/dropdown.h"
+#include "steps/question_block.h"
 #include "steps/record_writer.h"
 #include "steps/step.h"
 #include "steps/tabs.h"
@@ -44,6 +45,41 @@ TEST(Jumps, DigitsLettersAndNone)
     EXPECT_FALSE(steps::jumpInBlock(4, 3));
     EXPECT_FALSE(steps::jumpInBlock(0, 3));
     EXPECT_TRUE(steps::jumpInBlock(35, 0));
+}
+
+// Question 1 has records 1-3 of a four-line file, question 2 line 4 and question 3 lines 5-6,
+// which the file does not have.
+TEST(QuestionBlocks, OnlyAQuestionsOwnRecords)
+{
+    common::DrillVars d;
+    d.tmStart[1] = 1;
+    d.tmStart[2] = 4;
+    d.tmStart[3] = 5;
+    d.tmStart[4] = 7;
+    const QStringList lines = {"r1", "r2", "r3", "r4"};
+
+    const std::optional<steps::Block> q1 = steps::questionBlock(d, 1);
+    ASSERT_TRUE(q1);
+    EXPECT_EQ(q1->first, 1);
+    EXPECT_EQ(q1->count, 3);
+    EXPECT_EQ(steps::blockRecord(lines, *q1, 1), QStringLiteral("r1"));
+    EXPECT_EQ(steps::blockRecord(lines, *q1, 3), QStringLiteral("r3"));
+    // A step past the block would be the next question's record.
+    EXPECT_EQ(steps::blockRecord(lines, *q1, 4), std::nullopt);
+    EXPECT_EQ(steps::blockRecord(lines, *q1, 0), std::nullopt);
+    EXPECT_TRUE(steps::blockInFile(*q1, lines.size()));
+
+    const std::optional<steps::Block> q3 = steps::questionBlock(d, 3);
+    ASSERT_TRUE(q3);
+    EXPECT_EQ(steps::blockRecord(lines, *q3, 1), std::nullopt);
+    EXPECT_FALSE(steps::blockInFile(*q3, lines.size()));
+
+    // Start lines that give no record, and question numbers out of range.
+    for (int q : {0, 4, -1, common::DrillVars::MaxQuestions + 1})
+        EXPECT_EQ(steps::questionBlock(d, q), std::nullopt) << q;
+    d.tmStart[2] = 0;
+    EXPECT_EQ(steps::questionBlock(d, 2), std::nullopt); // first line 0
+    EXPECT_EQ(steps::questionBlock(d, 1), std::nullopt); // a negative count
 }
 
 TEST(MenuIds, HotSpotNumbersBothWays)

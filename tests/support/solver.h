@@ -29,6 +29,7 @@
 #include "platform/keys.h"
 #include "platform/units.h"
 #include "steps/smenu.h"
+#include "steps/step.h"
 #include "support/kit.h"
 
 namespace testkit {
@@ -112,12 +113,11 @@ inline std::pair<int, int> stepKey(const QString& rec)
     return {0, 0};
 }
 
+// The step a jump character leads to, by the step library's rule; "0" leads to `next`.
 inline int jumpStepOf(QChar jump, int next)
 {
-    if (jump == u'0') return next;
-    if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
-    if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
-    return 9;
+    const int to = steps::jumpStep(QString(jump));
+    return to == 0 ? next : to;
 }
 
 // The overlay slot (1-6) whose click leads furthest forward from `step`, or 0.
@@ -286,10 +286,7 @@ public:
             const int k = forwardPicture(rec, step);
             if (k != 0) return jumpStepOf(at(common::col::Slots[k - 1] + 5), step + 1);
         }
-        if (!jumps || jump == u'0') return step + 1;
-        if (jump >= u'1' && jump <= u'9') return jump.unicode() - u'0';
-        if (jump >= u'A' && jump <= u'Z') return jump.unicode() - u'A' + 10;
-        return 9;
+        return jumps ? jumpStepOf(jump, step + 1) : step + 1;
     }
 
     // Record `step` of the question shown.

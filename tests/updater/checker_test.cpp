@@ -206,6 +206,8 @@ TEST_F(Checker, NoAnswerWithinFifteenSecondsEndsTheChecker)
         ASSERT_EQ(f.Label1.Caption(), QStringLiteral("正在检测新版本，请稍候……")) << "tick " << i;
     }
     EXPECT_EQ(ends, 0);
+    // The request has reached the server before the checker gives up on it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 5000));
     tick();
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(endCode, 0);
@@ -337,6 +339,9 @@ TEST_F(Checker, LaterAndOkEndTheProgram)
     FrmTessaly1& g = start();
     tick();
     tick();
+    // The request has reached the server (on a busy machine it may take a while), so that the
+    // close below drops a connection the server knows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 5000));
     testkit::click(g.Command1);
     testkit::settle();
     EXPECT_FALSE(Forms::isLoaded<FrmTessaly1>());
