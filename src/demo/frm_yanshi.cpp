@@ -386,10 +386,9 @@ void FrmYanShi::doNext()
 
 void FrmYanShi::GoStep(const QString& code)
 {
-    if (code == QLatin1String("0")) return;
-    const std::optional<qint16> value = common::FieldNumber(code);
-    if (!value) return;
-    ysStep = steps::jumpStep(code);
+    const int n = steps::jumpStep(code);
+    if (n == 0) return; // no jump, or a number that does not fit
+    ysStep = n;
     setData();
 }
 

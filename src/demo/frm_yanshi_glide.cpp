@@ -243,9 +243,7 @@ void FrmYanShi::Timer2_Timer()
                         std::fabs(py - bandY));
         }
         const QString nn = s.cursorKind() == u'S' ? QStringLiteral("00") : s.cursorCode();
-        if (common::isSafeCode(nn))
-            ImgICO.LoadPicture(
-                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR")));
+        if (const QString file = scene::cursorFile(nn); !file.isEmpty()) ImgICO.LoadPicture(file);
         ImgICO.Move(ysPosX, ysPosY);
         ImgICO.setVisible(true);
         for (LineArray* a : {&LPoinB, &LPoint})

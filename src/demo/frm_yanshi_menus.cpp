@@ -4,7 +4,6 @@
 #include "common/numbers.h"
 #include "common/record.h"
 #include "common/scale.h"
-#include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "steps/smenu.h"
 
@@ -40,10 +39,7 @@ struct MenuCode {
 MenuCode menuCode(const steps::Step& step)
 {
     MenuCode m;
-    m.code = step.actionNumber().value_or(0);
-    const QString over = step.field(common::col::TargetA, 5);
-    if (over.startsWith(QLatin1Char('R'))) m.code = common::FieldNumber(over.mid(1, 4)).value_or(0);
-    if (over.startsWith(QLatin1String("RA"))) m.code = 6000 + common::FieldNumber(over.mid(2, 3)).value_or(0);
+    m.code = smenu::judgingCode(step.text()); // the "RA" reading of the override
     m.group = smenu::groupOf(m.code);
     if (step.is(common::col::Action, '3')) m.group = 1;
     if (step.is(common::col::Action, '4')) m.group = 2;

@@ -255,9 +255,8 @@ void FrmYanShi::panes()
     if (c6.size() != 1 || !windowLetters.contains(c6) || w == QLatin1String("EE")) return;
     if (c6 != QLatin1String("O")) {
         loadDeskPicture(PicMenu, steps::desk::menuBar(s.appLetter()));
-        PicMenu.Move(menus::MenuBarLeft * common::scaleX(), menus::MenuBarTop * common::scaleY());
-        if (s.menuBarPlaced())
-            PicMenu.Move(s.menuBarLeft() * common::scaleX(), s.menuBarTop() * common::scaleY());
+        const menus::Offset at = menus::menuBarPlace(s);
+        PicMenu.Move(at.x * common::scaleX(), at.y * common::scaleY());
         PicMenu.setVisible(true);
         MenuCSH();
     }

@@ -112,16 +112,11 @@ void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
     if (bandOrDrag(shift, false) && dragOn) {
         // The drag pointer: also the sign that the drag has moved.
         const steps::Step s = step();
-        const QString nn = s.cursorCode();
         if (s.cursorKind() == u'S') {
             Label4.setMousePointer(s.cursorNumber());
         } else {
             Label4.setMousePointer(99);
-            if (common::isSafeCode(nn)) {
-                const QString file =
-                    common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
-                if (auto cursor = loadPicture(file)) Label4.setMouseIcon(*cursor);
-            }
+            if (auto cursor = loadPicture(scene::cursorFile(s.cursorCode()))) Label4.setMouseIcon(*cursor);
         }
     }
 }

@@ -156,10 +156,8 @@ void FrmMain::doNext()
 
 void FrmMain::GoStep(const QString& code)
 {
-    if (code == QLatin1String("0")) return;
-    const std::optional<qint16> value = common::FieldNumber(code);
-    if (!value) return;
     const int n = steps::jumpStep(code);
+    if (n == 0) return; // no jump, or a number that does not fit
     if (!steps::jumpInBlock(n, stepCount())) {
         // The step stays; the candidate is told once per question and step file.
         const QString key = recordKey();

@@ -32,12 +32,7 @@ void pointerFromCursorSpec(Label& target)
         return;
     }
     if (s.cursorKind() == u'M') {
-        const QString nn = s.cursorCode();
-        std::optional<Picture> cursor;
-        if (common::isSafeCode(nn))
-            cursor = loadPicture(
-                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR")));
-        if (cursor) {
+        if (const std::optional<Picture> cursor = loadPicture(scene::cursorFile(s.cursorCode()))) {
             target.setMouseIcon(*cursor);
             target.setMousePointer(99);
         } else {

@@ -110,13 +110,8 @@ void FrmMain::MenuCSH()
 {
     const steps::Step s(common::drill().stepRec);
     const double sx = common::scaleX(), sy = common::scaleY();
-    double left = menus::MenuBarLeft, top = menus::MenuBarTop;
-    if (s.menuBarPlaced()) {
-        // Four characters each, so the numbers always fit.
-        left = s.menuBarLeft();
-        top = s.menuBarTop();
-    }
-    PicMenu.Move(left * sx, top * sy);
+    const menus::Offset at = menus::menuBarPlace(s);
+    PicMenu.Move(at.x * sx, at.y * sy);
     if (s.appLetter().isNull()) return;
     const auto titles = menus::menuTitles(s.appLetter(), sx, sy);
     if (!titles) return;

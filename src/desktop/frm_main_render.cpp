@@ -237,9 +237,9 @@ void FrmMain::panes()
 {
     const double sx = common::scaleX();
 
-    scene::targetPointer(steps::Step(rec()), Label1);
-
     const steps::Step s = step();
+    scene::targetPointer(s, Label1);
+
     StartMenu.setVisible(true);
     if (s.driveLetter() == u'F') StartMenu.setVisible(false);
     loadDeskPicture(PicTool, steps::desk::toolbar(s.driveLetter()));

@@ -403,6 +403,12 @@ void tabRows(LabelArray& labels, const TabState& state)
         labels(i).setTop(layout.labels[size_t(i)].top);
 }
 
+QString cursorFile(const QString& nn)
+{
+    if (!common::isSafeCode(nn)) return {};
+    return common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
+}
+
 void targetPointer(const steps::Step& step, Label& label1)
 {
     label1.setMousePointer(0);
@@ -411,12 +417,7 @@ void targetPointer(const steps::Step& step, Label& label1)
     }
     if (step.cursorKind() == u'M') {
         label1.setMousePointer(99);
-        const QString nn = step.cursorCode();
-        if (common::isSafeCode(nn)) {
-            const QString file =
-                common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
-            if (auto cursor = loadPicture(file)) label1.setMouseIcon(*cursor);
-        }
+        if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) label1.setMouseIcon(*cursor);
     }
 }
 

@@ -96,6 +96,10 @@ void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, 
 // Places the label of each tab of `state` at the Top of its row (two-row dialogs).
 void tabRows(platform::LabelArray& labels, const TabState& state);
 
+// The program's cursor file "ico" & nn & ".CUR" for a record's cursor number nn; empty for a code
+// that is not letters and digits.
+QString cursorFile(const QString& nn);
+
 // The pointer shape of the main target: a standard shape ("S" and its number) or a cursor file
 // ("M" and the file's number, from the program's folder); the arrow otherwise.
 void targetPointer(const steps::Step& step, platform::Label& label1);

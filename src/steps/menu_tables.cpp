@@ -313,6 +313,12 @@ QString thirdLevelRowPicture(int row2, int row)
     return QStringLiteral("SS0") + QString::number(row2) + QStringLiteral("0") + QString::number(row);
 }
 
+Offset menuBarPlace(const steps::Step& step)
+{
+    if (step.menuBarPlaced()) return {double(step.menuBarLeft()), double(step.menuBarTop())};
+    return {MenuBarLeft, MenuBarTop};
+}
+
 std::optional<std::array<Box, LastTitleHotSpot + 1>> menuTitles(QChar letter, double sx, double sy,
                                                                 Offset offset)
 {

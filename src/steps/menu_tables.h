@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "steps/hotspot_tables.h"
+#include "steps/step.h"
 
 namespace menus {
 
@@ -107,6 +108,9 @@ QString thirdLevelRowPicture(int row2, int row);
 inline constexpr int FirstTitleHotSpot = 1, LastTitleHotSpot = 10;
 // The default place of the menu-bar box.
 inline constexpr double MenuBarLeft = 15, MenuBarTop = 405;
+// The menu-bar box's place for a step, design twips: where the record places it ("W" in the point
+// field), otherwise the default.
+Offset menuBarPlace(const steps::Step& step);
 // The ten title hot-spots of application letter "A" .. "G" (element 0 unused), relative to the box
 // plus the offset; none for any other letter.
 std::optional<std::array<Box, LastTitleHotSpot + 1>> menuTitles(QChar letter, double sx, double sy,

@@ -138,10 +138,8 @@ public:
 
     QString textLine() const { return field(col::TextLine, 3); }
     QString answerLine() const { return field(col::AnswerLine, 3); }
-    std::optional<qint16> answerNumber() const
-    {
-        return numberOpt(col::AnswerLine, 3);
-    } // list steps: the row
+    // List steps: the row.
+    std::optional<qint16> answerNumber() const { return numberOpt(col::AnswerLine, 3); }
     QString hintPos() const { return field(col::HintPos, 10); }
     QString hintLine() const { return field(col::HintLine, 3); }
     QString editFormat() const { return field(col::EditFormat, 10); }

@@ -63,4 +63,21 @@ protected:
     }
 };
 
+// The exam at the screen scale of the test's parameter (twips per pixel), back at 15 after.
+class ScaledExam : public Exam, public ::testing::WithParamInterface<double> {
+protected:
+    void SetUp() override
+    {
+        Exam::SetUp();
+        platform::setTwipsPerPixel(GetParam(), GetParam());
+        common::computeScale();
+    }
+    void TearDown() override
+    {
+        Exam::TearDown();
+        platform::setTwipsPerPixel(15, 15);
+        common::computeScale();
+    }
+};
+
 } // namespace drilltest

@@ -55,21 +55,7 @@ TEST_P(PanelTexts, StatusRowShowsTheWholeUnfinishedList)
 
 INSTANTIATE_TEST_SUITE_P(Scales, PanelTexts, ::testing::Values(15.0, 12.0));
 
-class ExamTexts : public drilltest::Exam, public ::testing::WithParamInterface<double> {
-protected:
-    void SetUp() override
-    {
-        Exam::SetUp();
-        platform::setTwipsPerPixel(GetParam(), GetParam());
-        common::computeScale();
-    }
-    void TearDown() override
-    {
-        Exam::TearDown();
-        platform::setTwipsPerPixel(15, 15);
-        common::computeScale();
-    }
-};
+class ExamTexts : public drilltest::ScaledExam {};
 
 TEST_P(ExamTexts, LoginHandInAndResultsFit)
 {

@@ -9,21 +9,7 @@ using namespace drill;
 namespace drilltest {
 namespace {
 
-class Layout : public Exam, public ::testing::WithParamInterface<double> {
-protected:
-    void SetUp() override
-    {
-        Exam::SetUp();
-        platform::setTwipsPerPixel(GetParam(), GetParam());
-        common::computeScale();
-    }
-    void TearDown() override
-    {
-        Exam::TearDown();
-        platform::setTwipsPerPixel(15, 15);
-        common::computeScale();
-    }
-};
+class Layout : public ScaledExam {};
 
 TEST_P(Layout, LoginPlacesItsControlsAndItsBarGrowsByTheScale)
 {
