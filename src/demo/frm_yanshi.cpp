@@ -12,7 +12,6 @@
 #include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
-#include "desktop/frm_main.h"
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
@@ -275,10 +274,10 @@ void FrmYanShi::Form_Load()
 
     // Centred, or exactly over the candidate's desktop when that is a window.
     Move((screenWidthTwips() - Width()) / 2, (screenHeightTwips() - Height()) / 2);
-    if (Forms::isLoaded<FrmMain>()) {
-        const FrmMain& desk = Forms::instance<FrmMain>();
-        if (desk.WindowState() == vbNormal) Move(desk.Left(), desk.Top());
-    }
+    for (const Form* desk : Forms::all())
+        if (desk->Name() == scene::candidateDesktopName() && desk->isLoaded() &&
+            desk->WindowState() == vbNormal)
+            Move(desk->Left(), desk->Top());
 
     deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
     ysStep = 1;

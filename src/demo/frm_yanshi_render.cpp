@@ -12,7 +12,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
-#include "desktop/scene_parts.h"
+#include "scene/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/menu_tables.h"
 #include "steps/question_block.h"
