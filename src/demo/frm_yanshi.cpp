@@ -385,9 +385,14 @@ void FrmYanShi::doNext()
 
 void FrmYanShi::GoStep(const QString& code)
 {
-    const int n = steps::jumpStep(code);
-    if (n == 0) return; // no jump, or a number that does not fit
-    ysStep = n;
+    const steps::Jump jump = steps::jumpIn(code, stepCount());
+    if (jump.outcome == steps::Jump::Outcome::None) return;
+    if (jump.outcome == steps::Jump::Outcome::PastBlock) {
+        // A damaged record: the demonstration ends as it does on records it cannot read.
+        endUnplayable();
+        return;
+    }
+    ysStep = jump.step;
     setData();
 }
 

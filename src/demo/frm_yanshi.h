@@ -197,6 +197,7 @@ private:
 
     // Render phases (frm_yanshi_render.cpp).
     bool readRecord();
+    void endUnplayable();
     void resetScene();
     void parkTabLabels();
     void pictures();

@@ -81,6 +81,13 @@ bool jumpInBlock(int step, int count)
     return step >= 1 && (count == 0 || step <= count);
 }
 
+Jump jumpIn(const QString& jump, int count)
+{
+    const int n = jumpStep(jump);
+    if (n == 0) return {};
+    return {jumpInBlock(n, count) ? Jump::Outcome::ToStep : Jump::Outcome::PastBlock, n};
+}
+
 int hotSpotOf(const QString& menuId)
 {
     const int last = common::FieldNumber(menuId.right(1)).value_or(0);

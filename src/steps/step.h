@@ -51,6 +51,15 @@ int jumpStep(const QString& jump);
 // bound above). A jump past the block is a damaged record: it would render a later question's
 // record, perhaps its terminal one, and one correct action would record the question as solved.
 bool jumpInBlock(int step, int count);
+// What a jump character does in a question of `count` records (0: not known), on both desktops:
+// nothing (no jump, or a number that does not fit), a step of the block, or a jump past the block,
+// a damaged record that neither desktop renders, judges or plays.
+struct Jump {
+    enum class Outcome { None, ToStep, PastBlock };
+    Outcome outcome = Outcome::None;
+    int step = 0; // the step named, for ToStep and PastBlock
+};
+Jump jumpIn(const QString& jump, int count);
 
 // A menu step's MenuPath: hot-spot id, rows of the three levels (0 unused) and jump character.
 struct MenuPath {

@@ -95,6 +95,25 @@ TEST(Jumps, DigitsLettersAndNone)
     EXPECT_TRUE(steps::jumpInBlock(35, 0));
 }
 
+// The one outcome of a jump on both desktops: none, a step of the block, or past the block.
+TEST(Jumps, OutcomeInABlock)
+{
+    using Outcome = steps::Jump::Outcome;
+    const struct {
+        const char* jump;
+        int count;
+        Outcome outcome;
+        int step;
+    } cases[] = {{"0", 3, Outcome::None, 0},        {"", 3, Outcome::None, 0},
+                 {"3", 3, Outcome::ToStep, 3},      {"4", 3, Outcome::PastBlock, 4},
+                 {"Z", 15, Outcome::PastBlock, 35}, {"Z", 0, Outcome::ToStep, 35}};
+    for (const auto& c : cases) {
+        const steps::Jump j = steps::jumpIn(QString::fromLatin1(c.jump), c.count);
+        EXPECT_EQ(j.outcome, c.outcome) << c.jump << " in " << c.count;
+        EXPECT_EQ(j.step, c.step) << c.jump << " in " << c.count;
+    }
+}
+
 // Question 1 has records 1-3 of a four-line file, question 2 line 4 and question 3 lines 5-6,
 // which the file does not have.
 TEST(QuestionBlocks, OnlyAQuestionsOwnRecords)
