@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QImageWriter>
 #include <QSet>
+#include <algorithm>
 
 namespace sample {
 namespace {
@@ -36,6 +37,7 @@ private:
     const Drawn* picture(const QString& name);
     int textLine(const QString& text);
     std::optional<QRect> find(const StepDef& s, const QString& item, const QString& where);
+    QList<QRect> named(const StepDef& s, const QStringList& names);
     std::optional<QString> record(const StepDef& s, int stepCount, const QString& where);
 
     const ModuleDef& module;
@@ -105,6 +107,47 @@ std::optional<QRect> Builder::find(const StepDef& s, const QString& item, const 
     return std::nullopt;
 }
 
+// The items of a step's pictures, as far as nothing above them covers them, whose label (after the
+// kind of item and its colon) is one of `names`, or one of them followed by its access key.
+QList<QRect> Builder::named(const StepDef& s, const QStringList& names)
+{
+    QList<std::pair<const Drawn*, QPoint>> layers;
+    if (const Drawn* bg = picture(s.background)) layers.append({bg, QPoint(0, 0)});
+    for (const OverlayDef& o : s.overlays)
+        if (const Drawn* d = picture(o.scene)) layers.append({d, o.at});
+    QList<QRect> out;
+    for (int i = 0; i < layers.size(); ++i) {
+        const auto [d, at] = layers[i];
+        for (auto it = d->items.constBegin(); it != d->items.constEnd(); ++it) {
+            const QString label = it.key().section(u':', 1);
+            const bool isNamed = std::any_of(names.begin(), names.end(), [&](const QString& n) {
+                return label == n || label.startsWith(n + u'(');
+            });
+            if (!isNamed) continue;
+            const QRect r = it->translated(at);
+            bool covered = false;
+            for (int j = i + 1; j < layers.size() && !covered; ++j)
+                covered = QRect(layers[j].second, layers[j].first->size).intersects(r);
+            if (!covered) out.append(r);
+        }
+    }
+    return out;
+}
+
+// The names a hint quotes (“...”).
+QStringList quotedNames(const QString& hint)
+{
+    QStringList out;
+    qsizetype from = 0;
+    while ((from = hint.indexOf(u'“', from)) >= 0) {
+        const qsizetype end = hint.indexOf(u'”', from);
+        if (end < 0) break;
+        out << hint.mid(from + 1, end - from - 1);
+        from = end;
+    }
+    return out;
+}
+
 // A rectangle reaching under the question panel is cut back to the part the candidate can reach.
 std::optional<QRect> reachable(QRect r)
 {
@@ -141,20 +184,37 @@ QString shownHint(const QString& record, QString hint)
 // clear of the question panel. A step without a place for it shows the hint near the top, clear of
 // the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
 // desktop's box covers the screen, between the toolbar and the boxes below it when the step shows
-// window chrome.
-QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit)
+// window chrome. Wherever it goes, it leaves in sight what the step uses and what the hint names
+// (`keepClear`).
+QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit,
+                 const QList<QRect>& keepClear)
 {
     const QSize size(int(shownHint(record, hint).size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
     const QRect panel = layout::PanelCorner.px();
+    const auto coversNothing = [&](const QRect& box) {
+        return std::none_of(keepClear.begin(), keepClear.end(),
+                            [&](const QRect& r) { return box.intersects(r); });
+    };
+    const auto fits = [&](const QRect& box) {
+        return screen.contains(box) && !box.intersects(panel) && !box.intersects(edit) && coversNothing(box);
+    };
     if (target.isNull()) {
         const QString win = common::field(record, col::WinCode, 1),
                       pane = common::field(record, col::PaneCode, 1);
         if (win == QLatin1String("M")) return {layout::StartButton.px().right() + 8, layout::TaskbarTop + 6};
         const bool chrome = (win.size() == 1 && QStringLiteral("ABCDEFGO").contains(win)) ||
                             pane == QLatin1String("P") || pane == QLatin1String("N");
-        if (chrome) return {200, layout::ToolBox.px().bottom() + 2};
-        return {200, 30};
+        const QPoint home = chrome ? QPoint(200, layout::ToolBox.px().bottom() + 2) : QPoint(200, 30);
+        if (coversNothing(QRect(home, size))) return home;
+        // Beside what it would cover: below, above, right or left of it.
+        for (const QRect& r : keepClear) {
+            for (const QPoint& at :
+                 {QPoint(r.left(), r.bottom() + 8), QPoint(r.left(), r.top() - size.height() - 6),
+                  QPoint(r.right() + 10, r.top()), QPoint(r.left() - size.width() - 10, r.top())})
+                if (fits(QRect(at, size))) return at;
+        }
+        return home;
     }
     QList<QPoint> tries{{target.right() + 10, target.top()},
                         {target.left(), target.bottom() + 8},
@@ -164,9 +224,13 @@ QPoint hintPlace(const QRect& target, const QString& hint, const QString& record
     if (!edit.isNull())
         tries << QPoint(edit.left(), edit.top() - size.height() - 6)
               << QPoint(edit.left(), edit.bottom() + 8);
+    // Then anywhere below or above the target, stepping away from it along its side.
+    for (int shift = 0; shift <= 4; ++shift) {
+        tries << QPoint(target.left(), target.bottom() + 8 + 28 * shift)
+              << QPoint(target.left(), target.top() - size.height() - 6 - 28 * shift);
+    }
     for (const QPoint& at : tries) {
-        const QRect box(at, size);
-        if (screen.contains(box) && !box.intersects(panel) && !box.intersects(edit)) return at;
+        if (fits(QRect(at, size))) return at;
     }
     return {std::clamp(target.left(), 4, std::max(4, panel.left() - size.width())),
             std::clamp(target.bottom() + 8, 4, layout::TaskbarTop - size.height())};
@@ -314,7 +378,15 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         r.set(col::PointSpec, look->code);
     }
     if (!s.hint.isEmpty()) {
-        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt);
+        QList<QRect> keepClear = named(s, quotedNames(s.hint));
+        if (main) keepClear << main->px();
+        if (aux) keepClear << aux->px();
+        if (!editAt.isNull()) keepClear << editAt;
+        for (const OverlayDef& o : s.overlays) {
+            // The picture the step drags.
+            if (o.slot == 5) keepClear << QRect(o.at, picture(o.scene)->size);
+        }
+        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt, keepClear);
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));
