@@ -59,6 +59,16 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
     p.setBrush(Qt::NoBrush);
     p.drawRect(c.rect().adjusted(0, 0, -1, -1));
 
+    const auto captionOf = [&](int i) {
+        QString caption = d.rows.value(i - 1);
+        if (caption.endsWith(QStringLiteral(" >"))) caption.chop(2);
+        return caption;
+    };
+    // The captions stand in one column: when one of them is wider than its narrow row, the whole
+    // panel gives up the space of the check-mark column.
+    int indent = 24;
+    for (int i = 1; i < boxes.size(); ++i)
+        if (xp::textWidth(captionOf(i)) > px(boxes[i]).width() - 40) indent = 6;
     // A separator lies in every gap wider than the rows' own pitch.
     QList<int> order;
     for (int i = 1; i < boxes.size(); ++i)
@@ -73,19 +83,9 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
         if (below.top - above.top <= pitch) continue;
         const int y = int((above.top + pitch + below.top) / 2) / t;
         p.setPen(QPen(Separator, 1));
-        p.drawLine(px(below).left() + 24, y, px(below).right() - 2, y);
+        p.drawLine(px(below).left() + indent, y, px(below).right() - 2, y);
     }
 
-    const auto captionOf = [&](int i) {
-        QString caption = d.rows.value(i - 1);
-        if (caption.endsWith(QStringLiteral(" >"))) caption.chop(2);
-        return caption;
-    };
-    // The captions stand in one column: when one of them is wider than its narrow row, the whole
-    // panel gives up the space of the check-mark column.
-    int indent = 24;
-    for (int i = 1; i < boxes.size(); ++i)
-        if (xp::textWidth(captionOf(i)) > px(boxes[i]).width() - 40) indent = 6;
     for (int i = 1; i < boxes.size(); ++i) {
         const QRect r = px(boxes[i]);
         const QString caption = captionOf(i);
