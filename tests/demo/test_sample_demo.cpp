@@ -19,6 +19,7 @@
 #include "sample/generator.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
+#include "steps/step.h"
 
 namespace {
 
@@ -207,6 +208,10 @@ protected:
                 ++r.hotSpots;
                 continue;
             }
+            // A step without an action of its own would leave the pointer where the last one
+            // stood.
+            EXPECT_NE(steps::Step(rec).kind(), steps::ActionKind::None)
+                << "step " << step << " (" << r.lastCode.toStdString() << ") has no place to be played at";
             if (!recordTarget(rec, &tx, &ty)) continue;
             // The arrow as drawn at the arrival (the terminal record does not redraw it), or the
             // cursor picture that stands for it during band and drag legs.
