@@ -91,7 +91,41 @@ public:
     platform::PictureBox PicLeft{this, "PicLeft"}, PicRight{this, "PicRight"}, PicTop{this, "PicTop"},
         PicBottom{this, "PicBottom"};
 
-    // The player's clocks, all off at design; the panel sets each interval to base × speed.
+    // The number of steps of the question played (0 when unknown).
+    int stepCount() const;
+    // The step shown (1-based within the question) and its record.
+    int shownStep() const { return ysStep; }
+    const QString& shownRecord() const { return ysRec; }
+    // Shows step n of the question, as a jump there does.
+    void showStep(int n);
+    // Every clock at its base interval times `factor` (1 normal, 2 half speed); the glide into the
+    // drawn Start menu keeps its pace.
+    void setSpeed(int factor);
+
+protected:
+    void design() override;
+    void Form_Load() override;
+
+private:
+    // ---- Procedures ---------------------------------------------------------------------------
+    void setData();
+    void doNext();
+    void GoStep(const QString& code);
+    void CSH();
+    void ToolCSH();
+    void pointMove();
+    void MuBiaoWei();
+    void RightKeyMenu();
+    void RightKeySub();
+    void MenuCSH();
+    void HuiRenwuCSH();
+    void CtrlCSH();
+    void Tool1JCSH();
+    void Tool2JCSH();
+    void Tool3JCSH();
+    void DoubleXXK();
+
+    // The player's clocks, all off at design; setSpeed sets each interval to base × speed.
     platform::Timer Timer1{500, false};     // typing
     platform::Timer Timer2{100, false};     // a step's glide and its arrival
     platform::Timer Timer3{1000, false};    // the drag of Image5
@@ -135,25 +169,7 @@ public:
     int ysPopSet = 0;
     QString deskPath;
 
-    // ---- Procedures ---------------------------------------------------------------------------
-    void setData();
-    void doNext();
-    void GoStep(const QString& code);
-    void CSH();
-    void ToolCSH();
-    void pointMove();
-    void MuBiaoWei();
-    void RightKeyMenu();
-    void RightKeySub();
-    void MenuCSH();
-    void HuiRenwuCSH();
-    void CtrlCSH();
-    void Tool1JCSH();
-    void Tool2JCSH();
-    void Tool3JCSH();
-    void DoubleXXK();
-
-    // Timer events (public so that a test can name what it steps).
+    // Timer events.
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -165,14 +181,6 @@ public:
     void Timer9_Timer();
     void TimerStart_Timer();
 
-    // The number of steps of the question played (0 when unknown).
-    int stepCount() const;
-
-protected:
-    void design() override;
-    void Form_Load() override;
-
-private:
     void ZhuClick(const QString& code);
     void Tool1JClick(int row);
     void Tool2JClick(int row);
@@ -194,6 +202,7 @@ private:
     bool clickMarked() const;
     void setClickMarker();
     void ringAtPointer();
+    platform::Control& overlayPicture(int k); // overlay picture k, 1-6
 
     // Render phases (frm_yanshi_render.cpp).
     bool readRecord();
