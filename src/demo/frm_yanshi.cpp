@@ -281,6 +281,8 @@ void FrmYanShi::Form_Load()
     }
 
     deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
+    deskUnreadable.clear();
+    stepFile = {};
     ysStep = 1;
     ToolCSH();
     CSH();

@@ -11,7 +11,10 @@
 //   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu
 //   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
 //                          drop-down cascade
+#include <QDateTime>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include "desktop/scene_parts.h"
 #include "platform/clock.h"
@@ -168,6 +171,13 @@ private:
     int ysMainW = 0, ysMainH = 0; // design twips
     int ysPopSet = 0;
     QString deskPath;
+    QSet<QString> deskUnreadable; // desktop pictures that could not be read in this demonstration
+    struct StepFile {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        QStringList lines;
+    } stepFile; // the step file as last read
 
     // Timer events.
     void Timer1_Timer();
