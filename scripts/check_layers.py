@@ -3,7 +3,7 @@
 
 A folder of src/ may include its own headers and those of any layer below it, and its CMake
 targets may link its own targets and those of the layers below it:
-platform -> common -> steps -> desktop -> demo -> drill -> home -> updater.
+platform -> common -> steps -> scene -> desktop -> demo -> drill -> home -> updater.
 Only platform includes Qt's widget headers. A folder of src/ that the graph does not know, or a
 target of ours that no folder defines, is an error: give it a place first.
 
@@ -14,7 +14,7 @@ import re
 import sys
 import tempfile
 
-LAYERS = ["platform", "common", "steps", "desktop", "demo", "drill", "home", "updater"]
+LAYERS = ["platform", "common", "steps", "scene", "desktop", "demo", "drill", "home", "updater"]
 RANK = {name: i for i, name in enumerate(LAYERS)}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([A-Za-z0-9_]+)/[^"]+"', re.M)
 SYSTEM_INCLUDE = re.compile(r"^\s*#\s*include\s*<([A-Za-z0-9_/]+)>", re.M)

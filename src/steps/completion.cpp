@@ -72,7 +72,7 @@ bool keyCompletes(const Step& s)
 {
     if (s.kind() == ActionKind::Key) return true;
     for (int k = 1; k <= 3; ++k)
-        if (s.keyAlt(k)) return true;
+        if (const std::optional<int> alt = s.keyAlt(k); alt && isKeyCode(*alt)) return true;
     for (const QString& target : {s.targetC(), s.targetA(), s.targetB()})
         if (target.startsWith(QLatin1Char('H')) && shortcutOf(target.mid(1, 4))) return true;
     return false;

@@ -26,8 +26,8 @@ bool secondTargetPressAdvances(const Step& s);
 // The jump of a click on overlay picture k, or an empty text when the click does nothing (its
 // JumpChar is "0", or the slot has none).
 QString pictureJump(const Step& s, int k);
-// The step can be completed by a key: its action code is a key code, or it has a key alternative,
-// or one of its menu paths (targetC, targetA, targetB) has a keyboard shortcut.
+// The step can be completed by a key: its action code is a key code, or one of its key
+// alternatives is, or one of its menu paths (targetC, targetA, targetB) has a keyboard shortcut.
 bool keyCompletes(const Step& s);
 
 // How a step is completed.

@@ -394,7 +394,7 @@ TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)
 
 TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
 {
-    const std::pair<char, int> jumps[] = {{'7', 7}, {'C', 12}, {'A', 10}, {'a', 9}, {'Z', 15}};
+    const std::pair<char, int> jumps[] = {{'7', 7}, {'C', 12}, {'A', 10}, {'a', 9}, {'F', 15}};
     for (const auto& [jump, step] : jumps) {
         SCOPED_TRACE(jump);
         QList<StepRecord> steps{aimed("0001", 0, 0, jump)};
@@ -405,13 +405,35 @@ TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
         startDemo();
         ASSERT_EQ(ticksUntilStepLeaves(1), 1);
         EXPECT_EQ(player().shownStep(), step);
-        // Beyond the question's block is its terminal record, never the next question's first.
+        // The block's last step is its terminal record.
         if (step == 15) {
             EXPECT_EQ(hintShown(), QStringLiteral("操作成功！"));
         }
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
+}
+
+TEST_F(Demo, AJumpPastTheQuestionsBlockEndsTheDemonstrationAsADamagedRecord)
+{
+    // Step 1's click jumps to step 35 ("Z") of a block of three: the candidate's desktop refuses
+    // that jump, so the demonstration shows neither the block's terminal record nor the next
+    // question's records; it ends as on records it cannot read.
+    start({{at("0001", 1500, 1500, 'Z'), at("8888"), terminal()}, {at("0001"), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    int ticks = 0, afterClick = -1; // the ticks from the click on the target to the end
+    for (; ticks < 100 && playing(); ++ticks) {
+        EXPECT_EQ(p.shownStep(), 1);
+        EXPECT_NE(hintShown(), QStringLiteral("操作成功！"));
+        time.advance(100);
+        if (afterClick >= 0) ++afterClick;
+        // The click: the pointer on the target, and the target's frame gone.
+        if (afterClick < 0 && pointer() == QPointF(1800, 1650) && !p.Shape1.Visible()) afterClick = 0;
+    }
+    EXPECT_FALSE(playing());
+    EXPECT_EQ(afterClick, 4);
+    EXPECT_EQ(common::drill().dqStep, 1); // the candidate's own step stays
 }
 
 TEST_F(Demo, TheDemonstrationLiesOverAWindowedDesktopOrInTheMiddleOfTheScreen)
