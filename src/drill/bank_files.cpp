@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <map>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
+#include "platform/files.h"
 
 namespace drill {
 
@@ -70,6 +70,11 @@ QString unreadableFileText(const QString& path)
 QString unwritableFileText(const QString& path)
 {
     return QStringLiteral("无法写入文件“%1”。").arg(shown(path));
+}
+
+QString diskFullText()
+{
+    return QStringLiteral("磁盘已满，进度无法保存，原有的进度记录仍然保留。");
 }
 
 QString readFailureText(const common::TextReadResult& r, const QString& path)
@@ -186,26 +191,18 @@ Outcome copyShiTI(QStringView codes, int count, int t)
     const QString listTarget = bankPath(t + bankno::ListOffset);
     // The two files are one set: when the list cannot be written, the step file goes back to
     // what it was, so a new step file never stands beside the old list.
-    QFile oldSteps(stepTarget);
-    const bool hadSteps = oldSteps.exists();
-    QByteArray before;
-    if (hadSteps) {
-        if (!oldSteps.open(QIODevice::ReadOnly)) return Outcome::fail(unreadableFileText(stepTarget));
-        before = oldSteps.readAll();
-        oldSteps.close();
-    }
+    // A pipe or device in its place is no step file to keep.
+    const platform::FileRead oldSteps = platform::readRegularFile(stepTarget);
+    const bool hadSteps = oldSteps.ok();
+    if (oldSteps.status == platform::FileReadStatus::Failed)
+        return Outcome::fail(unreadableFileText(stepTarget));
     if (common::writeTextFile(stepTarget, steps) != common::WriteStatus::Ok)
         return Outcome::fail(unwritableFileText(stepTarget));
     if (common::writeTextFile(listTarget, list) != common::WriteStatus::Ok) {
-        if (!hadSteps) {
+        if (!hadSteps)
             QFile::remove(stepTarget);
-        } else {
-            QSaveFile back(stepTarget);
-            if (back.open(QIODevice::WriteOnly)) {
-                back.write(before);
-                back.commit();
-            }
-        }
+        else
+            platform::saveFileWhole(stepTarget, oldSteps.bytes);
         return Outcome::fail(unwritableFileText(listTarget));
     }
     return {};

@@ -46,6 +46,9 @@ struct Outcome {
 QString missingFileText(const QString& path);
 QString unreadableFileText(const QString& path);
 QString unwritableFileText(const QString& path);
+// The words for progress that could not be saved because the disk is full: the same for every
+// file, so that a save of several files says it once.
+QString diskFullText();
 // The text for a read that did not succeed (status Missing, Unreadable or BadEncoding).
 QString readFailureText(const common::TextReadResult& r, const QString& path);
 
