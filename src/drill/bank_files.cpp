@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "common/record.h"
 #include "platform/files.h"
+#include "steps/question_block.h"
 
 namespace drill {
 
@@ -95,25 +96,17 @@ std::optional<QuestionCode> codeAt(QStringView codes, int i)
 
 int stepCount(QStringView listLine)
 {
-    return common::fieldNumber(listLine, 5, 2).value_or(0);
+    return steps::listStepCount(listLine);
 }
 
 QStringList listQuestions(const QStringList& fileLines)
 {
-    QStringList out;
-    for (const QString& l : fileLines) {
-        if (l.trimmed().isEmpty()) break;
-        out << l;
-    }
-    return out;
+    return steps::listQuestions(fileLines);
 }
 
 int stepRecords(const QStringList& stepLines)
 {
-    qsizetype n = stepLines.size();
-    while (n > 0 && stepLines.at(n - 1).isEmpty())
-        --n;
-    return int(n);
+    return steps::stepRecords(stepLines);
 }
 
 namespace {
@@ -134,7 +127,7 @@ qint64 stepSum(const QStringList& questions)
 
 bool blocksAddUp(const QStringList& questions, const QStringList& stepLines)
 {
-    return stepSum(questions) == stepRecords(stepLines);
+    return steps::listFitsSteps(questions, stepLines);
 }
 
 QString blocksMismatchText(const QString& listPath, const QStringList& questions, const QString& stepPath,

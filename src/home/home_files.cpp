@@ -8,6 +8,7 @@
 #include "common/record.h"
 #include "home/km_info.h"
 #include "platform/app.h"
+#include "steps/question_block.h"
 
 namespace home {
 
@@ -90,9 +91,10 @@ QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions)
 {
     QuestionStarts q;
     q.starts << 1;
-    for (const QString& line : listLines) {
-        if (q.questions >= maxQuestions || trimBlanks(line).isEmpty()) break;
-        q.starts << q.starts.last() + fieldValue(common::fieldView(line, 5, 2));
+    // The list ends by the step library's rule, the rule of the check against the step file.
+    for (const QString& line : steps::listQuestions(listLines)) {
+        if (q.questions >= maxQuestions) break;
+        q.starts << q.starts.last() + steps::listStepCount(line);
         ++q.questions;
     }
     return q;
