@@ -57,8 +57,12 @@ SetTable readSetTable(const QString& dataPath)
     t.setCount = fieldValue(QStringView(line1).mid(0, 2));
     t.unitCount = fieldValue(QStringView(line1).mid(2, 2));
     if (file.lines.size() >= 2) {
-        t.unitQuestions = unitQuestionCounts(file.lines.at(1));
-        t.countsRead = file.status == common::TextStatus::Ok;
+        const QString& line2 = file.lines.at(1);
+        t.unitQuestions = unitQuestionCounts(line2);
+        // A line with fewer counts than the units declared is damaged: read as missing counts,
+        // it would cut the progress of the units beyond it to nothing.
+        const qsizetype given = (line2.size() + 1) / 2;
+        t.countsRead = file.status == common::TextStatus::Ok && given >= std::min(t.unitCount, CountedUnits);
     }
     return t;
 }
