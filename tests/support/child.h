@@ -22,8 +22,9 @@
 namespace testkit {
 
 // Runs body in a forked child and gives its result (an exit code 0-255), or -1 when the child did
-// not end normally: killed after `seconds`, or crashed. The child ends without running anything of
-// the parent's (no destructors, no test report), so it reports through its result only.
+// not end normally: killed after `seconds`, or crashed (an exception gives 255). The child ends
+// without running anything of the parent's (no destructors, no test report), so it reports through
+// its result only.
 inline int inChild(const std::function<int()>& body, unsigned seconds = 10,
                    const std::function<void()>& setUp = {})
 {
@@ -31,8 +32,13 @@ inline int inChild(const std::function<int()>& body, unsigned seconds = 10,
     if (child < 0) return -1;
     if (child == 0) {
         ::alarm(seconds);
-        if (setUp) setUp();
-        std::_Exit(body() & 0xff);
+        // Nothing may leave the child but its result: an exception would run the parent's tests on.
+        try {
+            if (setUp) setUp();
+            std::_Exit(body() & 0xff);
+        } catch (...) {
+            std::_Exit(255);
+        }
     }
     int status = 0;
     if (::waitpid(child, &status, 0) != child) return -1;
