@@ -12,6 +12,7 @@
 #include "common/naming.h"
 #include "common/text_file.h"
 #include "drill/bank_files.h"
+#include "drill/progress_files.h"
 #include "fuzz_support.h"
 #include "home/launch.h"
 #include "platform/app.h"
