@@ -94,3 +94,5 @@ foreach(u RANGE 0 19)
     file(WRITE ${OUT}/corpus/unit_launch/u${u} "${head}${head}${list}${separator}${steps}")
   endif()
 endforeach()
+# A line holding only a tab before counts that would start question 4 on question 1's last record.
+file(WRITE ${OUT}/corpus/unit_launch/tab "++0101 2a\r\n\t\r\n0103-1c\r\n0104 1d\r\n${separator}0001\r\n9999\r\n\r\n\r\n")
