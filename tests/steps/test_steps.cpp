@@ -151,6 +151,45 @@ TEST(QuestionBlocks, OnlyAQuestionsOwnRecords)
     EXPECT_EQ(steps::questionBlock(d, 1), std::nullopt); // a negative count
 }
 
+TEST(QuestionLists, OneRuleForTheEndAndEveryStart)
+{
+    // The list ends at a line empty after trimming spaces; a tab is text, so its line is a question.
+    const struct {
+        const char* what;
+        QStringList file;
+        int questions;
+    } ends[] = {
+        {"to the end of the file", {"0001 2a", "0002 1b"}, 2},
+        {"at an empty line", {"0001 2a", "", "0002 1b"}, 1},
+        {"at a line of spaces", {"0001 2a", "   ", "0002 1b"}, 1},
+        {"not at a tab", {"0001 2a", "\t", "0002 1b"}, 3},
+        {"not at spaces around a tab", {"0001 2a", " \t ", "0002 1b"}, 3},
+        {"an empty list", {"", "0001 2a"}, 0},
+    };
+    for (const auto& e : ends)
+        EXPECT_EQ(steps::listQuestions(e.file).size(), e.questions) << e.what;
+    EXPECT_EQ(steps::listStarts({"0001 2a", "\t", "0003-1", "0004 3"}), (QList<qint64>{1, 3, 3, 2, 5}));
+
+    const QStringList three{"r", "r", "r", "", ""}; // three records, then empty lines
+    const struct {
+        const char* what;
+        QStringList questions;
+        bool fits;
+    } fits[] = {
+        {"blocks covering the records", {"0001 2", "0002 1"}, true},
+        {"a question without records between", {"0001 2", "\t", "0002 1"}, true},
+        {"one record short", {"0001 2", "0002 0"}, false},
+        {"one record over", {"0001 2", "0002 2"}, false},
+        // Question 3 would start on question 1's last record, though the last start is right.
+        {"a start inside an earlier block", {"0001 3", "0002-2", "0003 2"}, false},
+        {"no questions, no records", {}, false},
+    };
+    for (const auto& f : fits)
+        EXPECT_EQ(steps::listFitsSteps(f.questions, three), f.fits) << f.what;
+    EXPECT_TRUE(steps::listFitsSteps({}, {"", ""}));
+    EXPECT_EQ(steps::stepRecords(three), 3);
+}
+
 TEST(MenuIds, HotSpotNumbersBothWays)
 {
     const struct {
