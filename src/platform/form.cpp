@@ -426,6 +426,7 @@ void Form::teardown()
         unload();
     focused_ = nullptr;
     if (mouseTrack().lastPressed == this) mouseTrack() = {};
+    forgetKeyTarget(this);
     if (window_) {
         // Never deleted under a running handler: the window goes when control returns to the loop.
         window_->detach();
