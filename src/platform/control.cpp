@@ -536,16 +536,30 @@ public:
     KeyWatch()
         : QObject(qApp)
     {
+        // A held key comes as presses alone where the X server can send it so.
+        useDetectableAutoRepeat();
         qApp->installEventFilter(this);
         QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [](QWindow* w) {
-            if (!w) keyboardLost();
+            if (!formWindow(w))
+                keyboardLost();
+            else if (QGuiApplication::applicationState() == Qt::ApplicationActive)
+                keyboardBack();
         });
         QObject::connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
-            if (s == Qt::ApplicationActive)
-                keyboardBack();
-            else
+            if (s != Qt::ApplicationActive)
                 keyboardLost();
+            else if (formWindow(QGuiApplication::focusWindow()))
+                keyboardBack();
         });
+    }
+
+    // Whether the window is a form's: keys that go to any other window never reach a form.
+    static bool formWindow(QWindow* w)
+    {
+        if (!w) return false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == w) return dynamic_cast<FormWindow*>(top) != nullptr;
+        return false;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -574,29 +588,34 @@ public:
         return false;
     }
 
-    // Keys let go while another program has the keyboard never come back up: none is held.
+    // Keys let go while another program or a window of no form has the keyboard never come up
+    // here: none is held.
     static void keyboardLost()
     {
         judgeHeldKeyRelease();
         forgetAllKeys();
+        lost = true;
     }
     // The keys held on the way back: the modifiers, as the keyboard has them now.
     static void keyboardBack()
     {
+        if (!lost) return;
+        lost = false;
         const int shift = heldShiftBits();
         setKeyDown(vbKeyShift, shift & vbShiftMask);
         setKeyDown(vbKeyControl, shift & vbCtrlMask);
         setKeyDown(vbKeyMenu, shift & vbAltMask);
     }
+    static inline bool lost = false;
 };
+
+} // namespace
 
 void watchKeys()
 {
     static QPointer<KeyWatch> watch;
     if (!watch && qApp) watch = new KeyWatch;
 }
-
-} // namespace
 
 namespace {
 

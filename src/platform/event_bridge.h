@@ -37,6 +37,8 @@ private:
 // Key events of a form and its controls: preview by the form, KeyAscii handling.
 // Returns true when the event is consumed.
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e);
+// Follows the keyboard for the forms from now on (the first form loaded starts it).
+void watchKeys();
 // A key's release waits until the events queued with it are delivered (a press of the same key
 // with its time stamp makes the pair the keyboard's repeat); the event loop judges it then, or the
 // next input event first. This judges a waiting release now (tests, after the release they send).
