@@ -178,6 +178,8 @@ TEST_F(RealInput, AHeldKeyIsOnePressOnABusyEventLoop)
 {
     HoldForm& f = form<HoldForm>();
     f.Show();
+    f.hostWidget()->windowHandle()->requestActivate();
+    QApplication::processEvents(); // the window has the keyboard before the keys come
     // A modifier's own press and release carry no Shift bit of its own.
     const QStringList upOnce{"up 115 4", "up 18 0"};
     const QStringList downWithRepeats{"down 18 0", "down 115 4", "down 115 4 repeat", "down 115 4 repeat",
