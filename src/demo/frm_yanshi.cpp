@@ -25,13 +25,10 @@ namespace {
 
 constexpr double Parked = -30000;
 
+// A frame, hidden until a step shows it.
 void frameShape(Shape& s, long colour, int width)
 {
-    s.setShape(vbShapeRectangle);
-    s.setBorderColor(colour);
-    s.setBorderWidth(width);
-    s.setBorderStyle(vbBSSolid);
-    s.setFillStyle(vbFSTransparent);
+    scene::frameShape(s, colour, width);
     s.setVisible(false);
 }
 
@@ -228,17 +225,9 @@ void FrmYanShi::design()
         l.setX1(0), l.setX2(0), l.setY1(Parked), l.setY2(Parked);
     });
 
-    for (TextBox* t : {&Text1, &Text2, &Text4}) {
-        t->setVisible(false);
-        t->setBorderStyle(0);
-    }
-    LstLA.setVisible(false);
-    for (PictureBox* p : {&PicLeft, &PicRight, &PicTop, &PicBottom}) {
-        p->setBorderStyle(0);
-        p->setBackColor(0xB99D7F);
+    scene::hideEditParts({&Text1, &Text2, &Text4}, LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom});
+    for (PictureBox* p : {&PicLeft, &PicRight, &PicTop, &PicBottom})
         p->Move(Parked, Parked, 15, 15);
-        p->setVisible(false);
-    }
 }
 
 void FrmYanShi::Form_Load()
@@ -398,10 +387,7 @@ void FrmYanShi::GoStep(const QString& code)
 
 void FrmYanShi::endStepBy(const QString& jump)
 {
-    if (jump == QLatin1String("0"))
-        doNext();
-    else
-        GoStep(jump);
+    scene::endStepBy(*this, jump);
 }
 
 void FrmYanShi::endByUser()

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/desk_pictures.h"
 #include "steps/question_block.h"
 #include "steps/tabs.h"
 
@@ -418,6 +419,53 @@ void targetPointer(const steps::Step& step, Label& label1)
     if (step.cursorKind() == u'M') {
         label1.setMousePointer(99);
         if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) label1.setMouseIcon(*cursor);
+    }
+}
+
+void frameShape(Shape& shape, long colour, int width)
+{
+    shape.setShape(vbShapeRectangle);
+    shape.setBorderColor(colour);
+    shape.setBorderWidth(width);
+    shape.setBorderStyle(vbBSSolid);
+    shape.setFillStyle(vbFSTransparent);
+}
+
+void hintLineBreaks(Label& hint)
+{
+    QString caption = hint.Caption();
+    caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
+    hint.setCaption(caption);
+}
+
+void shrinkTargetsForPictureDrag(const steps::Step& step, Label& label1, Label& label4)
+{
+    if (!step.action().startsWith(QLatin1String("80"))) return;
+    for (Label* l : {&label1, &label4}) {
+        l->setWidth(1);
+        l->setHeight(1);
+    }
+}
+
+bool windowShown(const steps::Step& step)
+{
+    static const QString windowLetters = QStringLiteral("ABCDEFGO");
+    const QString letter = step.field(common::col::WinCode, 1);
+    return letter.size() == 1 && windowLetters.contains(letter) && step.winCode() != QLatin1String("EE");
+}
+
+void hideEditParts(std::initializer_list<TextBox*> fields, ListBox& list,
+                   const std::array<PictureBox*, 4>& bars)
+{
+    for (TextBox* t : fields) {
+        t->setVisible(false);
+        t->setBorderStyle(0);
+    }
+    list.setVisible(false);
+    for (PictureBox* p : bars) {
+        p->setBorderStyle(0);
+        p->setBackColor(0xB99D7F);
+        p->setVisible(false);
     }
 }
 
