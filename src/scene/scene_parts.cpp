@@ -250,45 +250,16 @@ void showOverlaySlots(const QString& rec, const Slots& slots)
 
 void typedTextPrompts(const QString& code, Label& hint, Shape& shape1, TextBox& text1, bool demonstration)
 {
-    if (code.startsWith(QLatin1String("002"))) {
-        shape1.setVisible(false);
-        QString h = hint.Caption();
-        h.replace(QLatin1Char('|'), QStringLiteral("或  "));
-        hint.setCaption(h);
+    if (steps::actionKind(code) != steps::ActionKind::Typing) return;
+    shape1.setVisible(false);
+    const std::optional<steps::TypedTextPrompt> prompt = steps::typedTextPrompt(code, demonstration);
+    if (!prompt) {
+        hint.setCaption(steps::typedTextHint(code, hint.Caption(), demonstration));
+        return;
     }
-    const QString input = QStringLiteral("输入 ");
-    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
-        (code == QLatin1String("0025") && !demonstration)) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(input + hint.Caption());
-    }
-    if (code == QLatin1String("0022")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键或点红色方框处"));
-    }
-    if (code == QLatin1String("0024")) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键"));
-    }
-    if (code == QLatin1String("0023")) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(QStringLiteral("请选中 ") + hint.Caption());
-    }
-    if (code == QLatin1String("0026")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并点击红色方框处"));
-    }
-    if (demonstration && code == QLatin1String("0028")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(QStringLiteral("在单元格或编辑栏中输入 ") + hint.Caption() +
-                        QStringLiteral(" 并按回车键或点编辑区或点“√”"));
-    }
+    text1.setSelLength(0);
+    shape1.setVisible(prompt->framed && hint.Visible());
+    hint.setCaption(steps::typedTextHint(code, hint.Caption(), demonstration));
 }
 
 void setUpList(const QString& rec, const QString& txtPath, const ListParts& parts)

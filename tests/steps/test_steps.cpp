@@ -370,3 +370,37 @@ TEST(DeskPictures, Names)
     EXPECT_EQ(steps::desk::startItemHighlight(75), "750088");
     EXPECT_EQ(steps::desk::itemHighlight("Z0"), "Z00099");
 }
+
+// The typed-text prompts: the answers joined by "或  " and each code's words on either desktop.
+TEST(TypedTextHints, TheWordsOfEachCodeOnBothDesktops)
+{
+    const QString hint = QStringLiteral("abc|ABC");
+    const QString joined = QStringLiteral("abc或  ABC");
+    const struct {
+        const char* code;
+        QString desk, demo;
+    } cases[] = {
+        {"0020", "输入 " + joined, "输入 " + joined},
+        {"0021", "输入 " + joined, "输入 " + joined},
+        {"0022", "输入 " + joined + " 并按回车键或点红色方框处",
+         "输入 " + joined + " 并按回车键或点红色方框处"},
+        {"0023", "请选中 " + joined, "请选中 " + joined},
+        {"0024", "输入 " + joined + " 并按回车键", "输入 " + joined + " 并按回车键"},
+        {"0025", "输入 " + joined, joined},
+        {"0026", "输入 " + joined + " 并点击红色方框处", "输入 " + joined + " 并点击红色方框处"},
+        {"0027", "输入 " + joined, "输入 " + joined},
+        {"0028", joined, "在单元格或编辑栏中输入 " + joined + " 并按回车键或点编辑区或点“√”"},
+        {"0029", joined, joined},
+        {"0001", hint, hint},
+        {"9001", hint, hint},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(steps::typedTextHint(QString::fromLatin1(c.code), hint, false), c.desk) << c.code;
+        EXPECT_EQ(steps::typedTextHint(QString::fromLatin1(c.code), hint, true), c.demo) << c.code;
+    }
+    // The frame stays where a click on the target completes the step.
+    EXPECT_TRUE(steps::typedTextPrompt(QStringLiteral("0022"), false)->framed);
+    EXPECT_TRUE(steps::typedTextPrompt(QStringLiteral("0026"), false)->framed);
+    EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0024"), true)->framed);
+    EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0028"), false).has_value());
+}
