@@ -278,7 +278,7 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     } else if (area == hotspots::Area::Toolbar) {
         ImgTool.Move(L, T);
         loadDeskPicture(ImgTool, menuId + QStringLiteral("0099"));
-        if (n == 23)
+        if (n == steps::ViewsButton)
             openDropDown([at = onForm(PicTool)](double width, double height) {
                 return steps::underSpot(at, width, height);
             });
@@ -287,8 +287,9 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     } else if (n >= 61 && n <= 66) {
         ImgTable.Move(L, T);
         loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
-    } else if (n == 84 || n == 80) {
-        openDropDown((n == 84 ? 2160 : 5535) * sx, (n == 84 ? 2565 : 2890) * sy);
+    } else if (steps::startItemOpensList(n)) {
+        const steps::Place at = *steps::fixedPanelPlace(n);
+        openDropDown(at.left * sx, at.top * sy);
     } else if (n >= 92 && n <= 102) {
         ImgMyPc.Move(L, T);
         loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
@@ -364,8 +365,9 @@ void FrmMain::StartMenu_MouseUp(int button, int, double, double)
         if (!PicStart.Visible()) frmCsh();
         return;
     }
-    menuId = QStringLiteral("70");
-    openDropDown(360 * sx, 6600 * sy);
+    menuId = QString::number(steps::StartButtonMenu);
+    const steps::Place at = *steps::fixedPanelPlace(steps::StartButtonMenu);
+    openDropDown(at.left * sx, at.top * sy);
 }
 
 // ---- Pointer travel -------------------------------------------------------------------------

@@ -404,3 +404,28 @@ TEST(TypedTextHints, TheWordsOfEachCodeOnBothDesktops)
     EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0024"), true)->framed);
     EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0028"), false).has_value());
 }
+
+// The panels that open at fixed places of the desktop, and the Start-menu items with a list.
+TEST(DropDowns, FixedPlacesAndTheStartMenusLists)
+{
+    const struct {
+        int spot;
+        std::optional<std::pair<int, int>> place;
+        bool list;
+    } cases[] = {
+        {steps::StartButtonMenu, std::pair{360, 6600}, false},
+        {steps::RecentDocuments, std::pair{5535, 2890}, true},
+        {steps::AllPrograms, std::pair{2160, 2565}, true},
+        {81, std::nullopt, false},
+        {steps::ViewsButton, std::nullopt, false},
+        {69, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<steps::Place> p = steps::fixedPanelPlace(c.spot);
+        ASSERT_EQ(p.has_value(), c.place.has_value()) << c.spot;
+        if (p) {
+            EXPECT_EQ(std::pair(p->left, p->top), *c.place) << c.spot;
+        }
+        EXPECT_EQ(steps::startItemOpensList(c.spot), c.list) << c.spot;
+    }
+}
