@@ -15,6 +15,7 @@
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "steps/desk_pictures.h"
 #include "steps/hotspot_tables.h"
 #include "steps/question_block.h"
 #include "steps/step.h"
@@ -306,8 +307,8 @@ void FrmYanShi::ToolCSH()
     ImgHui.clearPicture();
     ImgHui.setTop(-90 * sy);
     ImgMyPc.clearPicture();
-    loadDeskPicture(PicStart, QStringLiteral("PicStart"));
-    loadDeskPicture(PicMyPc, QStringLiteral("PicMyPc"));
+    loadDeskPicture(PicStart, steps::desk::startMenuArea());
+    loadDeskPicture(PicMyPc, steps::desk::myComputerArea());
     PicStart.Move(StartBox.left * sx, StartBox.top * sy);
     PicTool.Move(ToolBox.left * sx, ToolBox.top * sy);
     PicHui.Move(TaskPaneBox.left * sx, TaskPaneBox.top * sy);
