@@ -6,6 +6,7 @@
 #include "steps/dropdown.h"
 #include "steps/question_block.h"
 #include "steps/record_writer.h"
+#include "steps/smenu.h"
 #include "steps/step.h"
 #include "steps/tabs.h"
 
@@ -428,4 +429,16 @@ TEST(DropDowns, FixedPlacesAndTheStartMenusLists)
         }
         EXPECT_EQ(steps::startItemOpensList(c.spot), c.list) << c.spot;
     }
+}
+
+// The context menu's row map: each list's caption line (cascades only) and item line.
+TEST(ContextMenus, TheRecordLinesOfEachList)
+{
+    const int caption[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0, 0};
+    const int items[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15, 0};
+    for (int list = 0; list <= 10; ++list) {
+        EXPECT_EQ(smenu::listLines(list).caption, caption[list]) << list;
+        EXPECT_EQ(smenu::listLines(list).items, items[list]) << list;
+    }
+    EXPECT_EQ(smenu::listLines(-1).items, 0);
 }
