@@ -126,13 +126,10 @@ void FrmYanShi::endUnplayable()
 // last record: a demonstration never plays a neighbour's records.
 bool FrmYanShi::readRecord()
 {
-    const auto& d = common::drill();
-    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
-    if (!block) return false;
-    ysStep = std::clamp(ysStep, 1, block->count);
-    const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok) return false;
-    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, ysStep);
+    const int count = stepCount();
+    if (count == 0) return false;
+    ysStep = std::clamp(ysStep, 1, count);
+    const std::optional<QString> rec = scene::questionRecord(ysStep);
     if (!rec) return false;
     ysRec = *rec;
     return true;

@@ -440,4 +440,14 @@ void hideEditParts(std::initializer_list<TextBox*> fields, ListBox& list,
     }
 }
 
+std::optional<QString> questionRecord(int step)
+{
+    const auto& d = common::drill();
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return std::nullopt;
+    const common::TextReadResult file = common::readTextFile(d.stepPath);
+    if (file.status != common::TextStatus::Ok) return std::nullopt;
+    return steps::blockRecord(file.lines, *block, step);
+}
+
 } // namespace scene

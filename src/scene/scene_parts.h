@@ -26,6 +26,10 @@ inline QString candidateDesktopName()
 // the first two of the next question, each its background and overlay slots.
 void prefetchNextSteps(int question, int step);
 
+// Record `step` of the drill's current question (dqTm) from its step file: none when the question
+// has no block, the file cannot be read, or the step lies outside the block.
+std::optional<QString> questionRecord(int step);
+
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);
 
