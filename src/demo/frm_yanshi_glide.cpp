@@ -13,6 +13,7 @@
 #include "demo/frm_yanshi.h"
 #include "platform/app.h"
 #include "steps/completion.h"
+#include "steps/dropdown.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -192,7 +193,7 @@ void FrmYanShi::MuBiaoWei()
             Shape1.setVisible(true);
             x = centreX(spot);
             y = centreY(spot);
-            if (n == 70 || hotspots::areaOf(n) == hotspots::Area::StartMenu) {
+            if (n == steps::StartButtonMenu || hotspots::areaOf(n) == hotspots::Area::StartMenu) {
                 Shape1.Move(0, 8520 * sy, 1455 * sx, 450 * sy);
                 x = centreX(Shape1);
                 y = centreY(Shape1);
