@@ -344,9 +344,13 @@ void FrmYanShi::arrivalAction()
         return;
     }
     if (kind == ActionKind::ImageDrag) {
+        // The picture hangs from the pointer by its centre and is let go of with its Left and Top
+        // at the drop point, where the candidate's desktop judges and leaves it.
         long x = ysToX, y = ysToY;
-        if (ysDragToX != 0) x = long(common::roundHalfEven(ysDragToX * common::scaleX()));
-        if (ysDragToY != 0) y = long(common::roundHalfEven(ysDragToY * common::scaleY()));
+        if (ysDragToX != 0)
+            x = long(common::roundHalfEven(ysDragToX * common::scaleX() + Image5.Width() / 2));
+        if (ysDragToY != 0)
+            y = long(common::roundHalfEven(ysDragToY * common::scaleY() + Image5.Height() / 2));
         glideTo(x, y);
         Timer2.setEnabled(false);
         Timer3.setEnabled(true);
@@ -419,6 +423,9 @@ void FrmYanShi::Timer3_Timer()
     Image5.setLeft(ysPosX - Image5.Width() / 2);
     Image5.setTop(ysPosY - Image5.Height() / 2);
     if (!done) return;
+    // Let go of exactly at the drop point (the pointer's whole twips may be half a twip off it).
+    if (ysDragToX != 0) Image5.setLeft(ysDragToX * common::scaleX());
+    if (ysDragToY != 0) Image5.setTop(ysDragToY * common::scaleY());
     doNext();
     Timer3.setEnabled(false);
 }
