@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FrmYanShi& y = platform::form<FrmYanShi>();
     y.Show();
     for (int t = 0; t < 15 && platform::Forms::isLoaded<FrmYanShi>(); ++t) {
-        fuzz::check(y.ysStep >= 1 && y.ysStep <= 2, "a demonstration plays the question's own records");
+        fuzz::check(y.shownStep() >= 1 && y.shownStep() <= 2, "a demonstration plays the question's own records");
         clock_->advance(100);
     }
     if (platform::Forms::isLoaded<FrmYanShi>()) y.Unload();
