@@ -2,8 +2,6 @@
 // scene on the demonstration desktop as on the candidate's, and in every step the candidate
 // completes by pointing, the demonstration's pointer arrives inside the step's target before the
 // step advances.
-#if __has_include("sample/generator.h")
-
 #include <QFile>
 #include <QRectF>
 #include <optional>
@@ -271,5 +269,3 @@ TEST_F(SampleSteps, ThePointerArrivesInsideEveryPointingStepsTargetBeforeTheStep
 }
 
 } // namespace
-
-#endif
