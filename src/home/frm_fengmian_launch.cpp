@@ -111,7 +111,7 @@ void applyUnitPractice(const UnitLaunch& l)
     d.tmPath = l.tmPath;
     d.dqTm = 1;
     d.dqStep = 1;
-    d.timeLeft = 50;
+    d.timeLeft = common::ExamMinutes;
     d.tmStart = l.tmStart;
     for (int i = 1; i <= l.tmCount; ++i)
         d.tmDone[i] = l.tmDone[i];
