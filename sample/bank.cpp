@@ -2,12 +2,17 @@
 
 #include "sample/layout.h"
 #include "sample/step_record.h"
+#include "steps/hotspot_tables.h"
+#include "steps/menu_tables.h"
 #include "steps/step.h"
 
 #include <QBuffer>
 #include <QHash>
 #include <QImageWriter>
 #include <QSet>
+#include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace sample {
 namespace {
@@ -36,6 +41,9 @@ private:
     const Drawn* picture(const QString& name);
     int textLine(const QString& text);
     std::optional<QRect> find(const StepDef& s, const QString& item, const QString& where);
+    // The controls of a step's pictures that nothing above them covers: those whose label is one
+    // of `names`, and all the others.
+    std::pair<QList<QRect>, QList<QRect>> controls(const StepDef& s, const QStringList& names);
     std::optional<QString> record(const StepDef& s, int stepCount, const QString& where);
 
     const ModuleDef& module;
@@ -105,6 +113,49 @@ std::optional<QRect> Builder::find(const StepDef& s, const QString& item, const 
     return std::nullopt;
 }
 
+// A label of an item (after the kind of item and its colon) names one of `names` when it is that
+// name, or that name followed by its access key. Bare places ("…:空白") are no controls, nor are
+// areas as large as a window's whole body.
+std::pair<QList<QRect>, QList<QRect>> Builder::controls(const StepDef& s, const QStringList& names)
+{
+    QList<std::pair<const Drawn*, QPoint>> layers;
+    if (const Drawn* bg = picture(s.background)) layers.append({bg, QPoint(0, 0)});
+    for (const OverlayDef& o : s.overlays)
+        if (const Drawn* d = picture(o.scene)) layers.append({d, o.at});
+    QList<QRect> named, others;
+    for (int i = 0; i < layers.size(); ++i) {
+        const auto [d, at] = layers[i];
+        for (auto it = d->items.constBegin(); it != d->items.constEnd(); ++it) {
+            const QRect r = it->translated(at);
+            bool covered = false;
+            for (int j = i + 1; j < layers.size() && !covered; ++j)
+                covered = QRect(layers[j].second, layers[j].first->size).intersects(r);
+            if (covered) continue;
+            const QString label = it.key().section(u':', 1);
+            if (std::any_of(names.begin(), names.end(),
+                            [&](const QString& n) { return label == n || label.startsWith(n + u'('); }))
+                named.append(r);
+            else if (label != QLatin1String("空白") && r.width() * r.height() < 200 * 150)
+                others.append(r);
+        }
+    }
+    return {named, others};
+}
+
+// The names a hint quotes (“...”).
+QStringList quotedNames(const QString& hint)
+{
+    QStringList out;
+    qsizetype from = 0;
+    while ((from = hint.indexOf(u'“', from)) >= 0) {
+        const qsizetype end = hint.indexOf(u'”', from);
+        if (end < 0) break;
+        out << hint.mid(from + 1, end - from - 1);
+        from = end;
+    }
+    return out;
+}
+
 // A rectangle reaching under the question panel is cut back to the part the candidate can reach.
 std::optional<QRect> reachable(QRect r)
 {
@@ -137,33 +188,96 @@ QString shownHint(const QString& record, QString hint)
     return QStringLiteral("输入 ") + hint + QStringLiteral(" 并按回车键或点红色方框处");
 }
 
+// What a hint must leave in sight: what the step uses and what the hint names (`keepClear`), and
+// the area boxes the step shows (the hint lies on the form, below them); and what it had better
+// not cover: every other control of the step's pictures.
+struct HintRoom {
+    QList<QRect> keepClear;
+    QList<QRect> boxes;
+    QList<QRect> controls;
+};
+
+// The area boxes a step's window codes show.
+QList<QRect> areaBoxes(const QString& record)
+{
+    const auto box = [](const hotspots::Rect& r) {
+        return layout::Twips{int(r.left), int(r.top), int(r.width), int(r.height)}.px();
+    };
+    QList<QRect> out;
+    const QString win = common::field(record, col::WinCode, 2);
+    const QChar c6 = win.isEmpty() ? QChar() : win[0];
+    const int v = win.size() == 2 && win[1].isDigit() ? win[1].digitValue() : 0;
+    if (c6 == u'M') out << box(hotspots::DesktopBox);
+    if (QStringLiteral("ABCDEFGO").contains(c6) && win != QLatin1String("EE")) {
+        if (c6 != u'O') out << QRect(0, int(menus::MenuBarTop) / layout::TwipsPerPixel, layout::ScreenW, 19);
+        if (v % 2) out << box(hotspots::ToolBox);
+        if (v / 2) out << box(hotspots::TaskPaneBox);
+    }
+    const QString pane = common::field(record, col::PaneCode, 1);
+    if (pane == QLatin1String("P")) out << box(hotspots::MyPcBox);
+    if (pane == QLatin1String("N")) out << box(hotspots::DialogBox);
+    return out;
+}
+
 // Where the hint goes: right of the target, else below, above or left of it, on the screen and
 // clear of the question panel. A step without a place for it shows the hint near the top, clear of
-// the area boxes it shows (the hint lies on the form, below every box): on the task bar when the
-// desktop's box covers the screen, between the toolbar and the boxes below it when the step shows
-// window chrome.
-QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit)
+// the area boxes it shows: on the task bar when the desktop's box covers the screen, between the
+// toolbar and the boxes below it when the step shows window chrome. When each of these places
+// would cover a control, the hint goes to the nearest place that covers the fewest.
+QPoint hintPlace(const QRect& target, const QString& hint, const QString& record, const QRect& edit,
+                 const HintRoom& room)
 {
     const QSize size(int(shownHint(record, hint).size()) * 15 + 12, 22);
     const QRect screen(4, 4, layout::ScreenW - 8, layout::TaskbarTop - 8);
     const QRect panel = layout::PanelCorner.px();
+    const auto hits = [](const QRect& box, const QList<QRect>& rects) {
+        return int(
+            std::count_if(rects.begin(), rects.end(), [&](const QRect& r) { return box.intersects(r); }));
+    };
+    const auto allowed = [&](const QRect& box) {
+        return screen.contains(box) && !box.intersects(panel) && !box.intersects(edit) &&
+               hits(box, room.keepClear) == 0 && hits(box, room.boxes) == 0;
+    };
+    QList<QPoint> tries;
     if (target.isNull()) {
         const QString win = common::field(record, col::WinCode, 1),
                       pane = common::field(record, col::PaneCode, 1);
         if (win == QLatin1String("M")) return {layout::StartButton.px().right() + 8, layout::TaskbarTop + 6};
         const bool chrome = (win.size() == 1 && QStringLiteral("ABCDEFGO").contains(win)) ||
                             pane == QLatin1String("P") || pane == QLatin1String("N");
-        if (chrome) return {200, layout::ToolBox.px().bottom() + 2};
-        return {200, 30};
+        tries << (chrome ? QPoint(200, layout::ToolBox.px().bottom() + 2) : QPoint(200, 30));
+    } else {
+        tries << QPoint(target.right() + 10, target.top()) << QPoint(target.left(), target.bottom() + 8)
+              << QPoint(target.left(), target.top() - size.height() - 6)
+              << QPoint(target.left() - size.width() - 10, target.top());
+        // The edit field is a window of its own that would hide the hint: above or below it instead.
+        if (!edit.isNull())
+            tries << QPoint(edit.left(), edit.top() - size.height() - 6)
+                  << QPoint(edit.left(), edit.bottom() + 8);
     }
-    QList<QPoint> tries{{target.right() + 10, target.top()},
-                        {target.left(), target.bottom() + 8},
-                        {target.left(), target.top() - size.height() - 6},
-                        {target.left() - size.width() - 10, target.top()}};
-    // The edit field is a window of its own that would hide the hint: above or below it instead.
-    if (!edit.isNull())
-        tries << QPoint(edit.left(), edit.top() - size.height() - 6)
-              << QPoint(edit.left(), edit.bottom() + 8);
+    for (const QPoint& at : tries) {
+        const QRect box(at, size);
+        if (allowed(box) && hits(box, room.controls) == 0) return at;
+    }
+    // The nearest place that covers the fewest controls.
+    const QPoint anchor = tries.first();
+    std::optional<QPoint> best;
+    std::pair<int, qint64> bestScore{0, 0};
+    for (int y = screen.top(); y + size.height() <= screen.bottom(); y += 6) {
+        for (int x = screen.left(); x + size.width() <= screen.right(); x += 8) {
+            const QRect box(QPoint(x, y), size);
+            if (!allowed(box)) continue;
+            const QPoint d = box.topLeft() - anchor;
+            const std::pair<int, qint64> score{hits(box, room.controls),
+                                               qint64(d.x()) * d.x() + qint64(d.y()) * d.y()};
+            if (!best || score < bestScore) {
+                best = box.topLeft();
+                bestScore = score;
+            }
+        }
+    }
+    if (best) return *best;
+    if (target.isNull()) return anchor;
     for (const QPoint& at : tries) {
         const QRect box(at, size);
         if (screen.contains(box) && !box.intersects(panel) && !box.intersects(edit)) return at;
@@ -314,7 +428,17 @@ std::optional<QString> Builder::record(const StepDef& s, int stepCount, const QS
         r.set(col::PointSpec, look->code);
     }
     if (!s.hint.isEmpty()) {
-        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt);
+        HintRoom room;
+        std::tie(room.keepClear, room.controls) = controls(s, quotedNames(s.hint));
+        if (main) room.keepClear << main->px();
+        if (aux) room.keepClear << aux->px();
+        if (!editAt.isNull()) room.keepClear << editAt;
+        for (const OverlayDef& o : s.overlays) {
+            // The picture the step drags.
+            if (o.slot == 5) room.keepClear << QRect(o.at, picture(o.scene)->size);
+        }
+        room.boxes = areaBoxes(r.str());
+        const QPoint at = hintPlace(hintAt, s.hint, r.str(), editAt, room);
         r.setNumber(col::HintPos, 5, at.x() * layout::TwipsPerPixel);
         r.setNumber(col::HintPos + 5, 5, at.y() * layout::TwipsPerPixel);
         r.setNumber(col::HintLine, 3, textLine(s.hint));

@@ -119,7 +119,7 @@ QList<PictureFile> chromePictures()
     const auto drawDesk = [](const QString& selected) {
         return [selected](Canvas& c) {
             xp::Desk d;
-            d.selected = selected;
+            if (!selected.isEmpty()) d.selected = {selected};
             xp::desktop(c, d);
         };
     };

@@ -13,12 +13,11 @@ constexpr QSize PageSize{798, 545};
 const QRect PreviousButton(488, 508, 109, 33);
 const QRect NextButton(627, 508, 109, 33);
 
-struct Page {
-    QString heading;
-    QStringList lines;
-};
+using Page = InfoPage;
 
-QList<Page> pages(const QString& moduleTitle)
+} // namespace
+
+QList<InfoPage> infoPageTexts(const QString& moduleTitle)
 {
     const QString intro = QStringLiteral("考试简介");
     const QString outline = QStringLiteral("考试大纲");
@@ -74,7 +73,7 @@ QList<Page> pages(const QString& moduleTitle)
           QStringLiteral("    2. 磁盘清理、磁盘碎片整理和系统还原"),
           QStringLiteral("    3. 任务管理器的使用")}},
         {usage,
-         {QStringLiteral("一、单元练习"), QStringLiteral("    在首页单击“题库练习”，选择一个单元开始练习。"),
+         {QStringLiteral("一、单元练习"), QStringLiteral("    在首页单击“单元练习”，选择一个单元开始练习。"),
           QStringLiteral("    练习时可以使用“手把手教”和“操作演示”学习每道题的做法。")}},
         {usage,
          {QStringLiteral("二、模拟考试"), QStringLiteral("    在首页单击“模拟考试”，选择一套试卷。"),
@@ -90,6 +89,8 @@ QList<Page> pages(const QString& moduleTitle)
           QStringLiteral("灰色框表示尚未安装的模块，单击可以打开下载页面。")}},
     };
 }
+
+namespace {
 
 QImage drawPage(const Page& page, int number)
 {
@@ -145,7 +146,7 @@ QImage drawPage(const Page& page, int number)
 QList<PictureFile> infoPages(const QString& moduleTitle)
 {
     QList<PictureFile> out;
-    const QList<Page> all = pages(moduleTitle);
+    const QList<Page> all = infoPageTexts(moduleTitle);
     for (int i = 0; i < all.size(); ++i) {
         out.append(PictureFile{QStringLiteral("9l00%1.rar").arg(i + 1, 2, 10, QLatin1Char('0')),
                                encodePicture(drawPage(all[i], i + 1))});

@@ -5,6 +5,13 @@
 
 namespace sample {
 
+// The text of a page: its heading and its lines.
+struct InfoPage {
+    QString heading;
+    QStringList lines;
+};
+QList<InfoPage> infoPageTexts(const QString& moduleTitle);
+
 // Pages 1-17 as "9l00" & NN & ".rar".
 QList<PictureFile> infoPages(const QString& moduleTitle);
 

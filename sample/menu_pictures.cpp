@@ -59,6 +59,16 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
     p.setBrush(Qt::NoBrush);
     p.drawRect(c.rect().adjusted(0, 0, -1, -1));
 
+    const auto captionOf = [&](int i) {
+        QString caption = d.rows.value(i - 1);
+        if (caption.endsWith(QStringLiteral(" >"))) caption.chop(2);
+        return caption;
+    };
+    // The captions stand in one column: when one of them is wider than its narrow row, the whole
+    // panel gives up the space of the check-mark column.
+    int indent = 24;
+    for (int i = 1; i < boxes.size(); ++i)
+        if (xp::textWidth(captionOf(i)) > px(boxes[i]).width() - 40) indent = 6;
     // A separator lies in every gap wider than the rows' own pitch.
     QList<int> order;
     for (int i = 1; i < boxes.size(); ++i)
@@ -73,18 +83,15 @@ QImage drawPanel(const DropDownDef& d, const QList<menus::Box>& boxes, int hot)
         if (below.top - above.top <= pitch) continue;
         const int y = int((above.top + pitch + below.top) / 2) / t;
         p.setPen(QPen(Separator, 1));
-        p.drawLine(px(below).left() + 24, y, px(below).right() - 2, y);
+        p.drawLine(px(below).left() + indent, y, px(below).right() - 2, y);
     }
 
     for (int i = 1; i < boxes.size(); ++i) {
         const QRect r = px(boxes[i]);
-        QString caption = d.rows.value(i - 1);
-        const bool opens = caption.endsWith(QStringLiteral(" >"));
-        if (opens) caption.chop(2);
+        const QString caption = captionOf(i);
+        const bool opens = d.rows.value(i - 1).endsWith(QStringLiteral(" >"));
         const QColor fg = i == hot ? QColor(Qt::white) : QColor(Qt::black);
         if (i == hot) p.fillRect(r, MenuBlue);
-        // A caption wider than a narrow row gives up the space of the check-mark column.
-        const int indent = xp::textWidth(caption) > r.width() - 40 ? 6 : 24;
         xp::text(p, r.adjusted(indent, 0, -16, 0), caption, Qt::AlignLeft | Qt::AlignVCenter, fg);
         if (opens)
             xp::text(p, r.adjusted(0, 0, -4, 0), QStringLiteral("▶"), Qt::AlignRight | Qt::AlignVCenter, fg,

@@ -122,6 +122,10 @@ void explorer(Canvas& c, const Explorer& e)
         xp::tiles(c, content, e.items, e.selected, e.editing);
         c.mark(QStringLiteral("窗口:空白"), QRect(content.left() + 30, content.top() + 200, 200, 40));
         break;
+    case Explorer::View::List:
+        xp::list(c, content, e.items, e.selected);
+        c.mark(QStringLiteral("窗口:空白"), QRect(content.left() + 30, content.top() + 200, 200, 40));
+        break;
     case Explorer::View::Details:
         xp::details(c, content.adjusted(2, 2, 0, 0), e.items, e.selected);
         c.mark(QStringLiteral("窗口:空白"), QRect(content.left() + 30, content.top() + 200, 200, 40));

@@ -25,7 +25,7 @@ QPoint accessoriesAt();
 QPoint systemToolsAt();
 
 struct Explorer {
-    enum class View { MyComputer, Tiles, Details };
+    enum class View { MyComputer, Tiles, Details, List };
     QString title;
     xp::Icon icon = xp::Icon::Folder;
     QString address;

@@ -7,6 +7,8 @@
 #include "sample/model.h"
 #include "steps/tab_templates.h"
 
+#include <optional>
+
 namespace sample {
 
 using xp::Icon;
@@ -71,44 +73,87 @@ void desk(Scenes& s, const QString& name, xp::Desk d, const std::function<void(C
     });
 }
 
-// Volume control: a vertical volume slider and a horizontal balance slider, their thumbs drawn
-// apart (they are dragged as pictures).
+// Volume control: a vertical volume slider and a horizontal balance slider. The thumb a step drags
+// is a picture of its own laid over the window; the other one, and every thumb once dropped, is
+// drawn at its place.
 const QRect VolumeFrame(160, 60, 300, 330);
 constexpr QPoint VolumeTop(300, 150), VolumeBottom(300, 300); // thumb places (pixels)
+constexpr QPoint VolumeMiddle(300, 225);
 constexpr QPoint BalanceLeft(250, 118), BalanceRight(350, 118);
+constexpr QPoint BalanceCentre(300, 118);
+constexpr QSize ThumbSize(20, 20);
 
-void volumeControl(Canvas& c)
+void drawThumb(QPainter& p, const QRect& r)
+{
+    p.fillRect(r, QColor(0xC1, 0xD2, 0xEE));
+    p.setPen(QColor(0x31, 0x6A, 0xC5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+// A slider's groove between the centres of its two end places, with a tick at either end.
+void groove(QPainter& p, QPoint from, QPoint to)
+{
+    const QPoint a = from + QPoint(ThumbSize.width() / 2, ThumbSize.height() / 2);
+    const QPoint b = to + QPoint(ThumbSize.width() / 2, ThumbSize.height() / 2);
+    const bool across = a.y() == b.y();
+    const QRect r =
+        across ? QRect(a.x(), a.y() - 2, b.x() - a.x(), 4) : QRect(a.x() - 2, a.y(), 4, b.y() - a.y());
+    p.setPen(QPen(QColor(0x9D, 0x9C, 0x99), 1));
+    p.setBrush(QColor(0xEC, 0xEB, 0xE6));
+    p.drawRect(r);
+    p.setPen(QPen(QColor(0xA1, 0xA1, 0x92), 1));
+    for (const QPoint& end : {a, b}) {
+        if (across)
+            p.drawLine(end.x(), end.y() + 13, end.x(), end.y() + 17);
+        else
+            p.drawLine(end.x() - 17, end.y(), end.x() - 13, end.y());
+    }
+}
+
+// The window with its thumbs where they stand; a missing one is being dragged.
+void volumeControl(Canvas& c, std::optional<QPoint> volume, std::optional<QPoint> balance)
 {
     xp::desktop(c, xp::Desk{});
     const QRect client = xp::window(c, xp::Frame{VolumeFrame, QStringLiteral("音量控制"), Icon::None, true});
     QPainter& p = c.p();
     xp::label(c, QRect(client.left() + 10, client.top() + 8, 120, 18), QStringLiteral("平衡："));
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawLine(BalanceLeft.x(), BalanceLeft.y() + 10, BalanceRight.x() + 20, BalanceRight.y() + 10);
+    groove(p, BalanceLeft, BalanceRight);
+    xp::label(c, QRect(BalanceLeft.x() - 24, BalanceLeft.y(), 20, 20), QStringLiteral("左"));
+    xp::label(c, QRect(BalanceRight.x() + 26, BalanceRight.y(), 20, 20), QStringLiteral("右"));
     xp::label(c, QRect(client.left() + 10, client.top() + 70, 120, 18), QStringLiteral("音量："));
-    p.drawLine(VolumeTop.x() + 10, VolumeTop.y(), VolumeBottom.x() + 10, VolumeBottom.y() + 20);
+    groove(p, VolumeTop, VolumeBottom);
     xp::label(c, QRect(VolumeTop.x() + 30, VolumeTop.y(), 40, 18), QStringLiteral("高"));
     xp::label(c, QRect(VolumeBottom.x() + 30, VolumeBottom.y(), 40, 18), QStringLiteral("低"));
+    for (const std::optional<QPoint>& at : {volume, balance})
+        if (at) drawThumb(p, QRect(*at, ThumbSize));
 }
 
-void thumb(Scenes& s)
+void volumeScenes(Scenes& s)
 {
-    s.add(QStringLiteral("动作-滑块"), QSize(20, 20), [](Canvas& c) {
-        QPainter& p = c.p();
-        p.fillRect(c.rect(), QColor(0xC1, 0xD2, 0xEE));
-        p.setPen(QColor(0x31, 0x6A, 0xC5));
-        p.drawRect(c.rect().adjusted(0, 0, -1, -1));
-    });
+    const auto add = [&](const QString& name, std::optional<QPoint> volume, std::optional<QPoint> balance) {
+        s.screen(name, [volume, balance](Canvas& c) { volumeControl(c, volume, balance); });
+    };
+    add(QStringLiteral("动作-音量控制"), VolumeMiddle, BalanceCentre);
+    add(QStringLiteral("动作-音量控制-调音量"), std::nullopt, BalanceCentre);
+    add(QStringLiteral("动作-音量控制-调平衡"), VolumeBottom, std::nullopt);
+    add(QStringLiteral("动作-音量控制-平衡最左"), VolumeBottom, BalanceLeft);
+    add(QStringLiteral("动作-音量控制-完成"), VolumeBottom, BalanceRight);
+    s.add(QStringLiteral("动作-滑块"), ThumbSize, [](Canvas& c) { drawThumb(c.p(), c.rect()); });
 }
 
 // A small window dragged about, and the desktop with its goal drawn as a dotted outline.
 const QSize NoteSize(160, 100);
+constexpr QPoint LastGoal(360, 40);
+void drawNote(Canvas& c)
+{
+    const QRect client = xp::window(c, xp::Frame{c.rect(), QStringLiteral("便笺"), Icon::TextFile, true});
+    xp::label(c, client.adjusted(6, 6, -6, -6), QStringLiteral("记得备份文件"));
+}
+
 void noteWindow(Scenes& s)
 {
-    s.add(QStringLiteral("便笺窗口"), NoteSize, [](Canvas& c) {
-        const QRect client = xp::window(c, xp::Frame{c.rect(), QStringLiteral("便笺"), Icon::TextFile, true});
-        xp::label(c, client.adjusted(6, 6, -6, -6), QStringLiteral("记得备份文件"));
-    });
+    s.add(QStringLiteral("便笺窗口"), NoteSize, drawNote);
 }
 
 void deskWithGoal(Scenes& s, const QString& name, QPoint goal)
@@ -222,27 +267,31 @@ void addScenes(Scenes& s)
         c.mark(QStringLiteral("选框:终点"), QRect(computer.left() - 12, computer.top() - 12, 10, 10));
     });
     xp::Desk both = withNotes;
-    both.selected = QStringLiteral("我的电脑");
+    both.selected = {QStringLiteral("我的电脑"), QStringLiteral("网上邻居")};
     desk(s, QStringLiteral("拖动-桌面-已框选"), both);
     xp::Desk full;
     full.recycleFull = true;
     desk(s, QStringLiteral("拖动-桌面-已删除"), full);
 
-    s.screen(QStringLiteral("动作-音量控制"), volumeControl);
-    thumb(s);
+    volumeScenes(s);
     noteWindow(s);
     deskWithGoal(s, QStringLiteral("便笺-左下"), {200, 250});
     deskWithGoal(s, QStringLiteral("便笺-右下"), {280, 300});
     deskWithGoal(s, QStringLiteral("便笺-左上"), {120, 60});
-    deskWithGoal(s, QStringLiteral("便笺-右上"), {360, 40});
-    desk(s, QStringLiteral("便笺-完成"), xp::Desk{});
+    deskWithGoal(s, QStringLiteral("便笺-右上"), LastGoal);
+    // The window stays where the last drag put it.
+    desk(s, QStringLiteral("便笺-完成"), xp::Desk{}, [](Canvas& c) {
+        Canvas note(NoteSize);
+        drawNote(note);
+        c.p().drawImage(LastGoal, note.finish());
+    });
 
     sheetA(s, QStringLiteral("动作-显示属性-桌面"), 2, QString());
     sheetA(s, QStringLiteral("动作-显示属性-桌面-Azul"), 2, QStringLiteral("Azul"));
     // The template's own pages.
     sheetA(s, QStringLiteral("#610197"), 1, QString());
     sheetA(s, QStringLiteral("#610251"), 2, QString());
-    xp::Desk azul;
+    xp::Desk azul = withNotes;
     azul.wallpaper = QStringLiteral("Azul");
     desk(s, QStringLiteral("动作-桌面-Azul"), azul);
 
@@ -281,15 +330,19 @@ UnitDef unitActions(Scenes& s)
                   QStringLiteral("把“通讯录.txt”拖到“回收站”上")),
           done(QStringLiteral("拖动-桌面-已删除"))}},
         {QStringLiteral("在“音量控制”中先把音量调到最高再调到最低，然后把平衡先拖到最左再拖到最右。"),
-         {dragPicture(QStringLiteral("8003"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
-                      VolumeBottom, VolumeTop, QStringLiteral("向上拖动音量滑块")),
-          dragPicture(QStringLiteral("8004"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
-                      VolumeTop, VolumeBottom, QStringLiteral("向下拖动音量滑块")),
-          dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
-                      (BalanceLeft + BalanceRight) / 2, BalanceLeft, QStringLiteral("向左拖动平衡滑块")),
-          dragPicture(QStringLiteral("8002"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
-                      BalanceLeft, BalanceRight, QStringLiteral("向右拖动平衡滑块")),
-          done(QStringLiteral("动作-音量控制"))}},
+         {dragPicture(QStringLiteral("8003"), QStringLiteral("动作-音量控制-调音量"),
+                      QStringLiteral("动作-滑块"), VolumeBottom, VolumeTop,
+                      QStringLiteral("向上拖动音量滑块")),
+          dragPicture(QStringLiteral("8004"), QStringLiteral("动作-音量控制-调音量"),
+                      QStringLiteral("动作-滑块"), VolumeTop, VolumeBottom,
+                      QStringLiteral("向下拖动音量滑块")),
+          dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制-调平衡"),
+                      QStringLiteral("动作-滑块"), BalanceCentre, BalanceLeft,
+                      QStringLiteral("向左拖动平衡滑块")),
+          dragPicture(QStringLiteral("8002"), QStringLiteral("动作-音量控制-调平衡"),
+                      QStringLiteral("动作-滑块"), BalanceLeft, BalanceRight,
+                      QStringLiteral("向右拖动平衡滑块")),
+          done(QStringLiteral("动作-音量控制-完成"))}},
         {QStringLiteral("用鼠标拖动“便笺”窗口的标题栏，依次把它移到桌面上虚线框所示的四个位置。"),
          {dragPicture(QStringLiteral("8006"), QStringLiteral("便笺-左下"), QStringLiteral("便笺窗口"),
                       {300, 150}, {200, 250}, QStringLiteral("把窗口拖到左下方的虚线框")),
@@ -331,7 +384,7 @@ UnitDef unitActions(Scenes& s)
               .over(1, QStringLiteral("动作-确认删除"), messageAt),
           keys(QStringLiteral("0000"), QStringLiteral("资料窗口-已删除"),
                QStringLiteral("按 Alt+F4 关闭窗口"), {QStringLiteral("P6415")}),
-          done(QStringLiteral("拖动-桌面"))}},
+          done(QStringLiteral("桌面"))}},
         {QStringLiteral("单击“回收站”，在提示中单击“是”，然后单击“我的电脑”图标打开其属性。"),
          {[] {
               StepDef s =
@@ -346,13 +399,13 @@ UnitDef unitActions(Scenes& s)
               .over(3, QStringLiteral("按钮图-否"), messageAt + QPoint(140, 95), u'1'),
           [] {
               // A release on the second target goes by its own jump.
-              StepDef s = bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面-已删除"),
-                               QStringLiteral("单击“我的电脑”"));
+              StepDef s =
+                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“我的电脑”"));
               s.aux = QStringLiteral("图标:我的电脑");
               s.auxJump = u'4';
               return s;
           }(),
-          done(QStringLiteral("拖动-桌面-已删除"))}},
+          done(QStringLiteral("拖动-桌面"))}},
         {QStringLiteral(
              "按住 Shift 键拖出选框选中“我的电脑”和“网上邻居”，再按住 Ctrl 键把“通讯录.txt”拖到“回收站”上。"),
          {gesture(QStringLiteral("0041"), deskBg, QStringLiteral("选框:起点"), QStringLiteral("选框:终点"),
@@ -385,16 +438,18 @@ UnitDef unitActions(Scenes& s)
           keys(QStringLiteral("6027"), QStringLiteral("资料窗口"), QStringLiteral("按 Esc 键")),
           done(QStringLiteral("资料窗口"))}},
         {QStringLiteral("在“音量控制”中把平衡拖到最左，再单击桌面上的“回收站”。"),
-         {dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制"), QStringLiteral("动作-滑块"),
-                      BalanceRight, BalanceLeft, QStringLiteral("向左拖动平衡滑块")),
+         {dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制-调平衡"),
+                      QStringLiteral("动作-滑块"), BalanceRight, BalanceLeft,
+                      QStringLiteral("向左拖动平衡滑块")),
           [] {
-              StepDef s =
-                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“回收站”"));
+              // The window stays open beside the desktop's icons, its balance where it was put.
+              StepDef s = bare(QStringLiteral("0000"), QStringLiteral("动作-音量控制-平衡最左"),
+                               QStringLiteral("单击“回收站”"));
               s.at(common::col::WinCode, QStringLiteral("00"));
               s.aux = QStringLiteral("图标:回收站");
               return s;
           }(),
-          done(QStringLiteral("拖动-桌面"))}},
+          done(QStringLiteral("动作-音量控制-平衡最左"))}},
         // Keys pressed where the step that a key passes takes the focused area away for a moment,
         // and the same key asked twice in a row: one press passes one step.
         {QStringLiteral("在桌面上按 F1 键打开帮助，再按一次 F1 键，然后按 Esc 键关闭帮助。"),
@@ -413,7 +468,7 @@ UnitDef unitActions(Scenes& s)
                {QStringLiteral("P6415")}),
           keys(QStringLiteral("0000"), QStringLiteral("动作-音量控制"),
                QStringLiteral("按 Alt+F4 关闭“音量控制”窗口"), {QStringLiteral("P6415")}),
-          done(deskBg)}},
+          done(QStringLiteral("桌面"))}},
     };
     return u;
 }

@@ -372,6 +372,48 @@ void addScenes(Scenes& s)
         items.append({Icon::Zip, QStringLiteral("照片.zip"), QStringLiteral("压缩(zipped)文件夹  512 KB")});
         addExplorer(s, QStringLiteral("我的文档-压缩后"), documents(items));
     }
+    // The results of the menu commands of the folder window (the unit of menus): the list view, a
+    // new folder and a new text document waiting for their names, the folder tree in the Explorer
+    // bar, and the folder's properties. A new item comes selected.
+    {
+        Explorer e = documents();
+        e.view = Explorer::View::List;
+        addExplorer(s, QStringLiteral("我的文档-列表"), e);
+        e = documents(
+            myDocuments() << FileItem{Icon::Folder, QStringLiteral("新建文件夹"), QStringLiteral("文件夹")});
+        e.selected = {QStringLiteral("新建文件夹")};
+        addExplorer(s, QStringLiteral("我的文档-新建文件夹"), e);
+        e = documents(myDocuments() << FileItem{Icon::TextFile, QStringLiteral("新建 文本文档.txt"),
+                                                QStringLiteral("文本文档  0 KB")});
+        e.selected = {QStringLiteral("新建 文本文档.txt")};
+        addExplorer(s, QStringLiteral("我的文档-新建文本文档"), e);
+        s.screen(QStringLiteral("我的文档-文件夹栏"), [](Canvas& c) {
+            explorerWithTree(c, QStringLiteral("我的文档"),
+                             QStringLiteral("C:\\Documents and Settings\\Administrator\\My Documents"), false,
+                             QStringLiteral("我的文档"), myDocuments());
+        });
+        s.sheet(QStringLiteral("我的文档属性"), QSize(360, 420), QStringLiteral("我的文档 属性"),
+                {QStringLiteral("目标"), QStringLiteral("常规"), QStringLiteral("共享")}, 0,
+                [](Canvas& c, const QRect& page) {
+                    xp::icon(c.p(), QRectF(page.left() + 8, page.top() + 8, 32, 32), Icon::MyDocuments);
+                    xp::label(c, QRect(page.left() + 52, page.top() + 8, page.width() - 60, 36),
+                              QStringLiteral("“我的文档”文件夹是文档、图片和其他文件的存储位置。"),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+                    xp::group(c, QRect(page.left() + 6, page.top() + 56, page.width() - 12, 96),
+                              QStringLiteral("目标文件夹位置"));
+                    xp::label(c, QRect(page.left() + 16, page.top() + 78, 60, 18),
+                              QStringLiteral("目标(T)："));
+                    xp::edit(c, QRect(page.left() + 16, page.top() + 98, page.width() - 32, 20),
+                             QStringLiteral("C:\\Documents and Settings\\Administrator\\My Documents"),
+                             QStringLiteral("目标"));
+                    xp::button(c, QRect(page.left() + 16, page.top() + 164, 90, 23),
+                               QStringLiteral("还原默认值(R)"));
+                    xp::button(c, QRect(page.left() + 114, page.top() + 164, 80, 23),
+                               QStringLiteral("移动(M)..."));
+                    xp::button(c, QRect(page.left() + 202, page.top() + 164, 90, 23),
+                               QStringLiteral("查找目标(F)..."));
+                });
+    }
     // Drives C and D.
     addExplorer(s, QStringLiteral("C盘"),
                 folder(QStringLiteral("本地磁盘 (C:)"), Icon::HardDisk, QStringLiteral("C:\\"), driveC()));

@@ -87,7 +87,7 @@ void addScenes(Scenes& s)
         Canvas full(QSize(layout::ScreenW, layout::ScreenH));
         xp::Desk d;
         d.extra = {{Icon::Folder, QStringLiteral("练习")}};
-        d.selected = QStringLiteral("练习");
+        d.selected = {QStringLiteral("练习")};
         xp::desktop(full, d);
         c.p().drawImage(0, 0, full.finish().copy(cell));
     });

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace sample::xp {
 namespace {
@@ -221,7 +222,7 @@ void desktop(Canvas& c, const Desk& d)
         {Icon::IE, QStringLiteral("Internet Explorer")}};
     int n = 0;
     for (const DeskItem& item : standard + d.extra) {
-        deskIcon(c, deskCell(n), item, item.label == d.selected, item.label == d.editing);
+        deskIcon(c, deskCell(n), item, d.selected.contains(item.label), item.label == d.editing);
         ++n;
     }
     // A bare place of the desktop, away from the icons and the question panel.
@@ -923,11 +924,20 @@ void taskPane(Canvas& c, QPoint at, int code)
         const QRect r = linkBox(l.hotSpot);
         icon(p, QRectF(textLeft - 20, r.top() + 2, 16, 16), l.icon);
         const QStringList lines = l.text.split(QLatin1Char('|'));
-        for (int i = 0; i < lines.size(); ++i)
-            text(p, QRect(textLeft, r.top() + 1 + 14 * i, at.x() + 187 - textLeft, 16), lines[i],
-                 Qt::AlignLeft | Qt::AlignVCenter, LinkBlue);
+        for (int i = 0; i < lines.size(); ++i) {
+            const QRect box(textLeft, r.top() + 1 + 14 * i, at.x() + 187 - textLeft, 16);
+            text(p, box, lines[i], Qt::AlignLeft | Qt::AlignVCenter, LinkBlue,
+                 fittingSize(lines[i], box.width()));
+        }
         c.mark(QStringLiteral("链接:") + lines.join(QString()), r);
     }
+}
+
+int fittingSize(const QString& s, int width, int px)
+{
+    while (px > 9 && textWidth(s, px) > width)
+        --px;
+    return px;
 }
 
 void myComputer(Canvas& c, QPoint at, int selected)
@@ -1053,6 +1063,27 @@ void details(Canvas& c, const QRect& area, const QList<FileItem>& items, const Q
             cx += widths[i];
         }
         c.mark(QStringLiteral("图标:") + it.label, row);
+    }
+}
+
+void list(Canvas& c, const QRect& area, const QList<FileItem>& items, const QStringList& selected)
+{
+    QPainter& p = c.p();
+    const int width = 180, height = 18;
+    const int perColumn = std::max(1, (area.height() - 8) / height);
+    for (int n = 0; n < items.size(); ++n) {
+        const FileItem& it = items[n];
+        const QRect row(area.left() + 6 + width * (n / perColumn), area.top() + 6 + height * (n % perColumn),
+                        width - 10, height);
+        const bool sel = selected.contains(it.label);
+        const QRect name(row.left() + 20, row.top() + 1, std::min(textWidth(it.label) + 4, row.width() - 20),
+                         height - 2);
+        if (sel) p.fillRect(name, QColor(0x31, 0x6A, 0xC5));
+        icon(p, QRectF(row.left() + 1, row.top() + 1, 16, 16), it.icon);
+        text(p, name.adjusted(2, 0, 0, 0), it.label, Qt::AlignLeft | Qt::AlignVCenter,
+             sel ? Qt::white : Qt::black);
+        c.mark(QStringLiteral("图标:") + it.label,
+               QRect(row.topLeft(), QSize(name.right() - row.left() + 1, height)));
     }
 }
 

@@ -85,6 +85,8 @@ QFont font(int px = 12, bool bold = false);
 void text(QPainter& p, const QRect& r, const QString& s, int flags = Qt::AlignLeft | Qt::AlignVCenter,
           QColor colour = Qt::black, int px = 12, bool bold = false);
 int textWidth(const QString& s, int px = 12, bool bold = false);
+// The pixel size, `px` or smaller, at which `s` fits `width` (a one-line caption in a fixed box).
+int fittingSize(const QString& s, int width, int px = 12);
 
 // An icon in a square (16, 24, 32 or 48 pixels); `shortcut` adds the shortcut arrow.
 void icon(QPainter& p, const QRectF& r, Icon kind, bool shortcut = false);
@@ -110,7 +112,7 @@ struct Taskbar {
 
 struct Desk {
     QList<DeskItem> extra; // icons after the five standard ones, in the order shown
-    QString selected;      // the label of the selected icon
+    QStringList selected;  // the labels of the selected icons
     QString editing;       // the label of the icon being renamed (its label is the edit field)
     bool recycleFull = false;
     QString wallpaper{}; // empty: the green hill; "Azul": the blue one
@@ -209,6 +211,8 @@ QRect tileBox(const QRect& area, int n);
 QRect tileLabel(const QRect& area, int n);
 // Details view with a header; records "图标:" & label for each row.
 void details(Canvas& c, const QRect& area, const QList<FileItem>& items, const QStringList& selected = {});
+// List view: small icons with their names, down the first column; records "图标:" & label.
+void list(Canvas& c, const QRect& area, const QList<FileItem>& items, const QStringList& selected = {});
 
 // ----- the Start menu --------------------------------------------------------------------------
 struct StartMenu {

@@ -1,6 +1,7 @@
 // The icons, each drawn on a 32 x 32 grid and scaled to the square asked for.
 #include "sample/xp.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -234,7 +235,14 @@ void icon(QPainter& p, const QRectF& r, Icon kind, bool shortcut)
         break;
     }
     case Icon::IE: {
-        glyph(p, QRectF(0, -2, 32, 32), QStringLiteral("e"), QColor(0x10, 0x60, 0xD0), 28);
+        // The "e" has a white rim, so it stays readable on a blue highlight too.
+        QFont f = font(28, true);
+        f.setFamily(QStringLiteral("DejaVu Sans"));
+        const QRectF glyphBox = QFontMetricsF(f).tightBoundingRect(QStringLiteral("e"));
+        QPainterPath e;
+        e.addText(QPointF(16, 14) - glyphBox.center(), f, QStringLiteral("e"));
+        p.strokePath(e, QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.fillPath(e, QColor(0x10, 0x60, 0xD0));
         p.setPen(QPen(QColor(0xF0, 0xB0, 0x20), 2.2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(1, 9, 30, 12));

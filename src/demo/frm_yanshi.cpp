@@ -12,7 +12,6 @@
 #include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
-#include "desktop/frm_main.h"
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
@@ -275,10 +274,10 @@ void FrmYanShi::Form_Load()
 
     // Centred, or exactly over the candidate's desktop when that is a window.
     Move((screenWidthTwips() - Width()) / 2, (screenHeightTwips() - Height()) / 2);
-    if (Forms::isLoaded<FrmMain>()) {
-        const FrmMain& desk = Forms::instance<FrmMain>();
-        if (desk.WindowState() == vbNormal) Move(desk.Left(), desk.Top());
-    }
+    for (const Form* desk : Forms::all())
+        if (desk->Name() == scene::candidateDesktopName() && desk->isLoaded() &&
+            desk->WindowState() == vbNormal)
+            Move(desk->Left(), desk->Top());
 
     deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
     ysStep = 1;
@@ -386,9 +385,14 @@ void FrmYanShi::doNext()
 
 void FrmYanShi::GoStep(const QString& code)
 {
-    const int n = steps::jumpStep(code);
-    if (n == 0) return; // no jump, or a number that does not fit
-    ysStep = n;
+    const steps::Jump jump = steps::jumpIn(code, stepCount());
+    if (jump.outcome == steps::Jump::Outcome::None) return;
+    if (jump.outcome == steps::Jump::Outcome::PastBlock) {
+        // A damaged record: the demonstration ends as it does on records it cannot read.
+        endUnplayable();
+        return;
+    }
+    ysStep = jump.step;
     setData();
 }
 

@@ -13,12 +13,12 @@
 //                          drop-down cascade
 #include <QString>
 
-#include "desktop/scene_parts.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
 #include "platform/overlay.h"
+#include "scene/scene_parts.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -197,6 +197,7 @@ private:
 
     // Render phases (frm_yanshi_render.cpp).
     bool readRecord();
+    void endUnplayable();
     void resetScene();
     void parkTabLabels();
     void pictures();

@@ -44,9 +44,12 @@ long centreY(const Control& c)
     return long(common::roundHalfEven(c.Top() + c.Height() / 2));
 }
 
-bool rightClickCode(const QString& code)
+using steps::ActionKind;
+
+// The kinds completed by a click on the main target.
+bool clickOnTarget(ActionKind k)
 {
-    return steps::actionKind(code) == steps::ActionKind::PopupPick;
+    return k == ActionKind::Click || k == ActionKind::DoubleClick || k == ActionKind::RightClick;
 }
 
 } // namespace
@@ -146,7 +149,7 @@ void FrmYanShi::MuBiaoWei()
     if (!common::drill().ysRun) return;
     const double sx = common::scaleX(), sy = common::scaleY();
     const steps::Step s = step();
-    const QString code = s.action();
+    const ActionKind kind = s.kind();
     long x = ysToX, y = ysToY;
     if (s.tabChange()) {
         // The expected tab first, framed as the candidate's desktop frames it.
@@ -156,24 +159,24 @@ void FrmYanShi::MuBiaoWei()
         x = centreX(t);
         y = centreY(t);
     } else {
-        static const QStringList onTarget = {"0001", "0002", "0003", "0004", "0030"};
-        if (onTarget.contains(code) || code.startsWith(QLatin1Char('9')) || rightClickCode(code)) {
+        if (clickOnTarget(kind) || kind == ActionKind::Hint || kind == ActionKind::Terminal ||
+            kind == ActionKind::PopupPick) {
             x = centreX(Label1);
             y = centreY(Label1);
         }
-        if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+        if (kind == ActionKind::Band || kind == ActionKind::Drag) {
             x = centreX(Label4);
             y = centreY(Label4);
         }
-        if (code.startsWith(QLatin1String("002"))) {
+        if (kind == ActionKind::Typing) {
             x = long(common::roundHalfEven(Text1.Left() + 300));
             y = long(common::roundHalfEven(Text1.Top() + Text1.Height() / 2));
         }
-        if (code.startsWith(QLatin1String("800"))) {
+        if (kind == ActionKind::ImageDrag) {
             x = centreX(Image5);
             y = centreY(Image5);
         }
-        if (code == QLatin1String("7000")) {
+        if (kind == ActionKind::Menu) {
             const int n = steps::hotSpotOf(menuId);
             Label& spot = LblZHU(n);
             if (menuId.startsWith(QLatin1Char('S')))
@@ -193,19 +196,19 @@ void FrmYanShi::MuBiaoWei()
                 y = centreY(Label1);
             }
         }
-        if (code.startsWith(QLatin1Char('6'))) {
+        if (kind == ActionKind::Key) {
             ysTick = 0;
             glideTo(ysPosX, ysPosY);
             Timer4.setEnabled(true);
             Timer2.setEnabled(false);
             return;
         }
-        if (code == QLatin1String("8888")) {
+        if (kind == ActionKind::Auto) {
             Timer4.setEnabled(true);
             Timer2.setEnabled(false);
             return;
         }
-        if (code.startsWith(QLatin1Char('L'))) {
+        if (kind == ActionKind::List) {
             x = centreX(LstLA);
             y = centreY(LstLA);
         }
@@ -219,10 +222,10 @@ void FrmYanShi::MuBiaoWei()
 void FrmYanShi::Timer2_Timer()
 {
     const steps::Step s = step();
-    const QString code = s.action();
+    const ActionKind kind = s.kind();
     Shape5.setBorderColor(0xFF);
-    if (code == QLatin1String("0002")) Shape5.setBorderColor(0xFF00);
-    if (code == QLatin1String("0003") || rightClickCode(code)) Shape5.setBorderColor(0xFFFF);
+    if (kind == ActionKind::DoubleClick) Shape5.setBorderColor(0xFF00);
+    if (kind == ActionKind::RightClick || kind == ActionKind::PopupPick) Shape5.setBorderColor(0xFFFF);
     if (!common::drill().ysRun) {
         Timer2.setEnabled(false);
         return;
@@ -232,8 +235,8 @@ void FrmYanShi::Timer2_Timer()
     Shape6.setHeight(1);
     moveOneStep();
 
-    const bool band = code.startsWith(QLatin1String("004"));
-    if (band || (code.startsWith(QLatin1String("005")) && clickMarked())) {
+    const bool band = kind == ActionKind::Band;
+    if (band || (kind == ActionKind::Drag && clickMarked())) {
         if (band && ysBand) {
             // The band spans its anchor and the pointer whichever way the pointer went, as on the
             // candidate's desktop; it reaches past the arrow when it grows right or down.
@@ -262,7 +265,6 @@ void FrmYanShi::arrivalAction()
 {
     const auto& d = common::drill();
     const steps::Step s = step();
-    const QString code = s.action();
 
     if (s.tabChange() && !clickMarked()) {
         // The tab click: the expected page, the step's hint, and on to the target.
@@ -285,42 +287,42 @@ void FrmYanShi::arrivalAction()
         Timer2_Timer();
         return;
     }
-    static const QStringList clicks = {"0001", "0002", "0003", "0004", "0030"};
-    if (clicks.contains(code) || code.startsWith(QLatin1Char('L')) || clickMarked()) {
-        if (code == QLatin1String("0001") && s.mainJump() != QLatin1String("0"))
+    const ActionKind kind = s.kind();
+    if (clickOnTarget(kind) || kind == ActionKind::List || clickMarked()) {
+        if (s.action() == QLatin1String("0001") && s.mainJump() != QLatin1String("0"))
             GoStep(s.mainJump());
         else
             doNext();
         return;
     }
-    if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+    if (kind == ActionKind::Band || kind == ActionKind::Drag) {
         // Second leg: from the corner of the second target to the target, the band following.
         glideToCentre(Label1);
         ysBand = true;
         bandX = Shape4.Left();
         bandY = Shape4.Top();
         Shape6.Move(bandX, bandY, 1, 1);
-        Shape6.setVisible(code.startsWith(QLatin1String("004")));
+        Shape6.setVisible(kind == ActionKind::Band);
         setClickMarker();
         Shape4.setWidth(15);
         Timer2_Timer();
         return;
     }
     Shape6.setVisible(false);
-    if (code.startsWith(QLatin1Char('9')) && code != QLatin1String("9999")) {
+    if (kind == ActionKind::Hint) {
         doNext();
         return;
     }
-    if (rightClickCode(code)) {
+    if (kind == ActionKind::PopupPick) {
         RightKeyMenu();
         Timer2.setEnabled(false);
         return;
     }
-    if (code.startsWith(QLatin1String("002"))) {
+    if (kind == ActionKind::Typing) {
         typingSetUp();
         return;
     }
-    if (code.startsWith(QLatin1String("800"))) {
+    if (kind == ActionKind::ImageDrag) {
         long x = ysToX, y = ysToY;
         if (ysDragToX != 0) x = long(common::roundHalfEven(ysDragToX * common::scaleX()));
         if (ysDragToY != 0) y = long(common::roundHalfEven(ysDragToY * common::scaleY()));
@@ -329,12 +331,12 @@ void FrmYanShi::arrivalAction()
         Timer3.setEnabled(true);
         return;
     }
-    if (code == QLatin1String("9999")) {
+    if (kind == ActionKind::Terminal) {
         TimEnd.setEnabled(true);
         Timer2.setEnabled(false);
         return;
     }
-    if (code == QLatin1String("7000")) {
+    if (kind == ActionKind::Menu) {
         startMenuAndClick();
         return;
     }

@@ -12,7 +12,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
-#include "desktop/scene_parts.h"
+#include "scene/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/menu_tables.h"
 #include "steps/question_block.h"
@@ -38,11 +38,7 @@ void FrmYanShi::setData()
     ysTyped = 0;
     resetScene();
     if (!readRecord()) {
-        // Nothing of this question can be played (its records are missing or unreadable): the
-        // demonstration ends instead of replaying whatever it showed last.
-        Shape1.setVisible(false);
-        Timer2.setEnabled(false);
-        TimEnd.setEnabled(true);
+        endUnplayable();
         return;
     }
     // The pictures of the steps played next are decoded while the pointer glides.
@@ -123,6 +119,15 @@ void FrmYanShi::resetScene()
     menuId = QStringLiteral("0");
     ysRow1 = ysRow2 = ysRow3 = 0;
     ysJump = QStringLiteral("0");
+}
+
+// Nothing more of this question can be played (its records are missing, unreadable or damaged):
+// the demonstration ends instead of replaying whatever it showed last.
+void FrmYanShi::endUnplayable()
+{
+    Shape1.setVisible(false);
+    Timer2.setEnabled(false);
+    TimEnd.setEnabled(true);
 }
 
 // The record of step ysStep of the current question. A step beyond the question's block is its

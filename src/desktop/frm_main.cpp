@@ -71,7 +71,7 @@ void hotSpot(Label& l)
 } // namespace
 
 FrmMain::FrmMain()
-    : Form(QStringLiteral("FrmMain"))
+    : Form(scene::candidateDesktopName())
 {
     ImgTable.setContainer(&PicTable);
     ShapeTable.setContainer(&PicTable);

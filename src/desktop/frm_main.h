@@ -22,11 +22,11 @@
 #include <optional>
 #include <vector>
 
-#include "desktop/scene_parts.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "scene/scene_parts.h"
 #include "steps/dropdown.h"
 
 class FrmMain final : public platform::Form {
@@ -365,11 +365,11 @@ private:
     bool loadStepPicture(platform::PictureBox& box, const QString& code);
 
     int renderDepth = 0;
-    QString recordNotice; // step file and question last told to have no readable record
+    QString recordNotice;      // step file and question last told to have no readable record
     QSet<QString> jumpNotices; // step files and questions told of a jump past their block
     QString recordKey() const; // the step file and the current question
     void tellDamagedRecord();  // that the question's records cannot be read, once the render is over
-    int renderCount = 0; // renders started, so deferred events of a replaced record are dropped
+    int renderCount = 0;       // renders started, so deferred events of a replaced record are dropped
     std::vector<std::function<void()>> deferred;
     // Where Timer3 was armed: a tick for another question or step (or with the desktop hidden,
     // or a question load pending on Timer2) stops the timer instead of advancing.

@@ -156,9 +156,9 @@ void FrmMain::doNext()
 
 void FrmMain::GoStep(const QString& code)
 {
-    const int n = steps::jumpStep(code);
-    if (n == 0) return; // no jump, or a number that does not fit
-    if (!steps::jumpInBlock(n, stepCount())) {
+    const steps::Jump jump = steps::jumpIn(code, stepCount());
+    if (jump.outcome == steps::Jump::Outcome::None) return;
+    if (jump.outcome == steps::Jump::Outcome::PastBlock) {
         // The step stays; the candidate is told once per question and step file.
         const QString key = recordKey();
         if (!jumpNotices.contains(key)) {
@@ -167,7 +167,7 @@ void FrmMain::GoStep(const QString& code)
         }
         return;
     }
-    common::drill().dqStep = n;
+    common::drill().dqStep = jump.step;
     setData();
 }
 

@@ -102,10 +102,11 @@ void FrmMain::Label1_DblClick()
 
 void FrmMain::Label1_MouseMove(int, int, double, double)
 {
-    const QString code = step().action();
-    if (code == QLatin1String("0030")) doNext();
+    const steps::Step s = step();
+    if (s.action() == QLatin1String("0030")) doNext();
     // The pointer of the record shown now: after an advance, the next step's.
-    if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005")))
+    const steps::ActionKind kind = s.kind();
+    if (kind == steps::ActionKind::Band || kind == steps::ActionKind::Drag)
         Label1.setMousePointer(0);
     else
         pointerFromCursorSpec(Label1);
@@ -124,21 +125,23 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
     }
 
     // The action code of the record the pop-up's pick may have left.
-    actCode = step().actionNumber().value_or(0);
-    if (actCode >= 9000 && actCode <= 9999) {
+    const steps::Step s = step();
+    const QString code = s.action();
+    const steps::ActionKind kind = s.kind();
+    actCode = s.actionNumber().value_or(0);
+    if (kind == steps::ActionKind::Hint || kind == steps::ActionKind::Terminal) {
         // 9999 asks for button 99 and never matches.
         if (button == actCode % 100 && shift == (actCode % 1000) / 100) advance(t);
-    } else if (actCode == 3) {
+    } else if (kind == steps::ActionKind::RightClick) {
         if (button == vbRightButton) advance(t);
-    } else if (actCode >= 3000 && actCode <= 6000) {
-        if (button == vbRightButton) openPopup(actCode);
-    } else if (actCode >= 8100 && actCode <= 8999) {
-        if (button == vbRightButton) openPopup(actCode - 2000);
-    } else if (actCode == 1) {
+    } else if (kind == steps::ActionKind::PopupPick) {
+        if (button == vbRightButton) openPopup(steps::popupCodeOf(code));
+    } else if (code == QLatin1String("0001")) {
         if (button == vbLeftButton && shift == 0) advance(t);
-    } else if (actCode == 22 || actCode == 26 || actCode == 28) {
+    } else if (code == QLatin1String("0022") || code == QLatin1String("0026") ||
+               code == QLatin1String("0028")) {
         if (button == vbLeftButton && acceptedInText1()) doNext();
-    } else if (t != QLatin1String("0") && actCode != 2) {
+    } else if (t != QLatin1String("0") && code != QLatin1String("0002")) {
         // Not for "0002": the release that precedes its double click must not jump.
         GoStep(t);
     }

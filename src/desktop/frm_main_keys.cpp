@@ -18,7 +18,7 @@ enum class From { ActionCode, Alt1Or3, Alt2 };
 // code stands.
 bool keyMatches(int code, From from, int keyCode, int shift)
 {
-    if (code < 6000 || code > 6999) return false;
+    if (!steps::isKeyCode(code)) return false;
     const int s = (code % 1000) / 100;
     int kk = code % 100;
     if (from != From::Alt2) {

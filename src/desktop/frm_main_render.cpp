@@ -11,8 +11,8 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
-#include "desktop/scene_parts.h"
 #include "platform/app.h"
+#include "scene/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/step.h"
 

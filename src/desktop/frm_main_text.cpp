@@ -7,9 +7,9 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
-#include "desktop/scene_parts.h"
 #include "platform/keys.h"
 #include "platform/services.h"
+#include "scene/scene_parts.h"
 #include "steps/step.h"
 
 using namespace platform;

@@ -5,27 +5,53 @@
 
 namespace steps {
 
+namespace {
+
+// The number of a code of four decimal digits, or -1.
+int fourDigits(const QString& code)
+{
+    if (code.size() != 4) return -1;
+    int n = 0;
+    for (QChar c : code) {
+        if (c < u'0' || c > u'9') return -1;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+} // namespace
+
 ActionKind actionKind(const QString& code)
 {
-    if (code == QLatin1String("0001") || code == QLatin1String("0004") || code == QLatin1String("0030"))
-        return ActionKind::Click;
-    if (code == QLatin1String("0002")) return ActionKind::DoubleClick;
-    if (code == QLatin1String("0003")) return ActionKind::RightClick;
-    if (code == QLatin1String("7000")) return ActionKind::Menu;
-    if (code == QLatin1String("8888")) return ActionKind::Auto;
-    if (code == QLatin1String("9999")) return ActionKind::Terminal;
-    if (code.startsWith(QLatin1String("002"))) return ActionKind::Typing;
-    if (code.startsWith(QLatin1String("004"))) return ActionKind::Band;
-    if (code.startsWith(QLatin1String("005"))) return ActionKind::Drag;
-    if (code.startsWith(QLatin1String("800"))) return ActionKind::ImageDrag;
     if (code.startsWith(QLatin1Char('L'))) return ActionKind::List;
-    if (code.startsWith(QLatin1Char('6'))) return ActionKind::Key;
-    if (code.startsWith(QLatin1Char('9'))) return ActionKind::Hint;
-    if (code.startsWith(QLatin1Char('3')) || code.startsWith(QLatin1Char('4')) ||
-        code.startsWith(QLatin1Char('5')) ||
-        (code.startsWith(QLatin1Char('8')) && !code.startsWith(QLatin1String("80"))))
-        return ActionKind::PopupPick;
+    const int n = fourDigits(code);
+    if (n == 1 || n == 4 || n == 30) return ActionKind::Click;
+    if (n == 2) return ActionKind::DoubleClick;
+    if (n == 3) return ActionKind::RightClick;
+    if (n >= 20 && n <= 29) return ActionKind::Typing;
+    if (n >= 40 && n <= 49) return ActionKind::Band;
+    if (n >= 50 && n <= 59) return ActionKind::Drag;
+    if (n >= 3000 && n <= 6000) return ActionKind::PopupPick;
+    if (isKeyCode(n)) return ActionKind::Key;
+    if (n == 7000) return ActionKind::Menu;
+    if ((n >= 8001 && n <= 8004) || (n >= 8006 && n <= 8009)) return ActionKind::ImageDrag;
+    if (n == 8888) return ActionKind::Auto;
+    if (n >= 8100 && n <= 8999) return ActionKind::PopupPick;
+    if (n >= 9000 && n <= 9998) return ActionKind::Hint;
+    if (n == 9999) return ActionKind::Terminal;
     return ActionKind::None;
+}
+
+int popupCodeOf(const QString& code)
+{
+    if (actionKind(code) != ActionKind::PopupPick) return 0;
+    const int n = fourDigits(code);
+    return n >= 8100 ? n - 2000 : n;
+}
+
+bool isKeyCode(int n)
+{
+    return n >= 6001 && n <= 6999;
 }
 
 bool isPointing(ActionKind kind)
@@ -53,6 +79,13 @@ int jumpStep(const QString& jump)
 bool jumpInBlock(int step, int count)
 {
     return step >= 1 && (count == 0 || step <= count);
+}
+
+Jump jumpIn(const QString& jump, int count)
+{
+    const int n = jumpStep(jump);
+    if (n == 0) return {};
+    return {jumpInBlock(n, count) ? Jump::Outcome::ToStep : Jump::Outcome::PastBlock, n};
 }
 
 int hotSpotOf(const QString& menuId)

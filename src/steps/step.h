@@ -12,25 +12,34 @@ namespace steps {
 
 namespace col = common::col;
 
-// What the candidate does to complete a step, by its action code (columns 8-11).
+// What the candidate does to complete a step, by its action code (columns 8-11). The one
+// classification of codes: the judges, the demonstration, the sample and the tests all ask it.
 enum class ActionKind {
     None,        // "0000" and codes no rule names
     Click,       // "0001", "0004", "0030": a click on mainRect
     DoubleClick, // "0002"
     RightClick,  // "0003": a right click on mainRect that advances at once
-    PopupPick,   // "3", "4", "5" and "8" but "80": a right click and a pick in the pop-up menu
-    Typing,      // "002x": text typed into the edit field
-    Band,        // "004x": a rubber band from auxRect to mainRect
-    Drag,        // "005x": a drag from auxRect to mainRect
-    Key,         // "6xxx": a key
+    PopupPick,   // "3000"-"6000" and "8100"-"8999" but "8888": a right click and a pick in the pop-up
+    Typing,      // "0020"-"0029": text typed into the edit field
+    Band,        // "0040"-"0049": a rubber band from auxRect to mainRect
+    Drag,        // "0050"-"0059": a drag from auxRect to mainRect
+    Key,         // "6001"-"6999": a key (the code is a key code)
     Menu,        // "7000": a hot-spot and a drop-down path
-    ImageDrag,   // "800x": Image5 dragged to pointSpec
+    ImageDrag,   // "8001"-"8004", "8006"-"8009": Image5 dragged past pointSpec
     Auto,        // "8888": advances by itself
-    Hint,        // other "9" codes but "9999": a click on mainRect
+    Hint,        // "9000"-"9998": a click on mainRect with the button and Shift state the code names
     Terminal,    // "9999": the question is solved
     List,        // "L...": a pick in the simulated list
 };
+// The kind of a code. Codes of four decimal digits are read by the ranges above; "L" and anything
+// starts a list step; any other text is None.
 ActionKind actionKind(const QString& code);
+// The pop-up code that a PopupPick code opens: the code itself for "3000"-"6000", the code less
+// 2000 for "8100"-"8999"; 0 for a code of another kind.
+int popupCodeOf(const QString& code);
+// Whether a four-digit number is a key code "6skk" ("6001"-"6999"): as an action code and as a
+// key alternative alike.
+bool isKeyCode(int n);
 // A step that the candidate completes with the pointer (clicks, picks, bands, drags, typing into a
 // field, hot-spots and menus); key, automatic and terminal steps are not.
 bool isPointing(ActionKind kind);
@@ -42,6 +51,15 @@ int jumpStep(const QString& jump);
 // bound above). A jump past the block is a damaged record: it would render a later question's
 // record, perhaps its terminal one, and one correct action would record the question as solved.
 bool jumpInBlock(int step, int count);
+// What a jump character does in a question of `count` records (0: not known), on both desktops:
+// nothing (no jump, or a number that does not fit), a step of the block, or a jump past the block,
+// a damaged record that neither desktop renders, judges or plays.
+struct Jump {
+    enum class Outcome { None, ToStep, PastBlock };
+    Outcome outcome = Outcome::None;
+    int step = 0; // the step named, for ToStep and PastBlock
+};
+Jump jumpIn(const QString& jump, int count);
 
 // A menu step's MenuPath: hot-spot id, rows of the three levels (0 unused) and jump character.
 struct MenuPath {

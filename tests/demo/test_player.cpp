@@ -410,12 +410,11 @@ TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
     startDemo();
     FrmYanShi& p = player();
     const std::pair<const char*, int> jumps[] = {{"7", 7}, {"C", 12}, {"A", 10},
-                                                 {"a", 9}, {"Z", 15}, {"0", 15}};
+                                                 {"a", 9}, {"0", 9},  {"F", 15}};
     for (const auto& [code, step] : jumps) {
         p.GoStep(QString::fromLatin1(code));
         EXPECT_EQ(p.ysStep, step) << code;
     }
-    // Beyond the question's block is its terminal record, never the next question's first.
     EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("操作成功！"));
     // A late advance on the terminal record only starts the end again.
     p.doNext();
@@ -423,6 +422,25 @@ TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
     EXPECT_EQ(p.ysPosX, -500);
     EXPECT_DOUBLE_EQ(p.Shape5.Left(), -500);
     EXPECT_TRUE(p.TimEnd.Enabled());
+}
+
+TEST_F(Demo, AJumpPastTheQuestionsBlockEndsTheDemonstrationAsADamagedRecord)
+{
+    // Step 1's click jumps to step 35 ("Z") of a block of three: the candidate's desktop refuses
+    // that jump, so the demonstration shows neither the block's terminal record nor the next
+    // question's records; it ends as on records it cannot read.
+    start({{at("0001", 1500, 1500, 'Z'), at("8888"), terminal()}, {at("0001"), terminal()}});
+    startDemo();
+    FrmYanShi& p = player();
+    for (int i = 0; i < 100 && !p.TimEnd.Enabled(); ++i)
+        time.advance(100);
+    ASSERT_TRUE(p.TimEnd.Enabled());
+    EXPECT_EQ(p.ysStep, 1);
+    EXPECT_NE(p.LHelp.Caption(), QStringLiteral("操作成功！"));
+    EXPECT_FALSE(p.Shape1.Visible());
+    EXPECT_FALSE(p.Timer2.Enabled());
+    EXPECT_GE(runToEnd(), 0);
+    EXPECT_EQ(common::drill().dqStep, 1); // the candidate's own step stays
 }
 
 TEST_F(Demo, TheDemonstrationLiesOverAWindowedDesktopOrInTheMiddleOfTheScreen)

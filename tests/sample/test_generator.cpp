@@ -8,15 +8,23 @@
 #include "sample/bank.h"
 #include "sample/context_menus.h"
 #include "sample/generator.h"
+#include "sample/info_pages.h"
 #include "sample/layout.h"
 #include "sample/model.h"
 #include "sample/ver_packing.h"
+#include "sample/xp.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
+#include <QPainter>
+#include <QSet>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -241,4 +249,308 @@ TEST(SampleScenes, SelectionCommandsEndWithEveryItemSelected)
         }
     }
     EXPECT_EQ(checked, 2);
+}
+
+// The instructions name the home screen's tiles as they read: every “name” the candidate is told to
+// click on the home screen is the caption of one of its two tiles.
+TEST(SampleInfoPages, InstructionsNameTheHomeScreensTiles)
+{
+    const QStringList tiles{QStringLiteral("单元练习"), QStringLiteral("模拟考试")};
+    const QString onHome = QStringLiteral("在首页单击“");
+    int named = 0;
+    for (const sample::InfoPage& page : sample::infoPageTexts(QStringLiteral("Windows XP"))) {
+        for (const QString& line : page.lines) {
+            const qsizetype at = line.indexOf(onHome);
+            if (at < 0) continue;
+            const qsizetype from = at + onHome.size();
+            const QString name = line.mid(from, line.indexOf(QStringLiteral("”"), from) - from);
+            EXPECT_TRUE(tiles.contains(name)) << line.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_EQ(named, 2);
+}
+
+namespace {
+
+// What a step shows: its background with its overlays laid over it in slot order, and the named
+// items that can still be seen (an overlay hides the items of the pictures below it).
+struct Shown {
+    QImage image;
+    QHash<QString, QRect> items;
+};
+
+std::optional<QImage> drawScene(const sample::Scenes& scenes, const QString& name,
+                                QHash<QString, QRect>* items = nullptr)
+{
+    const sample::SceneDef* scene = scenes.find(name);
+    if (!scene) return std::nullopt;
+    sample::Canvas c(scene->size);
+    scene->draw(c);
+    if (items) *items = c.items();
+    return c.finish();
+}
+
+std::optional<Shown> shown(const sample::Scenes& scenes, const sample::StepDef& s)
+{
+    Shown out;
+    const std::optional<QImage> bg = drawScene(scenes, s.background, &out.items);
+    if (!bg) return std::nullopt;
+    out.image = bg->convertToFormat(QImage::Format_RGB32);
+    QList<sample::OverlayDef> overlays = s.overlays;
+    std::sort(overlays.begin(), overlays.end(), [](const auto& a, const auto& b) { return a.slot < b.slot; });
+    QPainter p(&out.image);
+    for (const sample::OverlayDef& o : overlays) {
+        QHash<QString, QRect> items;
+        const std::optional<QImage> img = drawScene(scenes, o.scene, &items);
+        if (!img) return std::nullopt;
+        const QRect over(o.at, img->size());
+        out.items.removeIf([&](const auto& it) { return it.value().intersects(over); });
+        for (auto it = items.begin(); it != items.end(); ++it)
+            out.items.insert(it.key(), it.value().translated(o.at));
+        p.drawImage(o.at, *img);
+    }
+    return out;
+}
+
+// Whether `part` is drawn somewhere in `whole`: nine in ten of its pixels exactly alike (a window's
+// rounded corners show what lies under them).
+bool contains(const QImage& whole, const QImage& part)
+{
+    const QImage w = whole.convertToFormat(QImage::Format_RGB32),
+                 a = part.convertToFormat(QImage::Format_RGB32);
+    const int allowed = a.width() * a.height() / 10;
+    const QPoint probe(a.width() / 2, a.height() / 2);
+    for (int y = 0; y + a.height() <= w.height(); ++y) {
+        for (int x = 0; x + a.width() <= w.width(); ++x) {
+            if (w.pixel(x + probe.x(), y + probe.y()) != a.pixel(probe)) continue;
+            int differ = 0;
+            for (int v = 0; v < a.height() && differ <= allowed; ++v)
+                for (int u = 0; u < a.width() && differ <= allowed; ++u)
+                    differ += w.pixel(x + u, y + v) != a.pixel(u, v);
+            if (differ <= allowed) return true;
+        }
+    }
+    return false;
+}
+
+// The “names” a hint quotes.
+QStringList quoted(const QString& hint)
+{
+    QStringList out;
+    qsizetype from = 0;
+    while ((from = hint.indexOf(QStringLiteral("“"), from)) >= 0) {
+        const qsizetype end = hint.indexOf(QStringLiteral("”"), from);
+        if (end < 0) break;
+        out << hint.mid(from + 1, end - from - 1);
+        from = end;
+    }
+    return out;
+}
+
+} // namespace
+
+// A picture dragged in a step stays where it was dropped: the next step's pictures show it (the
+// thumbs of the volume control, the note's window up to the last step).
+TEST(SampleScenes, DraggedPicturesStayWhereTheyAreDropped)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    int checked = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        for (const sample::QuestionDef& q : unit.questions) {
+            for (int i = 0; i + 1 < q.steps.size(); ++i) {
+                const auto dragged = std::find_if(q.steps[i].overlays.begin(), q.steps[i].overlays.end(),
+                                                  [](const sample::OverlayDef& o) { return o.slot == 5; });
+                if (dragged == q.steps[i].overlays.end()) continue;
+                SCOPED_TRACE(QStringLiteral("%1 step %2").arg(q.text).arg(i + 2).toStdString());
+                const std::optional<QImage> picture = drawScene(module.scenes, dragged->scene);
+                const std::optional<Shown> next = shown(module.scenes, q.steps[i + 1]);
+                ASSERT_TRUE(picture && next);
+                EXPECT_TRUE(contains(next->image, *picture));
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GE(checked, 9);
+}
+
+// A hint does not cover what it tells the candidate to use: the step's target, its second target,
+// its edit field, the picture it drags, nor any item its pictures show under a name the hint quotes;
+// nor any other control of its pictures (bare places and whole window bodies are none). Only the
+// title bar of a window whose chrome leaves no other room may lie under it.
+TEST(SampleScenes, HintsLeaveTheControlsOfTheirStepInSight)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    QString error;
+    const std::optional<sample::BankFiles> bank = sample::buildBank(module, &error);
+    ASSERT_TRUE(bank.has_value()) << error.toStdString();
+    const auto rect = [](const QString& rec, int col) {
+        const auto n = [&](int c, int w) { return common::fieldNumber(rec, c, w).value_or(0) / 15; };
+        return QRect(n(col, 5), n(col + 6, 4), n(col + 10, 5), n(col + 15, 5));
+    };
+    int checked = 0;
+    for (int u = 0; u < module.units.size(); ++u) {
+        int line = 0;
+        for (const sample::QuestionDef& q : module.units[u].questions) {
+            for (const sample::StepDef& s : q.steps) {
+                const QString rec = bank->unitSteps[u][line++];
+                if (s.hint.isEmpty() || s.action.startsWith(QStringLiteral("002")) || !s.list.isEmpty())
+                    continue;
+                SCOPED_TRACE(QStringLiteral("%1: %2").arg(q.text, s.hint).toStdString());
+                const int x = common::fieldNumber(rec, common::col::HintPos, 5).value_or(0) / 15;
+                const int y = common::fieldNumber(rec, common::col::HintPos + 5, 5).value_or(0) / 15;
+                // The desktop's hint: bold 11-point 宋体, 15 pixels a character, and its margins.
+                const QRect hint(x, y, int(s.hint.size()) * 15 + 12, 22);
+                QList<std::pair<QString, QRect>> named;
+                if (!s.target.isEmpty()) named.append({s.target, rect(rec, common::col::MainRect)});
+                if (!s.aux.isEmpty()) named.append({s.aux, rect(rec, common::col::AuxRect)});
+                if (!s.edit.isEmpty()) named.append({s.edit, rect(rec, common::col::EditRect)});
+                const std::optional<Shown> seen = shown(module.scenes, s);
+                ASSERT_TRUE(seen.has_value());
+                for (const sample::OverlayDef& o : s.overlays) {
+                    if (o.slot != 5) continue;
+                    const std::optional<QImage> img = drawScene(module.scenes, o.scene);
+                    named.append({o.scene, QRect(o.at, img->size())});
+                }
+                const QStringList names = quoted(s.hint);
+                for (auto it = seen->items.begin(); it != seen->items.end(); ++it) {
+                    const QString label = it.key().section(u':', 1);
+                    const bool isNamed = std::any_of(names.begin(), names.end(), [&](const QString& n) {
+                        return label == n || label.startsWith(n + u'(');
+                    });
+                    const bool control = label != QStringLiteral("空白") &&
+                                         it.value().width() * it.value().height() < 200 * 150 &&
+                                         it.key() != QStringLiteral("窗口:标题栏");
+                    if (isNamed || control) named.append({it.key(), it.value()});
+                }
+                for (const auto& [name, r] : named)
+                    EXPECT_FALSE(hint.intersects(r)) << name.toStdString();
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 200);
+}
+
+// Internet Explorer's icon keeps its "e" where it stands on blue: a highlighted Start-menu row, a
+// selected desktop icon. Light pixels outline the letter against the blue.
+TEST(SampleIcons, InternetExplorersLetterStandsOutOnBlue)
+{
+    for (const int size : {16, 32, 48}) {
+        SCOPED_TRACE(size);
+        QImage img(size, size, QImage::Format_RGB32);
+        img.fill(QColor(0x31, 0x6A, 0xC5));
+        {
+            QPainter p(&img);
+            sample::xp::icon(p, QRectF(0, 0, size, size), sample::xp::Icon::IE);
+        }
+        int light = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QColor c = img.pixelColor(x, y);
+                light += c.red() > 0xB0 && c.green() > 0xB0 && c.blue() > 0xB0;
+            }
+        EXPECT_GE(light, size);
+    }
+}
+
+// A question's last picture shows no desktop icon besides the five standard ones (which a
+// full-screen window may have hidden until then) that the desktop under none of its steps held
+// before, unless the question asks for it by name (a folder it creates, a shortcut it makes).
+TEST(SampleScenes, FinishedDesktopsShowNoIconFromNowhere)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    const QStringList standard{QStringLiteral("我的文档"), QStringLiteral("我的电脑"),
+                               QStringLiteral("网上邻居"), QStringLiteral("回收站"),
+                               QStringLiteral("Internet Explorer")};
+    QList<QRect> cells;
+    for (int n = 0; n < 20; ++n)
+        cells << sample::xp::deskCell(n);
+    const auto deskIcons = [&](const QHash<QString, QRect>& items) {
+        QSet<QString> out;
+        for (auto it = items.begin(); it != items.end(); ++it)
+            if (it.key().startsWith(QStringLiteral("图标:")) && cells.contains(it.value()))
+                out << it.key().mid(3);
+        return out;
+    };
+    int checked = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        for (const sample::QuestionDef& q : unit.questions) {
+            SCOPED_TRACE(q.text.toStdString());
+            QSet<QString> before;
+            // What the desktop under the earlier steps' windows holds.
+            for (int i = 0; i + 1 < q.steps.size(); ++i) {
+                QHash<QString, QRect> items;
+                ASSERT_TRUE(drawScene(module.scenes, q.steps[i].background, &items).has_value());
+                before |= deskIcons(items);
+            }
+            const std::optional<Shown> last = shown(module.scenes, q.steps.last());
+            ASSERT_TRUE(last.has_value());
+            for (const QString& label : deskIcons(last->items)) {
+                if (standard.contains(label) || before.contains(label) ||
+                    q.text.contains(label.section(u'.', 0, 0)))
+                    continue;
+                ADD_FAILURE() << "the icon " << label.toStdString() << " appears at the end";
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 50);
+}
+
+// A menu command of the menus unit shows its result: the picture after the pick differs from the
+// picture it was made on (a view changed, an item added, a bar or a window opened). Only the
+// desktop's refresh and arrange leave it as it was.
+TEST(SampleScenes, MenuCommandsShowTheirResult)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    int checked = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        if (unit.title != QStringLiteral("菜单操作")) continue;
+        for (const sample::QuestionDef& q : unit.questions) {
+            if (q.text.contains(QStringLiteral("桌面的快捷菜单"))) continue;
+            SCOPED_TRACE(q.text.toStdString());
+            const std::optional<Shown> before = shown(module.scenes, q.steps.first());
+            const std::optional<Shown> after = shown(module.scenes, q.steps.last());
+            ASSERT_TRUE(before && after);
+            EXPECT_NE(before->image, after->image);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 11);
+}
+
+// After a rubber band, every desktop icon inside the band is drawn selected in the next picture.
+TEST(SampleScenes, RubberBandsSelectEveryIconInside)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    int checked = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        for (const sample::QuestionDef& q : unit.questions) {
+            for (int i = 0; i + 1 < q.steps.size(); ++i) {
+                const sample::StepDef& s = q.steps[i];
+                if (s.action != QStringLiteral("0040") && s.action != QStringLiteral("0041")) continue;
+                SCOPED_TRACE(q.text.toStdString());
+                const std::optional<Shown> now = shown(module.scenes, s);
+                const std::optional<Shown> next = shown(module.scenes, q.steps[i + 1]);
+                ASSERT_TRUE(now && next);
+                const QRect band =
+                    QRect(now->items.value(s.aux).center(), now->items.value(s.target).center()).normalized();
+                int inside = 0;
+                for (auto it = next->items.begin(); it != next->items.end(); ++it) {
+                    if (!it.key().startsWith(QStringLiteral("名称:")) || !band.contains(it.value().center()))
+                        continue;
+                    int blue = 0;
+                    for (int y = it.value().top(); y <= it.value().bottom(); ++y)
+                        for (int x = it.value().left(); x <= it.value().right(); ++x)
+                            blue += next->image.pixelColor(x, y) == QColor(0x31, 0x6A, 0xC5);
+                    EXPECT_GT(blue, 20) << it.key().toStdString();
+                    ++inside;
+                }
+                EXPECT_GE(inside, 2);
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GE(checked, 2);
 }

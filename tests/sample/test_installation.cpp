@@ -792,6 +792,50 @@ TEST_F(SampleInstallation, DrawnRowCaptionsFitTheirRows)
     }
 }
 
+// The captions of a drawn drop-down stand in one column: the first inked column of every row's
+// caption is the same in all its rows, within the glyphs' own side bearings (a Latin capital and a
+// Chinese character begin a few pixels apart; the check-mark column is 18 pixels wide).
+TEST_F(SampleInstallation, DrawnRowCaptionsStandInOneColumn)
+{
+    int panels = 0;
+    for (const sample::DropDownDef& d : sample::dropDowns()) {
+        SCOPED_TRACE(d.id.toStdString());
+        const bool third = d.id.startsWith(QStringLiteral("SS0"));
+        const QString panel = third              ? menus::thirdLevelPanel(d.id.mid(3).toInt())
+                              : d.id.size() == 4 ? menus::secondLevelPanel(d.id)
+                                                 : menus::firstLevelPanel(d.id);
+        const std::optional<platform::Picture> p =
+            platform::loadPicture(program(QStringLiteral("examdata/") + panel + QStringLiteral(".rar")));
+        ASSERT_TRUE(p.has_value()) << panel.toStdString();
+        const QImage img = p->pixmap().toImage();
+        const auto first = menus::firstLevelRows(d.id, 1, 1);
+        const auto second = menus::secondLevelRows(d.id, 1, 1);
+        const auto deepest = menus::thirdLevelRows(1, 1);
+        int lowest = 1 << 20, highest = -1;
+        for (int i = 1; i <= d.rows.size(); ++i) {
+            const menus::Box& b = third              ? deepest[size_t(i)]
+                                  : d.id.size() == 4 ? second[size_t(i)]
+                                                     : first[size_t(i)];
+            const QRect row(int(b.left) / 15, int(b.top) / 15, int(b.width) / 15, int(b.height) / 15);
+            int ink = -1;
+            for (int x = row.left() + 1; x < row.right() && ink < 0; ++x) {
+                for (int y = row.top() + 2; y < row.bottom() - 1; ++y) {
+                    if (img.rect().contains(x, y) && qGray(img.pixel(x, y)) < 100) {
+                        ink = x;
+                        break;
+                    }
+                }
+            }
+            ASSERT_GE(ink, 0) << "row " << i << " shows no caption";
+            lowest = std::min(lowest, ink - row.left());
+            highest = std::max(highest, ink - row.left());
+        }
+        EXPECT_LE(highest - lowest, 8);
+        ++panels;
+    }
+    EXPECT_GE(panels, 10);
+}
+
 // A drawn row shows a cascade arrow exactly when the desktop opens a sub-menu for it, and that
 // sub-menu is drawn too.
 TEST_F(SampleInstallation, DrawnCascadesAreTheSubMenusTheDesktopOpens)
@@ -993,6 +1037,30 @@ TEST_F(SampleInstallation, TaskPaneLinkTextStartsWhereItsUnderlineStarts)
             ++links;
         }
         EXPECT_GE(links, 5);
+    }
+}
+
+// A task-pane link's text is never cut at the right: its last line ends before the edge of the box
+// it is drawn in (187 pixels into the pane), so no blue of it stands in the box's last columns.
+TEST_F(SampleInstallation, TaskPaneLinkTextsEndInsideThePane)
+{
+    for (int code = 1; code <= 4; ++code) {
+        const std::optional<platform::Picture> p =
+            platform::loadPicture(program(QStringLiteral("examdata/41A00%1.rar").arg(code)));
+        ASSERT_TRUE(p.has_value()) << code;
+        const QImage img = p->pixmap().toImage();
+        for (int n = 26; n <= 37; ++n) {
+            const hotspots::Rect link = hotspots::taskPaneLink(code, n);
+            if (link.top == hotspots::TaskPaneParked) continue;
+            SCOPED_TRACE(testing::Message() << "pane " << code << " link " << n);
+            const int top = int(link.top) / 15;
+            for (int x = 184; x < 187; ++x) {
+                for (int y = top + 2; y < top + int(link.height) / 15; ++y) {
+                    const QColor c = img.pixelColor(x, y);
+                    EXPECT_FALSE(c.red() < 0xA0 && c.blue() > c.red() + 0x20) << x << "," << y;
+                }
+            }
+        }
     }
 }
 

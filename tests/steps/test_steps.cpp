@@ -11,22 +11,70 @@
 
 using steps::ActionKind;
 
-TEST(ActionKinds, EveryCodeOfTheRecordFormat)
+TEST(ActionKinds, EveryCodeOfTheRecordFormatAndTheBoundariesOfItsRanges)
 {
     const struct {
         const char* code;
         ActionKind kind;
+        int popup; // the pop-up code it opens
     } cases[] = {
-        {"0000", ActionKind::None},      {"0001", ActionKind::Click},       {"0004", ActionKind::Click},
-        {"0030", ActionKind::Click},     {"0002", ActionKind::DoubleClick}, {"0003", ActionKind::RightClick},
-        {"0020", ActionKind::Typing},    {"0028", ActionKind::Typing},      {"0040", ActionKind::Band},
-        {"0052", ActionKind::Drag},      {"6013", ActionKind::Key},         {"7000", ActionKind::Menu},
-        {"8001", ActionKind::ImageDrag}, {"8888", ActionKind::Auto},        {"8123", ActionKind::PopupPick},
-        {"3113", ActionKind::PopupPick}, {"5990", ActionKind::PopupPick},   {"8010", ActionKind::None},
-        {"9001", ActionKind::Hint},      {"9999", ActionKind::Terminal},    {"L012", ActionKind::List},
+        {"0000", ActionKind::None, 0},
+        {"0001", ActionKind::Click, 0},
+        {"0004", ActionKind::Click, 0},
+        {"0030", ActionKind::Click, 0},
+        {"0002", ActionKind::DoubleClick, 0},
+        {"0003", ActionKind::RightClick, 0},
+        {"0019", ActionKind::None, 0},
+        {"0020", ActionKind::Typing, 0},
+        {"0028", ActionKind::Typing, 0},
+        {"0029", ActionKind::Typing, 0},
+        {"0040", ActionKind::Band, 0},
+        {"0049", ActionKind::Band, 0},
+        {"0050", ActionKind::Drag, 0},
+        {"0059", ActionKind::Drag, 0},
+        {"0060", ActionKind::None, 0},
+        {"2999", ActionKind::None, 0},
+        {"3000", ActionKind::PopupPick, 3000},
+        {"3113", ActionKind::PopupPick, 3113},
+        {"5990", ActionKind::PopupPick, 5990},
+        {"6000", ActionKind::PopupPick, 6000},
+        {"6001", ActionKind::Key, 0},
+        {"6013", ActionKind::Key, 0},
+        {"6999", ActionKind::Key, 0},
+        {"7000", ActionKind::Menu, 0},
+        {"7001", ActionKind::None, 0},
+        {"8000", ActionKind::None, 0},
+        {"8001", ActionKind::ImageDrag, 0},
+        {"8004", ActionKind::ImageDrag, 0},
+        {"8005", ActionKind::None, 0},
+        {"8006", ActionKind::ImageDrag, 0},
+        {"8009", ActionKind::ImageDrag, 0},
+        {"8010", ActionKind::None, 0},
+        {"8099", ActionKind::None, 0},
+        {"8100", ActionKind::PopupPick, 6100},
+        {"8123", ActionKind::PopupPick, 6123},
+        {"8888", ActionKind::Auto, 0},
+        {"8999", ActionKind::PopupPick, 6999},
+        {"9000", ActionKind::Hint, 0},
+        {"9001", ActionKind::Hint, 0},
+        {"9998", ActionKind::Hint, 0},
+        {"9999", ActionKind::Terminal, 0},
+        {"L012", ActionKind::List, 0},
+        // Not four decimal digits: no rule, whatever the leading number reads.
+        {"3ab1", ActionKind::None, 0},
+        {" 001", ActionKind::None, 0},
+        {"600", ActionKind::None, 0},
+        {"", ActionKind::None, 0},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(steps::actionKind(QString::fromLatin1(c.code)), c.kind) << c.code;
+        EXPECT_EQ(steps::popupCodeOf(QString::fromLatin1(c.code)), c.popup) << c.code;
+    }
+    // Key codes as key alternatives read them too.
+    EXPECT_FALSE(steps::isKeyCode(6000));
+    EXPECT_TRUE(steps::isKeyCode(6001));
+    EXPECT_TRUE(steps::isKeyCode(6999));
+    EXPECT_FALSE(steps::isKeyCode(7000));
     EXPECT_FALSE(steps::isPointing(ActionKind::Key));
     EXPECT_FALSE(steps::isPointing(ActionKind::Auto));
     EXPECT_TRUE(steps::isPointing(ActionKind::Menu));
@@ -45,6 +93,25 @@ TEST(Jumps, DigitsLettersAndNone)
     EXPECT_FALSE(steps::jumpInBlock(4, 3));
     EXPECT_FALSE(steps::jumpInBlock(0, 3));
     EXPECT_TRUE(steps::jumpInBlock(35, 0));
+}
+
+// The one outcome of a jump on both desktops: none, a step of the block, or past the block.
+TEST(Jumps, OutcomeInABlock)
+{
+    using Outcome = steps::Jump::Outcome;
+    const struct {
+        const char* jump;
+        int count;
+        Outcome outcome;
+        int step;
+    } cases[] = {{"0", 3, Outcome::None, 0},        {"", 3, Outcome::None, 0},
+                 {"3", 3, Outcome::ToStep, 3},      {"4", 3, Outcome::PastBlock, 4},
+                 {"Z", 15, Outcome::PastBlock, 35}, {"Z", 0, Outcome::ToStep, 35}};
+    for (const auto& c : cases) {
+        const steps::Jump j = steps::jumpIn(QString::fromLatin1(c.jump), c.count);
+        EXPECT_EQ(j.outcome, c.outcome) << c.jump << " in " << c.count;
+        EXPECT_EQ(j.step, c.step) << c.jump << " in " << c.count;
+    }
 }
 
 // Question 1 has records 1-3 of a four-line file, question 2 line 4 and question 3 lines 5-6,

@@ -80,7 +80,7 @@ inline std::pair<int, int> keyOfCode(const QString& code, int keyAlt = 0)
 {
     bool ok = false;
     const int n = code.toInt(&ok);
-    if (!ok || n < 6000 || n > 6999) return {0, 0};
+    if (!ok || !steps::isKeyCode(n)) return {0, 0};
     int kk = n % 100;
     if (keyAlt != 2) {
         if (kk == 12)
@@ -145,14 +145,13 @@ inline bool hasSecondTarget(const QString& rec)
 inline QString unsupported(const QString& rec)
 {
     const QString code = common::field(rec, 8, 4);
+    const steps::ActionKind kind = steps::actionKind(code);
+    using steps::ActionKind;
     // Bands and drags from the second target, picture drags, keys, and the steps done by a key, a
     // press on the second target or a picture click.
-    if ((code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) &&
-        hasSecondTarget(rec))
-        return {};
-    static const QStringList drags = {"8001", "8002", "8003", "8004", "8006", "8007", "8008", "8009"};
-    if (drags.contains(code)) return {};
-    if ((code.startsWith(u'6') || code == QLatin1String("0000")) && stepKey(rec).first != 0) return {};
+    if ((kind == ActionKind::Band || kind == ActionKind::Drag) && hasSecondTarget(rec)) return {};
+    if (kind == ActionKind::ImageDrag) return {};
+    if ((kind == ActionKind::Key || code == QLatin1String("0000")) && stepKey(rec).first != 0) return {};
     if (code == QLatin1String("0000") && (hasSecondTarget(rec) || forwardPicture(rec, 0) != 0)) return {};
     if (common::field(rec, 86, 1) == QLatin1String("R"))
         return QStringLiteral("override at column 86 on action ") + code;
@@ -167,13 +166,12 @@ inline QString unsupported(const QString& rec)
                             (id.size() == 2 && id[0] >= u'A' && id[0] <= u'G');
         return path.startsWith(u'H') && opener ? QString() : QStringLiteral("menu path ") + path;
     }
-    bool ok = false;
-    if (code.startsWith(QLatin1Char('L'))) {
+    if (kind == ActionKind::List) {
+        bool ok = false;
         code.mid(1).toInt(&ok);
         return ok ? QString() : QStringLiteral("list code ") + code;
     }
-    const int n = code.toInt(&ok);
-    if (ok && ((n >= 9000 && n <= 9998) || (n >= 3000 && n <= 6000) || (n >= 8100 && n <= 8999))) return {};
+    if (kind == ActionKind::Hint || kind == ActionKind::PopupPick) return {};
     return QStringLiteral("action ") + code;
 }
 
@@ -207,6 +205,8 @@ public:
             return false;
         }
         const int n = code.toInt();
+        const steps::ActionKind kind = steps::actionKind(code);
+        using steps::ActionKind;
         if (recCol(130, 1) == QLatin1String("X") && f.Label1.Width() <= 1) {
             // The target lies on another tab: the tab shown first, then the expected one.
             testkit::click(f.LblXXK(tabNumber(recCol(132, 1))));
@@ -214,13 +214,13 @@ public:
         }
         if (const std::optional<HotSpotStep> spot = hotSpotStep(rec)) {
             clickHotSpot(*spot);
-        } else if (code.startsWith(QLatin1String("004")) || code.startsWith(QLatin1String("005"))) {
+        } else if (kind == ActionKind::Band || kind == ActionKind::Drag) {
             // From the second target onto the main target, the keys of the code held throughout.
             const QPointF from = testkit::centreOf(f.Label4), to = testkit::centreOf(f.Label1);
             testkit::dragHeld(f, from.x(), from.y(), to.x(), to.y(), 1, recCol(11, 1).toInt(), 6);
-        } else if (n >= 8001 && n <= 8009) {
+        } else if (kind == ActionKind::ImageDrag) {
             dragPicture(n);
-        } else if (const auto k = stepKey(rec); k.first != 0 && (code.startsWith(u'6') || code == "0000")) {
+        } else if (const auto k = stepKey(rec); k.first != 0 && (kind == ActionKind::Key || code == "0000")) {
             clickWhereTheKeysGo();
             testkit::key(f, k.first, k.second);
         } else if (code == QLatin1String("0000")) {
@@ -231,7 +231,7 @@ public:
                                                &f.Image4, &f.Image5, &f.Image6};
                 testkit::click(*images[forwardPicture(rec, common::drill().dqStep) - 1]);
             }
-        } else if (code.startsWith(QLatin1Char('L'))) {
+        } else if (kind == ActionKind::List) {
             pickFromList();
         } else if (code == QLatin1String("0001")) {
             testkit::click(f.Label1);
@@ -247,9 +247,9 @@ public:
             clock.advance(1000);
         } else if (code == QLatin1String("7000")) {
             pickFromMenus();
-        } else if (n >= 9000 && n <= 9998) {
+        } else if (kind == ActionKind::Hint) {
             testkit::click(f.Label1, n % 100, (n % 1000) / 100);
-        } else if (n >= 3000 && n <= 8999) {
+        } else if (kind == ActionKind::PopupPick) {
             pickFromPopup(n);
         } else if (code == QLatin1String("0021")) {
             testkit::click(f.Text2);
@@ -267,20 +267,21 @@ public:
     // action.
     static int nextStep(const QString& rec, int step)
     {
-        static const QStringList onTarget = {"0001", "0002", "0003"};
         const QString code = common::field(rec, 8, 4);
+        const steps::ActionKind kind = steps::actionKind(code);
         const std::optional<HotSpotStep> spot = hotSpotStep(rec);
         // A menu step jumps by its menu path's JumpChar (targetC's tenth column).
         const bool menu = code == QLatin1String("7000");
-        const bool jumps =
-            spot || menu || onTarget.contains(code) || (code.toInt() >= 9000 && code.toInt() <= 9998);
+        const bool jumps = spot || menu || code == QLatin1String("0001") ||
+                           kind == steps::ActionKind::DoubleClick || kind == steps::ActionKind::RightClick ||
+                           kind == steps::ActionKind::Hint;
         const QString j = common::field(rec, menu ? 134 : 71, 1);
         const QChar jump = spot ? spot->jump : j.isEmpty() ? QChar(u'0') : j.front();
         const auto at = [&rec](int column) {
             const QString c = common::field(rec, column, 1);
             return c.isEmpty() ? QChar(u'0') : c.front();
         };
-        if (code.startsWith(QLatin1String("005"))) return jumpStepOf(at(102), step + 1);
+        if (kind == steps::ActionKind::Drag) return jumpStepOf(at(102), step + 1);
         if (!spot && code == QLatin1String("0000") && stepKey(rec).first == 0) {
             if (hasSecondTarget(rec)) return jumpStepOf(at(182), step + 1);
             const int k = forwardPicture(rec, step);

@@ -1,5 +1,5 @@
 // Render phases shared by the candidate's desktop and the demonstration desktop.
-#include "desktop/scene_parts.h"
+#include "scene/scene_parts.h"
 
 #include "common/drill_state.h"
 #include "common/naming.h"
