@@ -51,7 +51,8 @@ StepDef dragPicture(const QString& code, const QString& bg, const QString& thumb
     return s;
 }
 
-// A key step: the action code (a key code "6skk"), or "0000" with key alternatives.
+// A key step: its key code "6skk" (Shift state s, key kk), and the key alternatives that name the
+// keys an action code cannot (Enter, F3-F9: "P" and a key code).
 StepDef keys(const QString& code, const QString& bg, const QString& hint,
              const QStringList& alternatives = {})
 {
@@ -59,6 +60,13 @@ StepDef keys(const QString& code, const QString& bg, const QString& hint,
     for (int i = 0; i < alternatives.size(); ++i)
         if (!alternatives[i].isEmpty()) s.at(common::col::KeyAlt1 + 5 * i, alternatives[i]);
     return s;
+}
+
+// Alt+F4: the action code's last two digits cannot name F4 (read there, "15" is the key code 15,
+// which no key has), so "6415" makes the step a key step and the key alternative takes Alt+F4.
+StepDef altF4(const QString& bg, const QString& hint)
+{
+    return keys(QStringLiteral("6415"), bg, hint, {QStringLiteral("P6415")});
 }
 
 // ----- pictures ----------------------------------------------------------------------------------
@@ -156,14 +164,36 @@ void noteWindow(Scenes& s)
     s.add(QStringLiteral("便笺窗口"), NoteSize, drawNote);
 }
 
+// The dashed frame round the window's goal (its Left and Top there), a margin wider on every side.
+constexpr int GoalMargin = 8;
+QRect goalFrame(QPoint goal)
+{
+    return QRect(goal, NoteSize).adjusted(-GoalMargin, -GoalMargin, GoalMargin, GoalMargin);
+}
+
 void deskWithGoal(Scenes& s, const QString& name, QPoint goal)
 {
     desk(s, name, xp::Desk{}, [goal](Canvas& c) {
         QPainter& p = c.p();
         p.setPen(QPen(Qt::white, 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(goal, NoteSize));
+        p.drawRect(goalFrame(goal));
+        c.mark(QStringLiteral("虚线框"), goalFrame(goal));
     });
+}
+
+// The note window dragged from `from` into the frame round `goal` by code 8006-8009, whose rule the
+// window's Left and Top must meet at the drop point. A window inside the frame has its Left and Top
+// within the margin of the goal's, so the drop point is the goal moved by the margin to the far side
+// of that range in the code's directions ("left of x": x = goal + margin; "below y": y = goal -
+// margin). The point lies inside the frame, and every window placed in the frame passes.
+StepDef dragNote(const QString& code, const QString& bg, QPoint from, QPoint goal, const QString& hint)
+{
+    const bool leftOf = code == QLatin1String("8006") || code == QLatin1String("8008");
+    const bool below = code == QLatin1String("8006") || code == QLatin1String("8007");
+    const QPoint drop(goal.x() + (leftOf ? GoalMargin : -GoalMargin),
+                      goal.y() + (below ? -GoalMargin : GoalMargin));
+    return dragPicture(code, bg, QStringLiteral("便笺窗口"), from, drop, hint);
 }
 
 // The display properties as template A lays out its two tabs: 主题 and 桌面, the back button on
@@ -344,14 +374,14 @@ UnitDef unitActions(Scenes& s)
                       QStringLiteral("向右拖动平衡滑块")),
           done(QStringLiteral("动作-音量控制-完成"))}},
         {QStringLiteral("用鼠标拖动“便笺”窗口的标题栏，依次把它移到桌面上虚线框所示的四个位置。"),
-         {dragPicture(QStringLiteral("8006"), QStringLiteral("便笺-左下"), QStringLiteral("便笺窗口"),
-                      {300, 150}, {200, 250}, QStringLiteral("把窗口拖到左下方的虚线框")),
-          dragPicture(QStringLiteral("8007"), QStringLiteral("便笺-右下"), QStringLiteral("便笺窗口"),
-                      {200, 250}, {280, 300}, QStringLiteral("把窗口拖到右下方的虚线框")),
-          dragPicture(QStringLiteral("8008"), QStringLiteral("便笺-左上"), QStringLiteral("便笺窗口"),
-                      {280, 300}, {120, 60}, QStringLiteral("把窗口拖到左上方的虚线框")),
-          dragPicture(QStringLiteral("8009"), QStringLiteral("便笺-右上"), QStringLiteral("便笺窗口"),
-                      {120, 60}, {360, 40}, QStringLiteral("把窗口拖到右上方的虚线框")),
+         {dragNote(QStringLiteral("8006"), QStringLiteral("便笺-左下"), {300, 150}, {200, 250},
+                   QStringLiteral("把窗口拖到左下方的虚线框")),
+          dragNote(QStringLiteral("8007"), QStringLiteral("便笺-右下"), {200, 250}, {280, 300},
+                   QStringLiteral("把窗口拖到右下方的虚线框")),
+          dragNote(QStringLiteral("8008"), QStringLiteral("便笺-左上"), {280, 300}, {120, 60},
+                   QStringLiteral("把窗口拖到左上方的虚线框")),
+          dragNote(QStringLiteral("8009"), QStringLiteral("便笺-右上"), {120, 60}, {360, 40},
+                   QStringLiteral("把窗口拖到右上方的虚线框")),
           done(QStringLiteral("便笺-完成"))}},
         {QStringLiteral("在“显示 属性”对话框中把桌面背景设置为“Azul”。"),
          {[] {
@@ -374,37 +404,29 @@ UnitDef unitActions(Scenes& s)
              "在“资料”窗口中用快捷键选定全部文件，按 Delete 键删除并确认，最后用 Alt+F4 关闭窗口。"),
          {[] {
               StepDef s =
-                  keys(QStringLiteral("0000"), QStringLiteral("资料窗口"), QStringLiteral("按 Ctrl+A 全选"));
-              s.at(common::col::TargetC, QStringLiteral("HA20800000")); // 编辑 > 全选
+                  keys(QStringLiteral("6265"), QStringLiteral("资料窗口"), QStringLiteral("按 Ctrl+A 全选"));
+              s.at(common::col::TargetC, QStringLiteral("HA20800000")); // 编辑 > 全选, its shortcut the same
               return s;
           }(),
           keys(QStringLiteral("6046"), QStringLiteral("资料窗口-全选"), QStringLiteral("按 Delete 键")),
-          keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+          keys(QStringLiteral("6489"), QStringLiteral("资料窗口-全选"),
                QStringLiteral("按 Alt+Y 或回车键确认"), {QStringLiteral("P6489"), QStringLiteral("P6013")})
               .over(1, QStringLiteral("动作-确认删除"), messageAt),
-          keys(QStringLiteral("0000"), QStringLiteral("资料窗口-已删除"),
-               QStringLiteral("按 Alt+F4 关闭窗口"), {QStringLiteral("P6415")}),
+          altF4(QStringLiteral("资料窗口-已删除"), QStringLiteral("按 Alt+F4 关闭窗口")),
           done(QStringLiteral("桌面"))}},
         {QStringLiteral("单击“回收站”，在提示中单击“是”，然后单击“我的电脑”图标打开其属性。"),
-         {[] {
-              StepDef s =
-                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“回收站”"));
-              s.at(common::col::WinCode, QStringLiteral("00")); // a plain press on the second target
-              s.aux = QStringLiteral("图标:回收站");
-              return s;
-          }(),
-          bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“是”"))
+         {click(QStringLiteral("拖动-桌面"), QStringLiteral("图标:回收站"), QStringLiteral("单击“回收站”")),
+          // "是" goes on to step 3; the picture "否", and closing the message (a release on the
+          // second target, which goes by its own jump), back to step 1.
+          click(QStringLiteral("拖动-桌面"), QStringLiteral("按钮:是(Y)"), QStringLiteral("单击“是”"))
+              .jumpTo(u'3')
+              .alsoBy(QStringLiteral("窗口:关闭"), u'1')
               .over(1, QStringLiteral("动作-清空提示"), messageAt)
               .over(2, QStringLiteral("按钮图-是"), messageAt + QPoint(45, 95), u'3')
               .over(3, QStringLiteral("按钮图-否"), messageAt + QPoint(140, 95), u'1'),
-          [] {
-              // A release on the second target goes by its own jump.
-              StepDef s =
-                  bare(QStringLiteral("0000"), QStringLiteral("拖动-桌面"), QStringLiteral("单击“我的电脑”"));
-              s.aux = QStringLiteral("图标:我的电脑");
-              s.auxJump = u'4';
-              return s;
-          }(),
+          click(QStringLiteral("拖动-桌面"), QStringLiteral("图标:我的电脑"),
+                QStringLiteral("单击“我的电脑”"))
+              .jumpTo(u'4'),
           done(QStringLiteral("拖动-桌面"))}},
         {QStringLiteral(
              "按住 Shift 键拖出选框选中“我的电脑”和“网上邻居”，再按住 Ctrl 键把“通讯录.txt”拖到“回收站”上。"),
@@ -420,13 +442,13 @@ UnitDef unitActions(Scenes& s)
           done(QStringLiteral("拖动-桌面-已删除"))}},
         {QStringLiteral("在“资料”窗口中用快捷键复制选定的文件，再把它粘贴回来。"),
          {[] {
-              StepDef s = keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+              StepDef s = keys(QStringLiteral("6267"), QStringLiteral("资料窗口-全选"),
                                QStringLiteral("按 Ctrl+C 复制"));
               s.at(common::col::TargetA, QStringLiteral("HA20300000")); // 编辑 > 复制
               return s;
           }(),
           [] {
-              StepDef s = keys(QStringLiteral("0000"), QStringLiteral("资料窗口-全选"),
+              StepDef s = keys(QStringLiteral("6286"), QStringLiteral("资料窗口-全选"),
                                QStringLiteral("按 Ctrl+V 粘贴"));
               s.at(common::col::TargetB, QStringLiteral("HA20400000")); // 编辑 > 粘贴
               return s;
@@ -441,14 +463,8 @@ UnitDef unitActions(Scenes& s)
          {dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制-调平衡"),
                       QStringLiteral("动作-滑块"), BalanceRight, BalanceLeft,
                       QStringLiteral("向左拖动平衡滑块")),
-          [] {
-              // The window stays open beside the desktop's icons, its balance where it was put.
-              StepDef s = bare(QStringLiteral("0000"), QStringLiteral("动作-音量控制-平衡最左"),
-                               QStringLiteral("单击“回收站”"));
-              s.at(common::col::WinCode, QStringLiteral("00"));
-              s.aux = QStringLiteral("图标:回收站");
-              return s;
-          }(),
+          click(QStringLiteral("动作-音量控制-平衡最左"), QStringLiteral("图标:回收站"),
+                QStringLiteral("单击“回收站”")),
           done(QStringLiteral("动作-音量控制-平衡最左"))}},
         // Keys pressed where the step that a key passes takes the focused area away for a moment,
         // and the same key asked twice in a row: one press passes one step.
@@ -458,16 +474,14 @@ UnitDef unitActions(Scenes& s)
           onIcons(keys(QStringLiteral("6027"), deskBg, QStringLiteral("按 Esc 键"))), done(deskBg)}},
         {QStringLiteral("打开“开始”菜单，按 Ctrl+C 复制“我的文档”，再按一次 Ctrl+C。"),
          {inStartMenu(
-              keys(QStringLiteral("0000"), QStringLiteral("开始菜单"), QStringLiteral("按 Ctrl+C 复制")),
+              keys(QStringLiteral("6267"), QStringLiteral("开始菜单"), QStringLiteral("按 Ctrl+C 复制")),
               QStringLiteral("HA20300000")), // 编辑 > 复制
           inStartMenu(
               keys(QStringLiteral("6267"), QStringLiteral("开始菜单"), QStringLiteral("再按一次 Ctrl+C"))),
           done(QStringLiteral("开始菜单"))}},
         {QStringLiteral("按 Alt+F4 关闭“资料”窗口，再按 Alt+F4 关闭“音量控制”窗口。"),
-         {keys(QStringLiteral("0000"), QStringLiteral("资料窗口"), QStringLiteral("按 Alt+F4 关闭“资料”窗口"),
-               {QStringLiteral("P6415")}),
-          keys(QStringLiteral("0000"), QStringLiteral("动作-音量控制"),
-               QStringLiteral("按 Alt+F4 关闭“音量控制”窗口"), {QStringLiteral("P6415")}),
+         {altF4(QStringLiteral("资料窗口"), QStringLiteral("按 Alt+F4 关闭“资料”窗口")),
+          altF4(QStringLiteral("动作-音量控制"), QStringLiteral("按 Alt+F4 关闭“音量控制”窗口")),
           done(QStringLiteral("桌面"))}},
     };
     return u;

@@ -148,8 +148,11 @@ UnitDef unitDesktop(Scenes& s)
          {contextPick(QStringLiteral("桌面"), QStringLiteral("桌面:空白"),
                       menuCode(QStringLiteral("桌面"), QStringLiteral("新建(W)/文件夹(F)")),
                       QStringLiteral("在桌面空白处单击鼠标右键，指向“新建”，单击“文件夹”")),
-          typeText(QStringLiteral("0024"), QStringLiteral("桌面-新建文件夹"),
-                   QStringLiteral("名称:新建文件夹"), QStringLiteral("新建文件夹"), QStringLiteral("练习")),
+          // The new name typed over the whole old one, selected as the desktop selects it ("0028"), and
+          // Enter or a click elsewhere on the desktop.
+          typeText(QStringLiteral("0028"), QStringLiteral("桌面-新建文件夹"),
+                   QStringLiteral("名称:新建文件夹"), QStringLiteral("新建文件夹"), QStringLiteral("练习"),
+                   QStringLiteral("桌面:空白")),
           done(QStringLiteral("桌面-练习"))}},
         {QStringLiteral("打开“我的电脑”窗口，然后将它关闭。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的电脑"),
@@ -214,7 +217,7 @@ UnitDef unitDesktop(Scenes& s)
          {contextPick(QStringLiteral("桌面-练习"), QStringLiteral("图标:练习"),
                       menuCode(QStringLiteral("文件夹"), QStringLiteral("重命名(M)")),
                       QStringLiteral("右键单击“练习”文件夹，选择“重命名”")),
-          typeText(QStringLiteral("0022"), QStringLiteral("桌面-练习-重命名"), QStringLiteral("名称:练习"),
+          typeText(QStringLiteral("0028"), QStringLiteral("桌面-练习-重命名"), QStringLiteral("名称:练习"),
                    QStringLiteral("练习"), QStringLiteral("作业"), QStringLiteral("桌面:空白")),
           done(QStringLiteral("桌面-作业"))}},
         {QStringLiteral("删除桌面上的“旧资料”文件夹，然后清空回收站。"),

@@ -560,7 +560,7 @@ UnitDef unitFiles(Scenes& s)
           click(QStringLiteral("C盘"), QStringLiteral("菜单:文件夹(F)"), QStringLiteral("单击“文件夹”"))
               .over(1, QStringLiteral("文件菜单-新建"), fileMenuAt)
               .over(2, QStringLiteral("新建子菜单"), newMenuAt),
-          typeText(QStringLiteral("0022"), QStringLiteral("C盘-新建文件夹"),
+          typeText(QStringLiteral("0028"), QStringLiteral("C盘-新建文件夹"),
                    QStringLiteral("名称:新建文件夹"), QStringLiteral("新建文件夹"), QStringLiteral("资料"),
                    QStringLiteral("窗口:空白")),
           done(QStringLiteral("C盘-资料"))}},

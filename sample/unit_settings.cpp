@@ -1,4 +1,5 @@
 // Unit 3: Control Panel and the settings of the system.
+#include "common/record.h"
 #include "sample/context_menus.h"
 #include "sample/dialogs.h"
 #include "sample/flows.h"
@@ -477,6 +478,18 @@ void addScenes(Scenes& s)
     }
 }
 
+// A slider's thumb dragged along its track from position `from` to `to`: a press on the thumb (the
+// second target), a drag and a release on the new position ("0050"). With no window ("EE") a plain
+// press on the thumb does not pass the step by itself.
+StepDef dragSlider(const QString& bg, const QString& slider, int from, int to, const QString& hint)
+{
+    const auto place = [&slider](int at) { return QStringLiteral("滑块:%1:%2").arg(slider).arg(at); };
+    StepDef s = click(bg, place(to), hint).alsoBy(place(from)).pointer(QStringLiteral("S09"));
+    s.action = QStringLiteral("0050");
+    s.at(common::col::WinCode, QStringLiteral("EE"));
+    return s;
+}
+
 } // namespace
 
 UnitDef unitSettings(Scenes& s)
@@ -528,9 +541,8 @@ UnitDef unitSettings(Scenes& s)
                       deskProperties),
           click(QStringLiteral("桌面"), QStringLiteral("选项卡:设置"), QStringLiteral("单击“设置”选项卡"))
               .over(1, QStringLiteral("显示属性-主题"), DialogAt),
-          click(QStringLiteral("桌面"), QStringLiteral("滑块:屏幕分辨率:2"),
-                QStringLiteral("将滑块拖到“1024 × 768 像素”"))
-              .pointer(QStringLiteral("S09"))
+          dragSlider(QStringLiteral("桌面"), QStringLiteral("屏幕分辨率"), 1, 2,
+                     QStringLiteral("将滑块拖到“1024 × 768 像素”"))
               .over(1, QStringLiteral("显示属性-设置"), DialogAt),
           click(QStringLiteral("桌面"), QStringLiteral("按钮:确定"), QStringLiteral("单击“确定”"))
               .over(1, QStringLiteral("显示属性-设置-1024"), DialogAt),
@@ -567,8 +579,7 @@ UnitDef unitSettings(Scenes& s)
               .pointer(QStringLiteral("M01")),
           doubleClick(classic, QStringLiteral("图标:鼠标"), QStringLiteral("双击“鼠标”图标")),
           opening(classic, QStringLiteral("鼠标属性"), QStringLiteral("鼠标 属性")),
-          click(classic, QStringLiteral("滑块:双击速度:4"), QStringLiteral("将“双击速度”滑块拖到最右端"))
-              .pointer(QStringLiteral("S09"))
+          dragSlider(classic, QStringLiteral("双击速度"), 2, 4, QStringLiteral("将“双击速度”滑块拖到最右端"))
               .over(1, QStringLiteral("鼠标属性"), DialogAt),
           click(classic, QStringLiteral("按钮:确定"), QStringLiteral("单击“确定”"))
               .over(1, QStringLiteral("鼠标属性-最快"), DialogAt),

@@ -1,11 +1,10 @@
 #include "common/text_file.h"
 
 #include "common/numbers.h"
+#include "platform/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -49,16 +48,23 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes)
     return lines;
 }
 
-// The bytes of a file found by findFile; status Ok, Missing or Unreadable.
+// The bytes of a file found by findFile; status Ok, Missing or Unreadable. A named pipe, socket or
+// device is no file to read: it reads as missing, and nothing waits on it or reads it without end.
 TextStatus readBytes(const QString& path, QByteArray& bytes, QString& real)
 {
     real = findFile(path);
-    if (real.isEmpty()) return QFileInfo::exists(path) ? TextStatus::Unreadable : TextStatus::Missing;
-    QFile file(real);
-    if (!file.open(QIODevice::ReadOnly)) return TextStatus::Unreadable;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return TextStatus::Unreadable;
-    return TextStatus::Ok;
+    platform::FileRead file = platform::readRegularFile(real.isEmpty() ? path : real);
+    switch (file.status) {
+    case platform::FileReadStatus::Ok:
+        bytes = std::move(file.bytes);
+        return TextStatus::Ok;
+    case platform::FileReadStatus::Missing:
+    case platform::FileReadStatus::Special:
+        return TextStatus::Missing;
+    case platform::FileReadStatus::Failed:
+        break;
+    }
+    return TextStatus::Unreadable;
 }
 
 } // namespace
@@ -130,13 +136,15 @@ WriteStatus writeTextFile(const QString& path, const QStringList& lines, TextEnd
     if (!bytes) return WriteStatus::Unencodable;
 
     const QString existing = findFile(path);
-    QSaveFile file(existing.isEmpty() ? path : existing);
-    if (!file.open(QIODevice::WriteOnly)) return WriteStatus::Failed;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting(); // the old file stays as it was
-        return WriteStatus::Failed;
+    switch (platform::saveFileWhole(existing.isEmpty() ? path : existing, *bytes)) {
+    case platform::FileSaveStatus::Ok:
+        return WriteStatus::Ok;
+    case platform::FileSaveStatus::NoSpace:
+        return WriteStatus::NoSpace;
+    case platform::FileSaveStatus::Failed:
+        break;
     }
-    return file.commit() ? WriteStatus::Ok : WriteStatus::Failed;
+    return WriteStatus::Failed;
 }
 
 WriteStatus rewriteTextFile(const QString& path, TextStatus previousRead, const QStringList& lines,

@@ -23,7 +23,8 @@ namespace common {
 
 enum class TextStatus {
     Ok,          // read; all lines decoded
-    Missing,     // no file of that name (nor one differing only in case)
+    Missing,     // no file of that name (nor one differing only in case); a named pipe, socket or
+                 // device of that name is no file either
     Unreadable,  // exists but could not be opened or read (also: the name is a folder)
     BadEncoding, // read, but some lines hold bytes that are not GBK (see badLines)
 };
@@ -61,12 +62,15 @@ enum class WriteStatus {
     Ok,
     Unencodable, // a character has no GBK code: nothing was written
     Failed,      // the file could not be written: the old file, if any, is unchanged
+    NoSpace,     // the disk (or quota, or file-size limit) is full: the old file, if any, is unchanged
     Refused,     // rewriteTextFile: the previous read failed, nothing was written
 };
 
 // Writes the lines exactly as given (a line holding CR or LF is written as it is) in GBK, whole,
-// to a temporary file in the same folder that then replaces the old file (QSaveFile): a failing
-// write never leaves a half-written file. An empty list with CrLfAfterEach gives an empty file.
+// to a temporary file in the same folder that replaces the old file only once every byte is on
+// the disk (platform::saveFileWhole): a failing write never leaves a half-written or empty file,
+// and temporary files of an earlier save cut short are removed. An empty list with CrLfAfterEach
+// gives an empty file.
 WriteStatus writeTextFile(const QString& path, const QStringList& lines,
                           TextEnding ending = TextEnding::CrLfAfterEach);
 

@@ -280,6 +280,8 @@ void FrmYanShi::Form_Load()
             Move(desk->Left(), desk->Top());
 
     deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
+    deskUnreadable.clear();
+    stepFile = {};
     ysStep = 1;
     ToolCSH();
     CSH();
@@ -392,8 +394,23 @@ void FrmYanShi::GoStep(const QString& code)
         endUnplayable();
         return;
     }
-    ysStep = jump.step;
+    showStep(jump.step);
+}
+
+void FrmYanShi::showStep(int n)
+{
+    ysStep = n;
     setData();
+}
+
+void FrmYanShi::setSpeed(int factor)
+{
+    const std::pair<Timer*, int> bases[] = {{&Timer1, 500}, {&Timer2, 100},  {&Timer3, 1000}, {&Timer4, 200},
+                                            {&Timer5, 100}, {&Timer6, 100},  {&Timer7, 200},  {&Timer8, 100},
+                                            {&Timer9, 100}, {&Timer10, 100}, {&Timer11, 100}, {&TimerRM, 100},
+                                            {&TimEnd, 100}, {&TimerRS, 100}, {&TimTool, 100}};
+    for (const auto& [timer, base] : bases)
+        timer->setInterval(base * factor);
 }
 
 void FrmYanShi::endStepBy(const QString& jump)

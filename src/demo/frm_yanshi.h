@@ -11,7 +11,10 @@
 //   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu
 //   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
 //                          drop-down cascade
+#include <QDateTime>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -91,7 +94,41 @@ public:
     platform::PictureBox PicLeft{this, "PicLeft"}, PicRight{this, "PicRight"}, PicTop{this, "PicTop"},
         PicBottom{this, "PicBottom"};
 
-    // The player's clocks, all off at design; the panel sets each interval to base × speed.
+    // The number of steps of the question played (0 when unknown).
+    int stepCount() const;
+    // The step shown (1-based within the question) and its record.
+    int shownStep() const { return ysStep; }
+    const QString& shownRecord() const { return ysRec; }
+    // Shows step n of the question, as a jump there does.
+    void showStep(int n);
+    // Every clock at its base interval times `factor` (1 normal, 2 half speed); the glide into the
+    // drawn Start menu keeps its pace.
+    void setSpeed(int factor);
+
+protected:
+    void design() override;
+    void Form_Load() override;
+
+private:
+    // ---- Procedures ---------------------------------------------------------------------------
+    void setData();
+    void doNext();
+    void GoStep(const QString& code);
+    void CSH();
+    void ToolCSH();
+    void pointMove();
+    void MuBiaoWei();
+    void RightKeyMenu();
+    void RightKeySub();
+    void MenuCSH();
+    void HuiRenwuCSH();
+    void CtrlCSH();
+    void Tool1JCSH();
+    void Tool2JCSH();
+    void Tool3JCSH();
+    void DoubleXXK();
+
+    // The player's clocks, all off at design; setSpeed sets each interval to base × speed.
     platform::Timer Timer1{500, false};     // typing
     platform::Timer Timer2{100, false};     // a step's glide and its arrival
     platform::Timer Timer3{1000, false};    // the drag of Image5
@@ -134,26 +171,15 @@ public:
     int ysMainW = 0, ysMainH = 0; // design twips
     int ysPopSet = 0;
     QString deskPath;
+    QSet<QString> deskUnreadable; // desktop pictures that could not be read in this demonstration
+    struct StepFile {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        QStringList lines;
+    } stepFile; // the step file as last read
 
-    // ---- Procedures ---------------------------------------------------------------------------
-    void setData();
-    void doNext();
-    void GoStep(const QString& code);
-    void CSH();
-    void ToolCSH();
-    void pointMove();
-    void MuBiaoWei();
-    void RightKeyMenu();
-    void RightKeySub();
-    void MenuCSH();
-    void HuiRenwuCSH();
-    void CtrlCSH();
-    void Tool1JCSH();
-    void Tool2JCSH();
-    void Tool3JCSH();
-    void DoubleXXK();
-
-    // Timer events (public so that a test can name what it steps).
+    // Timer events.
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -165,14 +191,6 @@ public:
     void Timer9_Timer();
     void TimerStart_Timer();
 
-    // The number of steps of the question played (0 when unknown).
-    int stepCount() const;
-
-protected:
-    void design() override;
-    void Form_Load() override;
-
-private:
     void ZhuClick(const QString& code);
     void Tool1JClick(int row);
     void Tool2JClick(int row);
@@ -194,6 +212,7 @@ private:
     bool clickMarked() const;
     void setClickMarker();
     void ringAtPointer();
+    platform::Control& overlayPicture(int k); // overlay picture k, 1-6
 
     // Render phases (frm_yanshi_render.cpp).
     bool readRecord();

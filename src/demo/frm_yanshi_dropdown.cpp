@@ -31,7 +31,12 @@ template <size_t M> void placeRows(LabelArray& labels, const std::array<menus::B
 // A picture that cannot be read leaves the image empty: it never shows another panel or row.
 bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
 {
-    if (common::isSafeCode(name) && img.LoadPicture(deskPath + name + QStringLiteral(".rar"))) return true;
+    const QString file = deskPath + name + QStringLiteral(".rar");
+    // The desktop's own pictures stay as they are while a demonstration runs: the picture an image
+    // already shows is not read again, nor one that could not be read.
+    if (!img.picture().isNull() && img.picture().source() == file) return true;
+    if (!deskUnreadable.contains(file) && common::isSafeCode(name) && img.LoadPicture(file)) return true;
+    deskUnreadable.insert(file);
     img.clearPicture();
     return false;
 }

@@ -12,6 +12,7 @@
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "platform/app.h"
+#include "steps/completion.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -135,6 +136,12 @@ void FrmYanShi::setClickMarker()
     Shape4.setLeft(Marker);
 }
 
+Control& FrmYanShi::overlayPicture(int k)
+{
+    Control* slots[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
+    return *slots[std::clamp(k, 1, 6) - 1];
+}
+
 void FrmYanShi::ringAtPointer()
 {
     Shape5.Move(ysPosX - 180, ysPosY - 180);
@@ -196,7 +203,20 @@ void FrmYanShi::MuBiaoWei()
                 y = centreY(Label1);
             }
         }
-        if (kind == ActionKind::Key) {
+        // A step of no action code of its own: where the candidate completes it.
+        const steps::Completion how = steps::completion(s, ysStep);
+        if (how.way == steps::Way::SecondPress || how.way == steps::Way::SecondRelease) {
+            x = centreX(Label4);
+            y = centreY(Label4);
+        } else if (how.way == steps::Way::Picture) {
+            x = centreX(overlayPicture(how.slot));
+            y = centreY(overlayPicture(how.slot));
+        } else if (how.way == steps::Way::MainRelease) {
+            x = centreX(Label1);
+            y = centreY(Label1);
+        }
+        // Key steps, and steps that no pointer action completes, pause so that the hint is read.
+        if (kind == ActionKind::Key || how.way == steps::Way::Key || how.way == steps::Way::Nothing) {
             ysTick = 0;
             glideTo(ysPosX, ysPosY);
             Timer4.setEnabled(true);
@@ -287,12 +307,12 @@ void FrmYanShi::arrivalAction()
         Timer2_Timer();
         return;
     }
+    // The click, double click or right click on the target, or the click that ends a tab change, a
+    // typing, a band or a drag: the step follows the jump the candidate's action follows.
     const ActionKind kind = s.kind();
+    const steps::Completion how = steps::completion(s, ysStep);
     if (clickOnTarget(kind) || kind == ActionKind::List || clickMarked()) {
-        if (s.action() == QLatin1String("0001") && s.mainJump() != QLatin1String("0"))
-            GoStep(s.mainJump());
-        else
-            doNext();
+        endStepBy(kind == ActionKind::None ? QStringLiteral("0") : how.jump);
         return;
     }
     if (kind == ActionKind::Band || kind == ActionKind::Drag) {
@@ -310,7 +330,7 @@ void FrmYanShi::arrivalAction()
     }
     Shape6.setVisible(false);
     if (kind == ActionKind::Hint) {
-        doNext();
+        endStepBy(how.jump);
         return;
     }
     if (kind == ActionKind::PopupPick) {
@@ -340,9 +360,10 @@ void FrmYanShi::arrivalAction()
         startMenuAndClick();
         return;
     }
-    // An action the player does not know: the step ends by the target's jump, never waiting.
+    // A press on the second target, a click on a picture or a release over a target: the step goes
+    // where that action leads.
     Timer2.setEnabled(false);
-    endStepBy(s.mainJump());
+    endStepBy(how.jump);
 }
 
 // The text to type: the answer up to its first "|", continued after what the field already holds

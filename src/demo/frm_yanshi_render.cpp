@@ -2,6 +2,7 @@
 // without any bookkeeping of the drill, with the values the player needs to perform the step, and
 // with a short ending for the terminal record. A statement that cannot be carried out (a field
 // that does not fit 16 bits, a picture that cannot be read) is skipped and the render goes on.
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 
@@ -138,9 +139,16 @@ bool FrmYanShi::readRecord()
     const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
     if (!block) return false;
     ysStep = std::clamp(ysStep, 1, block->count);
-    const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok) return false;
-    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, ysStep);
+    // The step file is read again only when it has changed since it was last read.
+    const QFileInfo info(d.stepPath);
+    if (stepFile.path != d.stepPath || !info.exists() || info.lastModified() != stepFile.modified ||
+        info.size() != stepFile.size) {
+        stepFile = {};
+        common::TextReadResult file = common::readTextFile(d.stepPath);
+        if (file.status != common::TextStatus::Ok) return false;
+        stepFile = {d.stepPath, info.lastModified(), info.size(), std::move(file.lines)};
+    }
+    const std::optional<QString> rec = steps::blockRecord(stepFile.lines, *block, ysStep);
     if (!rec) return false;
     ysRec = *rec;
     return true;

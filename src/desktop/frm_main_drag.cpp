@@ -11,6 +11,7 @@
 #include "desktop/frm_main.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/completion.h"
 #include "steps/step.h"
 
 using namespace platform;
@@ -84,8 +85,7 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y)
 {
     label4PressAdvanced = false;
     const steps::Step s = step();
-    if (s.winCode() != QLatin1String("EE") && s.paneCode() != QLatin1String("EE") && button == vbLeftButton &&
-        s.auxJump() == QLatin1String("0") && s.action() != QLatin1String("0028")) {
+    if (button == vbLeftButton && steps::secondTargetPressAdvances(s)) {
         label4PressAdvanced = true;
         doNext();
         return;
@@ -161,7 +161,7 @@ void FrmMain::Image_Click(int slot)
         image5ReleaseAdvanced = false;
         return;
     }
-    const QString jump = step().slotJump(slot);
+    const QString jump = steps::pictureJump(step(), slot);
     if (!jump.isEmpty()) GoStep(jump);
 }
 

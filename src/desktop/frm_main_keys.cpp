@@ -4,8 +4,8 @@
 #include "common/drill_state.h"
 #include "common/record.h"
 #include "desktop/frm_main.h"
-#include "desktop/key_tables.h"
 #include "platform/keys.h"
+#include "steps/completion.h"
 #include "steps/step.h"
 
 using namespace platform;
@@ -30,14 +30,6 @@ bool keyMatches(int code, From from, int keyCode, int shift)
             kk += 100;
     }
     return keyCode == kk && shift == s;
-}
-
-// The shortcut of a menu item code, when it has one.
-const desktop::Shortcut* shortcutOf(const QString& item)
-{
-    for (const desktop::Shortcut& s : desktop::ShortcutTable)
-        if (item == QLatin1String(s.item.data(), qsizetype(s.item.size()))) return &s;
-    return nullptr;
 }
 
 constexpr int KeyF4 = 115;
@@ -91,7 +83,7 @@ void FrmMain::KeyClick(int keyCode, int shift)
     const QString slots[] = {step.targetC(), step.targetA(), step.targetB()};
     for (const QString& slot : slots) {
         if (!slot.startsWith(QLatin1Char('H'))) continue;
-        const desktop::Shortcut* s = shortcutOf(slot.mid(1, 4));
+        const desktop::Shortcut* s = steps::shortcutOf(slot.mid(1, 4));
         if (s && s->keyCode == keyCode && s->shift == shift) {
             doNext();
             return;

@@ -2,13 +2,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <map>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
+#include "platform/files.h"
+#include "steps/question_block.h"
 
 namespace drill {
 
@@ -72,6 +73,11 @@ QString unwritableFileText(const QString& path)
     return QStringLiteral("无法写入文件“%1”。").arg(shown(path));
 }
 
+QString diskFullText()
+{
+    return QStringLiteral("磁盘已满，进度无法保存，原有的进度记录仍然保留。");
+}
+
 QString readFailureText(const common::TextReadResult& r, const QString& path)
 {
     return r.status == common::TextStatus::Missing ? missingFileText(path) : unreadableFileText(path);
@@ -90,25 +96,17 @@ std::optional<QuestionCode> codeAt(QStringView codes, int i)
 
 int stepCount(QStringView listLine)
 {
-    return common::fieldNumber(listLine, 5, 2).value_or(0);
+    return steps::listStepCount(listLine);
 }
 
 QStringList listQuestions(const QStringList& fileLines)
 {
-    QStringList out;
-    for (const QString& l : fileLines) {
-        if (l.trimmed().isEmpty()) break;
-        out << l;
-    }
-    return out;
+    return steps::listQuestions(fileLines);
 }
 
 int stepRecords(const QStringList& stepLines)
 {
-    qsizetype n = stepLines.size();
-    while (n > 0 && stepLines.at(n - 1).isEmpty())
-        --n;
-    return int(n);
+    return steps::stepRecords(stepLines);
 }
 
 namespace {
@@ -129,7 +127,7 @@ qint64 stepSum(const QStringList& questions)
 
 bool blocksAddUp(const QStringList& questions, const QStringList& stepLines)
 {
-    return stepSum(questions) == stepRecords(stepLines);
+    return steps::listFitsSteps(questions, stepLines);
 }
 
 QString blocksMismatchText(const QString& listPath, const QStringList& questions, const QString& stepPath,
@@ -186,26 +184,18 @@ Outcome copyShiTI(QStringView codes, int count, int t)
     const QString listTarget = bankPath(t + bankno::ListOffset);
     // The two files are one set: when the list cannot be written, the step file goes back to
     // what it was, so a new step file never stands beside the old list.
-    QFile oldSteps(stepTarget);
-    const bool hadSteps = oldSteps.exists();
-    QByteArray before;
-    if (hadSteps) {
-        if (!oldSteps.open(QIODevice::ReadOnly)) return Outcome::fail(unreadableFileText(stepTarget));
-        before = oldSteps.readAll();
-        oldSteps.close();
-    }
+    // A pipe or device in its place is no step file to keep.
+    const platform::FileRead oldSteps = platform::readRegularFile(stepTarget);
+    const bool hadSteps = oldSteps.ok();
+    if (oldSteps.status == platform::FileReadStatus::Failed)
+        return Outcome::fail(unreadableFileText(stepTarget));
     if (common::writeTextFile(stepTarget, steps) != common::WriteStatus::Ok)
         return Outcome::fail(unwritableFileText(stepTarget));
     if (common::writeTextFile(listTarget, list) != common::WriteStatus::Ok) {
-        if (!hadSteps) {
+        if (!hadSteps)
             QFile::remove(stepTarget);
-        } else {
-            QSaveFile back(stepTarget);
-            if (back.open(QIODevice::WriteOnly)) {
-                back.write(before);
-                back.commit();
-            }
-        }
+        else
+            platform::saveFileWhole(stepTarget, oldSteps.bytes);
         return Outcome::fail(unwritableFileText(listTarget));
     }
     return {};

@@ -46,6 +46,9 @@ struct Outcome {
 QString missingFileText(const QString& path);
 QString unreadableFileText(const QString& path);
 QString unwritableFileText(const QString& path);
+// The words for progress that could not be saved because the disk is full: the same for every
+// file, so that a save of several files says it once.
+QString diskFullText();
 // The text for a read that did not succeed (status Missing, Unreadable or BadEncoding).
 QString readFailureText(const common::TextReadResult& r, const QString& path);
 
@@ -58,6 +61,7 @@ struct QuestionCode {
 // four characters (the string ends before it) or reads as a negative number.
 std::optional<QuestionCode> codeAt(QStringView codes, int i);
 
+// The question list's rule of the step library (steps/question_block.h), as the drill files use it.
 // Step count of a question-list line: characters 5-6 read as a number (0 when they hold none).
 int stepCount(QStringView listLine);
 // The questions of a question list: its lines up to the end of the file or the first line that
@@ -66,10 +70,10 @@ QStringList listQuestions(const QStringList& fileLines);
 
 // The records of a step file: its lines up to the last one that is not empty.
 int stepRecords(const QStringList& stepLines);
-// Whether the step counts of a list's questions account for a step file's records exactly:
-// no count below 0 and their sum the number of records. When they do not, every question after
-// the first wrong count would begin inside a neighbour's block (and could begin on its terminal
-// record), so the bank is refused.
+// Whether the step counts of a list's questions account for a step file's records exactly
+// (steps::listFitsSteps): every question's start checked, no count below 0, every block among
+// the records and their sum the number of records. When they do not, a question would begin
+// inside a neighbour's block (and could begin on its terminal record), so the bank is refused.
 bool blocksAddUp(const QStringList& questions, const QStringList& stepLines);
 // The candidate's words for a question list and a step file that do not agree.
 QString blocksMismatchText(const QString& listPath, const QStringList& questions, const QString& stepPath,

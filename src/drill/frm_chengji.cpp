@@ -144,7 +144,9 @@ void FrmChengji::Form_Load()
         if (Outcome o = saveStates(examStatesPath(d.setNo), statesLine(d.tmState, false)); !o.ok())
             failures << o.failure;
 
-    // Told over the results, not over an empty screen: the timer's tick comes once it shows.
+    // Told over the results, not over an empty screen: the timer's tick comes once it shows. A
+    // full disk is told once, however many files it stopped.
+    failures.removeDuplicates();
     unsaved = failures.isEmpty() ? QString()
                                  : failures.join(QStringLiteral("\r\n")) +
                                        QStringLiteral("\r\n本次考试的结果没有全部保存。");

@@ -149,13 +149,7 @@ void FrmTm::TimStartYS_Timer()
     desk.setVisible(false);
     setVisible(false);
     FrmYanShi& player = form<FrmYanShi>();
-    const std::pair<platform::Timer*, int> bases[] = {
-        {&player.Timer1, 500}, {&player.Timer2, 100},  {&player.Timer3, 1000}, {&player.Timer4, 200},
-        {&player.Timer5, 100}, {&player.Timer6, 100},  {&player.Timer7, 200},  {&player.Timer8, 100},
-        {&player.Timer9, 100}, {&player.Timer10, 100}, {&player.Timer11, 100}, {&player.TimerRM, 100},
-        {&player.TimEnd, 100}, {&player.TimerRS, 100}, {&player.TimTool, 100}};
-    for (const auto& [timer, base] : bases)
-        timer->setInterval(base * ysSpeed);
+    player.setSpeed(ysSpeed);
     player.setVisible(true);
     common::drill().ysRun = true;
 }

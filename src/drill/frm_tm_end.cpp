@@ -15,9 +15,10 @@ namespace drill {
 namespace {
 
 // Tells the candidate which progress could not be saved.
-void reportUnsaved(const QStringList& failures)
+void reportUnsaved(QStringList failures)
 {
     if (failures.isEmpty()) return;
+    failures.removeDuplicates(); // a full disk is told once, however many files it stopped
     MsgBox(failures.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n本次的进度没有全部保存。"),
            vbOKOnly + vbExclamation);
 }

@@ -26,6 +26,8 @@ Outcome rewrite(const QString& path, common::TextStatus readStatus, const QStrin
     case common::WriteStatus::Refused:
         return Outcome::fail(unreadableFileText(path) +
                              QStringLiteral("为免丢失其中的记录，本次没有改写它。"));
+    case common::WriteStatus::NoSpace:
+        return Outcome::fail(diskFullText());
     default:
         return Outcome::fail(unwritableFileText(path));
     }

@@ -5,7 +5,8 @@
 //
 // Every rewrite goes whole through a temporary file in the stored format. A file that exists but
 // cannot be read (or holds bytes that are not text) is never overwritten: the save is refused and
-// its Outcome tells the candidate. A missing "ksdata" folder is created first.
+// its Outcome tells the candidate. A write that cannot complete keeps the old file; on a full disk
+// its Outcome is diskFullText(). A missing "ksdata" folder is created first.
 #include <QDateTime>
 #include <QString>
 #include <QStringList>

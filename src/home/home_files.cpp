@@ -8,6 +8,7 @@
 #include "common/record.h"
 #include "home/km_info.h"
 #include "platform/app.h"
+#include "steps/question_block.h"
 
 namespace home {
 
@@ -56,8 +57,12 @@ SetTable readSetTable(const QString& dataPath)
     t.setCount = fieldValue(QStringView(line1).mid(0, 2));
     t.unitCount = fieldValue(QStringView(line1).mid(2, 2));
     if (file.lines.size() >= 2) {
-        t.unitQuestions = unitQuestionCounts(file.lines.at(1));
-        t.countsRead = file.status == common::TextStatus::Ok;
+        const QString& line2 = file.lines.at(1);
+        t.unitQuestions = unitQuestionCounts(line2);
+        // A line with fewer counts than the units declared is damaged: read as missing counts,
+        // it would cut the progress of the units beyond it to nothing.
+        const qsizetype given = (line2.size() + 1) / 2;
+        t.countsRead = file.status == common::TextStatus::Ok && given >= std::min(t.unitCount, CountedUnits);
     }
     return t;
 }
@@ -90,9 +95,10 @@ QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions)
 {
     QuestionStarts q;
     q.starts << 1;
-    for (const QString& line : listLines) {
-        if (q.questions >= maxQuestions || trimBlanks(line).isEmpty()) break;
-        q.starts << q.starts.last() + fieldValue(common::fieldView(line, 5, 2));
+    // The list ends by the step library's rule, the rule of the check against the step file.
+    for (const QString& line : steps::listQuestions(listLines)) {
+        if (q.questions >= maxQuestions) break;
+        q.starts << q.starts.last() + steps::listStepCount(line);
         ++q.questions;
     }
     return q;

@@ -111,6 +111,15 @@ bool InstanceLock::tryLock()
     return d->lock.tryLock(0);
 }
 
+bool InstanceLock::heldByAnother() const
+{
+    if (d->lock.isLocked() || d->lock.error() != QLockFile::LockFailedError) return false;
+    // A file that names no process is no copy's: one cut short on a full disk, or no lock file.
+    qint64 pid = 0;
+    QString host, program;
+    return d->lock.getLockInfo(&pid, &host, &program) && pid > 0;
+}
+
 bool InstanceLock::isLocked() const
 {
     return d->lock.isLocked();
@@ -146,8 +155,11 @@ bool prevInstance()
     AppState& s = state();
     if (!s.prevInstance) {
         s.lock = std::make_unique<InstanceLock>(exeName());
-        s.prevInstance = !s.lock->tryLock();
-        if (*s.prevInstance) s.lock.reset();
+        // Only a running copy holding the lock is another copy: a lock that cannot be written (a
+        // full disk, a folder that cannot be written) leaves this copy running without it.
+        const bool locked = s.lock->tryLock();
+        s.prevInstance = !locked && s.lock->heldByAnother();
+        if (!locked) s.lock.reset();
     }
     return *s.prevInstance;
 }

@@ -28,7 +28,9 @@ constexpr int Revision = 1;
 
 // True when another copy of this program is already running for this user. The first call
 // takes a per-user lock for the program named by exeName() and keeps it until the process ends;
-// later calls give the first call's answer. The lock of a copy that died is not in the way.
+// later calls give the first call's answer. The lock of a copy that died is not in the way, and a
+// lock that cannot be taken for any other reason than a running copy holding it (a full disk, a
+// lock file that names no process) is no other copy: the program runs without the lock.
 bool prevInstance();
 // Lets the lock go (tests; the lock also ends with the process); the next prevInstance() asks
 // afresh.
@@ -47,6 +49,9 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool tryLock(); // true when this object holds the lock now
+    // After a tryLock() that failed: whether a running process holds the lock (and not merely
+    // that the lock file could not be written or read).
+    bool heldByAnother() const;
     bool isLocked() const;
     void unlock();
     QString fileName() const;

@@ -1,11 +1,11 @@
 #include "platform/picture.h"
 
+#include "platform/files.h"
 #include "platform/units.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -492,17 +492,19 @@ std::optional<Picture> loadPicture(const QString& path, QString* error)
     } else {
         cache.forget(actual);
     }
-    QFile file(actual);
-    if (QFileInfo(actual).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const FileRead file = readRegularFile(actual, MaxFileBytes);
+    if (!file.ok()) {
         cache.forget(actual);
-        fail(error, QStringLiteral("cannot read %1").arg(path));
+        // A pipe or device is no picture file: told as a missing one is.
+        if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Special)
+            fail(error, QStringLiteral("file not found: %1").arg(path));
+        else if (stamp && stamp->size > MaxFileBytes)
+            fail(error, QStringLiteral("file too large for a picture: %1").arg(path));
+        else
+            fail(error, QStringLiteral("cannot read %1").arg(path));
         return std::nullopt;
     }
-    if (file.size() > MaxFileBytes) {
-        fail(error, QStringLiteral("file too large for a picture: %1").arg(path));
-        return std::nullopt;
-    }
-    const QByteArray data = file.readAll();
+    const QByteArray& data = file.bytes;
     QString why;
     auto picture = loadPictureData(data, path, &why);
     if (!picture) {

@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include "platform/files.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -14,7 +16,6 @@
 #include <QNetworkRequest>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTimer>
@@ -303,12 +304,12 @@ QString FileSettingsStore::defaultFileName()
 std::optional<SettingsData> FileSettingsStore::load(bool* damaged) const
 {
     if (damaged) *damaged = false;
-    QFile file(fileName_);
-    if (!file.exists()) return SettingsData{};
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return SettingsData::parseReadable(bytes, damaged);
+    // A pipe or device in the file's place holds no settings: it reads as no file.
+    const FileRead file = readRegularFile(fileName_);
+    if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Special)
+        return SettingsData{};
+    if (!file.ok()) return std::nullopt;
+    return SettingsData::parseReadable(file.bytes, damaged);
 }
 
 template <class Change> bool FileSettingsStore::change(Change&& apply)
@@ -326,10 +327,7 @@ template <class Change> bool FileSettingsStore::change(Change&& apply)
     const QByteArray after = data->serialize();
     // A damaged file is rewritten with what could be read, even when nothing changes.
     if (after == before && !damaged && QFileInfo::exists(fileName_)) return true;
-    QSaveFile out(fileName_);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    out.write(after);
-    return out.commit();
+    return saveFileWhole(fileName_, after) == FileSaveStatus::Ok;
 }
 
 std::optional<QString> FileSettingsStore::read(const QString& keyPath, const QString& valueName)
@@ -508,10 +506,9 @@ bool DesktopShell::writeDesktopShortcut(const QString& name, const QString& targ
     // As with the shortcut of the original, a missing desktop folder means no shortcut.
     if (desktopFolder_.isEmpty() || !QFileInfo(desktopFolder_).isDir()) return false;
     const QString fileName = desktopFolder_ + QLatin1Char('/') + shortcutFileName(name);
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    out.write(desktopEntry(name, target, workingFolder, iconPath).toUtf8());
-    if (!out.commit()) return false;
+    if (saveFileWhole(fileName, desktopEntry(name, target, workingFolder, iconPath).toUtf8()) !=
+        FileSaveStatus::Ok)
+        return false;
     // Desktops launch only launcher files marked executable.
     return QFile::setPermissions(fileName, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                QFile::ReadUser | QFile::WriteUser | QFile::ExeUser |

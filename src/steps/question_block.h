@@ -3,8 +3,10 @@
 // has, by the drill state's start lines. Both desktops and the question panel read a question's
 // records only through its block, so that no question ever renders, plays or judges a neighbour's
 // record (a neighbour's terminal record would record the question as solved).
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 #include "common/drill_state.h"
@@ -24,5 +26,24 @@ std::optional<Block> questionBlock(const common::DrillVars& d, int q);
 std::optional<QString> blockRecord(const QStringList& lines, const Block& block, int step);
 // Whether every record of the block is among `lineCount` lines.
 bool blockInFile(const Block& block, qsizetype lineCount);
+
+// The question list's rule, the one every reader of a list keeps (the unit launcher, the set
+// builder, the drill start and the check of a list against its step file): the list ends at the
+// end of the file or at its first line that is empty after trimming blanks (spaces only: a line
+// holding a tab is a question), and a question's step count is characters 5-6 of its line read
+// as a number (0 when they hold none).
+QStringList listQuestions(const QStringList& fileLines);
+int listStepCount(QStringView listLine);
+// The step file's first line of each question and of the line after the last: starts[0] = 1 and
+// starts[k] = starts[k - 1] + the step count of question k (so question k's block is
+// starts[k - 1] .. starts[k] - 1).
+QList<qint64> listStarts(const QStringList& questions);
+// The records of a step file: its lines up to the last one that is not empty.
+int stepRecords(const QStringList& stepLines);
+// Whether a list and its step file agree: every question starts at or after the line where the
+// one before ends (no count below 0), its whole block lies among the step file's records, and the
+// last block ends on the last record. When they do not, a question would begin inside a
+// neighbour's block (perhaps on its terminal record) or beyond the file.
+bool listFitsSteps(const QStringList& questions, const QStringList& stepLines);
 
 } // namespace steps

@@ -7,7 +7,10 @@
 #include <QFileDevice>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "support/child.h"
 
 using namespace common;
 
@@ -190,6 +193,75 @@ TEST_F(TextFileTest, FailingWriteLeavesTheOldFile)
 
     // A folder that does not exist.
     EXPECT_EQ(writeTextFile(path("nofolder/x.rar"), {"x"}), WriteStatus::Failed);
+}
+
+TEST_F(TextFileTest, AFullDiskLeavesTheOldFileAndSaysSo)
+{
+    const QByteArray old = "TTFF\r\n\r\n";
+    const QString p = writeBytes("288893.rar", old);
+    const QStringList lines{"TTTTTTTTTT", "FFFF", "TTFTFFFF"};
+    // 0: the write said the disk is full; 1: it said it succeeded.
+    const int result = testkit::onAFullDisk([&] {
+        const WriteStatus w = writeTextFile(p, lines, TextEnding::ExtraCrLfAtEnd);
+        return w == WriteStatus::NoSpace ? 0 : w == WriteStatus::Ok ? 1 : 2;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(readBytes(p), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"288893.rar"});
+    // A new file is not left empty either.
+    const int fresh = testkit::onAFullDisk([&] { return int(writeTextFile(path("new.rar"), lines)); });
+    EXPECT_EQ(fresh, int(WriteStatus::NoSpace));
+    EXPECT_FALSE(QFile::exists(path("new.rar")));
+}
+
+TEST_F(TextFileTest, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave)
+{
+    const QString p = writeBytes("288893.rar", "TT\r\n");
+    const QStringList ours{"288893.rar.AbCdEf", "288893.rar.x9Y0zQ"};
+    const QStringList others{"288893.rar.bak",    "288893.rar.AbCdE",  "288893.rar.AbCdEfG",
+                             "288893.rar.Ab-dEf", "208801.rar.AbCdEf", "288893.rarXAbCdEf",
+                             "288893.RAR.AbCdEf"};
+    for (const QString& name : ours + others)
+        writeBytes(name, "half");
+    ASSERT_EQ(writeTextFile(p, {"FF"}), WriteStatus::Ok);
+    EXPECT_EQ(readBytes(p), QByteArray("FF\r\n"));
+    for (const QString& name : ours)
+        EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
+}
+
+TEST_F(TextFileTest, APipeOrADeviceReadsAsMissingWithoutWaiting)
+{
+    const QString fifo = path("288871.rar");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        const char* what;
+        QString path;
+    } cases[] = {
+        {"a named pipe", fifo},
+        {"a link to /dev/zero", path("288821.rar")},
+        {"a link to /dev/urandom", path("ver.txt")},
+        {"a link to a named pipe", path("sMenu.sys")},
+    };
+    ASSERT_TRUE(QFile::link("/dev/zero", cases[1].path));
+    ASSERT_TRUE(QFile::link("/dev/urandom", cases[2].path));
+    ASSERT_TRUE(QFile::link(fifo, cases[3].path));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // In a child with a time limit, and little memory where no sanitizer needs more: a reader
+        // that waited or read without end would hang or exhaust the test machine.
+        const int result = testkit::inChild(
+            [&] {
+                const TextReadResult r = readTextFile(c.path);
+                const LineResult line = readLineOrLast(c.path, 3);
+                const bool missing = r.status == TextStatus::Missing && r.lines.isEmpty() &&
+                                     line.status == TextStatus::Missing && !line.line;
+                return missing ? 0 : 1;
+            },
+            5, [] { testkit::limitMemory(); });
+        EXPECT_EQ(result, 0);
+    }
 }
 
 TEST_F(TextFileTest, ReadOnlyFolderLeavesTheOldFile)

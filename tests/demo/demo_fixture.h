@@ -4,6 +4,7 @@
 // it; the manual clock drives the player.
 #include <QDir>
 #include <QList>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -120,7 +121,7 @@ protected:
     {
         for (int n = 1; n <= limit; ++n) {
             time.advance(step);
-            if (!playing() || player().ysStep != from) return n;
+            if (!playing() || player().shownStep() != from) return n;
         }
         return -1;
     }
@@ -129,10 +130,10 @@ protected:
     // leaves it loaded: a test failure).
     QList<int> playedToEnd(int limit = 300)
     {
-        QList<int> played{player().ysStep};
+        QList<int> played{player().shownStep()};
         for (int i = 0; i < limit && playing(); ++i) {
             time.advance(100);
-            if (playing() && player().ysStep != played.last()) played << player().ysStep;
+            if (playing() && player().shownStep() != played.last()) played << player().shownStep();
         }
         EXPECT_FALSE(playing()) << "still at step " << played.last();
         return played;
@@ -160,6 +161,25 @@ protected:
         return r;
     }
     static StepRecord terminal() { return StepRecord().action(QStringLiteral("9999")); }
+    // The record with a hint of its own: answer-text entry `line`, shown at the top left.
+    static StepRecord hinted(StepRecord r, int line)
+    {
+        r.setNumber(col::HintPos, 5, 120)
+            .setNumber(col::HintPos + 5, 5, 120)
+            .setNumber(col::HintLine, 3, line);
+        return r;
+    }
+
+    // The pointer as drawn: the arrow's reference point (its outline's first line starts 60 design
+    // twips right of it), or the cursor picture's corner while that stands for the arrow.
+    QPointF pointer()
+    {
+        FrmYanShi& p = player();
+        if (p.ImgICO.Visible()) return {p.ImgICO.Left(), p.ImgICO.Top()};
+        return {p.LPoint(0).X1() - 60 * common::scaleX(), p.LPoint(0).Y1()};
+    }
+    // The hint shown, which tells the steps of a question apart where each has its own.
+    QString hintShown() { return player().LHelp.Caption(); }
 
     testkit::ManualTime time;
     testkit::TempProgramFolder prog;

@@ -64,19 +64,21 @@ TEST_F(Demo, ABandGrowsFromTheSecondTargetToTheTarget)
     time.advance(100);
     EXPECT_TRUE(p.ImgICO.Visible());
     EXPECT_DOUBLE_EQ(p.LPoint(0).X1(), -100);
-    EXPECT_DOUBLE_EQ(p.ImgICO.Left(), p.ysPosX);
-    while (!p.ysBand && p.ysStep == 1)
+    // On its way from the start to the second target, up and to the left.
+    EXPECT_LT(p.ImgICO.Left(), StartX);
+    EXPECT_LT(p.ImgICO.Top(), StartY);
+    // The second leg: the band starts at the second target's corner.
+    for (int i = 0; i < 30 && p.Shape6.Left() != 1500 && p.shownStep() == 1; ++i)
         time.advance(100);
-    ASSERT_TRUE(p.ysBand);
     EXPECT_TRUE(p.Shape6.Visible());
     EXPECT_DOUBLE_EQ(p.Shape6.Left(), 1500);
     EXPECT_DOUBLE_EQ(p.Shape6.Top(), 1500);
     EXPECT_DOUBLE_EQ(p.Shape4.Left(), -100); // the next arrival is the click
     time.advance(100);
-    EXPECT_DOUBLE_EQ(p.Shape6.Width(), p.ysPosX - 1500 + 120);
-    EXPECT_DOUBLE_EQ(p.Shape6.Height(), p.ysPosY - 1500 + 120);
+    EXPECT_DOUBLE_EQ(p.Shape6.Width(), p.ImgICO.Left() - 1500 + 120);
+    EXPECT_DOUBLE_EQ(p.Shape6.Height(), p.ImgICO.Top() - 1500 + 120);
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
 }
 
 TEST_F(Demo, ADragShowsTheArrowThenTheCursorAndNoBand)
@@ -86,13 +88,16 @@ TEST_F(Demo, ADragShowsTheArrowThenTheCursorAndNoBand)
     FrmYanShi& p = player();
     time.advance(100);
     EXPECT_FALSE(p.ImgICO.Visible());
-    while (!p.ysBand && p.ysStep == 1)
+    // The second leg shows the cursor picture and no band.
+    for (int i = 0; i < 30 && !p.ImgICO.Visible() && p.shownStep() == 1; ++i)
         time.advance(100);
+    EXPECT_TRUE(p.ImgICO.Visible());
     EXPECT_FALSE(p.Shape6.Visible());
     time.advance(100);
     EXPECT_TRUE(p.ImgICO.Visible());
+    EXPECT_FALSE(p.Shape6.Visible());
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
 }
 
 TEST_F(Demo, APictureIsDraggedToItsScaledDropPoint)
@@ -112,25 +117,24 @@ TEST_F(Demo, APictureIsDraggedToItsScaledDropPoint)
         FrmYanShi& p = player();
         EXPECT_TRUE(p.Image5.Visible());
         const long centreX = qRound(p.Image5.Left() + p.Image5.Width() / 2);
+        const QPointF picture(centreX, qRound(p.Image5.Top() + p.Image5.Height() / 2));
         // The glide to the picture, then the drag at one step a second.
-        while (!p.Timer3.Enabled() && p.ysStep == 1)
+        for (int i = 0; i < 30 && pointer() != picture && p.shownStep() == 1; ++i)
             time.advance(100);
-        ASSERT_TRUE(p.Timer3.Enabled());
-        // A drop coordinate of 0 keeps the picture's own.
-        EXPECT_EQ(p.ysToX, centreX);
-        EXPECT_EQ(p.ysToY, qRound(3000 * s));
+        ASSERT_EQ(pointer(), picture);
         int ticks = 0;
-        while (p.ysStep == 1 && ticks < 20) {
+        while (p.shownStep() == 1 && ticks < 20) {
             time.advance(1000);
             ++ticks;
-            if (p.ysStep != 1) break;
-            EXPECT_DOUBLE_EQ(p.Image5.Left() + p.Image5.Width() / 2, p.ysPosX);
-            EXPECT_DOUBLE_EQ(p.Image5.Top() + p.Image5.Height() / 2, p.ysPosY);
+            if (p.shownStep() != 1) break;
+            EXPECT_NEAR(p.Image5.Left() + p.Image5.Width() / 2, pointer().x(), 1e-6);
+            EXPECT_NEAR(p.Image5.Top() + p.Image5.Height() / 2, pointer().y(), 1e-6);
         }
-        EXPECT_EQ(p.ysStep, 2);
+        EXPECT_EQ(p.shownStep(), 2);
         EXPECT_LE(ticks, 14);
-        // Left where the last tick put it, within the arrival's reach of the drop point.
-        EXPECT_LT(std::hypot(p.ysPosX - p.ysToX, p.ysPosY - p.ysToY), 1.7 * p.ysLen + 120 * s);
+        // Dropped at the drop point: a drop coordinate of 0 keeps the picture's own.
+        EXPECT_NEAR(pointer().x(), centreX, 1e-6);
+        EXPECT_NEAR(pointer().y(), qRound(3000 * s), 1e-6);
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
@@ -149,7 +153,7 @@ protected:
     void untilMenu()
     {
         FrmYanShi& p = player();
-        while (!p.LRightMMenu.Visible() && p.ysStep == 1)
+        while (!p.LRightMMenu.Visible() && p.shownStep() == 1)
             time.advance(100);
         ASSERT_TRUE(p.LRightMMenu.Visible());
     }
@@ -162,8 +166,7 @@ TEST_F(DrawnMenu, APlainEntryIsPickedFromTheRecordOfTheCode)
     untilMenu();
     FrmYanShi& p = player();
     const double L = p.LRightMMenu.Left(), T = p.LRightMMenu.Top();
-    EXPECT_EQ(L, p.ysPosX);
-    EXPECT_EQ(T, p.ysPosY);
+    EXPECT_EQ(QPointF(L, T), pointer());
     EXPECT_EQ(p.Shape5.BorderColor(), 0xFFFF);
     // Rows from 90 twips below the top: cascade 1, row 2 with its separator, row 4, row 9.
     EXPECT_EQ(p.LRMJL(1).Caption(), QStringLiteral("新建(W) 1-1"));
@@ -184,15 +187,14 @@ TEST_F(DrawnMenu, APlainEntryIsPickedFromTheRecordOfTheCode)
     EXPECT_DOUBLE_EQ(p.ShapeRMain.Width(), W);
     EXPECT_DOUBLE_EQ(p.ImgJLSanjiao(1).Left(), L + W - 180);
     EXPECT_DOUBLE_EQ(p.LRFGX(0).X2(), L + 60 + W - 120);
-    // The frame across the menu on the entry; the glide there.
-    EXPECT_EQ(p.ysToY, qRound(p.LRM2(3).Top() + p.LRM2(3).Height() / 2));
-    EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.ysToY - 135);
+    // The frame across the menu on the entry; the glide there, and the pick.
+    const long rowY = qRound(p.LRM2(3).Top() + p.LRM2(3).Height() / 2);
+    EXPECT_DOUBLE_EQ(p.Shape1.Top(), rowY - 135);
     EXPECT_DOUBLE_EQ(p.Shape1.Width(), W);
-    EXPECT_TRUE(p.TimerRM.Enabled());
-    EXPECT_FALSE(p.Timer2.Enabled());
-    EXPECT_GT(ticksUntilStepLeaves(1), 0);
+    EXPECT_GT(ticksUntilStepLeaves(1), 1);
+    EXPECT_EQ(pointer().y(), rowY);
     // The next step's set-up takes the menu away.
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
     EXPECT_FALSE(p.LRightMMenu.Visible());
     EXPECT_FALSE(p.LRM2(3).Visible());
 }
@@ -203,7 +205,7 @@ TEST_F(DrawnMenu, ACascadeRowOpensItsSubMenuAndItsEntryIsPicked)
     startDemo();
     untilMenu();
     FrmYanShi& p = player();
-    while (!p.LRightSub.Visible() && p.ysStep == 1)
+    while (!p.LRightSub.Visible() && p.shownStep() == 1)
         time.advance(100);
     ASSERT_TRUE(p.LRightSub.Visible());
     const double top = p.LRMJL(1).Top();
@@ -217,9 +219,8 @@ TEST_F(DrawnMenu, ACascadeRowOpensItsSubMenuAndItsEntryIsPicked)
     EXPECT_DOUBLE_EQ(p.LRightSub.Height(), 1080);
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.LRS(3).Top() - 60);
     EXPECT_DOUBLE_EQ(p.Shape1.Height(), 285);
-    EXPECT_TRUE(p.TimerRS.Enabled());
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
     EXPECT_FALSE(p.LRightSub.Visible());
 }
 
@@ -232,14 +233,18 @@ TEST_F(DrawnMenu, TheOverrideChoosesTheRecordAndTheMenuOpensLeftAtTheEdge)
     startDemo();
     untilMenu();
     FrmYanShi& p = player();
+    // The captions of group 4, set 3.
     EXPECT_EQ(p.LRMJL(1).Caption(), QStringLiteral("新建(W) 4-3"));
-    EXPECT_EQ(p.ysCode, 6342);
-    EXPECT_EQ(p.ysPopSet, 3);
     // No room on the right: the menu's right edge is at the pointer.
-    EXPECT_DOUBLE_EQ(p.LRightMMenu.Left() + p.LRightMMenu.Width(), p.ysPosX);
-    EXPECT_EQ(p.ysToY, qRound(p.LRMJL(1).Top() + p.LRMJL(1).Height() / 2));
+    EXPECT_DOUBLE_EQ(p.LRightMMenu.Left() + p.LRightMMenu.Width(), pointer().x());
+    // The glide into the cascade row opens its sub-menu there.
+    const long rowY = qRound(p.LRMJL(1).Top() + p.LRMJL(1).Height() / 2);
+    for (int i = 0; i < 30 && !p.LRightSub.Visible() && p.shownStep() == 1; ++i)
+        time.advance(100);
+    ASSERT_TRUE(p.LRightSub.Visible());
+    EXPECT_EQ(pointer().y(), rowY);
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
 }
 
 TEST_F(DrawnMenu, ACodeThatNamesNoRowStillEndsItsStep)
@@ -257,7 +262,7 @@ TEST_F(Demo, AMissingMenuFileDrawsEmptyRowsAndGoesOn)
     start({{at("3123", 3000, 3000), terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    while (!p.LRightMMenu.Visible() && p.ysStep == 1)
+    while (!p.LRightMMenu.Visible() && p.shownStep() == 1)
         time.advance(100);
     ASSERT_TRUE(p.LRightMMenu.Visible());
     EXPECT_DOUBLE_EQ(p.LRightMMenu.Height(), 2520);

@@ -55,10 +55,10 @@ TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
     platform::Label& title = p.LblZHU(1);
     EXPECT_TRUE(p.PicMenu.Visible());
     EXPECT_GT(title.Width(), 0);
-    EXPECT_LE(std::abs(p.ysToX - (title.Left() + title.Width() / 2)), 0.5);
     EXPECT_DOUBLE_EQ(p.Shape1.Left(), title.Left());
-    ASSERT_TRUE(until([&] { return p.Timer6.Enabled(); }));
-    // The panel under the title, its rows on the form over it, row 4 framed.
+    ASSERT_TRUE(until([&] { return p.Pic1J.Visible(); }));
+    // The click on the title: the panel under it, its rows on the form over it, row 4 framed.
+    EXPECT_LE(std::abs(pointer().x() - (title.Left() + title.Width() / 2)), 0.5);
     EXPECT_TRUE(p.Pic1J.Visible());
     EXPECT_EQ(p.Pic1J.picture().source().section(QLatin1Char('/'), -1), QStringLiteral("A10077.rar"));
     EXPECT_DOUBLE_EQ(p.Pic1J.Left(), title.Left());
@@ -68,7 +68,8 @@ TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
     EXPECT_DOUBLE_EQ(p.Lbl1J(4).Top(), rows[4].top);
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl1J(4).Top());
     // The first-level pick opens the second level beside the panel, level with the row.
-    ASSERT_TRUE(until([&] { return p.Timer7.Enabled(); }));
+    ASSERT_TRUE(until([&] { return p.Pic2J.Visible(); }));
+    EXPECT_LE(std::abs(pointer().y() - (p.Lbl1J(4).Top() + p.Lbl1J(4).Height() / 2)), 0.5);
     EXPECT_TRUE(p.Img1J.Visible());
     EXPECT_DOUBLE_EQ(p.Img1J.Top(), p.Lbl1J(4).Top());
     EXPECT_TRUE(p.Pic2J.Visible());
@@ -76,7 +77,7 @@ TEST_F(Dropdown, ATitleOpensItsPanelAndTheSecondLevelEndsThePath)
     EXPECT_DOUBLE_EQ(p.Pic2J.Top(), p.Lbl1J(4).Top());
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl2J(1).Top());
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
 }
 
 TEST_F(Dropdown, AProgramIsStartedThreeLevelsDeepInTheStartMenu)
@@ -87,30 +88,32 @@ TEST_F(Dropdown, AProgramIsStartedThreeLevelsDeepInTheStartMenu)
     start({{menuStep(QStringLiteral("H841002020"), QStringLiteral("00")), terminal()}});
     startDemo(platform::vbLeftButton, platform::vbShiftMask);
     FrmYanShi& p = player();
-    // First to the Start button.
+    // First to the Start button, whose click opens the Start menu.
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), 8520);
-    EXPECT_EQ(p.ysToX, 728);
-    ASSERT_TRUE(until([&] { return p.TimerStart.Enabled(); }));
-    EXPECT_TRUE(p.PicStart.Visible());
-    EXPECT_TRUE(p.ysStartOn);
-    EXPECT_EQ(p.TimerStart.Interval(), 100);
+    ASSERT_TRUE(until([&] { return p.PicStart.Visible(); }));
+    EXPECT_EQ(pointer().x(), 728);
     // The Start menu's item framed where the Start menu lies.
     EXPECT_DOUBLE_EQ(p.Shape1.Left(), 105);
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), 7500);
-    ASSERT_TRUE(until([&] { return p.Timer6.Enabled(); }));
+    // The glide there at 100 ms a tick: a glide's 14 ticks and the click, where the half speed's
+    // 200 ms would take twice as many.
+    int ticks = 0;
+    for (; ticks < 60 && playing() && !p.Pic1J.Visible(); ++ticks)
+        time.advance(100);
+    EXPECT_LE(ticks, 15);
+    ASSERT_TRUE(p.Pic1J.Visible());
     EXPECT_DOUBLE_EQ(p.Pic1J.Left(), 2160);
     EXPECT_DOUBLE_EQ(p.Pic1J.Top(), 2565);
     // "8410": the second panel's top level with the first's.
-    ASSERT_TRUE(until([&] { return p.Timer7.Enabled(); }));
+    ASSERT_TRUE(until([&] { return p.Pic2J.Visible(); }));
     EXPECT_DOUBLE_EQ(p.Pic2J.Top(), p.Pic1J.Top());
     EXPECT_DOUBLE_EQ(p.Pic2J.Left(), p.Pic1J.Left() + p.Pic1J.Width() - 15);
-    ASSERT_TRUE(until([&] { return p.Timer8.Enabled(); }));
-    EXPECT_TRUE(p.Pic3J.Visible());
+    ASSERT_TRUE(until([&] { return p.Pic3J.Visible(); }));
     EXPECT_DOUBLE_EQ(p.Pic3J.Left(), p.Pic2J.Left() + p.Pic2J.Width() - 15);
     EXPECT_DOUBLE_EQ(p.Pic3J.Top(), p.Lbl2J(2).Top());
     EXPECT_DOUBLE_EQ(p.Shape1.Top(), p.Lbl3J(2).Top());
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
     EXPECT_FALSE(p.Pic3J.Visible());
     EXPECT_FALSE(p.Img2J.Visible());
 }
@@ -183,23 +186,34 @@ TEST_F(Dropdown, APanelThatCannotBeReadOpensNothingAndTheDemonstrationGoesOn)
     startDemo();
     FrmYanShi& p = player();
     bool firstShown = false, otherShown = false, secondShown = false, rowsAimed = false;
-    for (int i = 0; i < 400 && playing() && p.ysStep < 4; ++i) {
-        if (p.ysStep == 1) firstShown |= p.Pic1J.Visible() && !p.Pic1J.picture().isNull();
-        if (p.ysStep == 2) {
-            otherShown |= p.Pic1J.Visible();
-            rowsAimed |= p.Timer6.Enabled();
-        }
-        if (p.ysStep == 3) {
-            secondShown |= p.Pic2J.Visible();
-            rowsAimed |= p.Timer7.Enabled();
-        }
+    // Once the pointer has reached the last place a step can go to (the title of 查看, row 4 of
+    // 文件), it goes nowhere else.
+    bool reached[4] = {};
+    const auto centre = [](const platform::Control& c) {
+        return QPointF(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2);
+    };
+    for (int i = 0; i < 400 && playing() && p.shownStep() < 4; ++i) {
+        const int step = p.shownStep();
+        if (step == 1) firstShown |= p.Pic1J.Visible() && !p.Pic1J.picture().isNull();
+        if (step == 2) otherShown |= p.Pic1J.Visible();
+        if (step == 3) secondShown |= p.Pic2J.Visible();
         time.advance(100);
+        if (!playing()) break;
+        // Where the tick of that step left the pointer.
+        if (step == 2 || step == 3) {
+            const QPointF last = centre(step == 2 ? p.LblZHU(3) : p.Lbl1J(4));
+            const bool there =
+                std::abs(pointer().x() - last.x()) <= 1 && std::abs(pointer().y() - last.y()) <= 1;
+            if (reached[step] && !there) rowsAimed = true;
+            reached[step] |= there;
+        }
     }
+    EXPECT_TRUE(reached[2] && reached[3]);
     EXPECT_TRUE(firstShown);
     EXPECT_FALSE(otherShown) << "a panel stood under 查看";
     EXPECT_FALSE(secondShown) << "a sub-menu panel stood beside 文件's row 4";
     EXPECT_FALSE(rowsAimed) << "the pointer went to rows without a panel";
-    EXPECT_EQ(p.ysStep, 4);
+    EXPECT_EQ(p.shownStep(), 4);
     EXPECT_GE(runToEnd(), 0);
 }
 

@@ -33,21 +33,17 @@ TEST_F(Demo, TheButtonStartsThePlayerAtNormalOrHalfSpeed)
         EXPECT_FALSE(desk().Visible());
         EXPECT_FALSE(panel().Visible());
         EXPECT_EQ(common::drill().ksMode, common::ModeTeaching);
-        EXPECT_EQ(p.ysStep, 1);
-        EXPECT_EQ(p.ysPosX, StartX);
-        EXPECT_EQ(p.ysPosY, StartY);
-        const std::pair<platform::Timer*, int> bases[] = {
-            {&p.Timer1, 500}, {&p.Timer2, 100},  {&p.Timer3, 1000}, {&p.Timer4, 200},
-            {&p.Timer5, 100}, {&p.Timer6, 100},  {&p.Timer7, 200},  {&p.Timer8, 100},
-            {&p.Timer9, 100}, {&p.TimerRM, 100}, {&p.TimEnd, 100},  {&p.TimerRS, 100}};
-        for (const auto& [t, base] : bases)
-            EXPECT_EQ(t->Interval(), base * c.factor) << t->name.toStdString();
-        EXPECT_EQ(p.TimerStart.Interval(), 100);
-        // The first glide is under way.
-        EXPECT_TRUE(p.Timer2.Enabled());
-        EXPECT_EQ(p.ysToX, StartX + 1500);
-        // A horizontal glide of 1500 twips takes 14 ticks of Timer2 at this speed.
-        EXPECT_EQ(ticksUntilStepLeaves(1, 60, 100 * c.factor), 14);
+        EXPECT_EQ(p.shownStep(), 1);
+        // The first glide is under way: the arrow's first move, from the start towards the target,
+        // comes after 100 ms at normal speed and 200 ms at half speed.
+        for (int t = 1; t < c.factor; ++t) {
+            time.advance(100);
+            EXPECT_LT(p.LPoint(5).Y1(), 0);
+        }
+        time.advance(100);
+        EXPECT_EQ(pointer(), QPointF(StartX + 100, StartY));
+        // A horizontal glide of 1500 twips takes 14 ticks at this speed.
+        EXPECT_EQ(ticksUntilStepLeaves(1, 60, 100 * c.factor), 13);
         EXPECT_GE(runToEnd(), 0);
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
@@ -66,10 +62,8 @@ TEST_F(Demo, AGlideTakesItsTicksAndAGlideOfNoLengthArrivesAtOnce)
         start({{aimed("0001", c.dx, c.dy), terminal()}});
         startDemo();
         EXPECT_EQ(ticksUntilStepLeaves(1), c.ticks);
-        if (c.dx == 0 && c.dy == 0) {
-            EXPECT_EQ(player().ysDx, 0);
-            EXPECT_EQ(player().ysDy, 0);
-        }
+        // The pointer stands on the target, where a glide of no length leaves it too.
+        EXPECT_EQ(pointer(), QPointF(StartX + c.dx, StartY + c.dy));
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
@@ -83,8 +77,7 @@ TEST_F(Demo, ThePointerIsDrawnAtItsPlaceAtEveryTick)
     // Nothing drawn before the first tick.
     EXPECT_LT(p.LPoint(5).Y1(), 0);
     time.advance(100);
-    EXPECT_EQ(p.ysPosX, StartX + 100);
-    EXPECT_EQ(p.ysPosY, StartY);
+    EXPECT_EQ(pointer(), QPointF(StartX + 100, StartY));
     // The arrow's tip is at (60, -15) from the reference point; LPoint(7) joins 2 and 6.
     EXPECT_DOUBLE_EQ(p.LPoint(5).X1(), StartX + 100 + 60);
     EXPECT_DOUBLE_EQ(p.LPoint(5).Y1(), StartY - 15);
@@ -95,10 +88,10 @@ TEST_F(Demo, ThePointerIsDrawnAtItsPlaceAtEveryTick)
 
 TEST_F(Demo, AClickStepAdvancesOrJumpsAndColoursItsRing)
 {
-    // Step 1 "0001" jumps to step 3; step 3 "0002" advances although it carries a jump; step 4
-    // "0003"; step 2 is never played.
-    start({{at("0001", 1500, 1500, '3'), at("0002", 6000, 1500), at("0002", 3000, 4000, '6'),
-            at("0003", 6000, 6000), at("9101", 1500, 6000), terminal()}});
+    // Step 1 "0001" jumps to step 3; step 3 "0002" jumps by its JumpChar to step 5, as the
+    // candidate's double click does; step 5 "0003"; steps 2 and 4 are never played.
+    start({{at("0001", 1500, 1500, '3'), at("0002", 6000, 1500), at("0002", 3000, 4000, '5'),
+            at("0001", 3000, 1500), at("0003", 6000, 6000), at("9101", 1500, 6000), terminal()}});
     startDemo();
     QList<int> steps{1};
     QList<long> colours; // the ring's colour during the last glide of each step left
@@ -106,13 +99,13 @@ TEST_F(Demo, AClickStepAdvancesOrJumpsAndColoursItsRing)
     while (playing() && steps.size() < 10) {
         time.advance(100);
         if (!playing()) break;
-        if (player().ysStep != steps.last()) {
-            steps << player().ysStep;
+        if (player().shownStep() != steps.last()) {
+            steps << player().shownStep();
             colours << seen;
         }
         seen = player().Shape5.BorderColor();
     }
-    EXPECT_EQ(steps, (QList<int>{1, 3, 4, 5, 6}));
+    EXPECT_EQ(steps, (QList<int>{1, 3, 5, 6, 7}));
     EXPECT_EQ(colours, (QList<long>{0xFF, 0xFF00, 0xFFFF, 0xFF}));
 }
 
@@ -123,16 +116,17 @@ TEST_F(Demo, AClickThatAdvancesShowsNoRingAndAJumpLetsItBlink)
     FrmYanShi& p = player();
     ASSERT_GT(ticksUntilStepLeaves(1), 0);
     // The jump keeps the blink: the ring shows at the arrival point on the next tick.
-    EXPECT_TRUE(p.Timer5.Enabled());
     time.advance(100);
     EXPECT_TRUE(p.Shape5.Visible());
     EXPECT_DOUBLE_EQ(p.Shape5.Width(), 375);
     time.advance(200);
     EXPECT_FALSE(p.Shape5.Visible());
-    EXPECT_FALSE(p.Timer5.Enabled());
+    time.advance(100);
+    EXPECT_FALSE(p.Shape5.Visible());
     // The advance at step 2 stops the blink before it shows.
     ASSERT_GT(ticksUntilStepLeaves(2), 0);
-    EXPECT_FALSE(p.Timer5.Enabled());
+    time.advance(100);
+    EXPECT_FALSE(p.Shape5.Visible());
     EXPECT_FALSE(p.Shape5.Visible());
 }
 
@@ -167,20 +161,22 @@ TEST_F(Demo, TypingWritesTheAnswerOneCharacterATick)
         platform::TextBox& field = code == QLatin1String("0021") ? p.Text2 : p.Text1;
         EXPECT_EQ(p.Text1.SelLength(), 0);
         // The glide to the field's start, then typing at 500 ms a character.
-        while (!p.Timer1.Enabled() && p.ysStep == 1)
+        const QPointF fieldStart(1500 + 300, 3000 + 150);
+        for (int i = 0; i < 30 && pointer() != fieldStart && p.shownStep() == 1; ++i)
             time.advance(100);
-        ASSERT_TRUE(p.Timer1.Enabled());
+        ASSERT_EQ(pointer(), fieldStart);
         for (const QString& s : c.shown) {
             time.advance(500);
             EXPECT_EQ(field.Text(), s);
             EXPECT_EQ(field.SelStart(), s.size());
         }
         if (c.clickAfter) {
-            EXPECT_EQ(p.ysStep, 1);
-            EXPECT_TRUE(p.Timer2.Enabled());
-            EXPECT_GT(ticksUntilStepLeaves(1), 0);
+            // On to the target, and the click there.
+            EXPECT_EQ(p.shownStep(), 1);
+            EXPECT_GT(ticksUntilStepLeaves(1), 1);
+            EXPECT_EQ(pointer(), QPointF(6000 + 300, 6000 + 150));
         }
-        EXPECT_EQ(p.ysStep, 2);
+        EXPECT_EQ(p.shownStep(), 2);
         EXPECT_GE(runToEnd(), 0);
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
@@ -196,10 +192,12 @@ TEST_F(Demo, ASelectionStepTypesNothingAndEndsAtOnceWhateverItsLength)
     start({{r, terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    while (!p.Timer1.Enabled() && p.ysStep == 1)
+    const QPointF fieldStart(1500 + 300, 3000 + 150);
+    for (int i = 0; i < 30 && pointer() != fieldStart && p.shownStep() == 1; ++i)
         time.advance(100);
+    ASSERT_EQ(pointer(), fieldStart);
     time.advance(500);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(p.shownStep(), 2);
     EXPECT_EQ(p.Text1.Text(), QStringLiteral("keep"));
 }
 
@@ -210,13 +208,11 @@ TEST_F(Demo, KeyAndAutomaticStepsPauseOneSecondWithoutMoving)
         start({{aimed("0001", 0, 0), at(QString::fromLatin1(code)), terminal()}});
         startDemo();
         ASSERT_EQ(ticksUntilStepLeaves(1), 1);
-        FrmYanShi& p = player();
-        const long x = p.ysPosX, y = p.ysPosY;
-        EXPECT_FALSE(p.Timer2.Enabled());
-        EXPECT_TRUE(p.Timer4.Enabled());
-        EXPECT_EQ(ticksUntilStepLeaves(2, 20, 200), 5);
-        EXPECT_EQ(p.ysPosX, x);
-        EXPECT_EQ(p.ysPosY, y);
+        const QPointF still = pointer();
+        time.advance(100);
+        EXPECT_EQ(pointer(), still);
+        EXPECT_EQ(ticksUntilStepLeaves(2, 20, 100), 9);
+        EXPECT_EQ(pointer(), still);
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
@@ -237,8 +233,6 @@ TEST_F(Demo, TheTerminalRecordEndsAndHandsTheQuestionBack)
     EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("操作成功！"));
     EXPECT_TRUE(p.LHelp.Visible());
     EXPECT_FALSE(p.Shape1.Visible());
-    EXPECT_TRUE(p.TimEnd.Enabled());
-    EXPECT_FALSE(p.Timer2.Enabled());
     time.advance(300);
     EXPECT_TRUE(playing());
     time.advance(100);
@@ -277,7 +271,6 @@ TEST_F(Demo, TheCandidateEndsItWithinFourTicks)
             testkit::dblClick(player(), 11800, 8800);
         else
             testkit::key(player(), c.key);
-        EXPECT_EQ(player().TimEnd.Enabled(), c.ends);
         if (c.ends) {
             time.advance(200);
             // A second request does not restart the count.
@@ -318,7 +311,7 @@ TEST_F(Demo, TheCandidatesOwnQuestionStaysAsItWas)
     ASSERT_TRUE(playing());
     // The candidate's automatic step does not run underneath.
     EXPECT_FALSE(desk().Timer3.Enabled());
-    EXPECT_EQ(player().ysStep, 1);
+    EXPECT_EQ(player().shownStep(), 1);
     EXPECT_GE(runToEnd(), 0);
     EXPECT_EQ(d.dqStep, 2);
     EXPECT_EQ(d.stepRec, rec);
@@ -367,8 +360,6 @@ TEST_F(Demo, AQuestionWithoutReadableRecordsEndsAtOnce)
     testkit::click(panel().CmdGN(7));
     QFile::remove(dataPath + QStringLiteral("/288820.rar"));
     time.advance(200);
-    EXPECT_TRUE(player().TimEnd.Enabled());
-    EXPECT_FALSE(player().Timer2.Enabled());
     EXPECT_EQ(runToEnd(), 400);
     time.advance(1000);
 
@@ -386,7 +377,6 @@ TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)
     // Question 1's target is 600 x 300; question 2's first step has none.
     start({{at("0001"), terminal()}, {StepRecord().action(QStringLiteral("8888")), terminal()}});
     startDemo();
-    EXPECT_EQ(player().ysMainW, 600);
     ASSERT_GE(runToEnd(), 0);
     time.advance(200);
     testkit::click(panel().CmdGN(1));
@@ -394,34 +384,34 @@ TEST_F(Demo, ANewDemonstrationStartsOnAFreshForm)
     ASSERT_EQ(common::drill().dqTm, 2);
     startDemo();
     ASSERT_TRUE(playing());
-    EXPECT_EQ(player().ysStep, 1);
-    EXPECT_EQ(player().ysMainW, 0);
-    EXPECT_EQ(player().ysPosX, StartX);
-    EXPECT_FALSE(player().TimEnd.Enabled());
+    EXPECT_EQ(player().shownStep(), 1);
+    // Nothing of question 1's end is left: no arrow drawn where it stopped, no end under way.
+    EXPECT_LT(player().LPoint(5).Y1(), 0);
+    time.advance(600);
+    EXPECT_TRUE(playing());
+    EXPECT_EQ(player().shownStep(), 1);
 }
 
 TEST_F(Demo, AJumpNamesAStepOfTheQuestionOnly)
 {
-    QList<StepRecord> steps;
-    for (int s = 1; s < 15; ++s)
-        steps << at("8888");
-    steps << terminal();
-    start({steps, {at("0001"), terminal()}});
-    startDemo();
-    FrmYanShi& p = player();
-    const std::pair<const char*, int> jumps[] = {{"7", 7}, {"C", 12}, {"A", 10},
-                                                 {"a", 9}, {"0", 9},  {"F", 15}};
-    for (const auto& [code, step] : jumps) {
-        p.GoStep(QString::fromLatin1(code));
-        EXPECT_EQ(p.ysStep, step) << code;
+    const std::pair<char, int> jumps[] = {{'7', 7}, {'C', 12}, {'A', 10}, {'a', 9}, {'F', 15}};
+    for (const auto& [jump, step] : jumps) {
+        SCOPED_TRACE(jump);
+        QList<StepRecord> steps{aimed("0001", 0, 0, jump)};
+        for (int s = 2; s < 15; ++s)
+            steps << at("8888");
+        steps << terminal();
+        start({steps, {at("0001"), terminal()}});
+        startDemo();
+        ASSERT_EQ(ticksUntilStepLeaves(1), 1);
+        EXPECT_EQ(player().shownStep(), step);
+        // The block's last step is its terminal record.
+        if (step == 15) {
+            EXPECT_EQ(hintShown(), QStringLiteral("操作成功！"));
+        }
+        reset = std::make_unique<testkit::FormsReset>();
+        common::drill().resetAll();
     }
-    EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("操作成功！"));
-    // A late advance on the terminal record only starts the end again.
-    p.doNext();
-    EXPECT_EQ(p.ysStep, 15);
-    EXPECT_EQ(p.ysPosX, -500);
-    EXPECT_DOUBLE_EQ(p.Shape5.Left(), -500);
-    EXPECT_TRUE(p.TimEnd.Enabled());
 }
 
 TEST_F(Demo, AJumpPastTheQuestionsBlockEndsTheDemonstrationAsADamagedRecord)
@@ -432,14 +422,17 @@ TEST_F(Demo, AJumpPastTheQuestionsBlockEndsTheDemonstrationAsADamagedRecord)
     start({{at("0001", 1500, 1500, 'Z'), at("8888"), terminal()}, {at("0001"), terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    for (int i = 0; i < 100 && !p.TimEnd.Enabled(); ++i)
+    int ticks = 0, afterClick = -1; // the ticks from the click on the target to the end
+    for (; ticks < 100 && playing(); ++ticks) {
+        EXPECT_EQ(p.shownStep(), 1);
+        EXPECT_NE(hintShown(), QStringLiteral("操作成功！"));
         time.advance(100);
-    ASSERT_TRUE(p.TimEnd.Enabled());
-    EXPECT_EQ(p.ysStep, 1);
-    EXPECT_NE(p.LHelp.Caption(), QStringLiteral("操作成功！"));
-    EXPECT_FALSE(p.Shape1.Visible());
-    EXPECT_FALSE(p.Timer2.Enabled());
-    EXPECT_GE(runToEnd(), 0);
+        if (afterClick >= 0) ++afterClick;
+        // The click: the pointer on the target, and the target's frame gone.
+        if (afterClick < 0 && pointer() == QPointF(1800, 1650) && !p.Shape1.Visible()) afterClick = 0;
+    }
+    EXPECT_FALSE(playing());
+    EXPECT_EQ(afterClick, 4);
     EXPECT_EQ(common::drill().dqStep, 1); // the candidate's own step stays
 }
 
@@ -476,7 +469,6 @@ TEST_F(Demo, EscEndsItAlsoWhileTheEditFieldHasTheKeyboard)
     ASSERT_TRUE(p.Text1.hasFocus());
     const QString before = p.Text1.Text();
     testkit::key(p, platform::vbKeyEscape);
-    EXPECT_TRUE(p.TimEnd.Enabled());
     // The key is not typed into the field.
     EXPECT_EQ(p.Text1.Text(), before);
     EXPECT_EQ(runToEnd(), 400);

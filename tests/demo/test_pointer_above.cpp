@@ -39,16 +39,21 @@ TEST_F(Demo, ThePointerAndTheRingLieAboveEditFieldsAndLists)
     start({{r, terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    p.LstLA.Move(6000, 3000, 2400, 1200);
-    p.LstLA.setVisible(true);
     ASSERT_TRUE(p.Text1.Visible());
+    // The pointer glides to the edit field's start, where the typing begins.
+    const QPointF fieldStart(1500 + 300, 3000 + 300);
+    for (int i = 0; i < 30 && pointer() != fieldStart; ++i)
+        time.advance(100);
+    ASSERT_EQ(pointer(), fieldStart);
 
     for (platform::Control* field :
          {static_cast<platform::Control*>(&p.Text1), static_cast<platform::Control*>(&p.LstLA)}) {
         SCOPED_TRACE(field->Name().toStdString());
-        p.ysPosX = long(field->Left() + 300);
-        p.ysPosY = long(field->Top() + 60);
-        p.pointMove();
+        if (field == &p.LstLA) {
+            // A list shown under the pointer.
+            p.LstLA.Move(fieldStart.x() - 300, fieldStart.y() - 60, 2400, 1200);
+            p.LstLA.setVisible(true);
+        }
         p.Shape5.Move(field->Left() + 900, field->Top() + 60);
         p.Shape5.setVisible(true);
         QWidget* window = p.hostWidget();

@@ -3,6 +3,8 @@
 // "7000" steps, the short terminal record, a list that judges nothing, and the tab dialog's page.
 #include <cmath>
 
+#include <QRectF>
+
 #include "demo_fixture.h"
 
 using namespace demotest;
@@ -71,7 +73,7 @@ TEST_F(Demo, ThePromptsOfTheTypedTextCodes)
             EXPECT_DOUBLE_EQ(p.Text4.Width(), 8865);
             EXPECT_DOUBLE_EQ(p.Text4.Height(), 225);
             // The next step of another code hides it.
-            while (playing() && p.ysStep == 1)
+            while (playing() && p.shownStep() == 1)
                 time.advance(100);
             EXPECT_FALSE(p.Text4.Visible());
         }
@@ -82,17 +84,20 @@ TEST_F(Demo, ThePromptsOfTheTypedTextCodes)
 
 TEST_F(Demo, AMenuStepTakesItsPathFromTargetCOrElseTargetA)
 {
+    // The path's hot-spot is framed and aimed at first; a Start-menu item's path starts at the
+    // Start button.
     struct Case {
         const char* targetA;
         const char* targetC;
-        const char* menuId;
-        int row1, row2, row3;
-        const char* jump;
+        int hotSpot; // 0: the Start button
     } cases[] = {
-        {"H690000000", "HA10302000", "A1", 3, 2, 0, "0"},
-        {"H690000000", "Q000100000", "69", 0, 0, 0, "0"},
-        {"D840100007", "0000000000", "84", 1, 0, 0, "7"},
-        {"H120000007", "0000000000", "12", 0, 0, 0, "7"},
+        {"H690000000", "HA10302000", 1},
+        {"H690000000", "Q000100000", 69},
+        {"D840100007", "0000000000", 0},
+        {"H120000007", "0000000000", 12},
+    };
+    const auto rect = [](const platform::Control& c) {
+        return QRectF(c.Left(), c.Top(), c.Width(), c.Height());
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.targetA);
@@ -102,19 +107,25 @@ TEST_F(Demo, AMenuStepTakesItsPathFromTargetCOrElseTargetA)
         start({{r, terminal()}});
         startDemo();
         FrmYanShi& p = player();
-        EXPECT_EQ(p.menuId, QString::fromLatin1(c.menuId));
-        EXPECT_EQ(p.ysRow1, c.row1);
-        EXPECT_EQ(p.ysRow2, c.row2);
-        EXPECT_EQ(p.ysRow3, c.row3);
-        EXPECT_EQ(p.ysJump, QString::fromLatin1(c.jump));
+        const QRectF spot = c.hotSpot ? rect(p.LblZHU(c.hotSpot)) : QRectF(0, 8520, 1455, 450);
+        EXPECT_TRUE(p.Shape1.Visible());
+        EXPECT_EQ(rect(p.Shape1), spot);
+        // The first glide ends on it: it stops there, or the Start button's click opens the
+        // Start menu.
+        QPointF last = pointer();
+        for (int i = 0; i < 30 && playing() && p.shownStep() == 1 && !p.PicStart.Visible(); ++i) {
+            time.advance(100);
+            if (pointer() == last) break;
+            last = pointer();
+        }
+        EXPECT_TRUE(spot.contains(pointer())) << pointer().x() << "," << pointer().y();
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
-    // Any other step: no path.
+    // Any other step: no path; the frame is the target's.
     start({{at("0001"), terminal()}});
     startDemo();
-    EXPECT_EQ(player().menuId, QStringLiteral("0"));
-    EXPECT_EQ(player().ysJump, QStringLiteral("0"));
+    EXPECT_EQ(rect(player().Shape1), QRectF(1500, 1500, 600, 300));
 }
 
 TEST_F(Demo, TheTerminalRecordHidesTheWindowChrome)
@@ -131,7 +142,7 @@ TEST_F(Demo, TheTerminalRecordHidesTheWindowChrome)
     EXPECT_FALSE(p.PicTool.Visible());
     EXPECT_FALSE(p.PicMenu.Visible());
     EXPECT_FALSE(p.PicHui.Visible());
-    EXPECT_TRUE(p.TimEnd.Enabled());
+    EXPECT_EQ(runToEnd(), 400);
 }
 
 TEST_F(Demo, AListStepIsPickedByThePlayerNotByItsRender)
@@ -145,13 +156,15 @@ TEST_F(Demo, AListStepIsPickedByThePlayerNotByItsRender)
     start({{list, terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    EXPECT_EQ(p.ysStep, 1);
+    EXPECT_EQ(p.shownStep(), 1);
     EXPECT_TRUE(p.LstLA.Visible());
     EXPECT_EQ(p.LstLA.ListCount(), 3);
     EXPECT_EQ(p.LblXXK(0).Caption(), QStringLiteral("乙"));
-    EXPECT_EQ(p.ysToX, qRound(p.LstLA.Left() + p.LstLA.Width() / 2));
-    EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_GT(ticksUntilStepLeaves(1), 1);
+    // The click on the list's centre.
+    EXPECT_EQ(pointer(), QPointF(qRound(p.LstLA.Left() + p.LstLA.Width() / 2),
+                                 qRound(p.LstLA.Top() + p.LstLA.Height() / 2)));
+    EXPECT_EQ(p.shownStep(), 2);
 }
 
 TEST_F(Demo, ATabStepShowsTheExpectedPageThenClicksTheTarget)
@@ -165,17 +178,20 @@ TEST_F(Demo, ATabStepShowsTheExpectedPageThenClicksTheTarget)
     start({{tab, terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    EXPECT_EQ(p.ysTabNo, 2);
-    EXPECT_EQ(p.ysTabSlot, 3);
     EXPECT_FALSE(p.Shape4.Visible());
-    // The glide goes to the expected tab first.
-    EXPECT_LE(std::abs(p.ysToX - (p.LblXXK(2).Left() + p.LblXXK(2).Width() / 2)), 0.5);
-    while (playing() && p.ysStep == 1 && p.Shape4.Left() != -100)
+    // The glide goes to the expected tab (tab 2), framed, first.
+    const platform::Label& expected = p.LblXXK(2);
+    EXPECT_DOUBLE_EQ(p.Shape1.Left(), expected.Left());
+    EXPECT_DOUBLE_EQ(p.Shape1.Width(), expected.Width());
+    while (playing() && p.shownStep() == 1 && p.Shape4.Left() != -100)
         time.advance(100);
-    EXPECT_EQ(p.ysStep, 1);
+    EXPECT_EQ(p.shownStep(), 1);
     EXPECT_DOUBLE_EQ(p.Shape4.Left(), -100);
+    // The ring marks the click on the tab.
+    EXPECT_LE(std::abs(p.Shape5.Left() + 180 - (expected.Left() + expected.Width() / 2)), 0.5);
+    // The step's hint, and on to the target.
     EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("选“高级”选项卡，单击“确定”"));
-    EXPECT_EQ(p.ysToX, 6300);
     EXPECT_GT(ticksUntilStepLeaves(1), 0);
-    EXPECT_EQ(p.ysStep, 2);
+    EXPECT_EQ(pointer(), QPointF(6300, 6150));
+    EXPECT_EQ(p.shownStep(), 2);
 }

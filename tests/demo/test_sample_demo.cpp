@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QList>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -15,28 +16,52 @@
 #include "desktop/test_practice_fixture.h"
 #include "platform/units.h"
 #include "sample/generator.h"
+#include "steps/completion.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
+#include "steps/step.h"
 
 namespace {
 
-// Where a step's last glide ends, from its record alone: the centre of mainRect for the clicks,
-// the typing confirmed by a click, the band and the drag; the edit field's left part for the
-// other typing steps. Hot-spot and menu steps aim by the desktop's tables (below); key steps have
-// no target.
-bool recordTarget(const QString& rec, double* x, double* y)
+// Where a step's last glide ends, from its record and the pictures the step shows: the centre of
+// mainRect for the clicks, the typing confirmed by a click, the band and the drag; the edit
+// field's left part for the other typing steps. A step of no action code of its own ends where the
+// candidate completes it: the centre of the second target, of the picture that leads on (as shown
+// by `p`) or of mainRect. Hot-spot and menu steps aim by the desktop's tables (below); steps that a
+// key completes have no target.
+bool recordTarget(const FrmYanShi& p, const QString& rec, int step, double* x, double* y)
 {
     namespace col = common::col;
     const QString code = common::field(rec, col::Action, 4);
     const double sx = common::scaleX(), sy = common::scaleY();
     auto num = [&rec](int c, int w) { return double(common::fieldNumber(rec, c, w).value_or(0)); };
-    static const QStringList clicks = {"0001", "0002", "0003", "0004", "0030", "0022", "0026"};
-    if (clicks.contains(code) || code.startsWith(QLatin1String("004")) ||
-        code.startsWith(QLatin1String("005"))) {
-        const int c = col::MainRect;
+    auto centreOf = [&](int c) {
         *x = (num(c, 5) + num(c + 10, 5) / 2) * sx;
         *y = (num(c + 6, 4) + num(c + 15, 5) / 2) * sy;
         return true;
+    };
+    const steps::Completion how = steps::completion(steps::Step(rec), step);
+    switch (how.way) {
+    case steps::Way::SecondPress:
+    case steps::Way::SecondRelease:
+        return centreOf(col::AuxRect);
+    case steps::Way::MainRelease:
+        return centreOf(col::MainRect);
+    case steps::Way::Picture: {
+        const platform::Control* pictures[] = {&p.Image1, &p.Image2, &p.Image3,
+                                               &p.Image4, &p.Image5, &p.Image6};
+        const platform::Control& shown = *pictures[how.slot - 1];
+        *x = shown.Left() + shown.Width() / 2;
+        *y = shown.Top() + shown.Height() / 2;
+        return true;
+    }
+    default:
+        break;
+    }
+    static const QStringList clicks = {"0001", "0002", "0003", "0004", "0030", "0022", "0026"};
+    if (clicks.contains(code) || code.startsWith(QLatin1String("004")) ||
+        code.startsWith(QLatin1String("005"))) {
+        return centreOf(col::MainRect);
     }
     if (code.startsWith(QLatin1String("002"))) {
         const int c = col::EditRect;
@@ -48,9 +73,9 @@ bool recordTarget(const QString& rec, double* x, double* y)
 }
 
 // Where the pointer of a hot-spot or menu step ("7000") aims while the player `p` plays it, from
-// the record, the desktop's tables and the places of the panels shown: the row of the level being
-// glided to (with the panel it lies on), the Start button and then the Start-menu item, or the
-// hot-spot the path starts at (the object picture on the main target). Form twips.
+// the record, the desktop's tables and the panels shown: the row of the deepest panel open (with
+// the panel it lies on), the Start-menu item while the Start menu is open, the Start button before,
+// or the hot-spot the path starts at (the object picture on the main target). Form twips.
 struct Aim {
     QRectF target;
     QRectF panel; // the drop-down the row lies on; empty for a hot-spot
@@ -73,16 +98,19 @@ std::optional<Aim> hotSpotAim(const FrmYanShi& p, const QString& rec)
     const QString id = path.mid(1, 2);
     const int r1 = path.mid(3, 2).toInt(), r2 = path.mid(5, 2).toInt(), r3 = path.mid(7, 2).toInt();
     const menus::Desk demo = menus::Desk::Demonstration;
-    if (p.Timer6.Enabled()) {
+    const int depth = r3 ? 3 : r2 ? 2 : r1 ? 1 : 0;
+    const int open = p.Pic3J.Visible() ? 3 : p.Pic2J.Visible() ? 2 : p.Pic1J.Visible() ? 1 : 0;
+    const int level = std::min(depth, open);
+    if (level == 1) {
         const auto rows = menus::firstLevelRows(id, sx, sy, demo, {p.Pic1J.Left(), p.Pic1J.Top()});
         return Aim{rect(rows[size_t(r1)]), shown(p.Pic1J)};
     }
-    if (p.Timer7.Enabled()) {
+    if (level == 2) {
         const auto rows = menus::secondLevelRows(menus::secondLevelKey(id, r1), sx, sy, demo,
                                                  {p.Pic2J.Left(), p.Pic2J.Top()});
         return Aim{rect(rows[size_t(r2)]), shown(p.Pic2J)};
     }
-    if (p.Timer8.Enabled()) {
+    if (level == 3) {
         const auto rows = menus::thirdLevelRows(sx, sy, demo, {p.Pic3J.Left(), p.Pic3J.Top()});
         return Aim{rect(rows[size_t(r3)]), shown(p.Pic3J)};
     }
@@ -111,7 +139,7 @@ std::optional<Aim> hotSpotAim(const FrmYanShi& p, const QString& rec)
                    {}};
     case Area::StartMenu:
         // First the Start button, then the item in the Start menu it opens.
-        if (!p.TimerStart.Enabled()) return Aim{on(StartButton), {}};
+        if (!p.PicStart.Visible()) return Aim{on(StartButton), {}};
         return Aim{on(fixedSpot(n)->r, {StartBox.left, StartBox.top}), {}};
     case Area::Toolbar:
         return Aim{on(fixedSpot(n)->r, {ToolBox.left, ToolBox.top}), {}};
@@ -132,6 +160,7 @@ struct Played {
     int checked = 0;     // arrivals compared with their record's target
     int startMenu = 0;   // of the ticks, those spent in the Start-menu glide (not slowed down)
     int hotSpots = 0;    // of the arrivals, those of hot-spot and menu steps
+    int keys = 0;        // steps that a key completes, the pointer standing still
     QString lastCode;    // action code of the record shown last
     QList<int> sequence; // the steps in the order played
 };
@@ -148,13 +177,24 @@ protected:
         if (!platform::Forms::isLoaded<FrmYanShi>()) return r;
         FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
         const double arrowX = 60 * common::scaleX(); // the outline's first line starts there
-        r.sequence << p.ysStep;
-        QRectF aim; // where the pointer of a hot-spot or menu step aims last
+        r.sequence << p.shownStep();
+        QRectF aim;               // where the pointer of a hot-spot or menu step aims last
+        bool panelsShown[4] = {}; // the Start menu and the three drop-down levels, before the tick
+        int stillStep = 0;
+        QPointF still; // the arrow at the start of the step shown
         for (; r.ticks < 6000 && platform::Forms::isLoaded<FrmYanShi>(); ++r.ticks) {
-            const int step = p.ysStep;
-            const QString rec = p.ysRec;
-            const double len = p.ysLen;
+            const int step = p.shownStep();
+            const QString rec = p.shownRecord();
             r.lastCode = common::field(rec, 8, 4);
+            const steps::Step shown(rec);
+            const steps::Completion how = steps::completion(shown, step);
+            const bool keyed = shown.kind() == steps::ActionKind::Key || how.way == steps::Way::Key;
+            double tx = 0, ty = 0;
+            const bool targeted = recordTarget(p, rec, step, &tx, &ty);
+            if (step != stillStep) {
+                stillStep = step;
+                still = QPointF(p.LPoint(0).X1(), p.LPoint(0).Y1());
+            }
             // The hint, as the step shows it, lies on the screen and clear of the edit field
             // (a window of its own, which would hide it).
             if (p.LHelp.Visible() && !p.LHelp.Caption().isEmpty()) {
@@ -167,52 +207,68 @@ protected:
                         << "step " << step << ": " << p.LHelp.Caption().toStdString();
                 }
             }
-            if (p.TimerStart.Enabled()) ++r.startMenu;
-            // A hot-spot or menu step: the pointer glides into its hot-spot and then into each row
-            // of its path, on a panel that is shown and holds the row, and clear of the question
-            // panel's corner, where the candidate could not reach it.
+            // The glide into the open Start menu, up to the item's click.
+            if (p.PicStart.Visible() && !p.Pic1J.Visible()) ++r.startMenu;
+            // A hot-spot or menu step: the pointer clicks its hot-spot (or the Start button and
+            // then the Start-menu item) and then each row of its path, on a panel that is shown and
+            // holds the row, and clear of the question panel's corner, where the candidate could
+            // not reach it. Each click opens the next panel, or ends the step.
             const bool hotSpotStep = r.lastCode == QLatin1String("7000");
-            if (hotSpotStep && p.ysLen > 0) {
-                const std::optional<Aim> at = hotSpotAim(p, rec);
-                EXPECT_TRUE(at.has_value()) << "step " << step;
-                if (at) {
-                    aim = at->target;
-                    const QPointF to(p.ysToX, p.ysToY);
-                    EXPECT_TRUE(aim.adjusted(-1, -1, 1, 1).contains(to))
-                        << "step " << step << " glides to " << to.x() << "," << to.y() << ", not into "
-                        << aim.left() << "," << aim.top() << " " << aim.width() << "x" << aim.height();
-                    if (p.Timer6.Enabled() || p.Timer7.Enabled() || p.Timer8.Enabled()) {
-                        EXPECT_TRUE(at->panel.adjusted(-15, -15, 15, 15).contains(aim))
-                            << "step " << step << ": the row is not on a panel shown";
-                    }
-                    const QRectF corner((12000 - 4980) * common::scaleX(), (9000 - 3630) * common::scaleY(),
-                                        4980 * common::scaleX(), 3630 * common::scaleY());
-                    EXPECT_FALSE(corner.contains(to))
-                        << "step " << step << " aims under the question panel at " << to.x() << "," << to.y();
-                }
-            }
-            time.advance(100 * speed);
-            if (!platform::Forms::isLoaded<FrmYanShi>() || p.ysStep == step) continue;
-            r.sequence << p.ysStep;
-            double tx = 0, ty = 0;
+            std::optional<Aim> at;
             if (hotSpotStep) {
-                // The arrow stands in the hot-spot or row that the step's path ends at.
-                const double px = p.LPoint(0).X1() - arrowX, py = p.LPoint(0).Y1();
-                const double slack = 1.2 * len + 1;
-                EXPECT_TRUE(aim.adjusted(-slack, -slack, slack, slack).contains(px, py))
-                    << "step " << step << " ends at " << px << "," << py << ", its target is " << aim.left()
-                    << "," << aim.top() << " " << aim.width() << "x" << aim.height();
+                at = hotSpotAim(p, rec);
+                EXPECT_TRUE(at.has_value()) << "step " << step;
+                if (at) aim = at->target;
+            }
+            const platform::Control* panels[] = {&p.PicStart, &p.Pic1J, &p.Pic2J, &p.Pic3J};
+            for (int k = 0; k < 4; ++k)
+                panelsShown[k] = panels[k]->Visible();
+            time.advance(100 * speed);
+            if (!platform::Forms::isLoaded<FrmYanShi>()) continue;
+            bool opened = false;
+            for (int k = 0; k < 4; ++k)
+                opened |= !panelsShown[k] && panels[k]->Visible();
+            if (hotSpotStep && at && (opened || p.shownStep() != step)) {
+                const QPointF clicked(p.LPoint(0).X1() - arrowX, p.LPoint(0).Y1());
+                EXPECT_TRUE(aim.adjusted(-1, -1, 1, 1).contains(clicked))
+                    << "step " << step << " clicks at " << clicked.x() << "," << clicked.y() << ", not in "
+                    << aim.left() << "," << aim.top() << " " << aim.width() << "x" << aim.height();
+                if (!at->panel.isNull()) {
+                    EXPECT_TRUE(at->panel.adjusted(-15, -15, 15, 15).contains(aim))
+                        << "step " << step << ": the row is not on a panel shown";
+                }
+                const QRectF corner((12000 - 4980) * common::scaleX(), (9000 - 3630) * common::scaleY(),
+                                    4980 * common::scaleX(), 3630 * common::scaleY());
+                EXPECT_FALSE(corner.contains(clicked))
+                    << "step " << step << " clicks under the question panel at " << clicked.x() << ","
+                    << clicked.y();
+            }
+            if (p.shownStep() == step) continue;
+            r.sequence << p.shownStep();
+            if (keyed && !shown.tabChange()) {
+                // The pointer stood where the step before left it.
+                EXPECT_EQ(QPointF(p.LPoint(0).X1(), p.LPoint(0).Y1()), still)
+                    << "step " << step << " (" << r.lastCode.toStdString() << ") moved the pointer";
+                ++r.keys;
+                continue;
+            }
+            if (hotSpotStep) {
+                // The step ended with the click in the hot-spot or row its path ends at (above).
                 ++r.hotSpots;
                 continue;
             }
-            if (!recordTarget(rec, &tx, &ty)) continue;
+            // A step without an action of its own would leave the pointer where the last one
+            // stood.
+            EXPECT_NE(steps::Step(rec).kind(), steps::ActionKind::None)
+                << "step " << step << " (" << r.lastCode.toStdString() << ") has no place to be played at";
+            if (!targeted) continue;
             // The arrow as drawn at the arrival (the terminal record does not redraw it), or the
             // cursor picture that stands for it during band and drag legs.
             double px = p.LPoint(0).X1() - arrowX, py = p.LPoint(0).Y1();
             if (p.ImgICO.Visible()) px = p.ImgICO.Left(), py = p.ImgICO.Top();
+            // The arrival puts the pointer on its target.
             const double ex = std::fabs(px - tx), ey = std::fabs(py - ty);
-            const bool near = (ex <= 1.2 * len + 1 && ey <= 1.2 * len + 1) ||
-                              std::hypot(ex, ey) <= std::max(1.5 * len, 120 * common::scaleX()) + 1;
+            const bool near = ex <= 1 && ey <= 1;
             EXPECT_TRUE(near) << "step " << step << " (" << r.lastCode.toStdString() << ") ends at " << px
                               << "," << py << ", its target is " << tx << "," << ty;
             ++r.checked;
@@ -230,7 +286,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
     ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
     const QString data =
         common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-    int played = 0, steps = 0, questions = 0, checked = 0, startMenus = 0, hotSpotArrivals = 0;
+    int played = 0, steps = 0, questions = 0, checked = 0, startMenus = 0, hotSpotArrivals = 0, keySteps = 0;
     for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
         SCOPED_TRACE(testing::Message() << "unit " << unit);
         startUnit(data, unit);
@@ -266,6 +322,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
                 EXPECT_EQ(d.dqStep, dqStep);
                 checked += r.checked;
                 hotSpotArrivals += r.hotSpots;
+                keySteps += r.keys;
             }
             SCOPED_TRACE(testing::Message() << "question " << q);
             EXPECT_EQ(atSpeed[2].sequence, atSpeed[1].sequence);
@@ -286,6 +343,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
     EXPECT_EQ(played, questions);
     EXPECT_GT(checked, questions);
     EXPECT_GT(startMenus, 0);
+    EXPECT_GT(keySteps, 0);
     // Every step of the hot-spot and menu units, at both speeds.
     EXPECT_GE(hotSpotArrivals, 2 * 34);
     RecordProperty("played", played);

@@ -1,8 +1,10 @@
 // The two desktops held together over the whole sample bank: every step record lays out the same
 // scene on the demonstration desktop as on the candidate's, and in every step the candidate
-// completes by pointing, the demonstration's pointer arrives inside the step's target before the
-// step advances.
+// completes by pointing (its action code's own rule, or a press on the second target, a click on a
+// picture or a release over a target), the demonstration's pointer arrives inside the step's
+// target before the step advances.
 #include <QFile>
+#include <QPointF>
 #include <QRectF>
 #include <optional>
 
@@ -11,6 +13,7 @@
 #include "demo/frm_yanshi.h"
 #include "desktop/test_practice_fixture.h"
 #include "sample/generator.h"
+#include "steps/completion.h"
 #include "steps/step.h"
 
 namespace {
@@ -146,9 +149,8 @@ TEST_F(SampleSteps, EveryRecordLaysOutTheSameSceneOnBothDesktops)
                 SCOPED_TRACE(testing::Message() << "question " << q << " step " << k);
                 d.dqStep = k;
                 f.setData();
-                p.ysStep = k;
-                p.setData();
-                ASSERT_EQ(p.ysRec, d.stepRec);
+                p.showStep(k);
+                ASSERT_EQ(p.shownRecord(), d.stepRec);
                 const steps::Step s(d.stepRec);
                 // The terminal record is the demonstration's own ending.
                 if (s.kind() == ActionKind::Terminal) continue;
@@ -168,7 +170,9 @@ TEST_F(SampleSteps, EveryRecordLaysOutTheSameSceneOnBothDesktops)
 
 // Where a pointing step is completed, from what the demonstration shows while it plays the step:
 // the target rectangle, the edit field, the list, the deepest row of a menu path (or its
-// hot-spot), the picked row of the drawn context menu, the drop point of a dragged picture.
+// hot-spot), the picked row of the drawn context menu, the drop point of a dragged picture; for a
+// step of no action code of its own, the second target, the picture or the target that completes
+// it. Steps that a key completes have none.
 std::optional<QRectF> finalTarget(FrmYanShi& p, const steps::Step& s)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
@@ -209,9 +213,30 @@ std::optional<QRectF> finalTarget(FrmYanShi& p, const steps::Step& s)
         if (r == 1 || r == 3 || r == 5 || r == 7 || r == 8) return rectOf(p.LRS(i));
         return std::nullopt;
     }
+    case ActionKind::None: {
+        // Where the candidate completes a step of no action code of its own.
+        const steps::Completion how = steps::completion(s, p.shownStep());
+        if (how.way == steps::Way::SecondPress || how.way == steps::Way::SecondRelease)
+            return recordRect(s, common::col::AuxRect);
+        if (how.way == steps::Way::MainRelease) return recordRect(s, common::col::MainRect);
+        if (how.way == steps::Way::Picture) {
+            const platform::Control* pictures[] = {&p.Image1, &p.Image2, &p.Image3,
+                                                   &p.Image4, &p.Image5, &p.Image6};
+            return rectOf(*pictures[how.slot - 1]);
+        }
+        return std::nullopt;
+    }
     default:
         return std::nullopt;
     }
+}
+
+// The pointer as drawn: the arrow's reference point, or the cursor picture that stands for it
+// during band and drag legs.
+QPointF drawnPointer(FrmYanShi& p)
+{
+    if (p.ImgICO.Visible()) return {p.ImgICO.Left(), p.ImgICO.Top()};
+    return {p.LPoint(0).X1() - 60 * common::scaleX(), p.LPoint(0).Y1()};
 }
 
 bool contains(const QRectF& r, double x, double y)
@@ -233,23 +258,24 @@ TEST_F(SampleSteps, ThePointerArrivesInsideEveryPointingStepsTargetBeforeTheStep
             FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
             bool onTab = false;
             for (int tick = 0; tick < 6000 && platform::Forms::isLoaded<FrmYanShi>(); ++tick) {
-                const int step = p.ysStep;
-                const steps::Step s(p.ysRec);
+                const int step = p.shownStep();
+                const steps::Step s(p.shownRecord());
                 // The target as it stands before this tick; a tab dialog's expected tab comes
                 // first.
                 const std::optional<QRectF> target = finalTarget(p, s);
-                const QRectF tab = s.tabChange() ? rectOf(p.LblXXK(p.ysTabNo)) : QRectF();
+                const QRectF tab = s.tabChange() ? rectOf(p.LblXXK(s.tabExpected())) : QRectF();
                 time.advance(100);
-                if (s.tabChange() && contains(tab, p.ysPosX, p.ysPosY)) onTab = true;
-                if (!platform::Forms::isLoaded<FrmYanShi>() || p.ysStep == step) continue;
-                if (!steps::isPointing(s.kind()) || !target) {
+                const QPointF at = drawnPointer(p);
+                if (s.tabChange() && contains(tab, at.x(), at.y())) onTab = true;
+                if (!platform::Forms::isLoaded<FrmYanShi>() || p.shownStep() == step) continue;
+                if (!target) {
                     onTab = false;
                     continue;
                 }
                 SCOPED_TRACE(testing::Message()
                              << "step " << step << " (" << s.action().toStdString() << ")");
-                EXPECT_TRUE(contains(*target, p.ysPosX, p.ysPosY))
-                    << "the pointer left the step at " << p.ysPosX << "," << p.ysPosY << "; its target is "
+                EXPECT_TRUE(contains(*target, at.x(), at.y()))
+                    << "the pointer left the step at " << at.x() << "," << at.y() << "; its target is "
                     << target->left() << "," << target->top() << " " << target->width() << " x "
                     << target->height();
                 if (s.tabChange()) {

@@ -86,10 +86,8 @@ TEST_F(Shared, ATabStepOpensOnTheFirstPageFramesTheExpectedTabAndGlidesToIt)
     expectSame(p.Shape1, p.LblXXK(2), "frame");
     EXPECT_TRUE(p.Shape1.Visible());
     // The first glide ends inside the expected tab; the click there shows its page and goes on.
-    EXPECT_EQ(p.ysToX, qRound(1500 + 900 + 600.0));
-    EXPECT_EQ(p.ysToY, qRound(1200 + 555 + 135.0));
     ASSERT_TRUE(until([&] { return p.Shape4.Left() == -100; }));
-    EXPECT_EQ(p.ysStep, 1);
+    EXPECT_EQ(p.shownStep(), 1);
     // The ring marks where the click was made.
     const double px = p.Shape5.Left() + 180, py = p.Shape5.Top() + 180;
     EXPECT_GE(px, p.LblXXK(2).Left() - 120);
@@ -97,7 +95,7 @@ TEST_F(Shared, ATabStepOpensOnTheFirstPageFramesTheExpectedTabAndGlidesToIt)
     EXPECT_NEAR(py, p.LblXXK(2).Top() + p.LblXXK(2).Height() / 2, 120);
     EXPECT_EQ(sourceName(p.Image1.picture()), QStringLiteral("DLG001.rar"));
     EXPECT_EQ(p.LHelp.Caption(), QStringLiteral("选“高级”选项卡，单击“确定”"));
-    ASSERT_TRUE(until([&] { return p.ysStep == 2; }));
+    ASSERT_TRUE(until([&] { return p.shownStep() == 2; }));
     // A backSpec puts the back button at its own place, 1095 x 285.
     EXPECT_DOUBLE_EQ(p.LblXXK(0).Left(), 7000);
     EXPECT_DOUBLE_EQ(p.LblXXK(0).Top(), 7500);
@@ -196,15 +194,16 @@ TEST_F(Shared, ABandDrawnUpAndLeftSpansItsAnchorAndThePointer)
     start({{band, terminal()}});
     startDemo();
     FrmYanShi& p = player();
-    ASSERT_TRUE(until([&] { return p.ysBand; }));
+    // The second leg: the band anchored at the second target's corner.
+    ASSERT_TRUE(until([&] { return p.Shape6.Left() + p.Shape6.Width() == 6000; }));
     int checked = 0;
-    while (playing() && p.ysStep == 1) {
+    while (playing() && p.shownStep() == 1) {
         time.advance(100);
-        if (!playing() || p.ysStep != 1) break;
+        if (!playing() || p.shownStep() != 1) break;
         EXPECT_GE(p.Shape6.Width(), 0);
         EXPECT_GE(p.Shape6.Height(), 0);
-        EXPECT_DOUBLE_EQ(p.Shape6.Left(), double(p.ysPosX));
-        EXPECT_DOUBLE_EQ(p.Shape6.Top(), double(p.ysPosY));
+        EXPECT_DOUBLE_EQ(p.Shape6.Left(), p.ImgICO.Left());
+        EXPECT_DOUBLE_EQ(p.Shape6.Top(), p.ImgICO.Top());
         EXPECT_DOUBLE_EQ(p.Shape6.Left() + p.Shape6.Width(), 6000);
         EXPECT_DOUBLE_EQ(p.Shape6.Top() + p.Shape6.Height(), 4500);
         ++checked;
@@ -220,6 +219,6 @@ TEST_F(Shared, TheTargetTakesTheStepsPointerShape)
     startDemo();
     FrmYanShi& p = player();
     EXPECT_EQ(p.Label1.MousePointer(), 0);
-    ASSERT_TRUE(until([&] { return p.ysStep == 2; }));
+    ASSERT_TRUE(until([&] { return p.shownStep() == 2; }));
     EXPECT_EQ(p.Label1.MousePointer(), 11);
 }

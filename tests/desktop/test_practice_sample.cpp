@@ -109,4 +109,47 @@ TEST_F(SamplePractice, EveryQuestionIsSolvedByHandAndResumedWhereItWasLeft)
     RecordProperty("solved", solved);
 }
 
+// Renaming a folder, new or old, starts with its whole name selected, as the desktop does: the new
+// name typed straight in replaces it, and Enter takes it.
+TEST_F(SamplePractice, RenamingAFolderTypesOverItsWholeName)
+{
+    QString error;
+    ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
+    const QString data =
+        common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
+    int renamed = 0;
+    for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
+        const QStringList list = common::readTextFile(common::tmPath(data, 20, unit)).lines;
+        bool started = false;
+        for (int q = 1; q <= list.size(); ++q) {
+            const QString text = list[q - 1].mid(6);
+            if (!text.contains(QStringLiteral("文件夹")) ||
+                !(text.contains(QStringLiteral("名为")) || text.contains(QStringLiteral("重命名"))))
+                continue;
+            SCOPED_TRACE(text.toStdString());
+            if (!started) startUnit(data, unit);
+            started = true;
+            choose(q);
+            rendered();
+            auto& d = common::drill();
+            testkit::Solver solver(desk(), time.clock());
+            // On to the step that shows the name in its field.
+            while (!(testkit::recCol(8, 3) == QLatin1String("002") && testkit::recCol(106, 3) != "000")) {
+                ASSERT_NE(testkit::recCol(8, 4), QStringLiteral("9999"));
+                ASSERT_TRUE(solver.solveStepAsRecorded());
+            }
+            const int step = d.dqStep;
+            const QString name = testkit::entry(106), answer = testkit::entry(109).section(u'|', 0, 0);
+            ASSERT_EQ(desk().Text1.Text(), name);
+            testkit::type(desk(), answer);
+            EXPECT_EQ(d.dqStep, step); // Enter still to come
+            testkit::key(desk(), platform::vbKeyReturn);
+            EXPECT_EQ(d.dqStep, step + 1) << "the field reads " << desk().Text1.Text().toStdString();
+            ++renamed;
+        }
+        if (started) endDrill();
+    }
+    EXPECT_EQ(renamed, 3);
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "exam_fixture.h"
 #include "platform/app.h"
 #include "platform/msgbox.h"
+#include "support/child.h"
 
 using namespace drill;
 using platform::Forms;
@@ -386,6 +387,24 @@ TEST_F(PracticeEnd, ProgressThatCannotBeSavedIsNamedAndTheDrillStillEnds)
               "0246000000000000000000000000000000000000\r\n\r\n");
     EXPECT_FALSE(tm().isLoaded());
     EXPECT_TRUE(home().Visible());
+}
+
+TEST_F(PracticeEnd, AFullDiskKeepsTheOldProgressAndSaysSoOnce)
+{
+    const QByteArray progress = "TTTTTTTTTT\r\nFFFF\r\nFFFFFFFF\r\nTF\r\n\r\n";
+    const QByteArray states = "0200000000000000000000000000000000000000\r\n\r\n";
+    writeBytes(ksdata(QStringLiteral("208802.rar")), states);
+    // 0: one box, naming the full disk once; 1: no such box; 2: more than one box.
+    const int result = testkit::onAFullDisk([&] {
+        testkit::ScriptedMessageBoxes boxes;
+        boxes.expect(platform::vbOK, diskFullText());
+        testkit::click(tm().CmdEnd);
+        if (boxes.seen().size() != 1) return boxes.seen().isEmpty() ? 1 : 2;
+        return boxes.seen().first().prompt.count(diskFullText()) == 1 && home().Visible() ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("288893.rar"))), progress);
+    EXPECT_EQ(bytes(ksdata(QStringLiteral("208802.rar"))), states);
 }
 
 } // namespace

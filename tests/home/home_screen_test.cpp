@@ -293,6 +293,15 @@ TEST_F(HomeScreen, AUnitThatCannotBeStartedKeepsTheCandidateHome)
          QStringLiteral("却有7条操作步骤")},
         {"a step file that is not text", [&] { writeBytes(inst.bank("288821.rar"), "0000\x81\xff\r\n"); },
          QStringLiteral("操作步骤文件")},
+        // A line holding only a tab is a question, not the list's end: the check sees the counts
+        // after it, which would start question 4 on question 1's terminal record.
+        {"a tab line before counts that start a question inside another's block",
+         [&] {
+             Installation::write(inst.bank("288871.rar"), {list[0], "\t", "0103-1", "0104 1"});
+             Installation::write(inst.bank("288821.rar"), steps.mid(0, 2) + QStringList{"", "", "", ""});
+             Installation::write(inst.ksdata("288893.rar"), {"TTF", "FFFF"});
+         },
+         QStringLiteral("有的题步骤数为负")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

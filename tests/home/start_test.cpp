@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "home_fixture.h"
 #include "platform/msgbox.h"
+#include "support/child.h"
 
 using namespace hometest;
 using home::FrmFengmian;
@@ -146,6 +147,30 @@ TEST_F(Start, ProgressIsNeverWipedWhenItOrTheCountsCannotBeRead)
     EXPECT_EQ(common::drill().setCount, 0);
     EXPECT_FALSE(h.ImgShiJuan(0).Visible());
     EXPECT_FALSE(h.ImgUnit(0).Visible());
+    Forms::destroyAll();
+
+    // Counts for fewer units than the table declares: the table is damaged, and the units beyond
+    // the counts keep their flags.
+    for (const QString& line2 : {QStringLiteral("03"), QStringLiteral("0302")}) {
+        SCOPED_TRACE(line2.toStdString());
+        Installation::write(inst.bank("288891.rar"), {"0203", line2});
+        platform::app::releaseInstanceLock();
+        start();
+        EXPECT_EQ(bytesOf(inst.ksdata("288893.rar")), kept);
+        EXPECT_EQ(common::drill().unitCount, 3);
+        Forms::destroyAll();
+    }
+}
+
+TEST_F(Start, AFullDiskNeverEmptiesTheProgress)
+{
+    Installation::write(inst.ksdata("288893.rar"), {"TTF", "T", "FFFF"});
+    const QByteArray kept = bytesOf(inst.ksdata("288893.rar"));
+    // The load pads and cuts the lines to the table's counts; on a full disk it cannot, and the
+    // old flags stay, never an empty file read back as units of "F".
+    const int result = testkit::onAFullDisk([&] { return start().Visible() ? 0 : 1; });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(bytesOf(inst.ksdata("288893.rar")), kept);
 }
 
 TEST_F(Start, UnitTwentyIsNeverOffered)
@@ -180,6 +205,20 @@ TEST_F(Start, QuestionBankOfAnotherModuleEndsTheProgramUncounted)
         Forms::destroyAll();
         platform::app::releaseInstanceLock();
     }
+}
+
+TEST_F(Start, ALockThatCannotBeWrittenIsNoSecondCopy)
+{
+    // The lock file's name taken by a folder: no copy runs, so the trainer starts without the
+    // message of a second copy.
+    const QString lockFile = platform::app::InstanceLock(platform::app::exeName()).fileName();
+    platform::app::releaseInstanceLock();
+    ASSERT_TRUE(QDir().mkpath(lockFile));
+    start();
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(boxes.seen().isEmpty());
+    EXPECT_TRUE(home().Visible());
+    QDir(lockFile).removeRecursively();
 }
 
 TEST_F(Start, ASecondCopyShowsThePreviousInstanceMessageAndEnds)

@@ -3,10 +3,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "support/child.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -210,6 +213,32 @@ TEST(PrevInstance, ALockLeftByADeadCopyDoesNotBlock)
     EXPECT_EQ(runChild(QStringLiteral("die-holding"), exe), 5);
     EXPECT_TRUE(QFileInfo::exists(app::InstanceLock(exe).fileName())); // left behind
     EXPECT_FALSE(app::prevInstance());
+}
+
+TEST(PrevInstance, ALockThatCannotBeWrittenIsNoOtherCopy)
+{
+    const QString exe = uniqueExeName();
+    ExeNameGuard guard(exe);
+    const QString lockFile = app::InstanceLock(exe).fileName();
+    // A full disk: the lock file cannot take this process's number.
+    EXPECT_EQ(testkit::onAFullDisk([] { return app::prevInstance() ? 1 : 0; }, 0), 0);
+    EXPECT_FALSE(QFileInfo::exists(lockFile));
+    // A lock file that names no process (cut short by a full disk), and a folder in its place.
+    for (const bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "folder" : "empty file");
+        if (folder)
+            ASSERT_TRUE(QDir().mkpath(lockFile));
+        else
+            ASSERT_TRUE(QFile(lockFile).open(QIODevice::WriteOnly));
+        EXPECT_FALSE(app::prevInstance());
+        app::releaseInstanceLock();
+        QDir(lockFile).removeRecursively();
+        QFile::remove(lockFile);
+    }
+    // A running copy still is one.
+    app::InstanceLock running(exe);
+    ASSERT_TRUE(running.tryLock());
+    EXPECT_TRUE(app::prevInstance());
 }
 
 TEST(End, EndNowEndsTheProcessAtOnceAndLetsTheLockGo)

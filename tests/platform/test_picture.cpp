@@ -14,10 +14,12 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 #include "platform/picture.h"
 #include "platform/units.h"
+#include "support/child.h"
 
 namespace {
 
@@ -582,6 +584,26 @@ TEST_F(Pictures, MissingFileOrFolderFails)
     EXPECT_FALSE(loadPicture(QString(), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(loadPicture(dir.filePath("no/such/folder/x.rar")));
+}
+
+TEST_F(Pictures, APipeOrADeviceIsAMissingPicture)
+{
+    const QString pipe = dir.filePath("pipe.rar");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.rar")));
+    ASSERT_TRUE(QFile::link("/dev/urandom", dir.filePath("random.rar")));
+    for (const char* name : {"pipe.rar", "zero.rar", "random.rar"}) {
+        SCOPED_TRACE(name);
+        // In a child with a time limit: a load that waited or read without end would hang.
+        const int result = testkit::inChild(
+            [&] {
+                QString error;
+                if (loadPicture(dir.filePath(name), &error)) return 1;
+                return error.startsWith("file not found") ? 0 : 2;
+            },
+            5, [] { testkit::limitMemory(); });
+        EXPECT_EQ(result, 0);
+    }
 }
 
 // ---- decoded pictures kept ------------------------------------------------------------

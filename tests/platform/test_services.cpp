@@ -1,6 +1,7 @@
 // The operating-system services: settings store, shell, keyboard layouts, web fetch, and fakes.
 #include "platform/services.h"
 #include "platform/services_fake.h"
+#include "support/child.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -220,6 +222,46 @@ TEST(FileSettingsStore, AFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_FALSE(store.createKey(QStringLiteral("K")));
     EXPECT_FALSE(store.read(QStringLiteral("K"), QStringLiteral("v")).has_value());
     EXPECT_TRUE(QFileInfo(file + QStringLiteral("/inside")).isDir());
+}
+
+TEST(FileSettingsStore, AFullDiskKeepsTheOldFileAndAPipeReadsAsNoFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("registry.ini"));
+    FileSettingsStore store(file);
+    ASSERT_TRUE(
+        store.write(QStringLiteral("Software\\Microsoft"), QStringLiteral("ProName07"), QStringLiteral("a")));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    // 0: the write failed; 1: it said it succeeded.
+    EXPECT_EQ(testkit::onAFullDisk([&] {
+                  return store.write(QStringLiteral("Software\\Microsoft"), QStringLiteral("ProName07"),
+                                     QString(200, u'b'))
+                             ? 1
+                             : 0;
+              }),
+              0);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    f.close();
+    EXPECT_EQ(store.read(QStringLiteral("Software\\Microsoft"), QStringLiteral("ProName07")),
+              QStringLiteral("a"));
+
+    // A named pipe in the file's place holds no values and never makes a read wait.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(testkit::inChild(
+                  [&] {
+                      FileSettingsStore piped(pipe);
+                      return piped.read(QStringLiteral("K"), QStringLiteral("v")) ||
+                                     piped.keyExists(QStringLiteral("K"))
+                                 ? 1
+                                 : 0;
+                  },
+                  5),
+              0);
 }
 
 // Before the mend one line out of the format made every later write fail, so the install values

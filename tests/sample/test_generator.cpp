@@ -554,3 +554,51 @@ TEST(SampleScenes, RubberBandsSelectEveryIconInside)
     }
     EXPECT_GE(checked, 2);
 }
+
+// A window dragged into a dashed frame ("8006"-"8009") passes wherever it is let go of inside the
+// frame: its Left and Top meet the code's rule at the step's drop point (8006 left of x and below
+// y, 8007 right and below, 8008 left and above, 8009 right and above, edges included) at every
+// place inside the frame, and the drop point lies inside the frame.
+TEST(SampleScenes, AWindowLetGoInsideItsDropFramePasses)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    constexpr int Tpp = sample::layout::TwipsPerPixel;
+    int frames = 0;
+    for (const sample::UnitDef& unit : module.units) {
+        for (const sample::QuestionDef& q : unit.questions) {
+            for (const sample::StepDef& s : q.steps) {
+                const int code = s.action.toInt();
+                if (code < 8006 || code > 8009) continue;
+                SCOPED_TRACE(s.hint.toStdString());
+                const sample::SceneDef* bg = module.scenes.find(s.background);
+                ASSERT_NE(bg, nullptr);
+                sample::Canvas c(bg->size);
+                bg->draw(c);
+                const QRect frame = c.items().value(QStringLiteral("虚线框"));
+                ASSERT_FALSE(frame.isNull());
+                ++frames;
+                QSize window;
+                for (const sample::OverlayDef& o : s.overlays)
+                    if (o.slot == 5) window = module.scenes.find(o.scene)->size;
+                ASSERT_TRUE(window.isValid());
+                QString point;
+                for (const auto& [column, text] : s.columns)
+                    if (column == common::col::PointSpec) point = text;
+                ASSERT_EQ(point.size(), 10);
+                const int x = point.left(5).toInt(), y = point.mid(5).toInt();
+                EXPECT_TRUE(frame.contains(x / Tpp, y / Tpp)) << x << "," << y;
+                const bool leftOf = code == 8006 || code == 8008, below = code == 8006 || code == 8007;
+                int refused = 0;
+                for (int left = frame.left(); left + window.width() <= frame.right() + 1; ++left) {
+                    for (int top = frame.top(); top + window.height() <= frame.bottom() + 1; ++top) {
+                        const bool ok = (leftOf ? left * Tpp <= x : left * Tpp >= x) &&
+                                        (below ? top * Tpp >= y : top * Tpp <= y);
+                        if (!ok && refused++ == 0) ADD_FAILURE() << "refused at " << left << "," << top;
+                    }
+                }
+                EXPECT_EQ(refused, 0);
+            }
+        }
+    }
+    EXPECT_EQ(frames, 4);
+}

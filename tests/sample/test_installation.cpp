@@ -617,8 +617,15 @@ TEST_F(SampleInstallation, UsesEveryDragKeyAndTabStep)
             tabPages |= !tpl.empty() && QFile::exists(data(QString::fromLatin1(tpl.substr(9, 6)) + ".rar")) &&
                         QFile::exists(data(QString::fromLatin1(tpl.substr(19, 6)) + ".rar"));
         }
-        if (action == QStringLiteral("0000") && common::field(rec, 187, 10) != QStringLiteral("0000000000")) {
-            plainPress |= common::field(rec, 182, 1) == QStringLiteral("0");
+        // A second target that is not the start of a band or a drag: a press on it passes the step, or
+        // a release on it jumps by its own JumpChar.
+        const steps::ActionKind kind = steps::actionKind(action);
+        if (kind != steps::ActionKind::Band && kind != steps::ActionKind::Drag &&
+            common::field(rec, 187, 10) != QStringLiteral("0000000000")) {
+            plainPress |= common::field(rec, 182, 1) == QStringLiteral("0") &&
+                          action != QStringLiteral("0028") &&
+                          common::field(rec, 4, 2) != QStringLiteral("EE") &&
+                          common::field(rec, 6, 2) != QStringLiteral("EE");
             auxJump |= common::field(rec, 182, 1) != QStringLiteral("0");
         }
         for (const int c : SlotColumns)
@@ -636,6 +643,77 @@ TEST_F(SampleInstallation, UsesEveryDragKeyAndTabStep)
     EXPECT_TRUE(plainPress);
     EXPECT_TRUE(auxJump);
     EXPECT_TRUE(pictureJump);
+}
+
+// The demonstration plays every step at the place where it acts: each action code names a kind of
+// action (never "0000", which leaves the pointer where the last step left it and the step flashing
+// past), and the record holds the place that kind is played at. Keys, automatic steps and the
+// terminal record stand still.
+TEST_F(SampleInstallation, EveryStepHasAnActionTheDemonstrationPlaysAtItsPlace)
+{
+    using steps::ActionKind;
+    QSet<ActionKind> kinds;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const QString code = common::field(rec, Action, 4);
+        const ActionKind kind = steps::actionKind(code);
+        kinds.insert(kind);
+        const bool main = !allZeros(common::field(rec, MainRect, 20));
+        const bool aux = !allZeros(common::field(rec, AuxRect, 20));
+        switch (kind) {
+        case ActionKind::None:
+            ADD_FAILURE() << "action " << code.toStdString() << " has no place to be played at";
+            break;
+        case ActionKind::Click:
+        case ActionKind::DoubleClick:
+        case ActionKind::RightClick:
+        case ActionKind::PopupPick:
+        case ActionKind::Hint:
+            EXPECT_TRUE(main) << code.toStdString();
+            break;
+        case ActionKind::Band:
+        case ActionKind::Drag:
+            EXPECT_TRUE(main && aux) << code.toStdString();
+            break;
+        case ActionKind::Typing:
+        case ActionKind::List:
+            EXPECT_TRUE(common::leadingNumberNonZero(common::field(rec, EditRect, 20))) << code.toStdString();
+            break;
+        case ActionKind::ImageDrag:
+            EXPECT_NE(common::field(rec, SlotColumns[4] + 10, 6), QStringLiteral("000000"));
+            break;
+        default:
+            break;
+        }
+    });
+    for (const ActionKind k : {ActionKind::Click, ActionKind::Key, ActionKind::Drag, ActionKind::ImageDrag})
+        EXPECT_TRUE(kinds.contains(k)) << int(k);
+}
+
+// A step whose hint asks for a drag ("拖") is judged as one: a band or a drag from the second target
+// onto the main target, or a drag of the picture Image5; never a click on where the drag ends. A
+// drag starts on its second target without the press passing the step there ("EE"), and ends
+// somewhere else.
+TEST_F(SampleInstallation, StepsThatAskForADragAreJudgedAsDrags)
+{
+    using steps::ActionKind;
+    int drags = 0;
+    forEachStep([&](const Question&, int, const QString& rec) {
+        const int line = number(rec, HintLine, 3);
+        const QString hint = line > 0 ? common::entryText(answers.value(line - 1)) : QString();
+        if (!hint.contains(u'拖')) return;
+        ++drags;
+        const QString code = common::field(rec, Action, 4);
+        const ActionKind kind = steps::actionKind(code);
+        EXPECT_TRUE(kind == ActionKind::Band || kind == ActionKind::Drag || kind == ActionKind::ImageDrag)
+            << hint.toStdString() << ": " << code.toStdString();
+        if (kind == ActionKind::Band || kind == ActionKind::Drag) {
+            EXPECT_TRUE(common::field(rec, 4, 2) == QStringLiteral("EE") ||
+                        common::field(rec, 6, 2) == QStringLiteral("EE"))
+                << hint.toStdString();
+            EXPECT_FALSE(rectAt(rec, AuxRect).intersects(rectAt(rec, MainRect))) << hint.toStdString();
+        }
+    });
+    EXPECT_GE(drags, 14);
 }
 
 TEST_F(SampleInstallation, ExamSetsBuildWithTheDrillsSetBuilder)

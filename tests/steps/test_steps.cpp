@@ -2,12 +2,14 @@
 // tab templates and tab labels, drop-down placement, and the record writer's refusals.
 #include <gtest/gtest.h>
 
+#include "steps/completion.h"
 #include "steps/desk_pictures.h"
 #include "steps/dropdown.h"
 #include "steps/question_block.h"
 #include "steps/record_writer.h"
 #include "steps/step.h"
 #include "steps/tabs.h"
+#include "support/step_record.h"
 
 using steps::ActionKind;
 
@@ -147,6 +149,45 @@ TEST(QuestionBlocks, OnlyAQuestionsOwnRecords)
     d.tmStart[2] = 0;
     EXPECT_EQ(steps::questionBlock(d, 2), std::nullopt); // first line 0
     EXPECT_EQ(steps::questionBlock(d, 1), std::nullopt); // a negative count
+}
+
+TEST(QuestionLists, OneRuleForTheEndAndEveryStart)
+{
+    // The list ends at a line empty after trimming spaces; a tab is text, so its line is a question.
+    const struct {
+        const char* what;
+        QStringList file;
+        int questions;
+    } ends[] = {
+        {"to the end of the file", {"0001 2a", "0002 1b"}, 2},
+        {"at an empty line", {"0001 2a", "", "0002 1b"}, 1},
+        {"at a line of spaces", {"0001 2a", "   ", "0002 1b"}, 1},
+        {"not at a tab", {"0001 2a", "\t", "0002 1b"}, 3},
+        {"not at spaces around a tab", {"0001 2a", " \t ", "0002 1b"}, 3},
+        {"an empty list", {"", "0001 2a"}, 0},
+    };
+    for (const auto& e : ends)
+        EXPECT_EQ(steps::listQuestions(e.file).size(), e.questions) << e.what;
+    EXPECT_EQ(steps::listStarts({"0001 2a", "\t", "0003-1", "0004 3"}), (QList<qint64>{1, 3, 3, 2, 5}));
+
+    const QStringList three{"r", "r", "r", "", ""}; // three records, then empty lines
+    const struct {
+        const char* what;
+        QStringList questions;
+        bool fits;
+    } fits[] = {
+        {"blocks covering the records", {"0001 2", "0002 1"}, true},
+        {"a question without records between", {"0001 2", "\t", "0002 1"}, true},
+        {"one record short", {"0001 2", "0002 0"}, false},
+        {"one record over", {"0001 2", "0002 2"}, false},
+        // Question 3 would start on question 1's last record, though the last start is right.
+        {"a start inside an earlier block", {"0001 3", "0002-2", "0003 2"}, false},
+        {"no questions, no records", {}, false},
+    };
+    for (const auto& f : fits)
+        EXPECT_EQ(steps::listFitsSteps(f.questions, three), f.fits) << f.what;
+    EXPECT_TRUE(steps::listFitsSteps({}, {"", ""}));
+    EXPECT_EQ(steps::stepRecords(three), 3);
 }
 
 TEST(MenuIds, HotSpotNumbersBothWays)
@@ -369,4 +410,109 @@ TEST(DeskPictures, Names)
     EXPECT_EQ(steps::desk::toolbarHovered(17), "170088");
     EXPECT_EQ(steps::desk::startItemHighlight(75), "750088");
     EXPECT_EQ(steps::desk::itemHighlight("Z0"), "Z00099");
+}
+
+// How a step is completed and where it leads: the action code's own rule with its jump, and for a
+// code without one the second target, the pictures, the releases and the keys, the first way that
+// leads on preferred.
+TEST(Completion, TheWayAStepIsCompletedAndWhereItLeads)
+{
+    using steps::Way;
+    using testkit::StepRecord;
+    namespace col = common::col;
+    const auto none = [] { return StepRecord().action(QStringLiteral("0000")); };
+    const auto aux = [&](char jump) { return none().setRect(col::AuxRect, 3000, jump, 2000, 600, 300); };
+    const auto pictures = [&](char jump2, char jump3) {
+        return none()
+            .setSlot(col::Slot2, 4500, jump2, 1500, QStringLiteral("P00002"))
+            .setSlot(col::Slot3, 6000, jump3, 1500, QStringLiteral("P00003"));
+    };
+    const struct {
+        const char* what;
+        StepRecord rec;
+        int step;
+        Way way;
+        int slot;
+        const char* jump;
+    } cases[] = {
+        {"a click jumps by mainRect", StepRecord().action(QStringLiteral("0001")).mainRect(1, '3', 1, 9, 9),
+         1, Way::Action, 0, "3"},
+        {"a double click jumps by mainRect",
+         StepRecord().action(QStringLiteral("0002")).mainRect(1, '6', 1, 9, 9), 1, Way::Action, 0, "6"},
+        {"a right click jumps by mainRect",
+         StepRecord().action(QStringLiteral("0003")).mainRect(1, 'A', 1, 9, 9), 1, Way::Action, 0, "A"},
+        {"a click with keys jumps by mainRect",
+         StepRecord().action(QStringLiteral("9101")).mainRect(1, '2', 1, 9, 9), 1, Way::Action, 0, "2"},
+        {"a hover advances", StepRecord().action(QStringLiteral("0030")).mainRect(1, '3', 1, 9, 9), 1,
+         Way::Action, 0, "0"},
+        {"a drag jumps by column 102",
+         StepRecord().action(QStringLiteral("0052")).set(col::CursorSpec + 1, QStringLiteral("3")), 1,
+         Way::Action, 0, "3"},
+        {"a key code advances", StepRecord().action(QStringLiteral("6013")), 1, Way::Action, 0, "0"},
+        {"typing with a second target",
+         StepRecord().action(QStringLiteral("0028")).setRect(col::AuxRect, 1, '0', 1, 9, 9), 1, Way::Action,
+         0, "0"},
+        {"a press on the second target", aux('0'), 1, Way::SecondPress, 0, "0"},
+        {"no press where the window is \"EE\"", aux('0').set(col::WinCode, QStringLiteral("EE")), 1,
+         Way::Nothing, 0, "0"},
+        {"no press where the pane is \"EE\"", aux('0').set(col::PaneCode, QStringLiteral("EE")), 1,
+         Way::Nothing, 0, "0"},
+        {"no second target of size 0", none().setRect(col::AuxRect, 3000, '0', 2000, 0, 0), 1, Way::Nothing,
+         0, "0"},
+        {"a release on the second target jumps", aux('4'), 1, Way::SecondRelease, 0, "4"},
+        {"the picture that leads on", pictures('3', '1'), 1, Way::Picture, 2, "3"},
+        {"the picture that leads on, in slot 3", pictures('1', '5'), 2, Way::Picture, 3, "5"},
+        {"no way leads on: the first", pictures('1', '2'), 3, Way::Picture, 2, "1"},
+        {"a picture of JumpChar \"0\" is not clickable", pictures('0', '0'), 1, Way::Nothing, 0, "0"},
+        {"a hidden picture is not clickable",
+         none().setSlot(col::Slot1, 10, '3', 10, QStringLiteral("000000")), 1, Way::Nothing, 0, "0"},
+        {"the press before a picture", aux('0').setSlot(col::Slot1, 10, '5', 10, QStringLiteral("P00001")), 1,
+         Way::SecondPress, 0, "0"},
+        {"a release that leads back, the only way", aux('1'), 2, Way::SecondRelease, 0, "1"},
+        {"a release on the main target", none().mainRect(1500, '3', 6000, 600, 300), 1, Way::MainRelease, 0,
+         "3"},
+        {"no release on a main target of size 0", none().mainRect(1500, '3', 6000, 0, 0), 1, Way::Nothing, 0,
+         "0"},
+        {"a key alternative", none().set(col::KeyAlt2, QStringLiteral("P6013")), 1, Way::Key, 0, "0"},
+        {"a key alternative that names no key", none().set(col::KeyAlt1, QStringLiteral("P6000")), 1,
+         Way::Nothing, 0, "0"},
+        {"a menu path's shortcut", none().set(col::TargetC, QStringLiteral("HA20800000")), 1, Way::Key, 0,
+         "0"},
+        {"a menu path without a shortcut", none().set(col::TargetA, QStringLiteral("HA29900000")), 1,
+         Way::Nothing, 0, "0"},
+        {"the pointer before the key", aux('0').set(col::KeyAlt1, QStringLiteral("P6013")), 1,
+         Way::SecondPress, 0, "0"},
+        {"nothing at all", none(), 1, Way::Nothing, 0, "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const steps::Completion got = steps::completion(steps::Step(c.rec.str()), c.step);
+        EXPECT_EQ(got.way, c.way);
+        EXPECT_EQ(got.slot, c.slot);
+        EXPECT_EQ(got.jump, QString::fromLatin1(c.jump));
+    }
+}
+
+// The candidate's judges ask the same rule about one action at a time.
+TEST(Completion, APressOnTheSecondTargetAndAClickOnAPicture)
+{
+    using testkit::StepRecord;
+    namespace col = common::col;
+    const steps::Step pressed(StepRecord().setRect(col::AuxRect, 1, '0', 1, 9, 9).str());
+    EXPECT_TRUE(steps::secondTargetPressAdvances(pressed));
+    EXPECT_FALSE(steps::secondTargetPressAdvances(
+        steps::Step(StepRecord().setRect(col::AuxRect, 1, '2', 1, 9, 9).str())));
+    EXPECT_FALSE(steps::secondTargetPressAdvances(steps::Step(
+        StepRecord().action(QStringLiteral("0028")).setRect(col::AuxRect, 1, '0', 1, 9, 9).str())));
+    const steps::Step pictured(StepRecord()
+                                   .setSlot(col::Slot4, 10, '7', 10, QStringLiteral("P00004"))
+                                   .setSlot(col::Slot6, 10, '0', 10, QStringLiteral("P00006"))
+                                   .str());
+    EXPECT_EQ(steps::pictureJump(pictured, 4), QStringLiteral("7"));
+    EXPECT_EQ(steps::pictureJump(pictured, 6), QString());
+    EXPECT_EQ(steps::pictureJump(pictured, 0), QString());
+    EXPECT_EQ(steps::pictureJump(steps::Step(pictured.text().left(196)), 6), QString());
+    ASSERT_NE(steps::shortcutOf(QStringLiteral("D114")), nullptr);
+    EXPECT_EQ(steps::shortcutOf(QStringLiteral("D114"))->shift, 4);
+    EXPECT_EQ(steps::shortcutOf(QStringLiteral("A299")), nullptr);
 }

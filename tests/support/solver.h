@@ -24,10 +24,10 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
-#include "desktop/key_tables.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "steps/key_tables.h"
 #include "steps/smenu.h"
 #include "steps/step.h"
 #include "support/kit.h"
@@ -97,7 +97,11 @@ inline std::pair<int, int> keyOfCode(const QString& code, int keyAlt = 0)
 // path; {0, 0} when none.
 inline std::pair<int, int> stepKey(const QString& rec)
 {
-    if (auto k = keyOfCode(common::field(rec, 8, 4)); k.first != 0) return k;
+    // An action code whose key no keyboard has ("6415": read there, "15" is no key, as F4 can be
+    // named only by a key alternative) leaves the key to the alternatives.
+    if (auto k = keyOfCode(common::field(rec, 8, 4));
+        k.first != 0 && platform::qtKey(k.first) != Qt::Key_unknown)
+        return k;
     for (int i = 1; i <= 3; ++i) {
         const QString alt = common::field(rec, 86 + 5 * (i - 1), 5);
         if (!alt.startsWith(QLatin1Char('P'))) continue;

@@ -1,0 +1,47 @@
+#pragma once
+// Whole files in and out, the one way every reader and writer of the program takes (no widgets).
+//
+// Reading opens only a regular file (after links) and reads what it held when opened: a named
+// pipe never blocks the program, a device such as /dev/zero is never read to the end of memory.
+// Writing puts the bytes in a temporary file beside the old one, checks that every byte reached
+// the disk, and only then lets it take the old file's place: a write that cannot complete (a full
+// disk, a quota, a file-size limit) leaves the old file as it was.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace platform {
+
+enum class FileReadStatus {
+    Ok,
+    Missing, // no entry of that name
+    Special, // a named pipe, socket or device: nothing a reader can take as a file
+    Failed,  // a folder, or a file that could not be opened or read, or one above maxBytes
+};
+
+struct FileRead {
+    FileReadStatus status = FileReadStatus::Missing;
+    QByteArray bytes; // filled for Ok
+    bool ok() const { return status == FileReadStatus::Ok; }
+};
+
+// The bytes of a regular file, at most as many as it held when opened; a file larger than
+// maxBytes (when maxBytes is 0 or more) fails without being read.
+FileRead readRegularFile(const QString& path, qint64 maxBytes = -1);
+
+enum class FileSaveStatus {
+    Ok,
+    NoSpace, // the disk, the user's quota or the file-size limit is full: the old file is kept
+    Failed,  // any other failure: the old file is kept
+};
+
+// Replaces the file at `path` (a link is followed to its target) with `bytes`, whole: written to
+// a temporary file in the same folder, flushed and synced to the disk, then renamed over the old
+// file. Temporary files of an earlier save of the same file that was cut short (the file's name,
+// a dot and six letters or digits) are removed first.
+FileSaveStatus saveFileWhole(const QString& path, QByteArrayView bytes);
+
+// Whether `name` is one of the temporary names a save of `fileName` uses.
+bool isSaveLeftover(const QString& name, const QString& fileName);
+
+} // namespace platform
