@@ -172,20 +172,15 @@ std::optional<QRect> reachable(QRect r)
     return std::nullopt;
 }
 
-// The room the hint takes as the desktops show it: a typed-text step puts words of its own before
-// and after the text ("输入 " and, at most, " 并按回车键或点红色方框处"; the demonstration's longer
-// ones for "0028") and writes the two accepted answers with "或  " between them. Only its length
-// matters here.
-QString shownHint(const QString& record, QString hint)
+// The room the hint takes as the desktops show it: a typed-text step puts the words of its prompt
+// before and after the text and writes the two accepted answers with "或  " between them; the
+// longer of the two desktops' hints. Only its length matters here.
+QString shownHint(const QString& record, const QString& hint)
 {
     const QString code = common::field(record, col::Action, 4);
-    if (!code.startsWith(QLatin1String("002"))) return hint;
-    hint.replace(QLatin1Char('|'), QStringLiteral("或  "));
-    if (code == QLatin1String("0028"))
-        return QStringLiteral("在单元格或编辑栏中输入 ") + hint +
-               QStringLiteral(" 并按回车键或点编辑区或点“√”");
-    if (code == QLatin1String("0023")) return QStringLiteral("请选中 ") + hint;
-    return QStringLiteral("输入 ") + hint + QStringLiteral(" 并按回车键或点红色方框处");
+    const QString desk = steps::typedTextHint(code, hint, false);
+    const QString demo = steps::typedTextHint(code, hint, true);
+    return desk.size() >= demo.size() ? desk : demo;
 }
 
 // What a hint must leave in sight: what the step uses and what the hint names (`keepClear`), and

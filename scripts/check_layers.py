@@ -3,7 +3,8 @@
 
 A folder of src/ may include its own headers and those of any layer below it, and its CMake
 targets may link, compile and search for headers only in its own folder and the layers below it:
-platform -> common -> steps -> scene -> desktop -> demo -> drill -> home -> updater.
+platform -> common -> steps -> scene -> desktop | demo -> drill -> home -> updater, where the two
+desktops (desktop, demo) stand side by side and neither uses the other.
 
 Each file belongs to a target: the target whose source list names it (a header goes with its .cpp),
 else the target named like its folder (or the folder's only target). A file includes only headers of
@@ -29,6 +30,17 @@ import tempfile
 
 LAYERS = ["platform", "common", "steps", "scene", "desktop", "demo", "drill", "home", "updater"]
 RANK = {name: i for i, name in enumerate(LAYERS)}
+# The two desktops stand side by side on the scene layer: neither uses the other.
+RANK["demo"] = RANK["desktop"]
+
+
+def where_is(other, layer):
+    """'above' or 'beside' when folder `other` is out of reach of folder `layer`, else None."""
+    if RANK[other] > RANK[layer]:
+        return "above"
+    if RANK[other] == RANK[layer] and other != layer:
+        return "beside"
+    return None
 FORMS_RUNTIME = "platform"
 WIDGET_FREE = ("platform_core", "platform_gui", "common_core", "common", "steps")
 
@@ -336,8 +348,9 @@ def check(root, widget_free=WIDGET_FREE, forms_runtime=FORMS_RUNTIME):
                 what = "a source"
             if other is None:
                 faults.append(f"{where}: {layer} names {what} outside src/ ({written}), above every layer")
-            elif other and other in RANK and RANK[other] > RANK[layer]:
-                faults.append(f"{where}: {layer} names {what} in {other}/ ({written}), a layer above it")
+            elif other and other in RANK and where_is(other, layer):
+                faults.append(f"{where}: {layer} names {what} in {other}/ ({written}), "
+                              f"a layer {where_is(other, layer)} it")
 
     # The link graph.
     edges = {}  # target -> [(linked, where)]
@@ -360,9 +373,10 @@ def check(root, widget_free=WIDGET_FREE, forms_runtime=FORMS_RUNTIME):
                         edges.setdefault(target, []).append((linked, where))
                     elif linked not in layer_of_target:
                         faults.append(f"{where}: {target} links {linked}, which no folder of src/ defines")
-                    elif RANK[layer_of_target[linked]] > RANK[layer]:
+                    elif where_is(layer_of_target[linked], layer):
                         faults.append(f"{where}: {target} ({layer}) links {linked} "
-                                      f"({layer_of_target[linked]}), a layer above it")
+                                      f"({layer_of_target[linked]}), "
+                                      f"a layer {where_is(layer_of_target[linked], layer)} it")
                     else:
                         edges.setdefault(target, []).append((linked, where))
 
@@ -462,8 +476,9 @@ def check(root, widget_free=WIDGET_FREE, forms_runtime=FORMS_RUNTIME):
                         continue
                     if not other:
                         continue
-                    if RANK[other] > own:
-                        faults.append(f"{where}: {folder.name} includes {header}, of {other}, a layer above it")
+                    if where_is(other, folder.name):
+                        faults.append(f"{where}: {folder.name} includes {header}, of {other}, "
+                                      f"a layer {where_is(other, folder.name)} it")
                         continue
                     theirs = target_of(found)
                     if mine is None or theirs is None or theirs == mine:
@@ -542,6 +557,14 @@ def self_test():
             {"src/common/c.cpp": "#include \"../../src/desktop/x.h\"\n"}, "of desktop, a layer above it"),
         "an angle-bracket include upwards": ({"src/platform/c.cpp": "#  include <steps/gone.h>\n"},
                                              "of steps, a layer above it"),
+        "an include of the desktop beside it": (
+            {"src/demo/CMakeLists.txt": "add_library(demo STATIC y.cpp)\n"
+                                        "target_link_libraries(demo PUBLIC steps platform)\n",
+             "src/demo/y.cpp": "#include \"desktop/d.h\"\n"}, "of desktop, a layer beside it"),
+        "a link to the desktop beside it": (
+            {"src/demo/CMakeLists.txt": "add_library(demo STATIC y.cpp)\n"
+                                        "target_link_libraries(demo PUBLIC steps platform desktop)\n",
+             "src/demo/y.cpp": "#include \"platform/form.h\"\n"}, "links desktop (desktop), a layer beside it"),
         "an include of no layer": ({"src/common/c.cpp": "#include \"tests/t.h\"\n"}, "not in a layer"),
         # Include folders, and sources of a higher folder compiled into a lower target.
         "an include folder upwards": (

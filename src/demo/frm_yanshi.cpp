@@ -15,6 +15,7 @@
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "steps/desk_pictures.h"
 #include "steps/hotspot_tables.h"
 #include "steps/question_block.h"
 #include "steps/step.h"
@@ -25,13 +26,10 @@ namespace {
 
 constexpr double Parked = -30000;
 
+// A frame, hidden until a step shows it.
 void frameShape(Shape& s, long colour, int width)
 {
-    s.setShape(vbShapeRectangle);
-    s.setBorderColor(colour);
-    s.setBorderWidth(width);
-    s.setBorderStyle(vbBSSolid);
-    s.setFillStyle(vbFSTransparent);
+    scene::frameShape(s, colour, width);
     s.setVisible(false);
 }
 
@@ -228,17 +226,9 @@ void FrmYanShi::design()
         l.setX1(0), l.setX2(0), l.setY1(Parked), l.setY2(Parked);
     });
 
-    for (TextBox* t : {&Text1, &Text2, &Text4}) {
-        t->setVisible(false);
-        t->setBorderStyle(0);
-    }
-    LstLA.setVisible(false);
-    for (PictureBox* p : {&PicLeft, &PicRight, &PicTop, &PicBottom}) {
-        p->setBorderStyle(0);
-        p->setBackColor(0xB99D7F);
+    scene::hideEditParts({&Text1, &Text2, &Text4}, LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom});
+    for (PictureBox* p : {&PicLeft, &PicRight, &PicTop, &PicBottom})
         p->Move(Parked, Parked, 15, 15);
-        p->setVisible(false);
-    }
 }
 
 void FrmYanShi::Form_Load()
@@ -319,8 +309,8 @@ void FrmYanShi::ToolCSH()
     ImgHui.clearPicture();
     ImgHui.setTop(-90 * sy);
     ImgMyPc.clearPicture();
-    loadDeskPicture(PicStart, QStringLiteral("PicStart"));
-    loadDeskPicture(PicMyPc, QStringLiteral("PicMyPc"));
+    loadDeskPicture(PicStart, steps::desk::startMenuArea());
+    loadDeskPicture(PicMyPc, steps::desk::myComputerArea());
     PicStart.Move(StartBox.left * sx, StartBox.top * sy);
     PicTool.Move(ToolBox.left * sx, ToolBox.top * sy);
     PicHui.Move(TaskPaneBox.left * sx, TaskPaneBox.top * sy);
@@ -415,10 +405,7 @@ void FrmYanShi::setSpeed(int factor)
 
 void FrmYanShi::endStepBy(const QString& jump)
 {
-    if (jump == QLatin1String("0"))
-        doNext();
-    else
-        GoStep(jump);
+    scene::endStepBy(*this, jump);
 }
 
 void FrmYanShi::endByUser()

@@ -31,10 +31,13 @@ public:
     ~FrmYanShi() override;
 
     // ---- Controls, named as the screen names them --------------------------------------------
-    // Declaration order is creation order: graphical controls lie below windowed ones, each
-    // stratum in this order (the pointer last, above everything drawn).
-    platform::Image Image1{this, "Image1"}, Image2{this, "Image2"}, Image3{this, "Image3"},
-        Image4{this, "Image4"}, Image5{this, "Image5"};
+    // Created in the order declared, so graphical controls lie below windowed ones, each stratum
+    // in this order; the drawn pointer comes last, above everything.
+    platform::Image Image1{this, "Image1"};
+    platform::Image Image2{this, "Image2"};
+    platform::Image Image3{this, "Image3"};
+    platform::Image Image4{this, "Image4"};
+    platform::Image Image5{this, "Image5"};
     platform::Image ImgLogo{this, "ImgLogo"};
 
     // Area pictures (plain pictures: their hot-spots lie on the form) and their highlights.
@@ -110,6 +113,9 @@ protected:
     void Form_Load() override;
 
 private:
+    // The end of a completed action goes on by the rule both desktops share.
+    template <class Desk> friend void scene::endStepBy(Desk& desk, const QString& jump);
+
     // ---- Procedures ---------------------------------------------------------------------------
     void setData();
     void doNext();

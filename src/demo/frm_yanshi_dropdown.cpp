@@ -143,7 +143,7 @@ void FrmYanShi::ZhuClick(const QString& code)
         edges = UnderTitle;
     } else if (area == Area::Toolbar) {
         highlight(ImgTool, steps::desk::toolbarPressed(n));
-        if (n == 23) {
+        if (n == steps::ViewsButton) {
             if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)))) {
                 endStepBy(ysJump);
                 return;
@@ -153,17 +153,19 @@ void FrmYanShi::ZhuClick(const QString& code)
         }
         Tool1JCSH();
         return;
-    } else if (area == Area::Desktop && n != 70) {
+    } else if (area == Area::Desktop && n != steps::StartButtonMenu) {
         panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
         atCentre();
-    } else if (n == 70) {
+    } else if (n == steps::StartButtonMenu) {
         panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
-        Pic1J.Move(360 * sx, 6600 * sy);
+        const steps::Place p = *steps::fixedPanelPlace(n);
+        Pic1J.Move(p.left * sx, p.top * sy);
     } else if (area == Area::StartMenu) {
         highlight(ImgStart, steps::desk::startItemHighlight(n));
-        panel = (n == 80 || n == 84) && loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
-        if (n == 84) Pic1J.Move(2160 * sx, 2565 * sy);
-        if (n == 80) Pic1J.Move(5535 * sx, 2890 * sy);
+        panel = steps::startItemOpensList(n) &&
+                loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
+        if (const std::optional<steps::Place> p = steps::fixedPanelPlace(n))
+            Pic1J.Move(p->left * sx, p->top * sy);
     } else if (area == Area::MyComputer && n != hotspots::WholeMyComputer) {
         // The items' panels by the menu id the candidate's click opens ("Z0" is the CD drive's).
         highlight(ImgMyPc, steps::desk::itemHighlight(code));

@@ -13,6 +13,7 @@
 #include "demo/frm_yanshi.h"
 #include "platform/app.h"
 #include "steps/completion.h"
+#include "steps/dropdown.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -192,7 +193,7 @@ void FrmYanShi::MuBiaoWei()
             Shape1.setVisible(true);
             x = centreX(spot);
             y = centreY(spot);
-            if (n == 70 || hotspots::areaOf(n) == hotspots::Area::StartMenu) {
+            if (n == steps::StartButtonMenu || hotspots::areaOf(n) == hotspots::Area::StartMenu) {
                 Shape1.Move(0, 8520 * sy, 1455 * sx, 450 * sy);
                 x = centreX(Shape1);
                 y = centreY(Shape1);
@@ -343,9 +344,13 @@ void FrmYanShi::arrivalAction()
         return;
     }
     if (kind == ActionKind::ImageDrag) {
+        // The picture hangs from the pointer by its centre and is let go of with its Left and Top
+        // at the drop point, where the candidate's desktop judges and leaves it.
         long x = ysToX, y = ysToY;
-        if (ysDragToX != 0) x = long(common::roundHalfEven(ysDragToX * common::scaleX()));
-        if (ysDragToY != 0) y = long(common::roundHalfEven(ysDragToY * common::scaleY()));
+        if (ysDragToX != 0)
+            x = long(common::roundHalfEven(ysDragToX * common::scaleX() + Image5.Width() / 2));
+        if (ysDragToY != 0)
+            y = long(common::roundHalfEven(ysDragToY * common::scaleY() + Image5.Height() / 2));
         glideTo(x, y);
         Timer2.setEnabled(false);
         Timer3.setEnabled(true);
@@ -418,6 +423,9 @@ void FrmYanShi::Timer3_Timer()
     Image5.setLeft(ysPosX - Image5.Width() / 2);
     Image5.setTop(ysPosY - Image5.Height() / 2);
     if (!done) return;
+    // Let go of exactly at the drop point (the pointer's whole twips may be half a twip off it).
+    if (ysDragToX != 0) Image5.setLeft(ysDragToX * common::scaleX());
+    if (ysDragToY != 0) Image5.setTop(ysDragToY * common::scaleY());
     doNext();
     Timer3.setEnabled(false);
 }

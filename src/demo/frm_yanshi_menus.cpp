@@ -11,13 +11,17 @@ using namespace platform;
 
 namespace {
 
-// Record line of each row of the drawn menu (rows 1-9); cascade rows and their item lines.
-constexpr int RowLine[10] = {0, 2, 4, 5, 7, 8, 10, 11, 13, 15};
-constexpr int SubLine[10] = {0, 3, 0, 6, 0, 9, 0, 12, 14, 0};
-
+// Each row of the drawn menu is one of the record's lists (rows 1-9): a cascade's caption, or a
+// plain list's items.
 bool cascadeRow(int r)
 {
-    return r == 1 || r == 3 || r == 5 || r == 7 || r == 8;
+    return smenu::listLines(r).caption != 0;
+}
+
+int rowLine(int r)
+{
+    const smenu::ListLines lines = smenu::listLines(r);
+    return cascadeRow(r) ? lines.caption : lines.items;
 }
 
 long centre(double start, double size)
@@ -77,7 +81,7 @@ void FrmYanShi::RightKeyMenu()
                              nullptr, &LRM6,   nullptr, nullptr, &LRM9};
     const double left = LRightMMenu.Left();
     for (int r = 1; r <= 9; ++r) {
-        const QString& line = rec[RowLine[r]];
+        const QString& line = rec[rowLine(r)];
         if (smenu::isAbsent(line)) continue;
         if (cascadeRow(r)) {
             LRMJL(r).setCaption(line);
@@ -182,7 +186,7 @@ void FrmYanShi::RightKeySub()
     const smenu::Record rec = readMenuRecord(m);
     double y = LRightSub.Top() + 135, maxW = 0;
     int sepNo = 0;
-    const QStringList items = smenu::splitItems(SubLine[r] ? rec[SubLine[r]] : QString());
+    const QStringList items = smenu::splitItems(cascadeRow(r) ? rec[smenu::listLines(r).items] : QString());
     for (int k = 1; k <= items.size(); ++k) {
         if (items[k - 1] == QLatin1String("-")) {
             Line& sep = LRSFgx(sepNo);

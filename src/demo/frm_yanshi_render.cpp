@@ -62,12 +62,7 @@ void FrmYanShi::setData()
     secondTarget();
     ysCode = s.actionNumber().value_or(0);
     Timer3.setEnabled(false);
-    if (s.action().startsWith(QLatin1String("80"))) {
-        Label1.setWidth(1);
-        Label1.setHeight(1);
-        Label4.setWidth(1);
-        Label4.setHeight(1);
-    }
+    scene::shrinkTargetsForPictureDrag(s, Label1, Label4);
 
     if (s.kind() == steps::ActionKind::Terminal) {
         LHelp.setCaption(QStringLiteral("操作成功！"));
@@ -83,10 +78,7 @@ void FrmYanShi::setData()
     scene::targetPointer(s, Label1);
     panes();
     menuTarget();
-
-    QString caption = LHelp.Caption();
-    caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
-    LHelp.setCaption(caption);
+    scene::hintLineBreaks(LHelp);
 
     CtrlCSH();
     CSH();
@@ -135,20 +127,20 @@ void FrmYanShi::endUnplayable()
 // last record: a demonstration never plays a neighbour's records.
 bool FrmYanShi::readRecord()
 {
-    const auto& d = common::drill();
-    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
-    if (!block) return false;
-    ysStep = std::clamp(ysStep, 1, block->count);
+    const int count = stepCount();
+    if (count == 0) return false;
+    ysStep = std::clamp(ysStep, 1, count);
     // The step file is read again only when it has changed since it was last read.
-    const QFileInfo info(d.stepPath);
-    if (stepFile.path != d.stepPath || !info.exists() || info.lastModified() != stepFile.modified ||
+    const QString& path = common::drill().stepPath;
+    const QFileInfo info(path);
+    if (stepFile.path != path || !info.exists() || info.lastModified() != stepFile.modified ||
         info.size() != stepFile.size) {
         stepFile = {};
-        common::TextReadResult file = common::readTextFile(d.stepPath);
+        common::TextReadResult file = common::readTextFile(path);
         if (file.status != common::TextStatus::Ok) return false;
-        stepFile = {d.stepPath, info.lastModified(), info.size(), std::move(file.lines)};
+        stepFile = {path, info.lastModified(), info.size(), std::move(file.lines)};
     }
-    const std::optional<QString> rec = steps::blockRecord(stepFile.lines, *block, ysStep);
+    const std::optional<QString> rec = scene::questionRecord(ysStep, stepFile.lines);
     if (!rec) return false;
     ysRec = *rec;
     return true;
@@ -201,12 +193,7 @@ void FrmYanShi::mainTarget()
 
 void FrmYanShi::tabDialog()
 {
-    scene::TabParts parts;
-    parts.labels = &LblXXK;
-    parts.overlays = {&Image1, &Image2, &Image3, &Image4, &Image5};
-    parts.label1 = &Label1;
-    parts.shape1 = &Shape1;
-    parts.hint = &LHelp;
+    scene::TabParts parts = scene::tabPartsOf(*this);
     parts.loadPage = [](Image& overlay, const QString& code) {
         const auto& d = common::drill();
         const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
@@ -263,22 +250,18 @@ void FrmYanShi::panes()
     PicMyPc.setVisible(s.paneLetter() == u'P');
     if (s.paneLetter() == u'N') CtrlCSH();
 
-    const QString w = s.winCode(), c6 = s.field(common::col::WinCode, 1);
-    static const QString windowLetters = QStringLiteral("ABCDEFGO");
-    if (c6.size() != 1 || !windowLetters.contains(c6) || w == QLatin1String("EE")) return;
-    if (c6 != QLatin1String("O")) {
-        loadDeskPicture(PicMenu, steps::desk::menuBar(s.appLetter()));
+    scene::WindowParts<Image> window;
+    window.menuBar = &PicMenu;
+    window.toolbar = &PicTool;
+    window.taskPane = &PicHui;
+    window.load = [this](Image& box, const QString& name) { return loadDeskPicture(box, name); };
+    window.menuRows = [this, &s] {
         const menus::Offset at = menus::menuBarPlace(s);
         PicMenu.Move(at.x * common::scaleX(), at.y * common::scaleY());
-        PicMenu.setVisible(true);
         MenuCSH();
-    }
-    if (s.toolbarShown()) PicTool.setVisible(true);
-    if (s.taskPaneCode() != 0) {
-        loadDeskPicture(PicHui, steps::desk::taskPane(s.taskPaneCode()));
-        PicHui.setVisible(true);
-        HuiRenwuCSH();
-    }
+    };
+    window.taskRows = [this] { HuiRenwuCSH(); };
+    scene::windowChrome(s, window);
 }
 
 // A menu step's MenuPath: targetC when it is one, otherwise targetA whatever it holds.

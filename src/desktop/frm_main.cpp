@@ -53,15 +53,6 @@ Container* zhuBox(FrmMain& f, int i)
     return &f.PicMyPc;
 }
 
-void frameShape(Shape& s, long colour, int width)
-{
-    s.setShape(vbShapeRectangle);
-    s.setBorderColor(colour);
-    s.setBorderWidth(width);
-    s.setBorderStyle(vbBSSolid);
-    s.setFillStyle(vbFSTransparent);
-}
-
 void hotSpot(Label& l)
 {
     l.setBackStyle(vbTransparent);
@@ -170,14 +161,14 @@ void FrmMain::design()
     ImgElse.setVisible(false);
 
     for (Shape* s : {&ShapeMenu, &ShapeTool, &ShapeHui, &ShapeCtrl, &ShapeTable, &ShapeMyPc, &ShapeStart}) {
-        frameShape(*s, Red, 2);
+        scene::frameShape(*s, Red, 2);
         s->setVisible(false);
     }
-    frameShape(Shape1, Red, 2);
-    frameShape(Shape4, Green, 2);
-    frameShape(Shape2, Yellow, 2);
+    scene::frameShape(Shape1, Red, 2);
+    scene::frameShape(Shape4, Green, 2);
+    scene::frameShape(Shape2, Yellow, 2);
     Shape2.Move(9600, 8520, 2385, 465);
-    frameShape(Shape6, 0x0, 1);
+    scene::frameShape(Shape6, 0x0, 1);
     Shape6.setBorderStyle(vbBSDot);
     for (Shape* s : {&Shape1, &Shape2, &Shape4, &Shape6})
         s->setVisible(false);
@@ -211,16 +202,7 @@ void FrmMain::design()
     LblSuccess.setAutoSize(true);
     LblSuccess.setVisible(false);
 
-    for (TextBox* t : {&Text1, &Text2, &Text3}) {
-        t->setVisible(false);
-        t->setBorderStyle(0);
-    }
-    LstLA.setVisible(false);
-    for (PictureBox* p : {&PicLeft, &PicRight, &PicTop, &PicBottom}) {
-        p->setBorderStyle(0);
-        p->setBackColor(0xB99D7F);
-        p->setVisible(false);
-    }
+    scene::hideEditParts({&Text1, &Text2, &Text3}, LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom});
 }
 
 void FrmMain::Form_Load()

@@ -91,11 +91,7 @@ bool FrmMain::readStepRecord()
     auto& d = common::drill();
     // Only a record of the question's own block is ever rendered or judged: a file that is
     // missing, damaged or ends before the block gives none, never a record of another question.
-    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
-    if (!block) return false;
-    const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok) return false;
-    const std::optional<QString> rec = steps::blockRecord(file.lines, *block, d.dqStep);
+    const std::optional<QString> rec = scene::questionRecord(d.dqStep);
     if (!rec) return false;
     d.stepRec = *rec;
     return true;

@@ -13,6 +13,7 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
+#include "steps/desk_pictures.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
 #include "steps/step.h"
@@ -61,9 +62,9 @@ void FrmMain::ToolCSH()
     using namespace hotspots;
 
     // The pictures of the three fixed boxes: the desktop, the open Start menu and My Computer.
-    loadDeskPicture(PicTable, QStringLiteral("PicTable"));
-    loadDeskPicture(PicStart, QStringLiteral("PicStart"));
-    loadDeskPicture(PicMyPc, QStringLiteral("PicMyPc"));
+    loadDeskPicture(PicTable, steps::desk::desktopArea());
+    loadDeskPicture(PicStart, steps::desk::startMenuArea());
+    loadDeskPicture(PicMyPc, steps::desk::myComputerArea());
 
     restHighlights();
     ImgTable.clearPicture();
@@ -98,7 +99,7 @@ void FrmMain::CtrlCSH()
     PicCtrl.Move(hotspots::DialogBox.left * sx, hotspots::DialogBox.top * sy);
     // A panel that cannot be read ends the layout here: the box keeps its picture and that
     // picture keeps its items, so no item of another panel lies over it.
-    if (!loadDeskPicture(PicCtrl, QStringLiteral("NN000") + s.dialogCode())) return;
+    if (!loadDeskPicture(PicCtrl, steps::desk::dialogPage(s.driveLetter()))) return;
     hotspots::layoutDialog(s.dialogDigit(), sx, sy, {}, into(LblZHU));
 }
 
@@ -172,10 +173,10 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
     const hotspots::Area area = hotspots::areaOf(h);
     if (area == hotspots::Area::MenuBar) {
         ImgMenu.Move(L, T);
-        loadDeskPicture(ImgMenu, hotSpotMenuId(h) + QStringLiteral("0088"));
+        loadDeskPicture(ImgMenu, steps::desk::titleHighlight(hotSpotMenuId(h)));
     } else if (area == hotspots::Area::Toolbar) {
         ImgTool.Move(L, T);
-        loadDeskPicture(ImgTool, common::twoDigits(h) + QStringLiteral("0088"));
+        loadDeskPicture(ImgTool, steps::desk::toolbarHovered(h));
     } else if (h >= 26 && h <= 38) {
         ImgHui.setLeft(645 * sx);
         ImgHui.setTop(T + 210 * sy);
@@ -199,7 +200,7 @@ void FrmMain::LblZHU_MouseMove(int index, int, int, double, double)
         ImgCtrl.setY2(ImgCtrl.Y1());
     } else if (area == hotspots::Area::StartMenu) {
         ImgStart.Move(L, T);
-        loadDeskPicture(ImgStart, common::twoDigits(h) + QStringLiteral("0088"));
+        loadDeskPicture(ImgStart, steps::desk::startItemHighlight(h));
     }
 }
 
@@ -256,11 +257,11 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
         // Object menus of the desktop icons and of My Computer's items; nothing is judged.
         if (hotspots::areaOf(n) == hotspots::Area::Desktop) {
             ImgTable.Move(L, T);
-            loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
+            loadDeskPicture(ImgTable, steps::desk::itemHighlight(menuId));
             openDropDown(atCentre({L, T, W, H}));
         } else if (n >= 92 && n <= 100) {
             ImgMyPc.Move(L, T);
-            loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
+            loadDeskPicture(ImgMyPc, steps::desk::itemHighlight(menuId));
             openDropDown(atCentre(onForm(PicMyPc)), steps::Edges{true, Width(), Height()});
         }
         return;
@@ -273,12 +274,12 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     const hotspots::Area area = hotspots::areaOf(n);
     if (area == hotspots::Area::MenuBar) {
         ImgMenu.Move(L, T);
-        loadDeskPicture(ImgMenu, menuId + QStringLiteral("0088"));
+        loadDeskPicture(ImgMenu, steps::desk::titleHighlight(menuId));
         openDropDown(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
     } else if (area == hotspots::Area::Toolbar) {
         ImgTool.Move(L, T);
-        loadDeskPicture(ImgTool, menuId + QStringLiteral("0099"));
-        if (n == 23)
+        loadDeskPicture(ImgTool, steps::desk::toolbarPressed(n));
+        if (n == steps::ViewsButton)
             openDropDown([at = onForm(PicTool)](double width, double height) {
                 return steps::underSpot(at, width, height);
             });
@@ -286,12 +287,13 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
             Tool1JCSH();
     } else if (n >= 61 && n <= 66) {
         ImgTable.Move(L, T);
-        loadDeskPicture(ImgTable, menuId + QStringLiteral("0099"));
-    } else if (n == 84 || n == 80) {
-        openDropDown((n == 84 ? 2160 : 5535) * sx, (n == 84 ? 2565 : 2890) * sy);
+        loadDeskPicture(ImgTable, steps::desk::itemHighlight(menuId));
+    } else if (steps::startItemOpensList(n)) {
+        const steps::Place at = *steps::fixedPanelPlace(n);
+        openDropDown(at.left * sx, at.top * sy);
     } else if (n >= 92 && n <= 102) {
         ImgMyPc.Move(L, T);
-        loadDeskPicture(ImgMyPc, menuId + QStringLiteral("0099"));
+        loadDeskPicture(ImgMyPc, steps::desk::itemHighlight(menuId));
     }
 
     // Menu paths that end at this hot-spot; the first that fires moves the task on.
@@ -364,8 +366,9 @@ void FrmMain::StartMenu_MouseUp(int button, int, double, double)
         if (!PicStart.Visible()) frmCsh();
         return;
     }
-    menuId = QStringLiteral("70");
-    openDropDown(360 * sx, 6600 * sy);
+    menuId = QString::number(steps::StartButtonMenu);
+    const steps::Place at = *steps::fixedPanelPlace(steps::StartButtonMenu);
+    openDropDown(at.left * sx, at.top * sy);
 }
 
 // ---- Pointer travel -------------------------------------------------------------------------
@@ -388,7 +391,7 @@ void FrmMain::showStepDrive()
     const int k = hotspots::driveHotSpot(s.driveLetter().toLatin1());
     if (k == 0) return;
     ImgMyPc.Move(LblZHU(k).Left(), LblZHU(k).Top());
-    loadDeskPicture(ImgMyPc, QString::number(k) + QStringLiteral("0099"));
+    loadDeskPicture(ImgMyPc, steps::desk::itemHighlight(QString::number(k)));
 }
 
 void FrmMain::PicMyPc_MouseMove(int, int, double x, double y)

@@ -88,10 +88,7 @@ FrmMain::Answer FrmMain::getAnswer(const QString& lineField) const
 
 void FrmMain::advance(const QString& jump)
 {
-    if (jump == QLatin1String("0"))
-        doNext();
-    else
-        GoStep(jump);
+    scene::endStepBy(*this, jump);
 }
 
 void FrmMain::Label1_DblClick()

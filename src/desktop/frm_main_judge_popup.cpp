@@ -39,21 +39,24 @@ bool FrmMain::systemMenu()
     const smenu::Record& r = read.record;
 
     const std::pair<MenuArray*, int> plain[] = {
-        {&sTolqInde1, 4}, {&sTolqInde2, 7}, {&sTolqInde3, 10}, {&sTolqInde4, 15}};
-    for (const auto& [array, line] : plain)
+        {&sTolqInde1, 2}, {&sTolqInde2, 4}, {&sTolqInde3, 6}, {&sTolqInde4, 9}};
+    for (const auto& [array, list] : plain) {
+        const int line = smenu::listLines(list).items;
         if (!smenu::isAbsent(r[line])) fillItems(*array, r[line]);
+    }
 
     // A cascade's items are read only under a present caption, and never tested for "0".
-    const std::tuple<Menu*, MenuArray*, int> cascadeLines[] = {{&sTolqMain1, &sTolqSub1, 2},
-                                                               {&sTolqMain2, &sTolqSub2, 5},
-                                                               {&sTolqMain3, &sTolqSub3, 8},
-                                                               {&sTolqMain4, &sTolqSub4, 11},
-                                                               {&sTolqMain5, &sTolqSub5, 13}};
-    for (const auto& [cascade, items, caption] : cascadeLines) {
-        if (smenu::isAbsent(r[caption])) continue;
+    const std::tuple<Menu*, MenuArray*, int> cascadeLists[] = {{&sTolqMain1, &sTolqSub1, 1},
+                                                               {&sTolqMain2, &sTolqSub2, 3},
+                                                               {&sTolqMain3, &sTolqSub3, 5},
+                                                               {&sTolqMain4, &sTolqSub4, 7},
+                                                               {&sTolqMain5, &sTolqSub5, 8}};
+    for (const auto& [cascade, items, list] : cascadeLists) {
+        const smenu::ListLines lines = smenu::listLines(list);
+        if (smenu::isAbsent(r[lines.caption])) continue;
         cascade->setVisible(true);
-        cascade->setCaption(r[caption]);
-        fillItems(*items, r[caption + 1]);
+        cascade->setCaption(r[lines.caption]);
+        fillItems(*items, r[lines.items]);
     }
     return true;
 }

@@ -184,12 +184,7 @@ void FrmMain::secondTarget()
         Timer3.setEnabled(false);
     }
 
-    if (step().action().startsWith(QLatin1String("80"))) {
-        Label1.setWidth(1);
-        Label1.setHeight(1);
-        Label4.setWidth(1);
-        Label4.setHeight(1);
-    }
+    scene::shrinkTargetsForPictureDrag(step(), Label1, Label4);
 }
 
 // Phase 14: the terminal record's bookkeeping, or the red frame following the hint.
@@ -264,29 +259,18 @@ void FrmMain::panes()
         ImgElse.setVisible(false);
     }
 
-    const QString w = s.winCode(), c6 = s.field(col::WinCode, 1);
     PicTable.setVisible(false);
-    if (c6 == QLatin1String("M")) PicTable.setVisible(true);
-    static const QString windowLetters = QStringLiteral("ABCDEFGO");
-    if (c6.size() == 1 && windowLetters.contains(c6) && w != QLatin1String("EE")) {
-        if (c6 == QLatin1String("O")) {
-            PicMenu.setVisible(false);
-        } else {
-            loadDeskPicture(PicMenu, steps::desk::menuBar(s.appLetter()));
-            PicMenu.setVisible(true);
-            MenuCSH();
-        }
-        if (s.toolbarShown()) PicTool.setVisible(true);
-        if (s.taskPaneCode() != 0) {
-            loadDeskPicture(PicHui, steps::desk::taskPane(s.taskPaneCode()));
-            PicHui.setVisible(true);
-            HuiRenwuCSH();
-        }
-    }
+    if (s.appLetter() == u'M') PicTable.setVisible(true);
+    scene::WindowParts<PictureBox> window;
+    window.menuBar = &PicMenu;
+    window.toolbar = &PicTool;
+    window.taskPane = &PicHui;
+    window.load = [this](PictureBox& box, const QString& name) { return loadDeskPicture(box, name); };
+    window.menuRows = [this] { MenuCSH(); };
+    window.taskRows = [this] { HuiRenwuCSH(); };
+    scene::windowChrome(s, window);
 
-    QString caption = LHelp.Caption();
-    caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
-    LHelp.setCaption(caption);
+    scene::hintLineBreaks(LHelp);
 }
 
 // Phase 18: the z-order pair again, the per-step reset and the teaching frames' tick.

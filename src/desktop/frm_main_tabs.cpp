@@ -12,12 +12,7 @@ using namespace platform;
 
 void FrmMain::tabDialog()
 {
-    scene::TabParts parts;
-    parts.labels = &LblXXK;
-    parts.overlays = {&Image1, &Image2, &Image3, &Image4, &Image5};
-    parts.label1 = &Label1;
-    parts.shape1 = &Shape1;
-    parts.hint = &LHelp;
+    scene::TabParts parts = scene::tabPartsOf(*this);
     parts.loadPage = [this](Image& overlay, const QString& code) { loadStepPicture(overlay, code); };
     scene::tabDialog(steps::Step(common::drill().stepRec), parts, tab, mainWidth, mainHeight, tabHint);
 }
@@ -58,9 +53,7 @@ void FrmMain::LblXXK_Click(int index)
         const Label& t = LblXXK(tab.expected);
         Shape1.Move(t.Left(), t.Top(), t.Width(), t.Height());
     }
-    QString caption = LHelp.Caption();
-    caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
-    LHelp.setCaption(caption);
+    scene::hintLineBreaks(LHelp);
 }
 
 void FrmMain::DoubleXXK()

@@ -7,12 +7,15 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
 #include "platform/event_bridge.h"
 #include "platform/form.h"
+#include "platform/form_window.h"
 #include "platform/keys.h"
 #include "platform/overlay.h"
 #include "platform/units.h"
@@ -254,6 +257,7 @@ void Control::destroyWidget()
     for (QObject* child : widget_->children())
         if (auto* bridge = dynamic_cast<EventBridge*>(child)) bridge->detach();
     if (mouseTrack().lastPressed == this) mouseTrack() = {};
+    forgetKeyTarget(this);
     QWidget* w = widget_;
     widget_ = nullptr;
     w->hide();
@@ -458,8 +462,8 @@ static int keyAsciiOf(const QKeyEvent* e)
     return text.at(0).unicode();
 }
 
-void typeThroughKeyPress(Form* form, Control* control, const QString& text,
-                         const std::function<void(QChar)>& insert)
+bool typeThroughKeyPress(Form* form, Control* control, const QString& text,
+                         const std::function<void(QChar)>& accepted)
 {
     const bool preview = form && control && form->KeyPreview() && form->onKeyPress;
     KeyPressHandler* own = control ? &control->onKeyPress : form ? &form->onKeyPress : nullptr;
@@ -469,14 +473,204 @@ void typeThroughKeyPress(Form* form, Control* control, const QString& text,
         int ascii = ch.unicode();
         if (preview) form->onKeyPress(ascii);
         if (ascii != 0 && own && *own) (*own)(ascii);
-        if (control && !alive) return; // a handler closed the form
-        if (ascii > 0 && ascii <= 0xFFFF) insert(QChar(char16_t(ascii)));
+        if (control && !alive) return false; // a handler closed the form
+        if (ascii > 0 && ascii <= 0xFFFF) accepted(QChar(char16_t(ascii)));
     }
+    return true;
+}
+
+// The keyboard as the runtime follows it ------------------------------------------------------
+
+namespace {
+
+// A press that reached a form and whose release has not: its owner (the control or form that
+// took it) and the Shift bits held then.
+struct Press {
+    const void* owner;
+    int shift;
+};
+std::map<int, Press> pressedBy;
+
+// A release is held back until the events queued with it are delivered: the X server's auto-repeat
+// sends a held key as release and press with one time stamp, and only a release that no such
+// press follows lets the key up.
+struct HeldRelease {
+    bool pending = false;
+    unsigned seq = 0;
+    int vk = 0;
+    quint64 timestamp = 0;
+    Press press{};
+    Form* form = nullptr;
+    Control* control = nullptr;
+    int shift = 0;
+} held;
+
+void forgetKey(int vk)
+{
+    pressedBy.erase(vk);
+    setKeyDown(vk, false);
+}
+
+void forgetAllKeys()
+{
+    for (const auto& [vk, press] : pressedBy)
+        setKeyDown(vk, false);
+    pressedBy.clear();
+    for (int vk : {int(vbKeyShift), int(vbKeyControl), int(vbKeyMenu)})
+        setKeyDown(vk, false);
+}
+
+bool isRepeatOfHeld(const QKeyEvent* e)
+{
+    return held.pending && e->type() == QEvent::KeyPress && e->timestamp() != 0 &&
+           e->timestamp() == held.timestamp &&
+           virtualKey(e->key(), e->modifiers() & Qt::KeypadModifier) == held.vk;
+}
+
+void runKeyUp(Form* form, Control* control, int vk, int shift, int pressShift);
+
+// Sees every input event of the application before its receiver does, and follows the keyboard
+// focus of the application as a whole.
+class KeyWatch final : public QObject {
+public:
+    KeyWatch()
+        : QObject(qApp)
+    {
+        // A held key comes as presses alone where the X server can send it so.
+        useDetectableAutoRepeat();
+        qApp->installEventFilter(this);
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [](QWindow* w) {
+            if (!formWindow(w))
+                keyboardLost();
+            else if (QGuiApplication::applicationState() == Qt::ApplicationActive)
+                keyboardBack();
+        });
+        QObject::connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
+            if (s != Qt::ApplicationActive)
+                keyboardLost();
+            else if (formWindow(QGuiApplication::focusWindow()))
+                keyboardBack();
+        });
+    }
+
+    // Whether the window is a form's: keys that go to any other window never reach a form.
+    static bool formWindow(QWindow* w)
+    {
+        if (!w) return false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == w) return dynamic_cast<FormWindow*>(top) != nullptr;
+        return false;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto* e = static_cast<QKeyEvent*>(event);
+            if (held.pending && !isRepeatOfHeld(e)) judgeHeldKeyRelease();
+            // A release that a window of no form takes (a message box, a menu) lets its key up
+            // all the same.
+            if (e->type() == QEvent::KeyRelease && !e->isAutoRepeat())
+                if (auto* w = qobject_cast<QWidget*>(watched); w && !dynamic_cast<FormWindow*>(w->window()))
+                    forgetKey(virtualKey(e->key(), e->modifiers() & Qt::KeypadModifier));
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // Input that follows a release comes after it.
+            if (held.pending) judgeHeldKeyRelease();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    // Keys let go while another program or a window of no form has the keyboard never come up
+    // here: none is held.
+    static void keyboardLost()
+    {
+        judgeHeldKeyRelease();
+        forgetAllKeys();
+        lost = true;
+    }
+    // The keys held on the way back: the modifiers, as the keyboard has them now.
+    static void keyboardBack()
+    {
+        if (!lost) return;
+        lost = false;
+        const int shift = heldShiftBits();
+        setKeyDown(vbKeyShift, shift & vbShiftMask);
+        setKeyDown(vbKeyControl, shift & vbCtrlMask);
+        setKeyDown(vbKeyMenu, shift & vbAltMask);
+    }
+    static inline bool lost = false;
+};
+
+} // namespace
+
+void watchKeys()
+{
+    static QPointer<KeyWatch> watch;
+    if (!watch && qApp) watch = new KeyWatch;
+}
+
+namespace {
+
+// The owners of the key-up handlers running now: an owner that goes away under them is forgotten.
+struct KeyUpTarget {
+    Form* form = nullptr;
+    Control* control = nullptr;
+} keyUpTarget;
+
+void runKeyUp(Form* form, Control* control, int vk, int shift, int pressShift)
+{
+    const KeyUpTarget outer = keyUpTarget;
+    keyUpTarget = {form, control};
+    struct Scope {
+        explicit Scope(int pressShift) { setKeyPressShift(pressShift); }
+        ~Scope() { setKeyPressShift(-1); }
+    } scope(pressShift);
+    const bool preview = control && form->KeyPreview();
+    if (preview && form->onKeyUp) form->onKeyUp(vk, shift);
+    const auto gone = [control] { return !keyUpTarget.form || (control && !keyUpTarget.control); };
+    if (!gone()) {
+        const bool unhandled = control && form->takesUnhandledKeys() && !control->onKeyDown &&
+                               !control->onKeyUp && control->kind() != Control::Kind::TextBox &&
+                               control->kind() != Control::Kind::ListBox;
+        KeyHandler& own = control ? control->onKeyUp : form->onKeyUp;
+        if (own)
+            own(vk, shift);
+        else if (unhandled && !preview && form->onKeyUp)
+            form->onKeyUp(vk, shift);
+    }
+    keyUpTarget = outer;
+}
+
+} // namespace
+
+void judgeHeldKeyRelease()
+{
+    if (!held.pending) return;
+    held.pending = false;
+    if (held.form) runKeyUp(held.form, held.control, held.vk, held.shift, held.press.shift);
+}
+
+void forgetKeyTarget(const void* owner)
+{
+    if (keyUpTarget.form == owner) keyUpTarget = {};
+    if (keyUpTarget.control == owner) keyUpTarget.control = nullptr;
+    if (held.pending && (held.form == owner || held.control == owner)) held.pending = false;
+    for (auto it = pressedBy.begin(); it != pressedBy.end();)
+        it = it->second.owner == owner ? pressedBy.erase(it) : std::next(it);
 }
 
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
 {
     if (replayingKey || !form) return false;
+    watchKeys();
     const bool press = e->type() == QEvent::KeyPress;
     if (!press && e->isAutoRepeat()) return false;
     int vk = virtualKey(e->key(), e->modifiers() & Qt::KeypadModifier);
@@ -488,38 +682,53 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     // bits of that press: when a handler of the press moved the focus on, the release is not handed
     // to the new owner as a key of its own, and a release whose press never reached a form (it
     // closed a message box, or the window system kept it) is nobody's.
-    struct Press {
-        const void* owner;
-        int shift;
-    };
-    static std::map<int, Press> pressedBy;
     const void* owner = control ? static_cast<const void*>(control) : static_cast<const void*>(form);
-    int pressShift = -1;
-    if (vk != 0 && press && !e->isAutoRepeat()) {
-        pressedBy[vk] = Press{owner, shift};
-        setKeyDown(vk, true);
+    bool repeat = press && e->isAutoRepeat();
+    if (vk != 0 && press) {
+        if (isRepeatOfHeld(e)) {
+            // The release before it was the keyboard's repeat: the key never went up.
+            held.pending = false;
+            pressedBy[vk] = held.press;
+            setKeyDown(vk, true);
+            repeat = true;
+        } else if (pressedBy.count(vk)) {
+            repeat = true; // a press of a key already down is the keyboard's repeat
+        } else if (keyIsDown(vk) && !repeat) {
+            repeat = true; // held still, though no form owns its press (the keyboard came back)
+            pressedBy[vk] = Press{owner, shift};
+        } else if (!repeat) {
+            pressedBy[vk] = Press{owner, shift};
+            setKeyDown(vk, true);
+        }
     }
     if (vk != 0 && !press) {
+        setKeyDown(vk, false);
         const auto it = pressedBy.find(vk);
         if (it == pressedBy.end()) return true;
         const Press p = it->second;
         pressedBy.erase(it);
-        setKeyDown(vk, false);
         if (p.owner != owner) return true;
-        pressShift = p.shift;
+        held.pending = true;
+        held.seq++;
+        held.vk = vk;
+        held.timestamp = e->timestamp();
+        held.press = p;
+        held.form = form;
+        held.control = control;
+        held.shift = shift;
+        QTimer::singleShot(0, qApp, [seq = held.seq] {
+            if (held.pending && held.seq == seq) judgeHeldKeyRelease();
+        });
+        return false;
     }
     struct RepeatScope {
-        RepeatScope(bool on, int pressShift)
+        RepeatScope(bool on)
         {
             setKeyAutoRepeat(on);
-            setKeyPressShift(pressShift);
-        }
-        ~RepeatScope()
-        {
-            setKeyAutoRepeat(false);
             setKeyPressShift(-1);
         }
-    } repeat(press && e->isAutoRepeat(), pressShift);
+        ~RepeatScope() { setKeyAutoRepeat(false); }
+    } repeatScope(repeat);
 
     KeyHandler& own =
         control ? (press ? control->onKeyDown : control->onKeyUp) : (press ? form->onKeyDown : form->onKeyUp);

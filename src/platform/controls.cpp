@@ -450,7 +450,7 @@ public:
         QString text = QGuiApplication::clipboard()->text();
         const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
         if (end >= 0) text.truncate(end);
-        typeThroughKeyPress(t_->form(), t_, text, [this](QChar c) { insert(QString(c)); });
+        t_->pasteTyped(text);
     }
 
 protected:
@@ -508,8 +508,7 @@ public:
     void pasteFiltered()
     {
         if (isReadOnly()) return;
-        typeThroughKeyPress(t_->form(), t_, QGuiApplication::clipboard()->text(),
-                            [this](QChar c) { insertPlainText(QString(c)); });
+        t_->pasteTyped(QGuiApplication::clipboard()->text());
     }
 
 protected:
@@ -602,6 +601,7 @@ void TextBox::setText(const QString& t)
     QString text = t;
     if (p_.maxLength > 0 && text.size() > p_.maxLength) text.truncate(p_.maxLength);
     if (text == p_.text) return;
+    ++codeWrites_;
     p_.text = text;
     p_.selStart = 0;
     p_.selLength = 0;
@@ -672,6 +672,40 @@ void TextBox::setSelText(const QString& t)
     text.replace(start, SelLength(), t);
     setText(text);
     setSelStart(start + int(t.size()));
+}
+
+void TextBox::pasteTyped(const QString& text)
+{
+    auto* line = qobject_cast<QLineEdit*>(widget_);
+    auto* plain = qobject_cast<QPlainTextEdit*>(widget_);
+    if (!line && !plain) return;
+    // Each accepted character goes into the text the handlers read (replacing the selection first,
+    // stopping at the greatest length) as typing would put it; the widget takes them all at once.
+    // A handler that writes the text from code drops what was accepted before, as typing over it.
+    QString before = p_.text;
+    int at = SelStart(), selection = SelLength();
+    int writes = codeWrites_;
+    bool replaced = false;
+    QString accepted;
+    const bool alive = typeThroughKeyPress(form(), this, text, [&](QChar c) {
+        if (writes != codeWrites_) {
+            before = p_.text, at = SelStart(), selection = SelLength();
+            writes = codeWrites_;
+            replaced = false;
+            accepted.clear();
+        }
+        if (!replaced) p_.text.remove(at, selection), replaced = true;
+        if (line && p_.text.size() >= line->maxLength()) return;
+        p_.text.insert(at + accepted.size(), c);
+        accepted += c;
+    });
+    if (!alive || !widget_) return;
+    p_.text = before; // the widget's change below writes it, raising Change once
+    if (accepted.isEmpty()) return;
+    if (line)
+        line->insert(accepted);
+    else
+        plain->insertPlainText(accepted);
 }
 
 void TextBox::setMaxLength(int n)

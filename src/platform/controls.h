@@ -230,6 +230,9 @@ public:
 
     void resetProps() override;
     void copyPropsFrom(const Control& other) override;
+    // Pasted text: through the KeyPress handlers in one pass, then inserted at once (one Change).
+    // While they judge, the text reads as typing would have left it so far.
+    void pasteTyped(const QString& text);
 
 protected:
     void lookChanged() override;
@@ -247,6 +250,7 @@ private:
         QString passwordChar;
     } p_;
     bool writing_ = false;
+    int codeWrites_ = 0; // writes of the text from code, so a paste sees a handler's write
 };
 
 class ListBox : public Control, public TextLookProps {

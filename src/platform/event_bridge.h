@@ -37,11 +37,20 @@ private:
 // Key events of a form and its controls: preview by the form, KeyAscii handling.
 // Returns true when the event is consumed.
 bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e);
+// Follows the keyboard for the forms from now on (the first form loaded starts it).
+void watchKeys();
+// A key's release waits until the events queued with it are delivered (a press of the same key
+// with its time stamp makes the pair the keyboard's repeat); the event loop judges it then, or the
+// next input event first. This judges a waiting release now (tests, after the release they send).
+void judgeHeldKeyRelease();
+// A control or form that goes away: the keys it took are nobody's.
+void forgetKeyTarget(const void* owner);
 // Text that arrives whole (pasted, or committed by an input method) put through the same KeyPress
-// handlers as typed characters, one character at a time, each accepted character inserted before
-// the next is judged: what they cancel is left out, what they replace is replaced.
-void typeThroughKeyPress(Form* form, Control* control, const QString& text,
-                         const std::function<void(QChar)>& insert);
+// handlers as typed characters, in one pass: accepted(c) is told each character they let through,
+// as they replaced it, before the next is judged; what they cancel is left out. False when a
+// handler closed the form.
+bool typeThroughKeyPress(Form* form, Control* control, const QString& text,
+                         const std::function<void(QChar)>& accepted);
 
 // Mouse bookkeeping shared by controls and forms: which object took the last press, and
 // whether the release that follows a double click is due.

@@ -142,7 +142,21 @@ void FormWindow::moveEvent(QMoveEvent*)
 
 void FormWindow::changeEvent(QEvent* e)
 {
-    if (form_ && e->type() == QEvent::WindowStateChange && !applying) {
+    if (form_ && e->type() == QEvent::WindowStateChange && !applying &&
+        (windowState() & Qt::WindowMinimized) && form_->isModalRunning()) {
+        // A modal form holds every other form: minimised by the window manager (a key of its own),
+        // it would leave the program blocked behind a form no one sees. It comes back at once, and
+        // a window manager that took its owners along brings them back with it.
+        QTimer::singleShot(0, this, [this] {
+            if (!form_ || !form_->isModalRunning() || !(windowState() & Qt::WindowMinimized)) return;
+            applying = true;
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            applying = false;
+            raise();
+            activateWindow();
+        });
+    } else if (form_ && e->type() == QEvent::WindowStateChange && !applying) {
         if (windowState() & Qt::WindowMinimized)
             form_->windowState_ = vbMinimized;
         else if (windowState() & Qt::WindowMaximized)
@@ -249,6 +263,7 @@ void Form::Load()
     focused_ = nullptr;
     design();
 
+    watchKeys();
     window_ = new FormWindow(this);
     window_->setObjectName(name_);
     applyWindowFlags();
@@ -426,6 +441,7 @@ void Form::teardown()
         unload();
     focused_ = nullptr;
     if (mouseTrack().lastPressed == this) mouseTrack() = {};
+    forgetKeyTarget(this);
     if (window_) {
         // Never deleted under a running handler: the window goes when control returns to the loop.
         window_->detach();

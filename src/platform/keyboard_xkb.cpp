@@ -2,12 +2,34 @@
 // built with it): the active group, the groups' names and locking a group.
 #include "platform/keyboard_layouts.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 
+#include "platform/keys.h"
+
 #ifdef BRANNOCK_HAVE_XKB
+#include <QtGui/qguiapplication_platform.h>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #endif
+
+namespace platform {
+
+// Per client: on the connection the application's windows get their keys through.
+bool useDetectableAutoRepeat()
+{
+#ifdef BRANNOCK_HAVE_XKB
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* d = x11 ? x11->display() : nullptr;
+    if (!d) return false;
+    Bool supported = False;
+    return XkbSetDetectableAutoRepeat(d, True, &supported) && supported;
+#else
+    return false;
+#endif
+}
+
+} // namespace platform
 
 namespace platform::keyboard {
 

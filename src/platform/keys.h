@@ -65,6 +65,9 @@ int heldShiftBits();
 // candidate may let go of Ctrl a moment before the key). Elsewhere the keys held right now.
 int keyPressShift();
 void setKeyPressShift(int shift); // the runtime's dispatch; -1 when no release is dispatched
+// Asks the X server to repeat a held key as presses alone, with no release between them (XKB's
+// detectable auto-repeat). False where there is no X display or it cannot.
+bool useDetectableAutoRepeat();
 // Whether a press of the key has reached a form and its release has not yet.
 bool keyIsDown(int virtualKeyCode);
 void setKeyDown(int virtualKeyCode, bool down); // the runtime's dispatch

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/desk_pictures.h"
 #include "steps/question_block.h"
 #include "steps/tabs.h"
 
@@ -249,45 +250,16 @@ void showOverlaySlots(const QString& rec, const Slots& slots)
 
 void typedTextPrompts(const QString& code, Label& hint, Shape& shape1, TextBox& text1, bool demonstration)
 {
-    if (code.startsWith(QLatin1String("002"))) {
-        shape1.setVisible(false);
-        QString h = hint.Caption();
-        h.replace(QLatin1Char('|'), QStringLiteral("或  "));
-        hint.setCaption(h);
+    if (steps::actionKind(code) != steps::ActionKind::Typing) return;
+    shape1.setVisible(false);
+    const std::optional<steps::TypedTextPrompt> prompt = steps::typedTextPrompt(code, demonstration);
+    if (!prompt) {
+        hint.setCaption(steps::typedTextHint(code, hint.Caption(), demonstration));
+        return;
     }
-    const QString input = QStringLiteral("输入 ");
-    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
-        (code == QLatin1String("0025") && !demonstration)) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(input + hint.Caption());
-    }
-    if (code == QLatin1String("0022")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键或点红色方框处"));
-    }
-    if (code == QLatin1String("0024")) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并按回车键"));
-    }
-    if (code == QLatin1String("0023")) {
-        text1.setSelLength(0);
-        shape1.setVisible(false);
-        hint.setCaption(QStringLiteral("请选中 ") + hint.Caption());
-    }
-    if (code == QLatin1String("0026")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(input + hint.Caption() + QStringLiteral(" 并点击红色方框处"));
-    }
-    if (demonstration && code == QLatin1String("0028")) {
-        text1.setSelLength(0);
-        shape1.setVisible(hint.Visible());
-        hint.setCaption(QStringLiteral("在单元格或编辑栏中输入 ") + hint.Caption() +
-                        QStringLiteral(" 并按回车键或点编辑区或点“√”"));
-    }
+    text1.setSelLength(0);
+    shape1.setVisible(prompt->framed && hint.Visible());
+    hint.setCaption(steps::typedTextHint(code, hint.Caption(), demonstration));
 }
 
 void setUpList(const QString& rec, const QString& txtPath, const ListParts& parts)
@@ -419,6 +391,68 @@ void targetPointer(const steps::Step& step, Label& label1)
         label1.setMousePointer(99);
         if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) label1.setMouseIcon(*cursor);
     }
+}
+
+void frameShape(Shape& shape, long colour, int width)
+{
+    shape.setShape(vbShapeRectangle);
+    shape.setBorderColor(colour);
+    shape.setBorderWidth(width);
+    shape.setBorderStyle(vbBSSolid);
+    shape.setFillStyle(vbFSTransparent);
+}
+
+void hintLineBreaks(Label& hint)
+{
+    QString caption = hint.Caption();
+    caption.replace(QLatin1Char('|'), QStringLiteral("\r\n"));
+    hint.setCaption(caption);
+}
+
+void shrinkTargetsForPictureDrag(const steps::Step& step, Label& label1, Label& label4)
+{
+    if (!step.action().startsWith(QLatin1String("80"))) return;
+    for (Label* l : {&label1, &label4}) {
+        l->setWidth(1);
+        l->setHeight(1);
+    }
+}
+
+bool windowShown(const steps::Step& step)
+{
+    static const QString windowLetters = QStringLiteral("ABCDEFGO");
+    const QString letter = step.field(common::col::WinCode, 1);
+    return letter.size() == 1 && windowLetters.contains(letter) && step.winCode() != QLatin1String("EE");
+}
+
+void hideEditParts(std::initializer_list<TextBox*> fields, ListBox& list,
+                   const std::array<PictureBox*, 4>& bars)
+{
+    for (TextBox* t : fields) {
+        t->setVisible(false);
+        t->setBorderStyle(0);
+    }
+    list.setVisible(false);
+    for (PictureBox* p : bars) {
+        p->setBorderStyle(0);
+        p->setBackColor(0xB99D7F);
+        p->setVisible(false);
+    }
+}
+
+std::optional<QString> questionRecord(int step)
+{
+    const common::TextReadResult file = common::readTextFile(common::drill().stepPath);
+    if (file.status != common::TextStatus::Ok) return std::nullopt;
+    return questionRecord(step, file.lines);
+}
+
+std::optional<QString> questionRecord(int step, const QStringList& stepLines)
+{
+    const auto& d = common::drill();
+    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
+    if (!block) return std::nullopt;
+    return steps::blockRecord(stepLines, *block, step);
 }
 
 } // namespace scene

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/controls.h"
+#include "steps/desk_pictures.h"
 #include "steps/step.h"
 
 namespace scene {
@@ -24,6 +25,12 @@ inline QString candidateDesktopName()
 // drill's unit, decoded while this one is read or played: the next two steps of the question and
 // the first two of the next question, each its background and overlay slots.
 void prefetchNextSteps(int question, int step);
+
+// Record `step` of the drill's current question (dqTm) from its step file: none when the question
+// has no block, the file cannot be read, or the step lies outside the block.
+std::optional<QString> questionRecord(int step);
+// The same from the step file's lines, read by the caller.
+std::optional<QString> questionRecord(int step, const QStringList& stepLines);
 
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);
@@ -102,6 +109,75 @@ void tabDialog(const steps::Step& step, const TabParts& parts, TabState& state, 
                const QString& tabHint);
 // Places the label of each tab of `state` at the Top of its row (two-row dialogs).
 void tabRows(platform::LabelArray& labels, const TabState& state);
+
+// The TabParts of a desktop: its tab labels, overlays 1-5, main target, frame and hint, each of the
+// same name on both desktops.
+template <class Desk> TabParts tabPartsOf(Desk& desk)
+{
+    TabParts parts;
+    parts.labels = &desk.LblXXK;
+    parts.overlays = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
+    parts.label1 = &desk.Label1;
+    parts.shape1 = &desk.Shape1;
+    parts.hint = &desk.LHelp;
+    return parts;
+}
+
+// The end of a completed action on either desktop: its JumpChar "0" leads to the next step, any
+// other character is a jump (which the desktop refuses past the question's block).
+template <class Desk> void endStepBy(Desk& desk, const QString& jump)
+{
+    if (jump == QLatin1String("0"))
+        desk.doNext();
+    else
+        desk.GoStep(jump);
+}
+
+// A frame: a rectangle of the colour and width, solid, transparent inside.
+void frameShape(platform::Shape& shape, long colour, int width);
+
+// The hint's line breaks: each "|" of its text starts a new line.
+void hintLineBreaks(platform::Label& hint);
+
+// A picture drag (every code beginning "80") shrinks both targets to 1 x 1 twip, so they never
+// cover the picture dragged.
+void shrinkTargetsForPictureDrag(const steps::Step& step, platform::Label& label1, platform::Label& label4);
+
+// Whether a step shows a window (winCode): an application letter A-G or "O" in column 6, and not
+// "EE".
+bool windowShown(const steps::Step& step);
+// The window of a step: for an application letter A-G its menu-bar picture, shown, then menuRows;
+// for "O" a window without a menu bar; then the toolbar when the window digit is odd and the task
+// pane's picture, shown, then taskRows, when the digit names one. No window shows none of them;
+// the render's reset has hidden all three beforehand. Box: the picture control of the desktop.
+template <class Box> struct WindowParts {
+    Box* menuBar = nullptr;
+    Box* toolbar = nullptr;
+    Box* taskPane = nullptr;
+    std::function<bool(Box& box, const QString& name)> load; // a desktop picture
+    std::function<void()> menuRows;
+    std::function<void()> taskRows;
+};
+template <class Box> void windowChrome(const steps::Step& step, const WindowParts<Box>& parts)
+{
+    if (!windowShown(step)) return;
+    if (step.appLetter() != u'O') {
+        parts.load(*parts.menuBar, steps::desk::menuBar(step.appLetter()));
+        parts.menuBar->setVisible(true);
+        if (parts.menuRows) parts.menuRows();
+    }
+    if (step.toolbarShown()) parts.toolbar->setVisible(true);
+    if (step.taskPaneCode() != 0) {
+        parts.load(*parts.taskPane, steps::desk::taskPane(step.taskPaneCode()));
+        parts.taskPane->setVisible(true);
+        if (parts.taskRows) parts.taskRows();
+    }
+}
+
+// The edit fields, the list and its four bars as the desktop loads: fields and list hidden and
+// borderless, bars borderless in the list's frame colour and hidden.
+void hideEditParts(std::initializer_list<platform::TextBox*> fields, platform::ListBox& list,
+                   const std::array<platform::PictureBox*, 4>& bars);
 
 // The program's cursor file "ico" & nn & ".CUR" for a record's cursor number nn; empty for a code
 // that is not letters and digits.

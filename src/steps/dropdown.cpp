@@ -4,6 +4,25 @@
 
 namespace steps {
 
+bool startItemOpensList(int n)
+{
+    return n == RecentDocuments || n == AllPrograms;
+}
+
+std::optional<Place> fixedPanelPlace(int n)
+{
+    switch (n) {
+    case StartButtonMenu:
+        return Place{360, 6600};
+    case RecentDocuments:
+        return Place{5535, 2890};
+    case AllPrograms:
+        return Place{2160, 2565};
+    default:
+        return std::nullopt;
+    }
+}
+
 Rect underSpot(const Rect& spot, double width, double height)
 {
     return {spot.left, spot.top + spot.height, width, height};

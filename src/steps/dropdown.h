@@ -12,6 +12,22 @@ namespace steps {
 
 using Rect = hotspots::Rect;
 
+// The hot-spots that open a first-level panel of their own beyond the menu bar, the desktop icons
+// and My Computer: the toolbar's Views button (under it), the Start button's own menu (its right
+// click) and the Start menu's two lists, each at a fixed place.
+constexpr int ViewsButton = 23;
+constexpr int StartButtonMenu = 70;
+constexpr int RecentDocuments = 80;
+constexpr int AllPrograms = 84;
+// Whether Start-menu item n opens a list of its own.
+bool startItemOpensList(int n);
+// The fixed place (design twips, Left and Top) of the panel hot-spot n opens: the Start button's
+// menu, My Recent Documents and All Programs; none for another hot-spot.
+struct Place {
+    int left = 0, top = 0;
+};
+std::optional<Place> fixedPanelPlace(int n);
+
 // A first-level panel of the given size opening under a hot-spot, or at its centre.
 Rect underSpot(const Rect& spot, double width, double height);
 Rect atCentre(const Rect& spot, double width, double height);

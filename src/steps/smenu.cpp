@@ -119,4 +119,11 @@ QStringList splitItems(const QString& line)
     return items;
 }
 
+ListLines listLines(int list)
+{
+    static constexpr ListLines lines[] = {{0, 0}, {2, 3},  {0, 4},   {5, 6},   {0, 7},
+                                          {8, 9}, {0, 10}, {11, 12}, {13, 14}, {0, 15}};
+    return list >= 1 && list <= 9 ? lines[list] : ListLines{};
+}
+
 } // namespace smenu

@@ -72,6 +72,15 @@ ReadResult readRecordAt(const QString& path, int group, int set);
 // is dropped). An empty line is one empty item; "-" is a separator that keeps its position.
 QStringList splitItems(const QString& line);
 
+// The record lines of list 1-9 of a menu, from top to bottom: lists 1, 3, 5, 7 and 8 are cascades,
+// a caption line and the line of its items below it; lists 2, 4, 6 and 9 are plain lists, items
+// only (caption 0). List 0 or past 9: both 0.
+struct ListLines {
+    int caption = 0;
+    int items = 0;
+};
+ListLines listLines(int list);
+
 // The whole line "0" marks a cascade caption or a plain group as absent; nothing else does.
 inline bool isAbsent(const QString& line)
 {

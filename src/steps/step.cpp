@@ -67,6 +67,30 @@ bool isPointing(ActionKind kind)
     }
 }
 
+std::optional<TypedTextPrompt> typedTextPrompt(const QString& code, bool demonstration)
+{
+    static constexpr const char* Input = "输入 ";
+    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
+        (code == QLatin1String("0025") && !demonstration))
+        return TypedTextPrompt{Input, "", false};
+    if (code == QLatin1String("0022")) return TypedTextPrompt{Input, " 并按回车键或点红色方框处", true};
+    if (code == QLatin1String("0024")) return TypedTextPrompt{Input, " 并按回车键", false};
+    if (code == QLatin1String("0023")) return TypedTextPrompt{"请选中 ", "", false};
+    if (code == QLatin1String("0026")) return TypedTextPrompt{Input, " 并点击红色方框处", true};
+    if (code == QLatin1String("0028") && demonstration)
+        return TypedTextPrompt{"在单元格或编辑栏中输入 ", " 并按回车键或点编辑区或点“√”", true};
+    return std::nullopt;
+}
+
+QString typedTextHint(const QString& code, QString hint, bool demonstration)
+{
+    if (actionKind(code) != ActionKind::Typing) return hint;
+    hint.replace(QLatin1Char('|'), QStringLiteral("或  "));
+    const std::optional<TypedTextPrompt> p = typedTextPrompt(code, demonstration);
+    if (!p) return hint;
+    return QString::fromUtf8(p->before) + hint + QString::fromUtf8(p->after);
+}
+
 int jumpStep(const QString& jump)
 {
     if (jump.isEmpty() || jump == QLatin1String("0")) return 0;

@@ -44,6 +44,20 @@ bool isKeyCode(int n);
 // field, hot-spots and menus); key, automatic and terminal steps are not.
 bool isPointing(ActionKind kind);
 
+// The words a desktop puts around the hint of a typed-text step ("0020"-"0029"), and whether the
+// main target's frame stays (the step is completed by a click on it). The demonstration gives
+// "0025" no words and words "0028" for its own box; the candidate's desktop gives "0028" none.
+// None for a typed-text code without words, and for every other code.
+struct TypedTextPrompt {
+    const char* before = "";
+    const char* after = "";
+    bool framed = false;
+};
+std::optional<TypedTextPrompt> typedTextPrompt(const QString& code, bool demonstration);
+// The hint of a typed-text step as that desktop shows it: its accepted answers joined by "或  "
+// (for every typed-text code) and the prompt's words around them. Another code: the hint as it is.
+QString typedTextHint(const QString& code, QString hint, bool demonstration);
+
 // The step number a jump character names: "1"-"9", "A" 10, "B" 11 ...; another character 9 (as the
 // engines have always read it). "0" and an empty text name no jump: 0.
 int jumpStep(const QString& jump);

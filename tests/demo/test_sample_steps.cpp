@@ -170,7 +170,8 @@ TEST_F(SampleSteps, EveryRecordLaysOutTheSameSceneOnBothDesktops)
 
 // Where a pointing step is completed, from what the demonstration shows while it plays the step:
 // the target rectangle, the edit field, the list, the deepest row of a menu path (or its
-// hot-spot), the picked row of the drawn context menu, the drop point of a dragged picture; for a
+// hot-spot), the picked row of the drawn context menu, a dragged picture's centre when its Left and
+// Top are at the drop point; for a
 // step of no action code of its own, the second target, the picture or the target that completes
 // it. Steps that a key completes have none.
 std::optional<QRectF> finalTarget(FrmYanShi& p, const steps::Step& s)
@@ -192,9 +193,12 @@ std::optional<QRectF> finalTarget(FrmYanShi& p, const steps::Step& s)
     case ActionKind::List:
         return recordRect(s, common::col::EditRect);
     case ActionKind::ImageDrag: {
+        // The pointer holds the picture by its centre and lets go of it with its Left and Top at the
+        // drop point.
         const QRectF image = rectOf(p.Image5);
         const double x = s.number(common::col::PointSpec, 5), y = s.number(common::col::PointSpec + 5, 5);
-        return QRectF(x ? x * sx - 1 : image.left(), y ? y * sy - 1 : image.top(), x ? 2 : image.width(),
+        const double cx = x * sx + image.width() / 2, cy = y * sy + image.height() / 2;
+        return QRectF(x ? cx - 1 : image.left(), y ? cy - 1 : image.top(), x ? 2 : image.width(),
                       y ? 2 : image.height());
     }
     case ActionKind::Menu: {

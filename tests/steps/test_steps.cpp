@@ -7,6 +7,7 @@
 #include "steps/dropdown.h"
 #include "steps/question_block.h"
 #include "steps/record_writer.h"
+#include "steps/smenu.h"
 #include "steps/step.h"
 #include "steps/tabs.h"
 #include "support/step_record.h"
@@ -515,4 +516,75 @@ TEST(Completion, APressOnTheSecondTargetAndAClickOnAPicture)
     ASSERT_NE(steps::shortcutOf(QStringLiteral("D114")), nullptr);
     EXPECT_EQ(steps::shortcutOf(QStringLiteral("D114"))->shift, 4);
     EXPECT_EQ(steps::shortcutOf(QStringLiteral("A299")), nullptr);
+}
+
+// The typed-text prompts: the answers joined by "或  " and each code's words on either desktop.
+TEST(TypedTextHints, TheWordsOfEachCodeOnBothDesktops)
+{
+    const QString hint = QStringLiteral("abc|ABC");
+    const QString joined = QStringLiteral("abc或  ABC");
+    const struct {
+        const char* code;
+        QString desk, demo;
+    } cases[] = {
+        {"0020", "输入 " + joined, "输入 " + joined},
+        {"0021", "输入 " + joined, "输入 " + joined},
+        {"0022", "输入 " + joined + " 并按回车键或点红色方框处",
+         "输入 " + joined + " 并按回车键或点红色方框处"},
+        {"0023", "请选中 " + joined, "请选中 " + joined},
+        {"0024", "输入 " + joined + " 并按回车键", "输入 " + joined + " 并按回车键"},
+        {"0025", "输入 " + joined, joined},
+        {"0026", "输入 " + joined + " 并点击红色方框处", "输入 " + joined + " 并点击红色方框处"},
+        {"0027", "输入 " + joined, "输入 " + joined},
+        {"0028", joined, "在单元格或编辑栏中输入 " + joined + " 并按回车键或点编辑区或点“√”"},
+        {"0029", joined, joined},
+        {"0001", hint, hint},
+        {"9001", hint, hint},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(steps::typedTextHint(QString::fromLatin1(c.code), hint, false), c.desk) << c.code;
+        EXPECT_EQ(steps::typedTextHint(QString::fromLatin1(c.code), hint, true), c.demo) << c.code;
+    }
+    // The frame stays where a click on the target completes the step.
+    EXPECT_TRUE(steps::typedTextPrompt(QStringLiteral("0022"), false)->framed);
+    EXPECT_TRUE(steps::typedTextPrompt(QStringLiteral("0026"), false)->framed);
+    EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0024"), true)->framed);
+    EXPECT_FALSE(steps::typedTextPrompt(QStringLiteral("0028"), false).has_value());
+}
+
+// The panels that open at fixed places of the desktop, and the Start-menu items with a list.
+TEST(DropDowns, FixedPlacesAndTheStartMenusLists)
+{
+    const struct {
+        int spot;
+        std::optional<std::pair<int, int>> place;
+        bool list;
+    } cases[] = {
+        {steps::StartButtonMenu, std::pair{360, 6600}, false},
+        {steps::RecentDocuments, std::pair{5535, 2890}, true},
+        {steps::AllPrograms, std::pair{2160, 2565}, true},
+        {81, std::nullopt, false},
+        {steps::ViewsButton, std::nullopt, false},
+        {69, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<steps::Place> p = steps::fixedPanelPlace(c.spot);
+        ASSERT_EQ(p.has_value(), c.place.has_value()) << c.spot;
+        if (p) {
+            EXPECT_EQ(std::pair(p->left, p->top), *c.place) << c.spot;
+        }
+        EXPECT_EQ(steps::startItemOpensList(c.spot), c.list) << c.spot;
+    }
+}
+
+// The context menu's row map: each list's caption line (cascades only) and item line.
+TEST(ContextMenus, TheRecordLinesOfEachList)
+{
+    const int caption[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0, 0};
+    const int items[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15, 0};
+    for (int list = 0; list <= 10; ++list) {
+        EXPECT_EQ(smenu::listLines(list).caption, caption[list]) << list;
+        EXPECT_EQ(smenu::listLines(list).items, items[list]) << list;
+    }
+    EXPECT_EQ(smenu::listLines(-1).items, 0);
 }

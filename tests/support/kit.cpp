@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/app.h"
+#include "platform/event_bridge.h"
 #include "platform/form_window.h"
 #include "platform/keys.h"
 #include "platform/units.h"
@@ -205,6 +206,8 @@ void keyUp(platform::Form& f, int vk, int shift)
     if (!f.hostWidget()) return; // the press closed the form: the release goes elsewhere
     if (QWidget* t = keyTarget(f))
         QTest::keyRelease(t, Qt::Key(platform::qtKey(vk)), platform::modifiersOf(shift));
+    // The event loop would judge the release once the events queued with it are delivered.
+    platform::judgeHeldKeyRelease();
 }
 
 void keyThroughWindow(platform::Form& f, int vk, int shift)
@@ -215,6 +218,7 @@ void keyThroughWindow(platform::Form& f, int vk, int shift)
         return;
     }
     QTest::keyClick(w->windowHandle(), Qt::Key(platform::qtKey(vk)), platform::modifiersOf(shift));
+    platform::judgeHeldKeyRelease();
 }
 
 void key(platform::Form& f, int vk, int shift)
@@ -230,6 +234,7 @@ void type(platform::Form& f, const QString& text)
         if (!t) return;
         if (ch.unicode() >= 32 && ch.unicode() < 127) {
             QTest::keyClick(t, ch.toLatin1());
+            platform::judgeHeldKeyRelease();
         } else {
             QInputMethodEvent commit;
             commit.setCommitString(QString(ch));

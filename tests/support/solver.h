@@ -549,15 +549,13 @@ private:
         const int opened = code >= 8100 ? code - 2000 : code;
         const smenu::ReadResult menu = smenu::readRecord(smenu::filePath(), code, smenu::setDigit(opened));
         ASSERT_TRUE(menu.ok) << "no sMenu.sys";
-        // List digit -> (caption line or 0, item line) of the record.
-        static const int captionLine[] = {0, 2, 0, 5, 0, 8, 0, 11, 13, 0};
-        static const int itemLine[] = {0, 3, 4, 6, 7, 9, 10, 12, 14, 15};
         const int list = smenu::listDigit(code), item = smenu::itemDigit(code);
         ASSERT_GE(list, 1);
-        const QStringList items = smenu::splitItems(menu.record[itemLine[list]]);
+        const smenu::ListLines lines = smenu::listLines(list);
+        const QStringList items = smenu::splitItems(menu.record[lines.items]);
         ASSERT_LT(item, items.size());
         QString path = items.at(item);
-        if (captionLine[list] != 0) path = menu.record[captionLine[list]] + QLatin1Char('/') + path;
+        if (lines.caption != 0) path = menu.record[lines.caption] + QLatin1Char('/') + path;
         testkit::PopupScript popups;
         popups.pick(path);
         testkit::click(f.Label1, platform::vbRightButton);
