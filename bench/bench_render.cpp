@@ -312,7 +312,8 @@ void click(const platform::Control& c)
 }
 
 // Messages of the window-system plugin ("This plugin does not support raise()" and the like) are
-// the platform's, not the benchmark's: counted while the renders run, never printed among them.
+// the platform's, not the benchmark's: counted while the renders and ticks run, never printed among
+// them.
 class QuietPlatform {
 public:
     QuietPlatform() { previous_ = qInstallMessageHandler(&QuietPlatform::handle); }
@@ -505,6 +506,8 @@ void BM_DemoTick(benchmark::State& state)
     state.SetLabel(b.origin.toStdString());
     EscapeBoxes boxes;
     platform::setMessageBoxService(&boxes);
+    QuietPlatform quiet;
+    QuietPlatform::swallowed = 0;
     platform::ManualClock clock;
     platform::setClock(&clock);
 
@@ -564,6 +567,7 @@ void BM_DemoTick(benchmark::State& state)
     report(state, ms);
     state.counters["questions_started"] = played;
     state.counters["paints_per_tick"] = ms.empty() ? 0 : double(tickPaints) / double(ms.size());
+    state.counters["platform_warnings"] = QuietPlatform::swallowed;
     platform::Forms::destroyAll();
     platform::setClock(nullptr);
     platform::setMessageBoxService(nullptr);

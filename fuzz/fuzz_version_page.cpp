@@ -1,5 +1,5 @@
 // The update checker's page: any body under any content type decodes to text, and a version
-// taken from it has the form of a bank version.
+// taken from it begins with the year of a bank version.
 #include "fuzz_support.h"
 #include "platform/services.h"
 #include "updater/version_page.h"
@@ -20,9 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = platform::NetWebFetcher::decodeBody(body, type);
     const std::optional<QString> v = updater::publishedVersion(text);
     if (v) {
-        fuzz::check(!v->isEmpty() && v->size() <= updater::MaxVersionLength, "a version is short");
-        for (QChar c : *v)
-            fuzz::check(c == u'.' || (c >= u'0' && c <= u'9'), "a version is digits and dots");
+        fuzz::check(v->size() >= 4 && v->size() <= updater::MaxPublishedLength, "a version is short");
+        fuzz::check(*v == v->trimmed(), "a version is trimmed");
+        for (QChar c : v->left(4))
+            fuzz::check(c >= u'0' && c <= u'9', "a version begins with a year");
+        fuzz::check(v->left(4).toInt() >= updater::FirstVersionYear, "the year is 2010 or later");
         fuzz::check(updater::sameVersion(*v, *v), "a version is the same as itself");
     }
     return 0;

@@ -3,10 +3,10 @@
 # then configures and builds into ./build. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-# The Chinese fonts: a Hei face that 黑体 maps to and a Song/Ming face that 宋体 maps to (its
-# lines are as low as the screens' labels expect).
+# The Chinese fonts: a Hei face that 黑体 maps to, a Song/Ming face that 宋体 maps to (its
+# lines are as low as the screens' labels expect) and a Kai face that 楷体 maps to.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-zenhei fonts-arphic-uming libx11-dev)
+          libbenchmark-dev fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai libx11-dev)
 # The test command also needs clang for the sanitizer and fuzz build.
 packages+=(${BRANNOCK_EXTRA_PACKAGES:-})
 

@@ -10,6 +10,10 @@
 
 namespace common {
 
+// The length of a mock exam, minutes: the exam clock starts from it and the time bar shows the
+// share of it gone.
+constexpr int ExamMinutes = 50;
+
 // DrillMode, the values of ksMode.
 enum DrillMode : int { ModeTeaching = 1, ModePractice = 2, ModeExam = 3 };
 

@@ -1,20 +1,21 @@
 #pragma once
-// The exam clock: the question panel's minute timer TimeKS counts the 50 minutes of a mock exam
+// The exam clock: the question panel's minute timer TimeKS counts the ExamMinutes of a mock exam
 // down on the panel's time display; at 0 the exam is handed in.
 //
-// The clock runs only while an exam runs: it starts afresh (a full minute, 50 minutes shown) at
+// The clock runs only while an exam runs: it starts afresh (a full minute, all the exam's minutes shown) at
 // every exam start, stops for good at the hand-in, and stops itself at its first tick in any
 // other drill. So a finished exam never reaches a time-up over the results or the home screen.
+#include "common/drill_state.h"
 #include "drill/panel_link.h"
 
 namespace drill {
 
-constexpr int ExamMinutes = 50;
+using common::ExamMinutes;
 
 // Whether a mock exam runs: from its start after the login to its hand-in.
 bool examRunning();
 
-// The exam starts: the clock restarts its minute and the display shows 50 minutes.
+// The exam starts: the clock restarts its minute and the display shows all the exam's minutes.
 void startExamClock(const PanelParts& p);
 
 // FrmTm.TimeKS_Timer, the minute tick: one minute less, the display follows; at 0 the time-up.

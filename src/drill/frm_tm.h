@@ -55,7 +55,7 @@ public:
     platform::PictureBox PicUnit{this, "PicUnit"};  // unfinished questions; hidden in exams
     platform::Image ImgMove{this, "ImgMove"};       // hover look of a button area
     platform::Image ImgDown{this, "ImgDown"};       // pressed look of a button area
-    platform::Label LblTime{this, "LblTime"};       // "剩余50分钟"
+    platform::Label LblTime{this, "LblTime"};       // "剩余" & minutes left & "分钟"
     platform::Label LblName{this, "LblName"};       // the candidate's name
     platform::Label LblIME{this, "LblIME"};         // "EN": the input-method menu
     platform::Label CmdPre{this, "CmdPre"}, CmdNext{this, "CmdNext"}, CmdRedo{this, "CmdRedo"},

@@ -14,7 +14,7 @@ namespace drill {
 namespace {
 
 constexpr long ButtonFace = 0x8000000FL;
-constexpr int ExamMinutes = 50;
+using common::ExamMinutes;
 
 std::function<PanelParts()>& source()
 {

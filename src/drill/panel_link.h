@@ -64,7 +64,7 @@ void offerQuestions(const PanelParts& p, int count);
 void resetQuestionColours(const PanelParts& p); // back to the button face
 void reloadQuestion(const PanelParts& p);       // TimerREDO: loads question dqTm shortly
 void stopDrillTimers(const PanelParts& p);      // TimeKS, TimStartYS, TimerREDO
-// The time display: "剩余" & minutes & "分钟" and the elapsed share of the 50 minutes as the bar.
+// The time display: "剩余" & minutes & "分钟" and the elapsed share of the exam's minutes as the bar.
 void showTime(const PanelParts& p, int minutesLeft);
 // Puts the panel's bottom-right corner on the candidate's desktop's.
 void dockAtDesktop(const PanelParts& p);

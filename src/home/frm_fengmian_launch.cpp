@@ -111,7 +111,7 @@ void applyUnitPractice(const UnitLaunch& l)
     d.tmPath = l.tmPath;
     d.dqTm = 1;
     d.dqStep = 1;
-    d.timeLeft = 50;
+    d.timeLeft = common::ExamMinutes;
     d.tmStart = l.tmStart;
     for (int i = 1; i <= l.tmCount; ++i)
         d.tmDone[i] = l.tmDone[i];
@@ -119,20 +119,24 @@ void applyUnitPractice(const UnitLaunch& l)
         d.tmState[i] = l.tmState[i];
 }
 
+bool startUnitPractice(int unit, QString* failure, FrmFengmian* home)
+{
+    const std::optional<UnitLaunch> launch = prepareUnitPractice(unit, failure);
+    if (!launch) return false;
+    applyUnitPractice(*launch);
+    if (home) home->Unload();
+    common::drill().dqTm = 1;
+    showUnitPractice();
+    return true;
+}
+
 void FrmFengmian::LblJinRuXX_Click(int index)
 {
     // Units 0-19 have bank files of their own; card 20 is never shown.
     if (index < 0 || index >= OfferedUnits) return;
     QString failure;
-    const std::optional<UnitLaunch> launch = prepareUnitPractice(index, &failure);
-    if (!launch) {
+    if (!startUnitPractice(index, &failure, this))
         platform::MsgBox(failure, platform::vbOKOnly + platform::vbExclamation);
-        return;
-    }
-    applyUnitPractice(*launch);
-    Unload();
-    common::drill().dqTm = 1;
-    showUnitPractice();
 }
 
 void FrmFengmian::LblStartKs_Click(int index)

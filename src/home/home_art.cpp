@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "common/drill_state.h"
 #include "platform/drawing.h"
 
 namespace home::art {
@@ -146,8 +147,8 @@ platform::Picture unitTile(Look look)
 platform::Picture examTile(Look look)
 {
     return kept(QStringLiteral("examTile%1").arg(int(look)), QSize(150, 150), [look](QPainter& p, QSize s) {
-        tile(p, s, look, QStringLiteral("模拟考试"), QStringLiteral("40题 限时50分钟"),
-             QColor(0x2f, 0x6b, 0xc4));
+        tile(p, s, look, QStringLiteral("模拟考试"),
+             QStringLiteral("40题 限时%1分钟").arg(common::ExamMinutes), QColor(0x2f, 0x6b, 0xc4));
     });
 }
 

@@ -25,6 +25,11 @@ struct UnitLaunch {
 std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure);
 // Writes the drill state of a unit practice.
 void applyUnitPractice(const UnitLaunch& launch);
+// The unit card's launch: prepares unit practice `unit` from the bank in the drill state's data
+// folder and the program folder's progress files, writes its drill state, unloads the home screen
+// (when one is given) and shows the drill screens on question 1. False, with a message for the
+// candidate in *failure and nothing changed, when the unit cannot start.
+bool startUnitPractice(int unit, QString* failure, FrmFengmian* home = nullptr);
 
 // The hand-overs to the drill screens.
 // The question panel with the practice captions, then the candidate's desktop; the panel's

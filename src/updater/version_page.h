@@ -37,10 +37,13 @@ QString kmKeyword(int kmNo, const QString& kmName);
 // base & "/updown.asp?km=" & keyword.
 QString downloadPageAddress(const UpdateSite& site, int kmNo, const QString& kmName);
 
-// The published version in a page's text: the text trimmed, when it has the form of a bank
-// version (digits in groups joined by dots, "2024.06.01") and at most MaxVersionLength
-// characters; nothing for anything else (an error page, a script, a huge body).
-constexpr int MaxVersionLength = 32;
+// The published version in a page's text: the text trimmed, when it begins with the year of a
+// bank version (four digits, 2010 or later: "2013.0.0.115", "2024.06.01", "20240601",
+// "2013.0.0.115 beta") and is at most MaxPublishedLength characters; nothing for
+// anything else ("3.1", an error page, a script, a huge body). What follows the year is free: only
+// the first 12 characters are compared.
+constexpr int MaxPublishedLength = 64;
+constexpr int FirstVersionYear = 2010;
 std::optional<QString> publishedVersion(const QString& pageText);
 
 // Up to date: the first 12 characters of both versions, each trimmed, are the same.

@@ -3,8 +3,6 @@
 // pointer stands at the target its step record names when the step ends, the half-speed run
 // takes the same ticks at twice the interval, it hands the question back, and the candidate's
 // own step, record and progress are as they were.
-#if __has_include("sample/generator.h")
-
 #include <QFile>
 #include <QList>
 #include <QRectF>
@@ -354,5 +352,3 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
 }
 
 } // namespace
-
-#endif

@@ -3,8 +3,6 @@
 // completes by pointing (its action code's own rule, or a press on the second target, a click on a
 // picture or a release over a target), the demonstration's pointer arrives inside the step's
 // target before the step advances.
-#if __has_include("sample/generator.h")
-
 #include <QFile>
 #include <QPointF>
 #include <QRectF>
@@ -301,5 +299,3 @@ TEST_F(SampleSteps, ThePointerArrivesInsideEveryPointingStepsTargetBeforeTheStep
 }
 
 } // namespace
-
-#endif

@@ -3,8 +3,6 @@
 // the pop-up menu, hovers, clicks with keys, typed text, selections, list picks and automatic
 // steps), each step taken by the candidate's own action (never by the last release of the double
 // click before it), each left after its first step and found there again when the candidate comes back.
-#if __has_include("sample/generator.h")
-
 #include <QFile>
 
 #include "common/record.h"
@@ -155,5 +153,3 @@ TEST_F(SamplePractice, RenamingAFolderTypesOverItsWholeName)
 }
 
 } // namespace
-
-#endif

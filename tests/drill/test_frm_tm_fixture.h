@@ -40,7 +40,7 @@ protected:
         d.fileBase = 20;
         d.setNo = 0;
         d.ksMode = common::ModePractice;
-        d.timeLeft = 50;
+        d.timeLeft = common::ExamMinutes;
         d.dqTm = 1;
         d.dqStep = 1;
         d.txtPath = common::txtPath(d.dataPath);

@@ -122,6 +122,22 @@ TEST_F(Fonts, SongTiTakesASongFaceAndHeiTiAHeiFace)
     }
 }
 
+// 楷体 texts (the hand-in dialogs) are set in a Kai face, as 宋体 is in a Song face: the setup
+// script installs Debian's AR PL UKai for them, and the runtime resolves every Kai family to it.
+TEST_F(Fonts, KaiTiTakesAKaiFace)
+{
+    const QString kai = QStringLiteral("AR PL UKai CN");
+    ASSERT_TRUE(installed(kai)) << "the setup script installs fonts-arphic-ukai";
+    for (const char* family : {"楷体_GB2312", "楷体", "KaiTi", "华文楷体"}) {
+        const QString name = QString::fromUtf8(family);
+        EXPECT_EQ(fontSubstitutes(name).value(0).toStdString(), kai.toStdString()) << family;
+        for (const bool bold : {false, true})
+            EXPECT_EQ(QFontInfo(makeFont(name, 15, bold)).family().toStdString(), kai.toStdString())
+                << family << (bold ? " bold" : "");
+    }
+    EXPECT_NE(QFontInfo(makeFont(QStringLiteral("宋体"), 15)).family().toStdString(), kai.toStdString());
+}
+
 TEST_F(Fonts, LatinFamiliesPreferLatinLookAlikes)
 {
     const QStringList serif = fontSubstitutes(QStringLiteral("Times New Roman"));

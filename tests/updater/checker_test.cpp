@@ -47,6 +47,7 @@ TEST_F(Checker, OutcomeOfEveryPublishedVersion)
         QByteArray body;
         QString shown; // after "题库最新版本是："
         bool upToDate;
+        QString local = QStringLiteral("2024.06.01");
     };
     const Case cases[] = {
         {"equal", "Content-Type: text/plain\r\n", "2024.06.01", "2024.06.01", true},
@@ -58,6 +59,13 @@ TEST_F(Checker, OutcomeOfEveryPublishedVersion)
          "2024.06.01.19", false},
         {"newer", "Content-Type: text/plain\r\n", "2024.07.01", "2024.07.01", false},
         {"older", "Content-Type: text/plain\r\n", "2023.01.01", "2023.01.01", false},
+        // A version followed by other text: the first twelve characters are compared.
+        {"twelve equal characters, then a word", "Content-Type: text/plain\r\n", "2013.0.0.115 beta",
+         "2013.0.0.115 beta", true, QStringLiteral("2013.0.0.115")},
+        {"a shorter version, then a word", "Content-Type: text/plain\r\n", "2024.06.01 beta",
+         "2024.06.01 beta", false},
+        {"newer, with a word after it", "Content-Type: text/plain\r\n", "2024.07.01 第4版",
+         "2024.07.01 第4版", false},
         // The body's text as a browser reads it: the blanks of the markup run together.
         {"an HTML page", "Content-Type: text/html; charset=gb2312\r\n",
          "<html><head><title>ver</title></head><body>\r\n 2024.07.01 \r\n</body></html>", "2024.07.01 ",
@@ -66,6 +74,7 @@ TEST_F(Checker, OutcomeOfEveryPublishedVersion)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ends = 0;
+        writeBankVersion(c.local);
         server.answer.headers = c.headers;
         serve(c.body);
         FrmTessaly1& f = start();
@@ -126,12 +135,13 @@ TEST_F(Checker, AnUnusablePageEndsTheCheckerWithoutAWord)
         {"a server error with a version in its body", serverError},
         {"an empty page", plain("")},
         {"text that is no version", plain("The page cannot be found")},
-        {"a version with more words", plain("2024.07.01 第4版")},
+        {"a version without a year", plain("3.1")},
+        {"a year before 2010", plain("2009.12.31")},
         {"a mnemonic marker", plain("&2024.07.01")},
-        {"too long a version", plain("2024.07.01.1234567890.12345678901")},
-        {"a script around a version",
-         html("<html><body><script>document.write('2024.07.01')</script>2024.07.01"
-              "<img src=x onerror=alert(1)></body></html>")},
+        {"too long a text", plain("2024.07.01 " + QByteArray(60, 'x'))},
+        // A script is never run: the version it would write is not in the page's text.
+        {"a script that writes a version", html("<html><body><script>document.write('2024.07.01')</script>"
+                                                "<img src=x onerror=alert(1)></body></html>")},
         {"binary bytes", plain(QByteArray("\x00\x01\xff\xfe"
                                           "2024",
                                           8))},

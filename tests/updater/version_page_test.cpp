@@ -101,32 +101,48 @@ TEST(UpdateSite, KeywordsOfModulesWithTwoEditions)
     }
 }
 
-TEST(PublishedVersion, OnlyTheFormOfABankVersion)
+// A page is usable when its text begins with the year of a bank version, 2010 or later; what
+// follows the year is free.
+TEST(PublishedVersion, ABankVersionsYearBeginsTheText)
 {
     struct Case {
         QString page;
         std::optional<QString> version;
     };
-    const QString longest = QStringLiteral("2024.06.01.1234567890.1234567890"); // 32 characters
-    ASSERT_EQ(longest.size(), MaxVersionLength);
+    const QString longest = QStringLiteral("2024.06.01 ") + QString(MaxPublishedLength - 11, u'x');
+    ASSERT_EQ(longest.size(), MaxPublishedLength);
     const Case cases[] = {
         {QStringLiteral("2024.06.01"), QStringLiteral("2024.06.01")},
         {QStringLiteral(" \r\n2013.0.0.115 \r\n"), QStringLiteral("2013.0.0.115")},
-        {QStringLiteral("7"), QStringLiteral("7")},
-        {longest, longest},
-        {longest + QStringLiteral("1"), std::nullopt},
-        {QString(), std::nullopt},
-        {QStringLiteral("   "), std::nullopt},
-        {QStringLiteral("2024.06.01 第3版"), std::nullopt},
-        {QStringLiteral("2024..01"), std::nullopt},
+        // Followed by other text.
+        {QStringLiteral("2013.0.0.115 beta"), QStringLiteral("2013.0.0.115 beta")},
+        {QStringLiteral("2024.06.01 第3版"), QStringLiteral("2024.06.01 第3版")},
+        {QStringLiteral("2024.07.01.1234567890.12345678901"),
+         QStringLiteral("2024.07.01.1234567890.12345678901")},
+        {QStringLiteral("2024.06\n<script>"), QStringLiteral("2024.06\n<script>")},
+        // The years: 2010 on, the years after 2019 too; a year alone is a version.
+        {QStringLiteral("2010"), QStringLiteral("2010")},
+        {QStringLiteral("2019.12.31"), QStringLiteral("2019.12.31")},
+        {QStringLiteral("2020.01.01"), QStringLiteral("2020.01.01")},
+        {QStringLiteral("2105.1"), QStringLiteral("2105.1")},
+        {QStringLiteral("20240601"), QStringLiteral("20240601")},
+        {QStringLiteral("2009.12.31"), std::nullopt},
+        {QStringLiteral("1999.1"), std::nullopt},
+        // Unusable: no year at the start.
+        {QStringLiteral("3.1"), std::nullopt},
+        {QStringLiteral("7"), std::nullopt},
+        {QStringLiteral("201"), std::nullopt},
         {QStringLiteral(".2024"), std::nullopt},
-        {QStringLiteral("2024."), std::nullopt},
         {QStringLiteral("&2024.06"), std::nullopt},
         {QStringLiteral("v2024.06"), std::nullopt},
         {QStringLiteral("２０２４.06"), std::nullopt}, // full-width digits
         {QStringLiteral("The page cannot be found"), std::nullopt},
-        {QStringLiteral("2024.06\n<script>"), std::nullopt},
-        {QString(100000, u'1'), std::nullopt},
+        {QString(), std::nullopt},
+        {QStringLiteral("   "), std::nullopt},
+        // The length of what is shown.
+        {longest, longest},
+        {longest + QStringLiteral("x"), std::nullopt},
+        {QStringLiteral("2024") + QString(100000, u'1'), std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page.left(40).toStdString());
