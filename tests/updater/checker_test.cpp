@@ -217,14 +217,14 @@ TEST_F(Checker, NoAnswerWithinFifteenSecondsEndsTheChecker)
     }
     EXPECT_EQ(ends, 0);
     // The request has reached the server before the checker gives up on it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 20000));
     tick();
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(endCode, 0);
     EXPECT_FALSE(Forms::isLoaded<FrmTessaly1>());
     EXPECT_TRUE(boxes.seen().isEmpty());
     // The request is dropped, not left hanging.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.droppedByClient == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.droppedByClient == 1; }, 20000));
 }
 
 TEST_F(Checker, NoVersionFileShowsNoLocalVersionAndOffersTheDownload)
@@ -351,12 +351,12 @@ TEST_F(Checker, LaterAndOkEndTheProgram)
     tick();
     // The request has reached the server (on a busy machine it may take a while), so that the
     // close below drops a connection the server knows.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 1; }, 20000));
     testkit::click(g.Command1);
     testkit::settle();
     EXPECT_FALSE(Forms::isLoaded<FrmTessaly1>());
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(endCode, 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.droppedByClient == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.droppedByClient == 1; }, 20000));
     time.advance(1000);
 }
