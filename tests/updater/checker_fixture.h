@@ -144,7 +144,7 @@ protected:
                    (pollCountSeen() > 0 && form().Label1.Caption() != updater::FrmTessaly1::Checking);
         };
         for (int i = 0; i < updater::FrmTessaly1::PollLimit + 5; ++i) {
-            QTest::qWaitFor(checked, 50);
+            (void)QTest::qWaitFor(checked, 50);
             tick();
             if (checked()) return;
         }
