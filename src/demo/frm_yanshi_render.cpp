@@ -43,7 +43,7 @@ void FrmYanShi::setData()
         return;
     }
     // The pictures of the steps played next are decoded while the pointer glides.
-    scene::prefetchNextSteps(common::drill().dqTm, ysStep);
+    scene::prefetchNextSteps(common::drill().dqTm, ysStep, stepFile.lines);
     parkTabLabels();
     pictures();
     editField();

@@ -215,9 +215,9 @@ TmStartResult buildTmStart()
         r.failure = QStringLiteral("题目清单“%1”的题目超过%2道。").arg(shown(d.tmPath)).arg(MaxListQuestions);
         return r;
     }
-    d.tmStart[1] = 1;
-    for (int k = 1; k <= questions.size(); ++k)
-        d.tmStart[k + 1] = d.tmStart[k] + stepCount(questions[k - 1]);
+    const QList<qint64> starts = steps::listStarts(questions);
+    for (int k = 0; k < starts.size(); ++k)
+        d.tmStart[k + 1] = int(starts.at(k));
     r.questions = int(questions.size());
     return r;
 }

@@ -1,14 +1,15 @@
 #include "home/frm_about.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/scale.h"
 #include "home/home_art.h"
 #include "platform/app.h"
+#include "platform/files.h"
 #include "platform/services.h"
 
 namespace home {
@@ -128,9 +129,10 @@ bool FrmAbout::writeProgramIcon()
 {
     const QString file = programIconFile();
     if (QFileInfo(file).isFile()) return true;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    return art::programIcon().pixmap().save(&out, "PNG") && out.commit();
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !art::programIcon().pixmap().save(&buffer, "PNG")) return false;
+    return platform::saveFileWhole(file, png) == platform::FileSaveStatus::Ok;
 }
 
 void FrmAbout::Label1_Click(int index)

@@ -93,14 +93,13 @@ QString historyCaption(const QString& lastTime, const QString& bestScore)
 
 QuestionStarts questionStarts(const QStringList& listLines, int maxQuestions)
 {
+    // The list ends, and each question starts, by the step library's rule, the rule of the check
+    // against the step file.
+    const QStringList questions = steps::listQuestions(listLines).mid(0, std::max(0, maxQuestions));
     QuestionStarts q;
-    q.starts << 1;
-    // The list ends by the step library's rule, the rule of the check against the step file.
-    for (const QString& line : steps::listQuestions(listLines)) {
-        if (q.questions >= maxQuestions) break;
-        q.starts << q.starts.last() + steps::listStepCount(line);
-        ++q.questions;
-    }
+    for (const qint64 start : steps::listStarts(questions))
+        q.starts << int(start);
+    q.questions = int(questions.size());
     return q;
 }
 

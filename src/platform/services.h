@@ -144,7 +144,7 @@ private:
 // The store of the program: one file shared by the family, by default
 // QStandardPaths::GenericConfigLocation + "/brannock-family/registry.ini" (~/.config/...), or the
 // file named by the environment variable BRANNOCK_SETTINGS_FILE, or the one given. Every read
-// reads the file afresh; every change re-reads it and rewrites it whole (QSaveFile) under a lock
+// reads the file afresh; every change re-reads it and rewrites it whole (platform::saveFileWhole) under a lock
 // file beside it (".lock"), so programs writing at the same time keep each other's keys. Lines
 // that are not in the format are left out and the next change rewrites the file with what could
 // be read; a file that exists but cannot be opened or read is never overwritten: the change fails.

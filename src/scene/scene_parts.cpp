@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/completion.h"
 #include "steps/desk_pictures.h"
 #include "steps/question_block.h"
 #include "steps/tabs.h"
@@ -54,14 +55,18 @@ std::optional<QString> entryNamed(const QString& lineField, const QString& txtPa
 
 void prefetchNextSteps(int question, int step)
 {
+    const common::TextReadResult file = common::readTextFile(common::drill().stepPath);
+    if (file.status == common::TextStatus::Ok) prefetchNextSteps(question, step, file.lines);
+}
+
+void prefetchNextSteps(int question, int step, const QStringList& stepLines)
+{
     const auto& d = common::drill();
     if (question < 1 || question > common::DrillVars::MaxQuestions) return;
-    const common::TextReadResult file = common::readTextFile(d.stepPath);
-    if (file.status != common::TextStatus::Ok) return;
     QStringList pictures;
     const auto add = [&](int q, int s) {
         const std::optional<steps::Block> block = steps::questionBlock(d, q);
-        const std::optional<QString> line = block ? steps::blockRecord(file.lines, *block, s) : std::nullopt;
+        const std::optional<QString> line = block ? steps::blockRecord(stepLines, *block, s) : std::nullopt;
         if (!line) return;
         const steps::Step rec(*line);
         pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
@@ -213,7 +218,7 @@ void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& widt
 void placeSecondTarget(const QString& rec, Label& label4, Shape& shape4)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    if (steps::Step(rec).field(common::col::AuxRect + 10, 10) != QLatin1String("0000000000")) {
+    if (steps::secondTargetShown(steps::Step(rec))) {
         label4.setVisible(true);
         if (auto v = num(rec, 177, 5)) label4.setLeft(*v * sx);
         if (auto v = num(rec, 183, 4)) label4.setTop(*v * sy);

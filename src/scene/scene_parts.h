@@ -25,6 +25,8 @@ inline QString candidateDesktopName()
 // drill's unit, decoded while this one is read or played: the next two steps of the question and
 // the first two of the next question, each its background and overlay slots.
 void prefetchNextSteps(int question, int step);
+// The same from the step file's lines, read by the caller.
+void prefetchNextSteps(int question, int step, const QStringList& stepLines);
 
 // Record `step` of the drill's current question (dqTm) from its step file: none when the question
 // has no block, the file cannot be read, or the step lies outside the block.

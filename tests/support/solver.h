@@ -546,7 +546,7 @@ private:
     // A right click on the target and the pick of the item the code names.
     void pickFromPopup(int code)
     {
-        const int opened = code >= 8100 ? code - 2000 : code;
+        const int opened = steps::popupCodeOf(QString::number(code));
         const smenu::ReadResult menu = smenu::readRecord(smenu::filePath(), code, smenu::setDigit(opened));
         ASSERT_TRUE(menu.ok) << "no sMenu.sys";
         const int list = smenu::listDigit(code), item = smenu::itemDigit(code);
