@@ -2,8 +2,7 @@
 // Names of question-bank files: two-digit numbers, bank files, the drill's three paths and the
 // picture files named by codes taken from data.
 //
-// Folders and separators: the stored program keeps `dataPath` as a folder ending in "\" and appends
-// file names to it. Here a folder is passed as a folder, with or without a trailing separator, and
+// Folders and separators: a folder is passed as a folder, with or without a trailing separator, and
 // joinPath() adds the name with "/" - the platform's separator on Linux and one that Qt accepts on
 // every platform (QDir::toNativeSeparators only where a path is shown or handed to another program).
 // So `dataPath` may be "…/bank/" (as the start-up builds it) or "…/bank" with the same result.

@@ -7,13 +7,12 @@
 
 namespace common {
 
-// The leading number of a text, as the old runtime's numeric reading of text takes it:
+// The leading number of a text:
 // - blanks (space, tab, line feed) are skipped wherever they stand, so " 7 8" reads 78;
 // - one sign "+" or "-" may come first (after blanks), then decimal digits with at most one ".";
-// - any other character ends the number: a letter, a second sign or point, "," or "&";
+// - any other character ends the number: a letter, a second sign or point, "," or "&", so
+//   "1e3" reads 1 and "&H10" reads 0 (no exponent or radix forms);
 // - no digit at all reads 0 ("", "abc", "-", ".").
-// Where the old reading went further, the record's rule holds: a letter ends the number
-// ("1e3" reads 1, "&H10" reads 0); the exponent and radix forms never occur in the data.
 // No overflow: 20 digits read as a (rounded) double.
 double leadingNumber(QStringView text);
 
@@ -25,8 +24,7 @@ bool leadingNumberNonZero(QStringView text);
 // Independent of the floating-point rounding mode. NaN and infinities come back unchanged.
 double roundHalfEven(double value);
 
-// Converts to a 16-bit signed integer as the old runtime's CInt did: rounded half to even, then
-// checked; nothing when the rounded value lies outside -32768..32767 (or is not a number).
+// Converts to a 16-bit signed integer: rounded half to even, then checked; nothing when the rounded value lies outside -32768..32767 (or is not a number).
 std::optional<qint16> cint16(double value);
 
 // The FieldNumber rule: the leading number of a field (above), converted by cint16. Nothing means

@@ -3,8 +3,7 @@
 // code page 936 (GBK) with CR LF line ends, read tolerantly, written exactly in the stored format,
 // rewritten whole through a temporary file in the same folder.
 //
-// Reading: line ends are CR LF, LF alone, or CR alone (the old line reader ended a line at a lone
-// CR too). A line end at the very end of the file does not start one more line, so "a\r\nb\r\n" and
+// Reading: line ends are CR LF, LF alone, or CR alone. A line end at the very end of the file does not start one more line, so "a\r\nb\r\n" and
 // "a\r\nb" are two lines and "a\r\nb\r\n\r\n" three, the last empty; an empty file has none.
 // Each line is decoded on its own; bytes that are not GBK mark the line as bad and decode to
 // U+FFFD. The code page is Windows' 936: byte 0x80 is "€" and a lone 0xFF is U+F8F5, both valid.

@@ -21,7 +21,7 @@ steps::Step step()
     return steps::Step(common::drill().stepRec);
 }
 
-// Blanks at both ends removed, as the stored program's Trim does (spaces only).
+// Blanks at both ends removed: Trim removes spaces only.
 QString trimSpaces(const QString& s)
 {
     qsizetype b = 0, e = s.size();

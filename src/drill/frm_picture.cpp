@@ -37,8 +37,8 @@ void FrmPicture::Timer1_Timer()
     setWidth(120 * sx + Image1.Width());
     setHeight(120 * sy + Image1.Height());
     setStayOnTop(true);
-    // The margin's difference is scaled as the trainer always did: exactly centred at scale 1.0,
-    // nearer the top-left corner at other scales.
+    // The margin's difference is scaled too: exactly centred at scale 1.0, nearer the top-left
+    // corner at other scales.
     const QSize screen = screenPixels();
     setLeft((fromPixelsX(screen.width()) - Width()) * sx / 2);
     setTop((fromPixelsY(screen.height()) - Height()) * sy / 2);

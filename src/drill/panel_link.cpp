@@ -110,7 +110,7 @@ void showTime(const PanelParts& p, int minutesLeft)
 {
     if (p.LblTime) p.LblTime->setCaption(QStringLiteral("剩余%1分钟").arg(minutesLeft));
     if (p.LblTimeJD && p.PTime) {
-        // Single precision, as the bar has always been computed; never beyond its track.
+        // The bar is computed in single precision, never beyond its track.
         const float share = float(ExamMinutes - minutesLeft) * float(p.PTime->Width()) / float(ExamMinutes);
         p.LblTimeJD->setWidth(qBound(0.0, double(share), p.PTime->Width()));
     }

@@ -17,7 +17,7 @@ constexpr int InfoLines = 40;
 // leading-number rule and rounded half to even; a value of 0 stands for nothing. Otherwise the
 // character code is the value less 200000 (up to 500000) or less 500000 (above it): 0-255 is a
 // single byte, anything else a double-byte character of code page 936, given as its 16-bit code
-// or as that code less 65536 (what the old runtime's Asc gives for a Chinese character). Nothing
+// or as that code less 65536 (a Chinese character's code read as a signed 16-bit number). Nothing
 // when a code lies outside -32768..65535. A byte sequence that is no GBK character reads U+FFFD.
 std::optional<QString> unpackInfoLine(QStringView packed);
 
@@ -73,7 +73,7 @@ KmInfoLoad loadKmInfo(const QString& programFolder);
 // NN: Right("0" & kmNo, 2), which names the install values ("ProPath07").
 QString moduleNN(int kmNo);
 
-// Removes leading and trailing blanks (spaces only, as the stored program's Trim does).
+// Removes leading and trailing blanks: Trim removes spaces only.
 QString trimBlanks(QStringView text);
 
 } // namespace home

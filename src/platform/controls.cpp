@@ -107,8 +107,8 @@ public:
         p.setFont(lookFont(look));
         const int flags = alignFlags(pr.alignment) | Qt::AlignTop | Qt::TextWordWrap;
         if (!isEnabled()) {
-            // Greyed as the old platform drew a disabled caption: a light copy one pixel down and
-            // right under the text in the button-shadow grey.
+            // A disabled caption is greyed: a light copy one pixel down and right under the text in
+            // the button-shadow grey.
             p.setPen(Qt::white);
             p.drawText(rect().translated(1, 1), flags, text);
             p.setPen(QColor(0xAC, 0xA8, 0x99));
@@ -442,7 +442,7 @@ public:
         : QLineEdit(parent)
         , t_(t)
     {
-        setAcceptDrops(false); // the old fields took no dropped text
+        setAcceptDrops(false); // an edit field takes no dropped text
     }
     void pasteFiltered()
     {
@@ -566,7 +566,7 @@ void TextBox::applyLook()
     pal.setColor(QPalette::Base, toQColor(look_.backColor));
     widget_->setPalette(pal);
     if (auto* e = qobject_cast<QLineEdit*>(widget_)) {
-        // The old edit fields write their line at the top, however tall the field is.
+        // An edit field writes its line at the top, however tall the field is.
         e->setAlignment(Qt::Alignment(alignFlags(p_.alignment)) | Qt::AlignTop);
         // QLineEdit writes its text again on these two, which drops the selection: only when
         // they change, so a change of font, colour or alignment keeps what is selected.

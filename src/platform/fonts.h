@@ -21,9 +21,8 @@ QStringList fontSubstitutes(const QString& family);
 QString cjkFontFamily();
 
 // A font as the screens describe one; size in points. The size is turned into whole pixels
-// at the runtime's twips per pixel (points × 20 / twipsPerPixelY(), as Windows sizes its
-// fonts), not at the Qt screen's dpi, so text keeps its size against the twip layout at any
-// scale. The QFont therefore has a pixel size; the point size lives in the control.
+// at the runtime's twips per pixel (points × 20 / twipsPerPixelY()), not at the Qt screen's
+// dpi, so text keeps its size against the twip layout at any scale. The QFont therefore has a pixel size; the point size lives in the control.
 // A size that is not positive gives the forms' default, 9 points.
 QFont makeFont(const QString& family, double points, bool bold = false, bool italic = false,
                bool underline = false);

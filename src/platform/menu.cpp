@@ -194,7 +194,7 @@ QStyle* popupStyle()
 void fillPopup(QMenu& into, Menu& menu)
 {
     into.setStyle(popupStyle());
-    // Every "-" draws its own line, also first, last or doubled, as the old pop-ups did.
+    // Every "-" draws its own line, also first, last or doubled.
     into.setSeparatorsCollapsible(false);
     for (Menu* item : menu.shownItems()) {
         const QString caption = item->Caption();

@@ -503,7 +503,7 @@ QString DesktopShell::desktopEntry(const QString& name, const QString& target, c
 bool DesktopShell::writeDesktopShortcut(const QString& name, const QString& target,
                                         const QString& workingFolder, const QString& iconPath)
 {
-    // As with the shortcut of the original, a missing desktop folder means no shortcut.
+    // A missing desktop folder means no shortcut.
     if (desktopFolder_.isEmpty() || !QFileInfo(desktopFolder_).isDir()) return false;
     const QString fileName = desktopFolder_ + QLatin1Char('/') + shortcutFileName(name);
     if (saveFileWhole(fileName, desktopEntry(name, target, workingFolder, iconPath).toUtf8()) !=

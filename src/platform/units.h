@@ -12,7 +12,7 @@ double twipsPerPixelX();
 double twipsPerPixelY();
 void setTwipsPerPixel(double x, double y);
 // Twips per pixel of a screen of this many logical dots per inch: 1440 / dpi, to a whole number
-// as the old platform had it (15 at 96 dpi, 12 at 120); 15 for a dpi that says nothing.
+// (15 at 96 dpi, 12 at 120); 15 for a dpi that says nothing.
 double twipsPerPixelForDpi(double dpi);
 // Takes both values from the primary screen's logical dots per inch (the program's start-up).
 void useScreenTwipsPerPixel();

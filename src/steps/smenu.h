@@ -20,7 +20,7 @@ constexpr int SetsPerGroup = 9;
 constexpr int GroupLines = SetsPerGroup * RecordLines; // 135
 constexpr int MaxItems = 10;
 
-// The digits of a pop-up code, with truncating division as the codes have always been taken apart.
+// The digits of a pop-up code, taken apart by truncating division.
 inline int setDigit(int code)
 {
     return (code / 100) % 10;

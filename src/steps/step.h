@@ -58,8 +58,8 @@ std::optional<TypedTextPrompt> typedTextPrompt(const QString& code, bool demonst
 // (for every typed-text code) and the prompt's words around them. Another code: the hint as it is.
 QString typedTextHint(const QString& code, QString hint, bool demonstration);
 
-// The step number a jump character names: "1"-"9", "A" 10, "B" 11 ...; another character 9 (as the
-// engines have always read it). "0" and an empty text name no jump: 0.
+// The step number a jump character names: "1"-"9", "A" 10, "B" 11 ...; another character 9.
+// "0" and an empty text name no jump: 0.
 int jumpStep(const QString& jump);
 // Whether a jump to `step` stays in a block of `count` records (a count of 0: not known, no
 // bound above). A jump past the block is a damaged record: it would render a later question's
