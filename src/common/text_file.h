@@ -24,7 +24,8 @@ enum class TextStatus {
     Ok,          // read; all lines decoded
     Missing,     // no file of that name (nor one differing only in case); a named pipe, socket or
                  // device of that name is no file either
-    Unreadable,  // exists but could not be opened or read (also: the name is a folder)
+    Unreadable,  // exists but could not be opened or read (also: the name is a folder, or the file
+                 // holds more than platform::MaxTextFileBytes, which is refused without reading it all)
     BadEncoding, // read, but some lines hold bytes that are not GBK (see badLines)
 };
 

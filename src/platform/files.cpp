@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -81,22 +82,27 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
     }
     r.status = FileReadStatus::Failed;
     if (::fstat(fd, &st) == 0) r.status = statusOfType(st.st_mode);
-    if (r.status == FileReadStatus::Ok && maxBytes >= 0 && st.st_size > maxBytes)
-        r.status = FileReadStatus::Failed;
     if (r.status == FileReadStatus::Ok) {
-        // What the file held when opened, and no more: reading stops there whatever follows.
-        QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+        // One byte beyond the limit is enough to know the file is too large. The reported size
+        // only sizes the first buffer: the reads decide how much there is.
+        const qint64 most = std::max<qint64>(maxBytes, 0) + 1;
+        QByteArray bytes(qsizetype(std::clamp<qint64>(qint64(st.st_size) + 1, 1, most)), Qt::Uninitialized);
         qsizetype got = 0;
-        while (got < bytes.size()) {
+        for (;;) {
+            if (got == bytes.size()) {
+                if (got >= most) break;
+                bytes.resize(qsizetype(std::min<qint64>(most, std::max<qint64>(4096, 2 * qint64(got)))));
+            }
             const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
                 r.status = FileReadStatus::Failed;
                 break;
             }
-            if (n == 0) break; // cut short meanwhile
+            if (n == 0) break;
             got += n;
         }
+        if (got > maxBytes) r.status = FileReadStatus::Failed;
         bytes.truncate(got);
         if (r.status == FileReadStatus::Ok) r.bytes = std::move(bytes);
     }

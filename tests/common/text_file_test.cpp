@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -229,6 +230,35 @@ TEST_F(TextFileTest, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave)
         EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
     for (const QString& name : others)
         EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
+}
+
+// A 2 GB sparse file in place of a bank or progress file once took half a minute and 2 GB of memory
+// to read; it is unreadable, told at once, and never overwritten. In a child with a time and memory
+// limit: a reader that read it whole would stall or exhaust the test machine.
+TEST_F(TextFileTest, AFileFarLargerThanAnyOfOursIsUnreadableAtOnce)
+{
+    const QString p = path("288893.rar");
+    {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write("TTFF\r\n"), 6);
+        ASSERT_TRUE(f.resize(qint64(2) << 30));
+    }
+    const int result = testkit::inChild(
+        [&] {
+            int faults = 0;
+            const TextReadResult r = readTextFile(p);
+            if (r.status != TextStatus::Unreadable || !r.lines.isEmpty()) faults |= 1;
+            const LineResult line = readLineOrLast(p, 1);
+            if (line.status != TextStatus::Unreadable || line.line) faults |= 2;
+            if (readTextEntry(p, 1).status != TextStatus::Unreadable) faults |= 4;
+            if (rewriteTextFile(p, r.status, {"TTTT"}, TextEnding::ExtraCrLfAtEnd) != WriteStatus::Refused)
+                faults |= 8;
+            return faults;
+        },
+        3, [] { testkit::limitMemory(); });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(QFileInfo(p).size(), qint64(2) << 30);
 }
 
 TEST_F(TextFileTest, APipeOrADeviceReadsAsMissingWithoutWaiting)
