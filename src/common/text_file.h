@@ -24,7 +24,8 @@ enum class TextStatus {
     Ok,          // read; all lines decoded
     Missing,     // no file of that name (nor one differing only in case); a named pipe, socket or
                  // device of that name is no file either
-    Unreadable,  // exists but could not be opened or read (also: the name is a folder)
+    Unreadable,  // exists but could not be opened or read (also: the name is a folder, or the file
+                 // holds more than platform::MaxTextFileBytes, which is refused without reading it all)
     BadEncoding, // read, but some lines hold bytes that are not GBK (see badLines)
 };
 
@@ -68,7 +69,8 @@ enum class WriteStatus {
 // Writes the lines exactly as given (a line holding CR or LF is written as it is) in GBK, whole,
 // to a temporary file in the same folder that replaces the old file only once every byte is on
 // the disk (platform::saveFileWhole): a failing write never leaves a half-written or empty file,
-// and temporary files of an earlier save cut short are removed. An empty list with CrLfAfterEach
+// and temporary files of an earlier save cut short are removed. A named pipe, socket or device in
+// the file's place, or a link to one, is left alone: Failed. An empty list with CrLfAfterEach
 // gives an empty file.
 WriteStatus writeTextFile(const QString& path, const QStringList& lines,
                           TextEnding ending = TextEnding::CrLfAfterEach);

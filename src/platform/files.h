@@ -1,11 +1,13 @@
 #pragma once
 // Whole files in and out, the one way every reader and writer of the program takes (no widgets).
 //
-// Reading opens only a regular file (after links) and reads what it held when opened: a named
-// pipe never blocks the program, a device such as /dev/zero is never read to the end of memory.
-// Writing puts the bytes in a temporary file beside the old one, checks that every byte reached
-// the disk, and only then lets it take the old file's place: a write that cannot complete (a full
-// disk, a quota, a file-size limit) leaves the old file as it was.
+// Reading opens only a regular file (after links) and reads it to its end, bounded by what the
+// reads actually give, never by the size the file system reports: a named pipe never blocks the
+// program, a device such as /dev/zero is never read to the end of memory, and a file beyond the
+// reader's limit fails as soon as one byte more than the limit has arrived.
+// Writing puts the bytes in a temporary file of our own beside the old one, checks that every byte
+// reached the disk, and only then lets it take the old file's place: a write that cannot complete
+// (a full disk, a quota, a file-size limit) leaves the old file as it was.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -25,9 +27,13 @@ struct FileRead {
     bool ok() const { return status == FileReadStatus::Ok; }
 };
 
-// The bytes of a regular file, at most as many as it held when opened; a file larger than
-// maxBytes (when maxBytes is 0 or more) fails without being read.
-FileRead readRegularFile(const QString& path, qint64 maxBytes = -1);
+// The most a text file of ours (bank files, progress files, the set table, ver.txt, the settings
+// file) may hold: far above any real one.
+inline constexpr qint64 MaxTextFileBytes = 16 * 1024 * 1024;
+
+// The bytes of a regular file, to its end; a file holding more than maxBytes fails, and at most
+// maxBytes + 1 bytes of it are read to find that out.
+FileRead readRegularFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
 
 enum class FileSaveStatus {
     Ok,
@@ -35,13 +41,18 @@ enum class FileSaveStatus {
     Failed,  // any other failure: the old file is kept
 };
 
-// Replaces the file at `path` (a link is followed to its target) with `bytes`, whole: written to
-// a temporary file in the same folder, flushed and synced to the disk, then renamed over the old
-// file. Temporary files of an earlier save of the same file that was cut short (the file's name,
-// a dot and six letters or digits) are removed first.
+// Replaces the file at `path` with `bytes`, whole: written to a temporary file in the same folder,
+// flushed and synced to the disk, then renamed over the old file, and the folder synced. A link
+// is followed, through a chain of links too, when it ends at a regular file (rewritten in its own
+// folder) or at no file (created there); a name that is, or a link that ends at, anything else (a
+// named pipe, a socket, a device, a folder, a loop of links) is left alone and the save fails. An
+// existing file keeps its permissions; one that may not be written is not replaced. Temporary files
+// of an earlier save of the same file that was cut short (see isSaveLeftover) are removed first;
+// nothing else is.
 FileSaveStatus saveFileWhole(const QString& path, QByteArrayView bytes);
 
-// Whether `name` is one of the temporary names a save of `fileName` uses.
+// Whether `name` is one of the temporary names a save of `fileName` uses: the file's name,
+// ".brannock-save-" and six letters or digits.
 bool isSaveLeftover(const QString& name, const QString& fileName);
 
 } // namespace platform

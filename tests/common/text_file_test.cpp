@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -214,21 +215,85 @@ TEST_F(TextFileTest, AFullDiskLeavesTheOldFileAndSaysSo)
     EXPECT_FALSE(QFile::exists(path("new.rar")));
 }
 
-TEST_F(TextFileTest, LeftoversOfAnInterruptedSaveAreRemovedByTheNextSave)
+TEST_F(TextFileTest, OnlyLeftoversOfOurOwnSavesAreRemoved)
 {
     const QString p = writeBytes("288893.rar", "TT\r\n");
-    const QStringList ours{"288893.rar.AbCdEf", "288893.rar.x9Y0zQ"};
-    const QStringList others{"288893.rar.bak",    "288893.rar.AbCdE",  "288893.rar.AbCdEfG",
-                             "288893.rar.Ab-dEf", "208801.rar.AbCdEf", "288893.rarXAbCdEf",
-                             "288893.RAR.AbCdEf"};
+    // What a save of this file cut short leaves: the program made these, and only these go.
+    const QStringList ours{"288893.rar.brannock-save-AbCdEf", "288893.rar.brannock-save-x9Y0zQ"};
+    const QStringList others{// the candidate's own copies
+                             "288893.rar.backup", "288893.rar.BACKUP", "288893.rar.old123",
+                             "288893.rar.bak001", "288893.rar.AbCdEf",
+                             // near misses of our name, and our name for another file
+                             "288893.rar.brannock-save-AbCdE", "288893.rar.brannock-save-AbCdEfG",
+                             "288893.rar.brannock-save-Ab-dEf", "288893.rar.Brannock-Save-AbCdEf",
+                             "288893.rarbrannock-save-AbCdEf", "288893.RAR.brannock-save-AbCdEf",
+                             "208801.rar.brannock-save-AbCdEf"};
     for (const QString& name : ours + others)
         writeBytes(name, "half");
+    // Of our names, only regular files are leftovers: a folder or a link is not ours.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("288893.rar.brannock-save-Folder"));
+    ASSERT_TRUE(QFile::link(path("288893.rar.backup"), path("288893.rar.brannock-save-LinkTo")));
     ASSERT_EQ(writeTextFile(p, {"FF"}), WriteStatus::Ok);
     EXPECT_EQ(readBytes(p), QByteArray("FF\r\n"));
     for (const QString& name : ours)
         EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
     for (const QString& name : others)
-        EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
+        EXPECT_EQ(readBytes(path(name)), QByteArray("half")) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(path("288893.rar.brannock-save-Folder")).isDir());
+    EXPECT_TRUE(QFileInfo(path("288893.rar.brannock-save-LinkTo")).isSymLink());
+}
+
+// A 2 GB sparse file in place of a bank or progress file once took half a minute and 2 GB of memory
+// to read; it is unreadable, told at once, and never overwritten. In a child with a time and memory
+// limit: a reader that read it whole would stall or exhaust the test machine.
+TEST_F(TextFileTest, AFileFarLargerThanAnyOfOursIsUnreadableAtOnce)
+{
+    const QString p = path("288893.rar");
+    {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write("TTFF\r\n"), 6);
+        ASSERT_TRUE(f.resize(qint64(2) << 30));
+    }
+    const int result = testkit::inChild(
+        [&] {
+            int faults = 0;
+            const TextReadResult r = readTextFile(p);
+            if (r.status != TextStatus::Unreadable || !r.lines.isEmpty()) faults |= 1;
+            const LineResult line = readLineOrLast(p, 1);
+            if (line.status != TextStatus::Unreadable || line.line) faults |= 2;
+            if (readTextEntry(p, 1).status != TextStatus::Unreadable) faults |= 4;
+            if (rewriteTextFile(p, r.status, {"TTTT"}, TextEnding::ExtraCrLfAtEnd) != WriteStatus::Refused)
+                faults |= 8;
+            return faults;
+        },
+        3, [] { testkit::limitMemory(); });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(QFileInfo(p).size(), qint64(2) << 30);
+}
+
+// A progress file with a named pipe in its place, or a link to one, reads as missing; the save
+// that follows fails and leaves the pipe as it is, where it once put a new file in its place.
+TEST_F(TextFileTest, ASaveLeavesAPipeInTheFilesPlaceAlone)
+{
+    const QString fifo = path("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("288893.rar")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, path("288894.rar")));
+    for (const QString& name : {QStringLiteral("288893.rar"), QStringLiteral("288894.rar")}) {
+        SCOPED_TRACE(name.toStdString());
+        const TextReadResult r = readTextFile(path(name));
+        ASSERT_EQ(r.status, TextStatus::Missing);
+        EXPECT_EQ(rewriteTextFile(path(name), r.status, {"TTTT"}, TextEnding::ExtraCrLfAtEnd),
+                  WriteStatus::Failed);
+        EXPECT_EQ(QFileInfo(path(name)).isSymLink(), name == "288894.rar");
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path(name)).constData(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        (QStringList{"288893.rar", "288894.rar", "fifo"}));
 }
 
 TEST_F(TextFileTest, APipeOrADeviceReadsAsMissingWithoutWaiting)

@@ -264,6 +264,44 @@ TEST(FileSettingsStore, AFullDiskKeepsTheOldFileAndAPipeReadsAsNoFile)
               0);
 }
 
+// A settings file far larger than any real one is unreadable at once and never overwritten; a
+// named pipe in its place (or a link to one) is no file to read and no file to replace.
+TEST(FileSettingsStore, AHugeFileOrAPipeIsLeftAsItIs)
+{
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("registry.ini"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.write("[K]\nv=1\n") > 0);
+        ASSERT_TRUE(f.resize(qint64(2) << 30)); // sparse: no room taken on the disk
+    }
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString linked = dir.filePath(QStringLiteral("linked.ini"));
+    ASSERT_TRUE(QFile::link(fifo, linked));
+    // In a child with a time and memory limit: reading the 2 GB whole would stall or exhaust it.
+    EXPECT_EQ(testkit::inChild(
+                  [&] {
+                      int faults = 0;
+                      FileSettingsStore store(huge);
+                      if (store.read(QStringLiteral("K"), QStringLiteral("v"))) faults |= 1;
+                      if (store.write(QStringLiteral("K"), QStringLiteral("v"), QStringLiteral("2")))
+                          faults |= 2;
+                      FileSettingsStore piped(linked);
+                      if (piped.write(QStringLiteral("K"), QStringLiteral("v"), QStringLiteral("2")))
+                          faults |= 4;
+                      return faults;
+                  },
+                  3, [] { testkit::limitMemory(); }),
+              0);
+    EXPECT_EQ(QFileInfo(huge).size(), qint64(2) << 30);
+    EXPECT_TRUE(QFileInfo(linked).isSymLink());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
 // Before the mend one line out of the format made every later write fail, so the install values
 // were never recorded for the sibling modules.
 TEST(FileSettingsStore, ADamagedFileKeepsWhatCanBeReadAndIsRewrittenWhole)
@@ -817,8 +855,9 @@ TEST(NetWebFetcher, ReadsAnHtmlPageAsItsText)
         {"an unclosed tag after text", "2024<b class='x>y", "2024"},
         {"a quoted '>' stays inside its tag", "<a title=\"a>b\">2024</a>", "2024"},
         {"a '<' that starts no tag is text", "1 < 2 <3", "1 < 2 <3"},
-        {"comments, declarations and hidden elements", "<!DOCTYPE html><!-- 1999 --><title>t</title>"
-                                                         "<STYLE>p{}</STYLE><script>'</p>'</SCRIPT>2024",
+        {"comments, declarations and hidden elements",
+         "<!DOCTYPE html><!-- 1999 --><title>t</title>"
+         "<STYLE>p{}</STYLE><script>'</p>'</SCRIPT>2024",
          "2024"},
         {"an unclosed comment hides the rest", "2024<!-- 1999", "2024"},
         {"an unclosed script hides the rest", "2024<script>1999", "2024"},
