@@ -247,7 +247,7 @@ TEST_F(Start, QuestionBankOfAnotherModuleEndsTheProgramUncounted)
 TEST_F(Start, ALockThatCannotBeWrittenIsNoSecondCopy)
 {
     // The lock file's name taken by a folder: no copy runs, so the trainer starts without the
-    // message of a second copy.
+    // message of a second copy, and holds the lock on the folder against the next one.
     const QString lockFile = platform::app::InstanceLock(platform::app::exeName()).fileName();
     platform::app::releaseInstanceLock();
     ASSERT_TRUE(QDir().mkpath(lockFile));
@@ -255,6 +255,9 @@ TEST_F(Start, ALockThatCannotBeWrittenIsNoSecondCopy)
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(boxes.seen().isEmpty());
     EXPECT_TRUE(home().Visible());
+    platform::app::InstanceLock second(platform::app::exeName());
+    EXPECT_FALSE(second.tryLock());
+    EXPECT_TRUE(second.heldByAnother());
     QDir(lockFile).removeRecursively();
 }
 
