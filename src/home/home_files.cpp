@@ -19,6 +19,18 @@ int fieldValue(QStringView text)
     return common::FieldNumber(text).value_or(0);
 }
 
+// A question count of the set table's second line: one or two digits, blanks around them allowed.
+bool isCount(QStringView pair)
+{
+    bool digit = false;
+    for (const QChar c : pair) {
+        if (c == u' ' || c == u'\t') continue;
+        if (c < u'0' || c > u'9') return false;
+        digit = true;
+    }
+    return digit;
+}
+
 } // namespace
 
 InfoLoad loadModuleInfo()
@@ -59,10 +71,14 @@ SetTable readSetTable(const QString& dataPath)
     if (file.lines.size() >= 2) {
         const QString& line2 = file.lines.at(1);
         t.unitQuestions = unitQuestionCounts(line2);
-        // A line with fewer counts than the units declared is damaged: read as missing counts,
-        // it would cut the progress of the units beyond it to nothing.
-        const qsizetype given = (line2.size() + 1) / 2;
-        t.countsRead = file.status == common::TextStatus::Ok && given >= std::min(t.unitCount, CountedUnits);
+        // A line with fewer counts than the units declared, or with a declared unit's count that is
+        // no number, is damaged: read as 0, a missing or broken count would cut that unit's
+        // progress to nothing.
+        const int declared = std::clamp(t.unitCount, 0, CountedUnits);
+        bool counts = (line2.size() + 1) / 2 >= declared;
+        for (int u = 0; counts && u < declared; ++u)
+            counts = isCount(QStringView(line2).mid(2 * u, 2));
+        t.countsRead = file.status == common::TextStatus::Ok && counts;
     }
     return t;
 }

@@ -44,8 +44,8 @@ struct SetTable {
     int unitCount = 0; // line 1 characters 3-4
     // Question counts of units 0-25 from line 2; 0 where it gives none.
     std::array<int, CountedUnits> unitQuestions{};
-    // True when line 2 was read and gives a count for every unit line 1 declares (up to 26), so
-    // the counts are the bank's and not merely absent or cut short.
+    // True when line 2 was read and gives a count (digits) for every unit line 1 declares (up to
+    // 26), so the counts are the bank's and not merely absent, cut short or damaged.
     bool countsRead = false;
 };
 SetTable readSetTable(const QString& dataPath);

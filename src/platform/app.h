@@ -28,9 +28,11 @@ constexpr int Revision = 1;
 
 // True when another copy of this program is already running for this user. The first call
 // takes a per-user lock for the program named by exeName() and keeps it until the process ends;
-// later calls give the first call's answer. The lock of a copy that died is not in the way, and a
-// lock that cannot be taken for any other reason than a running copy holding it (a full disk, a
-// lock file that names no process) is no other copy: the program runs without the lock.
+// later calls give the first call's answer. Only a running copy holding the lock is another copy:
+// a lock file that names no running process (left by a copy that died, empty, garbage, a folder
+// in its place) is taken over, and a lock that cannot be taken for another reason (a full disk, a
+// folder that cannot be written, a link or a pipe in its place) leaves the program running
+// without it.
 bool prevInstance();
 // Lets the lock go (tests; the lock also ends with the process); the next prevInstance() asks
 // afresh.
@@ -39,8 +41,10 @@ void releaseInstanceLock();
 // A per-user, per-program lock file: InstanceLock("brannock") is "brannock-<uid>.lock" in the
 // program folder, or, when that cannot be written, in $XDG_RUNTIME_DIR or else the temporary
 // folder; or in the folder given.
-// Held until unlock() or destruction; a second holder of the same name, in this process or
-// another, is refused while it is held. A lock left by a process that no longer runs is removed.
+// Held until unlock() or destruction, or until the process ends however it ends; a second holder
+// of the same name, in this process or another, is refused while it is held, also when both ask
+// at the same instant. A stale lock file is replaced by this holder's (its process number); a
+// folder in its place is kept and held as it is. A lock file is removed when it is let go.
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& programName, const QString& folder = QString());
@@ -50,7 +54,7 @@ public:
 
     bool tryLock(); // true when this object holds the lock now
     // After a tryLock() that failed: whether a running process holds the lock (and not merely
-    // that the lock file could not be written or read).
+    // that the lock file could not be made or opened).
     bool heldByAnother() const;
     bool isLocked() const;
     void unlock();

@@ -162,6 +162,43 @@ TEST_F(Start, ProgressIsNeverWipedWhenItOrTheCountsCannotBeRead)
     }
 }
 
+TEST_F(Start, ASetTableWithACountThatIsNoNumberKeepsTheFlagsUntilItIsMended)
+{
+    // Five units of 3, 3, 11, 11 and 4 questions, each begun.
+    const QStringList flags{"TTF", "TFT", "TTTTTFFFFFF", "FFFFFFFFFFT", "TFTF"};
+    const QString mended = QStringLiteral("0303111104");
+    const struct {
+        const char* what;
+        QString line2;
+    } cases[] = {
+        {"letters in place of the first two counts", QStringLiteral("xxyy111104")},
+        {"one byte of unit 2's count changed", QStringLiteral("03:3111104")},
+        {"a sign in a count", QStringLiteral("0303-11104")},
+        {"blanks in place of a count", QStringLiteral("0303  1104")},
+        {"a count that ends in a letter", QStringLiteral("030311110x")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Installation::write(inst.ksdata("288893.rar"), flags);
+        const QByteArray kept = bytesOf(inst.ksdata("288893.rar"));
+        Installation::write(inst.bank("288891.rar"), {"0205", c.line2});
+        FrmFengmian& h = start();
+        ASSERT_TRUE(h.Visible());
+        EXPECT_EQ(bytesOf(inst.ksdata("288893.rar")), kept);
+        EXPECT_EQ(h.LblUnintSL(1).Caption(), QStringLiteral("3"));
+        EXPECT_EQ(h.LblUnitWei(1).Caption(), QStringLiteral("1"));
+        Forms::destroyAll();
+        platform::app::releaseInstanceLock();
+
+        // The table mended: every unit's flags are still there.
+        Installation::write(inst.bank("288891.rar"), {"0205", mended});
+        start();
+        EXPECT_EQ(bytesOf(inst.ksdata("288893.rar")), progressBytes(flags));
+        Forms::destroyAll();
+        platform::app::releaseInstanceLock();
+    }
+}
+
 TEST_F(Start, AFullDiskNeverEmptiesTheProgress)
 {
     Installation::write(inst.ksdata("288893.rar"), {"TTF", "T", "FFFF"});
@@ -210,7 +247,7 @@ TEST_F(Start, QuestionBankOfAnotherModuleEndsTheProgramUncounted)
 TEST_F(Start, ALockThatCannotBeWrittenIsNoSecondCopy)
 {
     // The lock file's name taken by a folder: no copy runs, so the trainer starts without the
-    // message of a second copy.
+    // message of a second copy, and holds the lock on the folder against the next one.
     const QString lockFile = platform::app::InstanceLock(platform::app::exeName()).fileName();
     platform::app::releaseInstanceLock();
     ASSERT_TRUE(QDir().mkpath(lockFile));
@@ -218,6 +255,9 @@ TEST_F(Start, ALockThatCannotBeWrittenIsNoSecondCopy)
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(boxes.seen().isEmpty());
     EXPECT_TRUE(home().Visible());
+    platform::app::InstanceLock second(platform::app::exeName());
+    EXPECT_FALSE(second.tryLock());
+    EXPECT_TRUE(second.heldByAnother());
     QDir(lockFile).removeRecursively();
 }
 

@@ -11,7 +11,10 @@
 
 #include "support/child.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <unistd.h>
 
 using namespace platform;
@@ -20,23 +23,63 @@ namespace {
 
 // Some tests run this test program again as a second process that acts as another copy of a
 // program; AppChild.Run is that process's part, chosen by BRANNOCK_APP_CHILD.
-int runChild(const QString& mode, const QString& exe, const QString& runtimeDir = QString())
+void startChild(QProcess& child, const QString& mode, const QString& exe,
+                const QString& runtimeDir = QString(), const QString& raceDir = QString())
 {
-    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!runtimeDir.isEmpty()) env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    if (!raceDir.isEmpty()) env.insert(QStringLiteral("BRANNOCK_APP_RACE"), raceDir);
     env.insert(QStringLiteral("BRANNOCK_APP_CHILD"), mode);
     env.insert(QStringLiteral("BRANNOCK_APP_CHILD_EXE"), exe);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=AppChild.Run")});
+}
+
+int resultOf(QProcess& child)
+{
     if (!child.waitForFinished(30000)) {
         child.kill();
         child.waitForFinished();
         return -1;
     }
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+}
+
+int runChild(const QString& mode, const QString& exe, const QString& runtimeDir = QString())
+{
+    QProcess child;
+    startChild(child, mode, exe, runtimeDir);
+    return resultOf(child);
+}
+
+// Waits until the file exists; false after 30 seconds.
+bool waitFor(const QString& file)
+{
+    for (int i = 0; i < 150000; ++i) {
+        if (QFileInfo::exists(file)) return true;
+        ::usleep(200);
+    }
+    return false;
+}
+
+void touch(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly)) std::_Exit(8);
+}
+
+qint64 writeBytes(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) ? f.write(bytes) : -1;
+}
+
+QByteArray bytesOf(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 // A program name of our own, so that no other run of these tests on the machine shares the lock.
@@ -76,6 +119,17 @@ TEST(AppChild, Run)
         app::endNow();
     }
     if (mode == QLatin1String("end-failed")) app::end(7); // a program that could not do its work
+    if (mode == QLatin1String("race")) { // asks when told to, with another copy asking at once
+        const QString dir = qEnvironmentVariable("BRANNOCK_APP_RACE");
+        const QString me = QString::number(QCoreApplication::applicationPid());
+        touch(dir + QStringLiteral("/ready-") + me);
+        if (!waitFor(dir + QStringLiteral("/go"))) std::_Exit(8);
+        const bool another = app::prevInstance();
+        touch(dir + QStringLiteral("/decided-") + me);
+        // Running on, holding the lock or not, until the other copy has decided too.
+        if (!waitFor(dir + QStringLiteral("/finish"))) std::_Exit(8);
+        std::_Exit(another ? 3 : 4);
+    }
     std::_Exit(9);
 }
 
@@ -215,30 +269,135 @@ TEST(PrevInstance, ALockLeftByADeadCopyDoesNotBlock)
     EXPECT_FALSE(app::prevInstance());
 }
 
-TEST(PrevInstance, ALockThatCannotBeWrittenIsNoOtherCopy)
+TEST(PrevInstance, OnAFullDiskTheCopyRunsAndStillHoldsTheLock)
 {
     const QString exe = uniqueExeName();
     ExeNameGuard guard(exe);
-    const QString lockFile = app::InstanceLock(exe).fileName();
-    // A full disk: the lock file cannot take this process's number.
-    EXPECT_EQ(testkit::onAFullDisk([] { return app::prevInstance() ? 1 : 0; }, 0), 0);
-    EXPECT_FALSE(QFileInfo::exists(lockFile));
-    // A lock file that names no process (cut short by a full disk), and a folder in its place.
-    for (const bool folder : {false, true}) {
-        SCOPED_TRACE(folder ? "folder" : "empty file");
-        if (folder)
-            ASSERT_TRUE(QDir().mkpath(lockFile));
-        else
-            ASSERT_TRUE(QFile(lockFile).open(QIODevice::WriteOnly));
-        EXPECT_FALSE(app::prevInstance());
-        app::releaseInstanceLock();
-        QDir(lockFile).removeRecursively();
-        QFile::remove(lockFile);
-    }
+    // The lock file cannot take this process's number: the program runs, and a second copy is
+    // refused all the same.
+    EXPECT_EQ(testkit::onAFullDisk(
+                  [&] {
+                      if (app::prevInstance()) return 1;
+                      app::InstanceLock second(exe);
+                      if (second.tryLock() || !second.heldByAnother()) return 2;
+                      return 0;
+                  },
+                  0),
+              0);
+    // The empty lock file that copy left is no copy's.
+    EXPECT_FALSE(app::prevInstance());
+    app::releaseInstanceLock();
     // A running copy still is one.
     app::InstanceLock running(exe);
     ASSERT_TRUE(running.tryLock());
     EXPECT_TRUE(app::prevInstance());
+}
+
+TEST(PrevInstance, AStaleLockIsTakenOverAndHeld)
+{
+    const QString exe = uniqueExeName();
+    ExeNameGuard guard(exe);
+    const QString lockFile = app::InstanceLock(exe).fileName();
+    QProcess ended;
+    ended.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const QByteArray endedPid = QByteArray::number(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+
+    struct Case {
+        const char* what;
+        QByteArray content; // a lock file's
+        bool folder = false;
+        bool fileInFolder = false;
+    };
+    const Case cases[] = {
+        {"an empty file", ""},
+        {"garbage", QByteArray("\x01\xffnot a number\r\n", 17)},
+        {"the number of a process that has ended", endedPid + "\n"},
+        {"an older lock's three lines", endedPid + "\nbrannock\nhost\n"},
+        // Only a copy holding the lock is running: a number is no proof.
+        {"the number of a running process that holds no lock",
+         QByteArray::number(qint64(::getppid())) + "\n"},
+        {"an empty folder", {}, true},
+        {"a folder with a file in it", {}, true, true},
+    };
+    const QString kept = lockFile + QStringLiteral("/kept.txt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.folder) {
+            ASSERT_TRUE(QDir().mkpath(lockFile));
+            if (c.fileInFolder) {
+                ASSERT_EQ(writeBytes(kept, "mine"), 4);
+            }
+        } else {
+            ASSERT_EQ(writeBytes(lockFile, c.content), c.content.size());
+        }
+
+        EXPECT_FALSE(app::prevInstance());
+        EXPECT_EQ(runChild(QStringLiteral("prev"), exe), 3); // a second copy sees this one
+        if (c.folder) {
+            EXPECT_TRUE(QFileInfo(lockFile).isDir()); // never removed: it is not ours
+            if (c.fileInFolder) {
+                EXPECT_EQ(bytesOf(kept), "mine");
+            }
+        } else {
+            EXPECT_EQ(bytesOf(lockFile), QByteArray::number(QCoreApplication::applicationPid()) + "\n");
+        }
+
+        app::releaseInstanceLock();
+        EXPECT_EQ(QFileInfo::exists(lockFile), c.folder); // this copy's lock file goes with it
+        EXPECT_EQ(runChild(QStringLiteral("prev"), exe), 4);
+        QDir(lockFile).removeRecursively();
+        QFile::remove(lockFile);
+    }
+}
+
+TEST(PrevInstance, TwoCopiesStartedAtOnceGiveExactlyOneRunningCopy)
+{
+    const QString exe = uniqueExeName();
+    ExeNameGuard guard(exe);
+    const QString lockFile = app::InstanceLock(exe).fileName();
+    struct Stale {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Stale kinds[] = {
+        {"no lock file", [] {}},
+        {"an empty lock file", [&] { writeBytes(lockFile, ""); }},
+        {"a lock file of garbage", [&] { writeBytes(lockFile, "garbage"); }},
+        {"a folder in its place", [&] { QDir().mkpath(lockFile); }},
+    };
+    const auto count = [](const QString& dir, const QString& prefix) {
+        return QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::Files).size();
+    };
+    const auto waitForBoth = [&](const QString& dir, const QString& prefix) {
+        for (int i = 0; i < 150000 && count(dir, prefix) < 2; ++i)
+            ::usleep(200);
+        return count(dir, prefix) == 2;
+    };
+    for (const Stale& kind : kinds) {
+        for (int round = 1; round <= 6; ++round) {
+            SCOPED_TRACE(std::string(kind.what) + ", round " + std::to_string(round));
+            QDir(lockFile).removeRecursively();
+            QFile::remove(lockFile);
+            kind.make();
+            QTemporaryDir race;
+            QProcess first, second;
+            startChild(first, QStringLiteral("race"), exe, {}, race.path());
+            startChild(second, QStringLiteral("race"), exe, {}, race.path());
+            // Both are up and waiting, so that they ask at the same instant.
+            const bool ready = waitForBoth(race.path(), QStringLiteral("ready-"));
+            touch(race.filePath(QStringLiteral("go")));
+            const bool decided = ready && waitForBoth(race.path(), QStringLiteral("decided-"));
+            touch(race.filePath(QStringLiteral("finish")));
+            QList<int> results{resultOf(first), resultOf(second)};
+            std::sort(results.begin(), results.end());
+            EXPECT_TRUE(decided);
+            EXPECT_EQ(results, (QList<int>{3, 4})); // one sees the other, which runs
+        }
+    }
+    QDir(lockFile).removeRecursively();
+    QFile::remove(lockFile);
 }
 
 TEST(End, EndNowEndsTheProcessAtOnceAndLetsTheLockGo)
