@@ -108,6 +108,7 @@ struct Taskbar {
     bool autoHide = false;     // hidden: only its top edge shows
     bool startPressed = false; // the Start button pressed (menu open)
     bool classicStart = false; // the Start button of the classic Start menu
+    bool locked = true;        // unlocked: a dotted grip stands before each of its bars
 };
 
 struct Desk {
@@ -115,6 +116,7 @@ struct Desk {
     QStringList selected;  // the labels of the selected icons
     QString editing;       // the label of the icon being renamed (its label is the edit field)
     bool recycleFull = false;
+    bool icons = true;   // false: the icons hidden ("显示桌面图标" unchecked)
     QString wallpaper{}; // empty: the green hill; "Azul": the blue one
     Taskbar taskbar{};
 };
