@@ -617,7 +617,8 @@ void addScenes(Scenes& s)
                 xp::button(c, QRect(client.right() - 88, client.top() + 10, 75, 23), QStringLiteral("确定"),
                            true);
                 xp::button(c, QRect(client.right() - 88, client.top() + 38, 75, 23), QStringLiteral("取消"));
-                xp::button(c, QRect(client.right() - 88, client.top() + 66, 75, 23),
+                // Below the row of the two fields, which reaches under the column of buttons.
+                xp::button(c, QRect(client.right() - 88, client.top() + 100, 75, 23),
                            QStringLiteral("默认值(D)"));
             });
     }

@@ -418,8 +418,9 @@ void addScenes(Scenes& s)
     folder(s, QStringLiteral("资料窗口-已删除"), false, true);
     folder(s, QStringLiteral("资料窗口-帮助"), false, false, true);
     folderWithCopies(s, QStringLiteral("资料窗口-已粘贴"));
-    desk(s, QStringLiteral("拖动-桌面-帮助"), withNotes, [](Canvas& c) { helpWindow(c, false); });
-    desk(s, QStringLiteral("拖动-桌面-帮助-使用帮助"), withNotes, [](Canvas& c) { helpWindow(c, true); });
+    // The desktop's five icons, as the icons box shows them, under the help window.
+    desk(s, QStringLiteral("动作-桌面-帮助"), xp::Desk{}, [](Canvas& c) { helpWindow(c, false); });
+    desk(s, QStringLiteral("动作-桌面-帮助-使用帮助"), xp::Desk{}, [](Canvas& c) { helpWindow(c, true); });
     systemProperties(s, QStringLiteral("动作-系统属性"));
     dialogs::messageBox(s, QStringLiteral("动作-确认删除"), QStringLiteral("确认删除多个文件"), Icon::Warning,
                         {QStringLiteral("确实要把这 3 项删除吗？")},
@@ -563,11 +564,11 @@ UnitDef unitActions(Scenes& s)
         // and the same key asked twice in a row: one press passes one step. F1 in the help window
         // opens the help's page on using it.
         {QStringLiteral("在桌面上按 F1 键打开帮助，再按一次 F1 键查看帮助的用法，然后按 Esc 键关闭帮助。"),
-         {onIcons(keys(QStringLiteral("6012"), deskBg, QStringLiteral("按 F1 键"))),
-          keys(QStringLiteral("6012"), QStringLiteral("拖动-桌面-帮助"), QStringLiteral("再按一次 F1 键")),
-          keys(QStringLiteral("6027"), QStringLiteral("拖动-桌面-帮助-使用帮助"),
+         {onIcons(keys(QStringLiteral("6012"), QStringLiteral("桌面"), QStringLiteral("按 F1 键"))),
+          keys(QStringLiteral("6012"), QStringLiteral("动作-桌面-帮助"), QStringLiteral("再按一次 F1 键")),
+          keys(QStringLiteral("6027"), QStringLiteral("动作-桌面-帮助-使用帮助"),
                QStringLiteral("按 Esc 键")),
-          done(deskBg)}},
+          done(QStringLiteral("桌面"))}},
         {QStringLiteral("打开“开始”菜单，按 Ctrl+C 复制“我的文档”，再按一次 Ctrl+C。"),
          {inStartMenu(
               keys(QStringLiteral("6267"), QStringLiteral("开始菜单"), QStringLiteral("按 Ctrl+C 复制")),

@@ -604,3 +604,35 @@ TEST(SampleScenes, AWindowLetGoInsideItsDropFramePasses)
     }
     EXPECT_EQ(frames, 4);
 }
+
+// The buttons and text fields of a picture stand apart: none lies over another (a field reaching
+// under a dialog's column of buttons could not be read, nor the button pressed).
+TEST(SampleScenes, ButtonsAndFieldsOfAPictureStandApart)
+{
+    const sample::ModuleDef& module = sample::sampleModule();
+    QSet<QString> names;
+    for (const sample::UnitDef& unit : module.units)
+        for (const sample::QuestionDef& q : unit.questions)
+            for (const sample::StepDef& s : q.steps) {
+                names << s.background;
+                for (const sample::OverlayDef& o : s.overlays)
+                    names << o.scene;
+            }
+    int checked = 0;
+    for (const QString& name : names) {
+        QHash<QString, QRect> items;
+        ASSERT_TRUE(drawScene(module.scenes, name, &items).has_value()) << name.toStdString();
+        QList<std::pair<QString, QRect>> controls;
+        for (auto it = items.begin(); it != items.end(); ++it)
+            if (it.key().startsWith(QStringLiteral("按钮:")) ||
+                it.key().startsWith(QStringLiteral("文本框:")))
+                controls.append({it.key(), it.value()});
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j)
+                EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
+                    << name.toStdString() << ": " << controls[i].first.toStdString() << " and "
+                    << controls[j].first.toStdString();
+        checked += !controls.isEmpty();
+    }
+    EXPECT_GT(checked, 20);
+}
