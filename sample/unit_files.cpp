@@ -302,6 +302,11 @@ void addScenes(Scenes& s)
         Explorer e = documents();
         e.view = Explorer::View::List;
         addExplorer(s, QStringLiteral("我的文档-列表"), e);
+        // Arranged by name: the folders first, each group in the order of its names' sounds.
+        QList<FileItem> byName = myDocuments();
+        std::swap(byName[0], byName[1]);
+        std::swap(byName[3], byName[4]);
+        addExplorer(s, QStringLiteral("我的文档-按名称排列"), documents(byName));
         e = documents(
             myDocuments() << FileItem{Icon::Folder, QStringLiteral("新建文件夹"), QStringLiteral("文件夹")});
         e.selected = {QStringLiteral("新建文件夹")};

@@ -81,11 +81,6 @@ QString rowCaption(const MenuQuestion& m)
 UnitDef unitMenus(Scenes& s)
 {
     soundRecorder(s);
-    s.screen(QStringLiteral("桌面-无图标"), [](Canvas& c) {
-        xp::Desk d;
-        d.icons = false;
-        xp::desktop(c, d);
-    });
     const MenuQuestion table[] = {
         {"在“我的文档”窗口中，用“编辑”菜单选定窗口中的全部项目。", "A2", 8, 0, 0, "我的文档-全部选中"},
         {"在“我的文档”窗口中，用“编辑”菜单反向选择窗口中的项目。", "A2", 9, 0, 0, "我的文档-全部选中"},
@@ -115,8 +110,7 @@ UnitDef unitMenus(Scenes& s)
          "录音机窗口",
          {230, 150}},
         {"用桌面的快捷菜单刷新桌面。", "69", 2, 0, 0, "桌面"},
-        // The desktop's own icons stand in name order already: hiding them shows what the pick did.
-        {"用桌面的快捷菜单取消“显示桌面图标”，将桌面上的图标隐藏。", "69", 1, 8, 0, "桌面-无图标"},
+        {"在“我的文档”窗口中，用“查看”菜单按名称排列窗口中的图标。", "A3", 9, 1, 0, "我的文档-按名称排列"},
         {"在记事本中，用“格式”菜单设置自动换行。", "B3", 1, 0, 0, "记事本-长文-换行", "记事本-长文"},
     };
     // Notepad's menu bar lies at the top of its client area, where the window's own picture draws it.

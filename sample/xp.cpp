@@ -222,7 +222,6 @@ void desktop(Canvas& c, const Desk& d)
         {Icon::IE, QStringLiteral("Internet Explorer")}};
     int n = 0;
     for (const DeskItem& item : standard + d.extra) {
-        if (!d.icons) break;
         deskIcon(c, deskCell(n), item, d.selected.contains(item.label), item.label == d.editing);
         ++n;
     }

@@ -116,7 +116,6 @@ struct Desk {
     QStringList selected;  // the labels of the selected icons
     QString editing;       // the label of the icon being renamed (its label is the edit field)
     bool recycleFull = false;
-    bool icons = true;   // false: the icons hidden ("显示桌面图标" unchecked)
     QString wallpaper{}; // empty: the green hill; "Azul": the blue one
     Taskbar taskbar{};
 };
