@@ -114,8 +114,9 @@ std::optional<QRect> Builder::find(const StepDef& s, const QString& item, const 
 }
 
 // A label of an item (after the kind of item and its colon) names one of `names` when it is that
-// name, or that name followed by its access key. Bare places ("…:空白") are no controls, nor are
-// areas as large as a window's whole body.
+// name, or that name followed by its access key. A readout ("读数:…", the value a slider or a
+// setting shows) counts as named: it is what the step changes. Bare places ("…:空白") are no
+// controls, nor are areas as large as a window's whole body.
 std::pair<QList<QRect>, QList<QRect>> Builder::controls(const StepDef& s, const QStringList& names)
 {
     QList<std::pair<const Drawn*, QPoint>> layers;
@@ -132,7 +133,8 @@ std::pair<QList<QRect>, QList<QRect>> Builder::controls(const StepDef& s, const 
                 covered = QRect(layers[j].second, layers[j].first->size).intersects(r);
             if (covered) continue;
             const QString label = it.key().section(u':', 1);
-            if (std::any_of(names.begin(), names.end(),
+            if (it.key().startsWith(QStringLiteral("读数:")) ||
+                std::any_of(names.begin(), names.end(),
                             [&](const QString& n) { return label == n || label.startsWith(n + u'('); }))
                 named.append(r);
             else if (label != QLatin1String("空白") && r.width() * r.height() < 200 * 150)

@@ -175,8 +175,10 @@ void displayProperties(Scenes& s, const QString& name, int tab, const DisplaySta
                 xp::label(c, QRect(page.left() + 150, page.top() + 170, 20, 16), QStringLiteral("多"));
                 xp::slider(c, QRect(page.left() + 30, page.top() + 168, 116, 24), 4, st.resolution,
                            QStringLiteral("屏幕分辨率"));
-                xp::label(c, QRect(page.left() + 8, page.top() + 200, 170, 16), sizes.value(st.resolution),
-                          Qt::AlignCenter);
+                // The readout of the resolution the slider stands at.
+                const QRect readout(page.left() + 8, page.top() + 200, 170, 16);
+                xp::label(c, readout, sizes.value(st.resolution), Qt::AlignCenter);
+                c.mark(QStringLiteral("读数:屏幕分辨率"), readout);
                 xp::group(c, QRect(page.left() + 192, page.top() + 152, page.width() - 192, 80),
                           QStringLiteral("颜色质量(C)"));
                 xp::combo(c, QRect(page.left() + 200, page.top() + 176, page.width() - 210, 20),

@@ -84,6 +84,105 @@ QPoint systemToolsAt()
     return {accessoriesAt().x() + xp::menuSize(accessoriesRows()).width(), accessoriesAt().y()};
 }
 
+namespace {
+
+// The folder tree of Explorer, its nodes recorded as "树:" & name and their expanders as "树:+" & name.
+struct Node {
+    int depth;
+    Icon icon;
+    QString name{};
+    int expander; // 0 none, 1 "+", 2 "-"
+};
+
+void drawTree(Canvas& c, const QRect& r, const QList<Node>& nodes, const QString& selected)
+{
+    QPainter& p = c.p();
+    p.fillRect(r, Qt::white);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 22), QColor(0xEC, 0xE9, 0xD8));
+    xp::text(p, QRect(r.left() + 6, r.top(), 100, 22), QStringLiteral("文件夹"));
+    xp::text(p, QRect(r.right() - 20, r.top(), 16, 22), QStringLiteral("×"), Qt::AlignCenter);
+    int y = r.top() + 26;
+    for (const Node& n : nodes) {
+        const int x = r.left() + 8 + n.depth * 19;
+        if (n.expander) {
+            const QRect box(x, y + 4, 9, 9);
+            p.setPen(QPen(QColor(0x7A, 0x99, 0xAC), 1));
+            p.setBrush(Qt::white);
+            p.drawRect(box);
+            p.setPen(Qt::black);
+            p.drawLine(box.left() + 2, box.center().y(), box.right() - 2, box.center().y());
+            if (n.expander == 1)
+                p.drawLine(box.center().x(), box.top() + 2, box.center().x(), box.bottom() - 2);
+            c.mark(QStringLiteral("树:+") + n.name, box.adjusted(-3, -3, 3, 3));
+        }
+        xp::icon(p, QRectF(x + 13, y, 16, 16), n.icon);
+        const QRect label(x + 32, y, xp::textWidth(n.name) + 4, 17);
+        if (n.name == selected) p.fillRect(label, QColor(0x31, 0x6A, 0xC5));
+        xp::text(p, label.adjusted(2, 0, 0, 0), n.name, Qt::AlignLeft | Qt::AlignVCenter,
+                 n.name == selected ? Qt::white : Qt::black);
+        c.mark(QStringLiteral("树:") + n.name, label);
+        y += 19;
+    }
+}
+
+QList<Node> treeNodes(bool cOpen)
+{
+    QList<Node> n{{0, Icon::Display, QStringLiteral("桌面"), 2},
+                  {1, Icon::MyDocuments, QStringLiteral("我的文档"), 1},
+                  {1, Icon::MyComputer, QStringLiteral("我的电脑"), 2},
+                  {2, Icon::Floppy, QStringLiteral("3.5 软盘 (A:)"), 0},
+                  {2, Icon::HardDisk, QStringLiteral("本地磁盘 (C:)"), cOpen ? 2 : 1}};
+    if (cOpen) {
+        n += {{3, Icon::Folder, QStringLiteral("Documents and Settings"), 1},
+              {3, Icon::Folder, QStringLiteral("Program Files"), 1},
+              {3, Icon::Folder, QStringLiteral("WINDOWS"), 1}};
+    }
+    n += {{2, Icon::HardDisk, QStringLiteral("本地磁盘 (D:)"), 1},
+          {2, Icon::HardDisk, QStringLiteral("本地磁盘 (E:)"), 1},
+          {2, Icon::CdDrive, QStringLiteral("CD 驱动器 (G:)"), 0},
+          {2, Icon::ControlPanel, QStringLiteral("控制面板"), 0},
+          {2, Icon::SharedDocs, QStringLiteral("共享文档"), 1},
+          {1, Icon::Network, QStringLiteral("网上邻居"), 1},
+          {1, Icon::RecycleBin, QStringLiteral("回收站"), 0}};
+    return n;
+}
+
+} // namespace
+
+void folderTree(Canvas& c, const QRect& r, bool cOpen, const QString& selected)
+{
+    drawTree(c, r, treeNodes(cOpen), selected);
+}
+
+QRect searchCompanion(Canvas& c)
+{
+    QPainter& p = c.p();
+    const QRect pane(0, 112, 250, layout::TaskbarTop - 112);
+    c.cover(pane);
+    p.fillRect(pane, QColor(0xF4, 0xF3, 0xEE));
+    p.fillRect(QRect(pane.right(), pane.top(), 2, pane.height()), QColor(0xC5, 0xC2, 0xB2));
+    xp::text(p, QRect(8, 118, 230, 20), QStringLiteral("搜索助理"), Qt::AlignLeft | Qt::AlignVCenter,
+             QColor(0x21, 0x5D, 0xC6), 13, true);
+    return pane;
+}
+
+void searchChoices(Canvas& c, int top)
+{
+    int y = top;
+    xp::text(c.p(), QRect(10, y, 230, 20), QStringLiteral("您要查找什么？"), Qt::AlignLeft | Qt::AlignVCenter,
+             Qt::black, 13, true);
+    y += 30;
+    for (const auto& [ic, t] :
+         QList<std::pair<Icon, QString>>{{Icon::Picture, QStringLiteral("图片、音乐或视频")},
+                                         {Icon::WordDoc, QStringLiteral("文档(文字处理、电子数据表等)")},
+                                         {Icon::Search, QStringLiteral("所有文件和文件夹")},
+                                         {Icon::Users, QStringLiteral("计算机或人")},
+                                         {Icon::Help, QStringLiteral("帮助和支持中心中的信息")}}) {
+        xp::link(c, QPoint(16, y), t, ic);
+        y += 26;
+    }
+}
+
 QRect explorerContent()
 {
     return {204, 112, 596, layout::TaskbarTop - 112};

@@ -55,6 +55,16 @@ struct AppWindow {
 };
 QRect appWindow(Canvas& c, const AppWindow& w, const std::function<void(Canvas&, const QRect&)>& body = {});
 
+// The folder tree an Explorer window shows in place of its task pane (the "文件夹" button, the view
+// menu's explorer bar) in `r`, "我的电脑" and its drives listed, drive C opened when `cOpen`, the
+// node `selected` highlighted. Records "树:" & node and "树:+" & node for its expanders.
+void folderTree(Canvas& c, const QRect& r, bool cOpen, const QString& selected);
+// The search companion an Explorer window shows in place of its task pane (the "搜索" button), its
+// title drawn; returns its rectangle.
+QRect searchCompanion(Canvas& c);
+// The companion's first page from `top` down: what to look for, as links.
+void searchChoices(Canvas& c, int top);
+
 // Notepad with a document; records "记事本:正文" (the text area).
 struct Notepad {
     QString document = QStringLiteral("无标题");

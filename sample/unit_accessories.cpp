@@ -617,7 +617,8 @@ void addScenes(Scenes& s)
                 xp::button(c, QRect(client.right() - 88, client.top() + 10, 75, 23), QStringLiteral("确定"),
                            true);
                 xp::button(c, QRect(client.right() - 88, client.top() + 38, 75, 23), QStringLiteral("取消"));
-                xp::button(c, QRect(client.right() - 88, client.top() + 66, 75, 23),
+                // Below the row of the two fields, which reaches under the column of buttons.
+                xp::button(c, QRect(client.right() - 88, client.top() + 100, 75, 23),
                            QStringLiteral("默认值(D)"));
             });
     }
@@ -727,7 +728,7 @@ UnitDef unitAccessories(Scenes& s)
                 QStringLiteral("单击“另存为”"))
               .over(1, QStringLiteral("记事本文件菜单"), menuUnder(notepadArea, 'B', 1)),
           typeText(QStringLiteral("0026"), QStringLiteral("记事本-已输入"), QStringLiteral("文本框:文件名"),
-                   QStringLiteral("*.txt"), QStringLiteral("日记|日记.txt"), QStringLiteral("按钮:保存(S)"))
+                   QString(), QStringLiteral("日记|日记.txt"), QStringLiteral("按钮:保存(S)"))
               .over(1, QStringLiteral("另存为"), QPoint(20, 20)),
           done(QStringLiteral("记事本-日记"))}},
         {QStringLiteral("在已打开的“记事本”中设置“自动换行”。"),
@@ -775,11 +776,12 @@ UnitDef unitAccessories(Scenes& s)
          {click(QStringLiteral("画图"), QStringLiteral("菜单栏:图像(I)"), QStringLiteral("单击“图像”菜单")),
           click(QStringLiteral("画图"), QStringLiteral("菜单:属性(A)..."), QStringLiteral("单击“属性”"))
               .over(1, QStringLiteral("画图图像菜单"), menuUnder(paintClient, 'D', 4)),
-          typeText(QStringLiteral("0022"), QStringLiteral("画图"), QStringLiteral("文本框:宽度"),
-                   QStringLiteral("800"), QStringLiteral("400"), QStringLiteral("文本框:高度"))
+          // The fields start empty: the value typed in is the whole value.
+          typeText(QStringLiteral("0022"), QStringLiteral("画图"), QStringLiteral("文本框:宽度"), QString(),
+                   QStringLiteral("400"), QStringLiteral("文本框:高度"))
               .over(1, QStringLiteral("图像属性"), QPoint(80, 80)),
-          typeText(QStringLiteral("0024"), QStringLiteral("画图"), QStringLiteral("文本框:高度"),
-                   QStringLiteral("600"), QStringLiteral("300"))
+          typeText(QStringLiteral("0024"), QStringLiteral("画图"), QStringLiteral("文本框:高度"), QString(),
+                   QStringLiteral("300"))
               .over(1, QStringLiteral("图像属性-宽400"), QPoint(80, 80)),
           done(QStringLiteral("画图-400x300"))}},
         {QStringLiteral("使用“磁盘清理”程序清理C盘。"),
@@ -842,7 +844,7 @@ UnitDef unitAccessories(Scenes& s)
                 QStringLiteral("选中“创建一个还原点”")),
           click(QStringLiteral("系统还原-创建"), QStringLiteral("按钮:下一步(N) >"),
                 QStringLiteral("单击“下一步”")),
-          typeText(QStringLiteral("0028"), QStringLiteral("系统还原-描述"),
+          typeText(QStringLiteral("0026"), QStringLiteral("系统还原-描述"),
                    QStringLiteral("文本框:还原点描述"), QString(), QStringLiteral("安装软件前"),
                    QStringLiteral("按钮:创建(R)")),
           wait(QStringLiteral("系统还原-创建中"), QStringLiteral("正在创建还原点，请稍候")),

@@ -2,6 +2,7 @@
 // target, pictures dragged in every direction, picture clicks, the second target, key steps and
 // shortcuts, and a dialog whose target lies on its second tab.
 #include "common/record.h"
+#include "sample/context_menus.h"
 #include "sample/dialogs.h"
 #include "sample/layout.h"
 #include "sample/model.h"
@@ -120,9 +121,10 @@ void groove(QPainter& p, QPoint from, QPoint to)
 }
 
 // The window with its thumbs where they stand; a missing one is being dragged.
-void volumeControl(Canvas& c, std::optional<QPoint> volume, std::optional<QPoint> balance)
+void volumeControl(Canvas& c, std::optional<QPoint> volume, std::optional<QPoint> balance,
+                   const xp::Desk& under = {})
 {
-    xp::desktop(c, xp::Desk{});
+    xp::desktop(c, under);
     const QRect client = xp::window(c, xp::Frame{VolumeFrame, QStringLiteral("音量控制"), Icon::None, true});
     QPainter& p = c.p();
     xp::label(c, QRect(client.left() + 10, client.top() + 8, 120, 18), QStringLiteral("平衡："));
@@ -147,6 +149,10 @@ void volumeScenes(Scenes& s)
     add(QStringLiteral("动作-音量控制-调平衡"), VolumeBottom, std::nullopt);
     add(QStringLiteral("动作-音量控制-平衡最左"), VolumeBottom, BalanceLeft);
     add(QStringLiteral("动作-音量控制-完成"), VolumeBottom, BalanceRight);
+    xp::Desk recycleSelected;
+    recycleSelected.selected = {QStringLiteral("回收站")};
+    s.screen(QStringLiteral("动作-音量控制-平衡最左-回收站选中"),
+             [recycleSelected](Canvas& c) { volumeControl(c, VolumeBottom, BalanceLeft, recycleSelected); });
     s.add(QStringLiteral("动作-滑块"), ThumbSize, [](Canvas& c) { drawThumb(c.p(), c.rect()); });
 }
 
@@ -274,15 +280,97 @@ const QList<xp::FileItem> Files{{Icon::WordDoc, QStringLiteral("工作计划.doc
                                 {Icon::TextFile, QStringLiteral("通讯录.txt")},
                                 {Icon::Picture, QStringLiteral("旅游.jpg")}};
 
-void folder(Scenes& s, const QString& name, bool selected, bool empty)
+// The help window that F1 opens: its home page, or the page on using the help itself (F1 pressed
+// in the help window).
+const QRect HelpFrame(230, 90, 520, 380);
+void helpWindow(Canvas& c, bool aboutHelp)
 {
-    desk(s, name, xp::Desk{}, [selected, empty](Canvas& c) {
+    const QRect client =
+        xp::window(c, xp::Frame{HelpFrame, QStringLiteral("帮助和支持中心"), Icon::Help, true});
+    QPainter& p = c.p();
+    const QRect head(client.left(), client.top(), client.width(), 44);
+    p.fillRect(head, QColor(0x31, 0x6A, 0xC5));
+    xp::text(p, head.adjusted(12, 0, 0, 0), QStringLiteral("帮助和支持中心"),
+             Qt::AlignLeft | Qt::AlignVCenter, Qt::white, 16, true);
+    xp::label(c, QRect(client.left() + 12, head.bottom() + 10, 40, 20), QStringLiteral("搜索"));
+    xp::edit(c, QRect(client.left() + 52, head.bottom() + 10, 220, 20), QString(), QStringLiteral("搜索"));
+    int y = head.bottom() + 44;
+    if (aboutHelp) {
+        xp::text(p, QRect(client.left() + 12, y, client.width() - 24, 22),
+                 QStringLiteral("使用帮助和支持中心"), Qt::AlignLeft | Qt::AlignVCenter,
+                 QColor(0x21, 0x5D, 0xC6), 14, true);
+        y += 30;
+        for (const QString& line : {QStringLiteral("在“搜索”框中键入要查找的词，然后单击箭头按钮。"),
+                                    QStringLiteral("单击左侧的主题，在右侧阅读它的内容。"),
+                                    QStringLiteral("按 Tab 键在主题之间移动，按回车键打开主题。"),
+                                    QStringLiteral("按 Esc 键关闭帮助和支持中心。")}) {
+            xp::label(c, QRect(client.left() + 20, y, client.width() - 40, 20), QStringLiteral("• ") + line);
+            y += 26;
+        }
+        return;
+    }
+    xp::text(p, QRect(client.left() + 12, y, client.width() - 24, 22), QStringLiteral("选择一个帮助主题"),
+             Qt::AlignLeft | Qt::AlignVCenter, Qt::black, 14, true);
+    y += 30;
+    for (const QString& topic :
+         {QStringLiteral("Windows 基础知识"), QStringLiteral("文件和文件夹"), QStringLiteral("网络和 Web"),
+          QStringLiteral("自定义您的计算机"), QStringLiteral("打印和传真"), QStringLiteral("性能和维护")}) {
+        xp::link(c, QPoint(client.left() + 20, y), topic, Icon::Help);
+        y += 26;
+    }
+}
+
+void folder(Scenes& s, const QString& name, bool selected, bool empty, bool help = false)
+{
+    desk(s, name, xp::Desk{}, [selected, empty, help](Canvas& c) {
         const QRect client = xp::window(c, xp::Frame{FolderFrame, QStringLiteral("资料"), Icon::FolderOpen});
         QStringList all;
         for (const xp::FileItem& f : Files)
             all << f.label;
         if (!empty) xp::tiles(c, client.adjusted(8, 8, -8, -8), Files, selected ? all : QStringList());
+        if (help) helpWindow(c, false);
     });
+}
+
+// The folder once its files are pasted back: each copy beside them, the copies selected.
+void folderWithCopies(Scenes& s, const QString& name)
+{
+    desk(s, name, xp::Desk{}, [](Canvas& c) {
+        const QRect client = xp::window(c, xp::Frame{FolderFrame, QStringLiteral("资料"), Icon::FolderOpen});
+        QList<xp::FileItem> items = Files;
+        QStringList copies;
+        for (const xp::FileItem& f : Files) {
+            items.append({f.icon, QStringLiteral("复件 ") + f.label});
+            copies << items.last().label;
+        }
+        xp::tiles(c, client.adjusted(8, 8, -8, -8), items, copies);
+    });
+}
+
+// My Computer's properties.
+void systemProperties(Scenes& s, const QString& name)
+{
+    s.sheet(name, QSize(400, 440), QStringLiteral("系统属性"),
+            {QStringLiteral("常规"), QStringLiteral("计算机名"), QStringLiteral("硬件"),
+             QStringLiteral("高级"), QStringLiteral("远程")},
+            0, [](Canvas& c, const QRect& page) {
+                xp::icon(c.p(), QRectF(page.left() + 16, page.top() + 20, 48, 48), Icon::MyComputer);
+                const QStringList lines{QStringLiteral("系统："),
+                                        QStringLiteral("    Microsoft Windows XP"),
+                                        QStringLiteral("    Professional"),
+                                        QStringLiteral("    版本 2002"),
+                                        QStringLiteral("    Service Pack 2"),
+                                        QString(),
+                                        QStringLiteral("计算机："),
+                                        QStringLiteral("    Intel(R) Pentium(R) 4 CPU"),
+                                        QStringLiteral("    2.80 GHz"),
+                                        QStringLiteral("    512 MB 的内存")};
+                int y = page.top() + 16;
+                for (const QString& line : lines) {
+                    xp::label(c, QRect(page.left() + 150, y, page.width() - 160, 18), line);
+                    y += 20;
+                }
+            });
 }
 
 void addScenes(Scenes& s)
@@ -328,6 +416,12 @@ void addScenes(Scenes& s)
     folder(s, QStringLiteral("资料窗口"), false, false);
     folder(s, QStringLiteral("资料窗口-全选"), true, false);
     folder(s, QStringLiteral("资料窗口-已删除"), false, true);
+    folder(s, QStringLiteral("资料窗口-帮助"), false, false, true);
+    folderWithCopies(s, QStringLiteral("资料窗口-已粘贴"));
+    // The desktop's five icons, as the icons box shows them, under the help window.
+    desk(s, QStringLiteral("动作-桌面-帮助"), xp::Desk{}, [](Canvas& c) { helpWindow(c, false); });
+    desk(s, QStringLiteral("动作-桌面-帮助-使用帮助"), xp::Desk{}, [](Canvas& c) { helpWindow(c, true); });
+    systemProperties(s, QStringLiteral("动作-系统属性"));
     dialogs::messageBox(s, QStringLiteral("动作-确认删除"), QStringLiteral("确认删除多个文件"), Icon::Warning,
                         {QStringLiteral("确实要把这 3 项删除吗？")},
                         {QStringLiteral("是(Y)"), QStringLiteral("否(N)")});
@@ -414,7 +508,7 @@ UnitDef unitActions(Scenes& s)
               .over(1, QStringLiteral("动作-确认删除"), messageAt),
           altF4(QStringLiteral("资料窗口-已删除"), QStringLiteral("按 Alt+F4 关闭窗口")),
           done(QStringLiteral("桌面"))}},
-        {QStringLiteral("单击“回收站”，在提示中单击“是”，然后单击“我的电脑”图标打开其属性。"),
+        {QStringLiteral("单击“回收站”，在提示中单击“是”，然后右键单击“我的电脑”图标打开其属性。"),
          {click(QStringLiteral("拖动-桌面"), QStringLiteral("图标:回收站"), QStringLiteral("单击“回收站”")),
           // "是" goes on to step 3; the picture "否", and closing the message (a release on the
           // second target, which goes by its own jump), back to step 1.
@@ -424,10 +518,10 @@ UnitDef unitActions(Scenes& s)
               .over(1, QStringLiteral("动作-清空提示"), messageAt)
               .over(2, QStringLiteral("按钮图-是"), messageAt + QPoint(45, 95), u'3')
               .over(3, QStringLiteral("按钮图-否"), messageAt + QPoint(140, 95), u'1'),
-          click(QStringLiteral("拖动-桌面"), QStringLiteral("图标:我的电脑"),
-                QStringLiteral("单击“我的电脑”"))
-              .jumpTo(u'4'),
-          done(QStringLiteral("拖动-桌面"))}},
+          contextPick(QStringLiteral("拖动-桌面"), QStringLiteral("图标:我的电脑"),
+                      menuCode(QStringLiteral("我的电脑图标"), QStringLiteral("属性(R)")),
+                      QStringLiteral("右键单击“我的电脑”，选择“属性”")),
+          done(QStringLiteral("拖动-桌面")).over(1, QStringLiteral("动作-系统属性"), {200, 60})}},
         {QStringLiteral(
              "按住 Shift 键拖出选框选中“我的电脑”和“网上邻居”，再按住 Ctrl 键把“通讯录.txt”拖到“回收站”上。"),
          {gesture(QStringLiteral("0041"), deskBg, QStringLiteral("选框:起点"), QStringLiteral("选框:终点"),
@@ -453,11 +547,11 @@ UnitDef unitActions(Scenes& s)
               s.at(common::col::TargetB, QStringLiteral("HA20400000")); // 编辑 > 粘贴
               return s;
           }(),
-          done(QStringLiteral("资料窗口-全选"))}},
+          done(QStringLiteral("资料窗口-已粘贴"))}},
         {QStringLiteral("在“资料”窗口中按 F1 打开帮助，按 Tab 键移到下一项，再按 Esc 键关闭帮助。"),
          {keys(QStringLiteral("6012"), QStringLiteral("资料窗口"), QStringLiteral("按 F1 键")),
-          keys(QStringLiteral("6009"), QStringLiteral("资料窗口"), QStringLiteral("按 Tab 键")),
-          keys(QStringLiteral("6027"), QStringLiteral("资料窗口"), QStringLiteral("按 Esc 键")),
+          keys(QStringLiteral("6009"), QStringLiteral("资料窗口-帮助"), QStringLiteral("按 Tab 键")),
+          keys(QStringLiteral("6027"), QStringLiteral("资料窗口-帮助"), QStringLiteral("按 Esc 键")),
           done(QStringLiteral("资料窗口"))}},
         {QStringLiteral("在“音量控制”中把平衡拖到最左，再单击桌面上的“回收站”。"),
          {dragPicture(QStringLiteral("8001"), QStringLiteral("动作-音量控制-调平衡"),
@@ -465,13 +559,16 @@ UnitDef unitActions(Scenes& s)
                       QStringLiteral("向左拖动平衡滑块")),
           click(QStringLiteral("动作-音量控制-平衡最左"), QStringLiteral("图标:回收站"),
                 QStringLiteral("单击“回收站”")),
-          done(QStringLiteral("动作-音量控制-平衡最左"))}},
-        // Keys pressed where the step that a key passes takes the focused area away for a moment,
-        // and the same key asked twice in a row: one press passes one step.
-        {QStringLiteral("在桌面上按 F1 键打开帮助，再按一次 F1 键，然后按 Esc 键关闭帮助。"),
-         {onIcons(keys(QStringLiteral("6012"), deskBg, QStringLiteral("按 F1 键"))),
-          onIcons(keys(QStringLiteral("6012"), deskBg, QStringLiteral("再按一次 F1 键"))),
-          onIcons(keys(QStringLiteral("6027"), deskBg, QStringLiteral("按 Esc 键"))), done(deskBg)}},
+          done(QStringLiteral("动作-音量控制-平衡最左-回收站选中"))}},
+        // A key pressed on the desktop's icons, whose area the help window the key opens takes away,
+        // and the same key asked twice in a row: one press passes one step. F1 in the help window
+        // opens the help's page on using it.
+        {QStringLiteral("在桌面上按 F1 键打开帮助，再按一次 F1 键查看帮助的用法，然后按 Esc 键关闭帮助。"),
+         {onIcons(keys(QStringLiteral("6012"), QStringLiteral("桌面"), QStringLiteral("按 F1 键"))),
+          keys(QStringLiteral("6012"), QStringLiteral("动作-桌面-帮助"), QStringLiteral("再按一次 F1 键")),
+          keys(QStringLiteral("6027"), QStringLiteral("动作-桌面-帮助-使用帮助"),
+               QStringLiteral("按 Esc 键")),
+          done(QStringLiteral("桌面"))}},
         {QStringLiteral("打开“开始”菜单，按 Ctrl+C 复制“我的文档”，再按一次 Ctrl+C。"),
          {inStartMenu(
               keys(QStringLiteral("6267"), QStringLiteral("开始菜单"), QStringLiteral("按 Ctrl+C 复制")),

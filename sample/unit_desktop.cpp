@@ -44,7 +44,10 @@ void addScenes(Scenes& s)
         desk(QStringLiteral("桌面-任务栏隐藏"), d);
     }
     {
+        // Unlocked, then with the Quick Launch bar: the grips stay until the bar is locked again.
         xp::Desk d;
+        d.taskbar.locked = false;
+        desk(QStringLiteral("桌面-任务栏未锁定"), d);
         d.taskbar.quickLaunch = true;
         desk(QStringLiteral("桌面-快速启动"), d);
     }
@@ -148,11 +151,10 @@ UnitDef unitDesktop(Scenes& s)
          {contextPick(QStringLiteral("桌面"), QStringLiteral("桌面:空白"),
                       menuCode(QStringLiteral("桌面"), QStringLiteral("新建(W)/文件夹(F)")),
                       QStringLiteral("在桌面空白处单击鼠标右键，指向“新建”，单击“文件夹”")),
-          // The new name typed over the whole old one, selected as the desktop selects it ("0028"), and
-          // Enter or a click elsewhere on the desktop.
-          typeText(QStringLiteral("0028"), QStringLiteral("桌面-新建文件夹"),
-                   QStringLiteral("名称:新建文件夹"), QStringLiteral("新建文件夹"), QStringLiteral("练习"),
-                   QStringLiteral("桌面:空白")),
+          // A rename: the field over the old name starts empty, so the new name typed straight in
+          // is the whole name; Enter takes it.
+          typeText(QStringLiteral("0024"), QStringLiteral("桌面-新建文件夹"),
+                   QStringLiteral("名称:新建文件夹"), QString(), QStringLiteral("练习")),
           done(QStringLiteral("桌面-练习"))}},
         {QStringLiteral("打开“我的电脑”窗口，然后将它关闭。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的电脑"),
@@ -202,7 +204,7 @@ UnitDef unitDesktop(Scenes& s)
          {contextPick(QStringLiteral("桌面"), QStringLiteral("任务栏:空白"),
                       menuCode(QStringLiteral("任务栏"), QStringLiteral("锁定任务栏(L)")),
                       QStringLiteral("右键单击任务栏空白处，单击“锁定任务栏”取消锁定")),
-          contextPick(QStringLiteral("桌面"), QStringLiteral("任务栏:空白"),
+          contextPick(QStringLiteral("桌面-任务栏未锁定"), QStringLiteral("任务栏:空白"),
                       menuCode(QStringLiteral("任务栏"), QStringLiteral("工具栏(T)/快速启动")),
                       QStringLiteral("再次右键单击任务栏空白处，指向“工具栏”，单击“快速启动”")),
           done(QStringLiteral("桌面-快速启动"))}},
@@ -217,8 +219,8 @@ UnitDef unitDesktop(Scenes& s)
          {contextPick(QStringLiteral("桌面-练习"), QStringLiteral("图标:练习"),
                       menuCode(QStringLiteral("文件夹"), QStringLiteral("重命名(M)")),
                       QStringLiteral("右键单击“练习”文件夹，选择“重命名”")),
-          typeText(QStringLiteral("0028"), QStringLiteral("桌面-练习-重命名"), QStringLiteral("名称:练习"),
-                   QStringLiteral("练习"), QStringLiteral("作业"), QStringLiteral("桌面:空白")),
+          typeText(QStringLiteral("0024"), QStringLiteral("桌面-练习-重命名"), QStringLiteral("名称:练习"),
+                   QString(), QStringLiteral("作业")),
           done(QStringLiteral("桌面-作业"))}},
         {QStringLiteral("删除桌面上的“旧资料”文件夹，然后清空回收站。"),
          {contextPick(QStringLiteral("桌面-旧资料"), QStringLiteral("图标:旧资料"),

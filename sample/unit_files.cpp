@@ -60,67 +60,6 @@ void addExplorer(Scenes& s, const QString& name, const Explorer& e)
     s.screen(name, [e](Canvas& c) { explorer(c, e); });
 }
 
-// The folder tree of Explorer, its nodes recorded as "树:" & name and their expanders as "树:+" & name.
-struct Node {
-    int depth;
-    Icon icon;
-    QString name{};
-    int expander; // 0 none, 1 "+", 2 "-"
-};
-
-void folderTree(Canvas& c, const QRect& r, const QList<Node>& nodes, const QString& selected)
-{
-    QPainter& p = c.p();
-    p.fillRect(r, Qt::white);
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 22), QColor(0xEC, 0xE9, 0xD8));
-    xp::text(p, QRect(r.left() + 6, r.top(), 100, 22), QStringLiteral("文件夹"));
-    xp::text(p, QRect(r.right() - 20, r.top(), 16, 22), QStringLiteral("×"), Qt::AlignCenter);
-    int y = r.top() + 26;
-    for (const Node& n : nodes) {
-        const int x = r.left() + 8 + n.depth * 19;
-        if (n.expander) {
-            const QRect box(x, y + 4, 9, 9);
-            p.setPen(QPen(QColor(0x7A, 0x99, 0xAC), 1));
-            p.setBrush(Qt::white);
-            p.drawRect(box);
-            p.setPen(Qt::black);
-            p.drawLine(box.left() + 2, box.center().y(), box.right() - 2, box.center().y());
-            if (n.expander == 1)
-                p.drawLine(box.center().x(), box.top() + 2, box.center().x(), box.bottom() - 2);
-            c.mark(QStringLiteral("树:+") + n.name, box.adjusted(-3, -3, 3, 3));
-        }
-        xp::icon(p, QRectF(x + 13, y, 16, 16), n.icon);
-        const QRect label(x + 32, y, xp::textWidth(n.name) + 4, 17);
-        if (n.name == selected) p.fillRect(label, QColor(0x31, 0x6A, 0xC5));
-        xp::text(p, label.adjusted(2, 0, 0, 0), n.name, Qt::AlignLeft | Qt::AlignVCenter,
-                 n.name == selected ? Qt::white : Qt::black);
-        c.mark(QStringLiteral("树:") + n.name, label);
-        y += 19;
-    }
-}
-
-QList<Node> treeNodes(bool cOpen)
-{
-    QList<Node> n{{0, Icon::Display, QStringLiteral("桌面"), 2},
-                  {1, Icon::MyDocuments, QStringLiteral("我的文档"), 1},
-                  {1, Icon::MyComputer, QStringLiteral("我的电脑"), 2},
-                  {2, Icon::Floppy, QStringLiteral("3.5 软盘 (A:)"), 0},
-                  {2, Icon::HardDisk, QStringLiteral("本地磁盘 (C:)"), cOpen ? 2 : 1}};
-    if (cOpen) {
-        n += {{3, Icon::Folder, QStringLiteral("Documents and Settings"), 1},
-              {3, Icon::Folder, QStringLiteral("Program Files"), 1},
-              {3, Icon::Folder, QStringLiteral("WINDOWS"), 1}};
-    }
-    n += {{2, Icon::HardDisk, QStringLiteral("本地磁盘 (D:)"), 1},
-          {2, Icon::HardDisk, QStringLiteral("本地磁盘 (E:)"), 1},
-          {2, Icon::CdDrive, QStringLiteral("CD 驱动器 (G:)"), 0},
-          {2, Icon::ControlPanel, QStringLiteral("控制面板"), 0},
-          {2, Icon::SharedDocs, QStringLiteral("共享文档"), 1},
-          {1, Icon::Network, QStringLiteral("网上邻居"), 1},
-          {1, Icon::RecycleBin, QStringLiteral("回收站"), 0}};
-    return n;
-}
-
 // Explorer with its folder tree instead of the task pane.
 void explorerWithTree(Canvas& c, const QString& title, const QString& address, bool cOpen,
                       const QString& selected, const QList<FileItem>& items)
@@ -128,7 +67,7 @@ void explorerWithTree(Canvas& c, const QString& title, const QString& address, b
     Explorer e{title, Icon::FolderOpen, address, 1};
     e.items = items;
     explorer(c, e);
-    folderTree(c, QRect(0, 112, 204, layout::TaskbarTop - 112), treeNodes(cOpen), selected);
+    folderTree(c, QRect(0, 112, 204, layout::TaskbarTop - 112), cOpen, selected);
 }
 
 // The search window: its companion pane on the left, the results on the right.
@@ -156,30 +95,14 @@ void searchWindow(Canvas& c, const Search& s)
     }
     explorer(c, e);
     QPainter& p = c.p();
-    const QRect pane(0, 112, 250, layout::TaskbarTop - 112);
-    c.cover(pane);
-    p.fillRect(pane, QColor(0xF4, 0xF3, 0xEE));
-    p.fillRect(QRect(pane.right(), pane.top(), 2, pane.height()), QColor(0xC5, 0xC2, 0xB2));
+    const QRect pane = searchCompanion(c);
     xp::details(
         c, QRect(pane.right() + 4, pane.top() + 2, layout::ScreenW - pane.right() - 4, pane.height() - 2),
         found);
-    xp::text(p, QRect(8, 118, 230, 20), QStringLiteral("搜索助理"), Qt::AlignLeft | Qt::AlignVCenter,
-             QColor(0x21, 0x5D, 0xC6), 13, true);
     int y = 148;
     switch (s.stage) {
     case SearchStage::Start:
-        xp::text(p, QRect(10, y, 230, 20), QStringLiteral("您要查找什么？"), Qt::AlignLeft | Qt::AlignVCenter,
-                 Qt::black, 13, true);
-        y += 30;
-        for (const auto& [ic, t] :
-             QList<std::pair<Icon, QString>>{{Icon::Picture, QStringLiteral("图片、音乐或视频")},
-                                             {Icon::WordDoc, QStringLiteral("文档(文字处理、电子数据表等)")},
-                                             {Icon::Search, QStringLiteral("所有文件和文件夹")},
-                                             {Icon::Users, QStringLiteral("计算机或人")},
-                                             {Icon::Help, QStringLiteral("帮助和支持中心中的信息")}}) {
-            xp::link(c, QPoint(16, y), t, ic);
-            y += 26;
-        }
+        searchChoices(c, y);
         break;
     case SearchStage::Criteria:
         xp::text(p, QRect(10, y, 230, 20), QStringLiteral("按下面任何或所有标准进行搜索。"));
@@ -379,6 +302,11 @@ void addScenes(Scenes& s)
         Explorer e = documents();
         e.view = Explorer::View::List;
         addExplorer(s, QStringLiteral("我的文档-列表"), e);
+        // Arranged by name: the folders first, each group in the order of its names' sounds.
+        QList<FileItem> byName = myDocuments();
+        std::swap(byName[0], byName[1]);
+        std::swap(byName[3], byName[4]);
+        addExplorer(s, QStringLiteral("我的文档-按名称排列"), documents(byName));
         e = documents(
             myDocuments() << FileItem{Icon::Folder, QStringLiteral("新建文件夹"), QStringLiteral("文件夹")});
         e.selected = {QStringLiteral("新建文件夹")};
@@ -560,9 +488,9 @@ UnitDef unitFiles(Scenes& s)
           click(QStringLiteral("C盘"), QStringLiteral("菜单:文件夹(F)"), QStringLiteral("单击“文件夹”"))
               .over(1, QStringLiteral("文件菜单-新建"), fileMenuAt)
               .over(2, QStringLiteral("新建子菜单"), newMenuAt),
-          typeText(QStringLiteral("0028"), QStringLiteral("C盘-新建文件夹"),
-                   QStringLiteral("名称:新建文件夹"), QStringLiteral("新建文件夹"), QStringLiteral("资料"),
-                   QStringLiteral("窗口:空白")),
+          // The field over the new folder's name starts empty: the name typed in is the whole name.
+          typeText(QStringLiteral("0024"), QStringLiteral("C盘-新建文件夹"),
+                   QStringLiteral("名称:新建文件夹"), QString(), QStringLiteral("资料")),
           done(QStringLiteral("C盘-资料"))}},
         {QStringLiteral("将“我的文档”中的“报告.txt”复制到D盘根目录下。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的文档"), openMyDocuments),
@@ -644,8 +572,7 @@ UnitDef unitFiles(Scenes& s)
                       menuCode(QStringLiteral("文本文件"), QStringLiteral("重命名(M)")),
                       QStringLiteral("右键单击“新建文本文档.txt”，选择“重命名”")),
           typeText(QStringLiteral("0025"), QStringLiteral("我的文档-重命名"),
-                   QStringLiteral("名称:新建文本文档.txt"), QStringLiteral("新建文本文档.txt"),
-                   QStringLiteral("Readme.txt")),
+                   QStringLiteral("名称:新建文本文档.txt"), QString(), QStringLiteral("Readme.txt")),
           done(QStringLiteral("我的文档-Readme"))}},
         {QStringLiteral("将“我的文档”中“报告.txt”的属性设置为“只读”。"),
          {doubleClick(QStringLiteral("桌面"), QStringLiteral("图标:我的文档"), openMyDocuments),

@@ -514,8 +514,8 @@ UnitDef unitSettings(Scenes& s)
           pickFromList(QStringLiteral("桌面"), QStringLiteral("列表区:屏幕保护程序"), dialogs::screenSavers(),
                        1, 2, QStringLiteral("在“屏幕保护程序”列表中选择“三维文字”"))
               .over(1, QStringLiteral("显示属性-屏幕保护"), DialogAt),
-          typeText(QStringLiteral("0021"), QStringLiteral("桌面"), QStringLiteral("文本框:等待"),
-                   QStringLiteral("10"), QStringLiteral("5"))
+          typeText(QStringLiteral("0021"), QStringLiteral("桌面"), QStringLiteral("文本框:等待"), QString(),
+                   QStringLiteral("5"))
               .over(1, QStringLiteral("显示属性-三维文字"), DialogAt),
           click(QStringLiteral("桌面"), QStringLiteral("按钮:确定"), QStringLiteral("单击“确定”"))
               .over(1, QStringLiteral("显示属性-三维文字-5"), DialogAt),
@@ -561,7 +561,7 @@ UnitDef unitSettings(Scenes& s)
                        QStringLiteral("在月份列表中选择“八月”"))
               .over(1, QStringLiteral("日期和时间属性"), DialogAt),
           typeText(QStringLiteral("0027"), QStringLiteral("控制面板-日期时间"), QStringLiteral("文本框:年份"),
-                   QStringLiteral("2007"), QStringLiteral("2008"))
+                   QString(), QStringLiteral("2008"))
               .over(1, QStringLiteral("日期和时间属性-八月"), DialogAt),
           click(QStringLiteral("控制面板-日期时间"), QStringLiteral("日期:8"),
                 QStringLiteral("单击日历中的“8”"))

@@ -270,7 +270,18 @@ void taskbar(Canvas& c, const Taskbar& t)
     }
     c.mark(QStringLiteral("任务栏:开始"), layout::StartButton.px().intersected(QRect(0, 0, 800, 600)));
 
+    // An unlocked task bar shows a grip, a column of raised dots, before each of its bars.
+    const auto grip = [&](int gx) {
+        for (int gy = top + 6; gy + 2 < bar.bottom() - 3; gy += 4) {
+            p.fillRect(QRect(gx + 1, gy + 1, 2, 2), QColor(0x10, 0x30, 0x80));
+            p.fillRect(QRect(gx, gy, 2, 2), QColor(0xA8, 0xC8, 0xF8));
+        }
+    };
     int x = 104;
+    if (!t.locked) {
+        grip(x);
+        x += 8;
+    }
     if (t.quickLaunch) {
         const QList<std::pair<Icon, QString>> quick{
             {Icon::IE, QStringLiteral("启动 Internet Explorer 浏览器")},
@@ -284,6 +295,10 @@ void taskbar(Canvas& c, const Taskbar& t)
         p.setPen(QPen(QColor(0x1A, 0x40, 0xA0), 1));
         p.drawLine(x + 2, top + 5, x + 2, bar.bottom() - 5);
         x += 10;
+        if (!t.locked) {
+            grip(x);
+            x += 8;
+        }
     }
     for (int i = 0; i < t.tasks.size(); ++i) {
         const QRect b(x, top + 4, 150, bar.height() - 7);
@@ -306,6 +321,7 @@ void taskbar(Canvas& c, const Taskbar& t)
     }
     // The notification area with the clock.
     const QRect tray(layout::ScreenW - 90, top + 1, 90, bar.height() - 1);
+    if (!t.locked) grip(tray.left() - 8);
     p.setPen(QPen(QColor(0x10, 0x40, 0xA8), 1));
     p.setBrush(
         vgrad(tray.top(), tray.bottom(), {{0, QColor(0x1C, 0xA4, 0xF4)}, {1, QColor(0x0C, 0x88, 0xE0)}}));
@@ -986,10 +1002,19 @@ void myComputer(Canvas& c, QPoint at, int selected)
         if (it.hotSpot == selected) p.fillRect(r, QColor(0x31, 0x6A, 0xC5, 70));
         icon(p, QRectF(r.left() + 2, r.center().y() - iconSize / 2.0, iconSize, iconSize), it.icon);
         const QRect textBox = r.adjusted(iconSize + 6, 0, 40, 0);
+        // A selected item's name stands white on the selection's blue.
+        const bool sel = it.hotSpot == selected;
+        const QRect nameBox = it.detail.isEmpty() ? textBox : textBox.adjusted(0, 0, 0, -r.height() / 2);
+        const int nameFlags =
+            it.detail.isEmpty() ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignBottom;
+        if (sel) {
+            const QRect used = QFontMetrics(font(12)).boundingRect(nameBox, nameFlags, it.label);
+            p.fillRect(used.adjusted(-2, 0, 2, 0), MenuBlue);
+        }
         if (it.detail.isEmpty()) {
-            text(p, textBox, it.label);
+            text(p, textBox, it.label, nameFlags, sel ? Qt::white : Qt::black);
         } else {
-            text(p, textBox.adjusted(0, 0, 0, -r.height() / 2), it.label, Qt::AlignLeft | Qt::AlignBottom);
+            text(p, nameBox, it.label, nameFlags, sel ? Qt::white : Qt::black);
             text(p, textBox.adjusted(0, r.height() / 2, 0, 0), it.detail, Qt::AlignLeft | Qt::AlignTop,
                  QColor(0x80, 0x80, 0x80));
         }

@@ -108,6 +108,7 @@ struct Taskbar {
     bool autoHide = false;     // hidden: only its top edge shows
     bool startPressed = false; // the Start button pressed (menu open)
     bool classicStart = false; // the Start button of the classic Start menu
+    bool locked = true;        // unlocked: a dotted grip stands before each of its bars
 };
 
 struct Desk {

@@ -525,8 +525,11 @@ TEST_F(SampleInstallation, UsesEveryActionTheDesktopJudgesAndOverlayPictures)
         pointers |= common::field(rec, CursorSpec, 1) == QStringLiteral("M");
     });
     for (const char* code : {"0001", "0002", "0003", "0020", "0021", "0022", "0023", "0024", "0025", "0026",
-                             "0027", "0028", "0030", "7000", "8888", "9999"})
+                             "0027", "0030", "7000", "8888", "9999"})
         EXPECT_TRUE(codes.contains(QLatin1String(code))) << code;
+    // "0028" is a spreadsheet cell's: its demonstration shows an edit bar and asks for the text "in
+    // the cell or the edit bar", which no window of this module has.
+    EXPECT_FALSE(codes.contains(QStringLiteral("0028")));
     EXPECT_TRUE(contextPicks);
     EXPECT_TRUE(keyClicks);
     EXPECT_TRUE(lists);
