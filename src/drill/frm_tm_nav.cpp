@@ -1,6 +1,7 @@
 // The question load and the navigation of the question panel: previous, next, redo and the
 // question selector. Other forms load a question only through TimerREDO.
 #include <algorithm>
+#include <array>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
@@ -51,17 +52,23 @@ void FrmTm::DqExam()
 
     showQuestionText();
 
-    // The pictures the question showed when it was left: a step record may keep earlier ones.
+    // The pictures the question showed when it was left: a step record may keep earlier ones. Until
+    // its step is rendered the desktop shows nothing of another question: a picture the question
+    // does not have (or that cannot be loaded) leaves its place empty, and the success of the
+    // question before is gone.
     FrmMain& desk = form<FrmMain>();
-    if (inDrill(q)) {
-        const auto& pics = d.tmPic[q];
-        auto file = [&d](const QString& code) { return common::pictureFile(d.dataPath, code, d.dataExt); };
-        if (const QString f = file(pics[0]); !f.isEmpty()) desk.LoadPicture(f);
-        Image* images[] = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
-        for (int k = 1; k <= 5; ++k)
-            if (const QString f = file(pics[k]); !f.isEmpty()) images[k - 1]->LoadPicture(f);
-        if (const QString f = file(pics[6]); !f.isEmpty()) desk.Image6.LoadPicture(f);
-    }
+    desk.LblSuccess.setVisible(false);
+    const std::array<QString, common::DrillVars::PicSlots> pics =
+        inDrill(q) ? d.tmPic[q] : std::array<QString, common::DrillVars::PicSlots>{};
+    auto restore = [&d](auto& target, const QString& code) {
+        const QString f = common::pictureFile(d.dataPath, code, d.dataExt);
+        if (f.isEmpty() || !target.LoadPicture(f)) target.setPicture(Picture());
+    };
+    restore(desk, pics[0]);
+    Image* images[] = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
+    for (int k = 1; k <= 5; ++k)
+        restore(*images[k - 1], pics[k]);
+    restore(desk.Image6, pics[6]);
     desk.Timer2.setEnabled(true);
 
     writeTitle();
