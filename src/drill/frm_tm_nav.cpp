@@ -5,6 +5,7 @@
 
 #include "common/drill_state.h"
 #include "common/naming.h"
+#include "common/question_state.h"
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
@@ -23,16 +24,6 @@ constexpr long Red = 0xFF;
 bool inDrill(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
-}
-
-// "未完成的题目" and " n" for every question of the drill that is not finished.
-template <class Open> QString unfinishedList(Open open)
-{
-    const auto& d = common::drill();
-    QString s = QStringLiteral("未完成的题目");
-    for (int i = 1; i <= d.tmCount && i <= common::DrillVars::MaxQuestions; ++i)
-        if (open(i)) s += QLatin1Char(' ') + QString::number(i);
-    return s;
 }
 
 } // namespace
@@ -109,22 +100,8 @@ void FrmTm::showQuestionText()
 void FrmTm::writeTitle()
 {
     const auto& d = common::drill();
-    const int q = d.dqTm;
-    const QString n = QString::number(q);
-    LblBiao.setCaption(d.kmName + QStringLiteral("-第") + QString::number(d.setNo + 1) +
-                       QStringLiteral("套 第") + n + QStringLiteral("题"));
-    if (d.fileBase == 20) {
-        const bool open = !inDrill(q) || d.tmDone[q] == QLatin1String("F");
-        LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
-                           n + QStringLiteral("/") + QString::number(d.tmCount) + QStringLiteral("题") +
-                           (open ? QStringLiteral("（未完成）") : QStringLiteral("（已完成）")));
-    }
-    if (d.setNo == -1)
-        LblBiao.setCaption(QStringLiteral("错题复习  第") + n + QStringLiteral("/") +
-                           QString::number(d.tmCount) + QStringLiteral("题"));
-    LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
-    if (d.fileBase == 0 || d.setNo == -1)
-        LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmState[i] < common::TmSolved; }));
+    LblBiao.setCaption(common::panelTitle(d));
+    LblUnit.setCaption(common::unfinishedQuestions(d));
 }
 
 void FrmTm::offerQuestions()
