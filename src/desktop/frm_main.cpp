@@ -62,7 +62,7 @@ void hotSpot(Label& l)
 } // namespace
 
 FrmMain::FrmMain()
-    : Form(scene::candidateDesktopName())
+    : Form(QStringLiteral("FrmMain"))
 {
     ImgTable.setContainer(&PicTable);
     ShapeTable.setContainer(&PicTable);
