@@ -1,8 +1,8 @@
 #pragma once
-// What the two desktops ask of the question panel beside them. The panel lies above them in the
-// layers (it starts them), so they never name its form or its controls: the panel implements this
-// and registers how it is reached; a desktop without a panel (a test of the desktop alone) asks
-// nothing.
+// What the candidate's desktop asks of the question panel beside it. The panel lies above it in
+// the layers (it starts it), so the desktop never names its form or its controls: the drill
+// installs the panel here when it starts a drill, and a desktop without a drill (a test of the
+// desktop alone) asks nothing.
 #include <QString>
 #include <functional>
 
@@ -18,14 +18,11 @@ public:
     // The panel's title and its list of unfinished questions, after a question was finished.
     virtual void showTitle(const QString& title) = 0;
     virtual void showUnfinished(const QString& unfinished) = 0;
-    // The demonstration has ended: the candidate's desktop and the panel come back, and the panel
-    // reloads the question at the candidate's own step.
-    virtual void demonstrationEnded() = 0;
 };
 
 // How the panel is reached; an empty function for none.
 void setQuestionPanel(std::function<QuestionPanel*()> source);
-// The panel, created when first asked for; null when none is registered.
+// The panel, created when first asked for; null when none is installed.
 QuestionPanel* questionPanel();
 
 } // namespace common

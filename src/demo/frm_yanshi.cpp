@@ -5,11 +5,11 @@
 #include <QImage>
 #include <QPainter>
 #include <map>
+#include <utility>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
-#include "common/question_panel.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "platform/app.h"
@@ -264,10 +264,9 @@ void FrmYanShi::Form_Load()
 
     // Centred, or exactly over the candidate's desktop when that is a window.
     Move((screenWidthTwips() - Width()) / 2, (screenHeightTwips() - Height()) / 2);
-    for (const Form* desk : Forms::all())
-        if (desk->Name() == scene::candidateDesktopName() && desk->isLoaded() &&
-            desk->WindowState() == vbNormal)
-            Move(desk->Left(), desk->Top());
+    if (const Form* desk = handed.candidateDesktop;
+        desk && desk->isLoaded() && desk->WindowState() == vbNormal)
+        Move(desk->Left(), desk->Top());
 
     deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
     deskUnreadable.clear();
@@ -433,5 +432,5 @@ void FrmYanShi::TimEnd_Timer()
     common::drill().ysRun = false;
     TimEnd.setEnabled(false);
     Unload();
-    if (common::QuestionPanel* tm = common::questionPanel()) tm->demonstrationEnded();
+    if (const std::function<void()> ended = std::exchange(handed, {}).ended) ended();
 }

@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -24,6 +25,14 @@
 #include "scene/scene_parts.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
+
+// What the screen that starts a demonstration hands it, since the demonstration names neither
+// the candidate's desktop nor the question panel: the desktop, over which it lies when that is a
+// window, and what follows its end (the question goes back to the candidate).
+struct DemoHandOver {
+    const platform::Form* candidateDesktop = nullptr;
+    std::function<void()> ended;
+};
 
 class FrmYanShi final : public platform::Form {
 public:
@@ -107,6 +116,8 @@ public:
     // Every clock at its base interval times `factor` (1 normal, 2 half speed); the glide into the
     // drawn Start menu keeps its pace.
     void setSpeed(int factor);
+    // Given before each demonstration loads; its end uses it once and forgets it.
+    void handOver(DemoHandOver h) { handed = std::move(h); }
 
 protected:
     void design() override;
@@ -153,6 +164,7 @@ private:
     platform::Timer TimerStart{100, false}; // glide into the drawn Start menu (not slowed)
 
     // ---- Form variables ----------------------------------------------------------------------
+    DemoHandOver handed;
     QString ysRec;        // the step record played (the candidate's stepRec is never written)
     int ysStep = 1;       // step shown, 1-based within the question
     QString menuId = "0"; // hot-spot or drop-down id of a "7000" step

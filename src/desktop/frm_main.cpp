@@ -62,7 +62,7 @@ void hotSpot(Label& l)
 } // namespace
 
 FrmMain::FrmMain()
-    : Form(scene::candidateDesktopName())
+    : Form(QStringLiteral("FrmMain"))
 {
     ImgTable.setContainer(&PicTable);
     ShapeTable.setContainer(&PicTable);
@@ -228,8 +228,11 @@ void FrmMain::Form_Load()
     Label1.setCaption(QString());
     ImgLogo.Move(10170 * sx, 8130 * sy, 1740 * sx, 345 * sy);
 
-    for (int q = 1; q <= common::DrillVars::MaxQuestions; ++q)
+    // A drill starts every question at its first step, with no picture of an earlier drill.
+    for (int q = 1; q <= common::DrillVars::MaxQuestions; ++q) {
         d.tmStep[q] = 1;
+        d.tmPic[q].fill(QString());
+    }
     jumpNotices.clear(); // each drill tells of a damaged jump again
 
     for (int i = 1; i <= 10; ++i) {

@@ -6,6 +6,7 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/question_state.h"
 #include "common/record.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
@@ -140,7 +141,7 @@ void FrmMain::doNext()
     menuId = QStringLiteral("00");
     menuRow1 = 0;
     if (steps::Step(d.stepRec).kind() == steps::ActionKind::Terminal) {
-        if (questionInRange(d.dqTm) && d.tmState[d.dqTm] < 4) d.tmState[d.dqTm] += 4;
+        if (questionInRange(d.dqTm)) d.tmState[d.dqTm] = common::solvedState(d.tmState[d.dqTm]);
     } else if (stepCount() == 0 || d.dqStep < stepCount()) {
         // On the block's last record there is nowhere to go: rendering it again would raise its
         // events again (a list step whose answer is already selected would advance forever).

@@ -7,6 +7,7 @@
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/question_panel.h"
+#include "common/question_state.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
@@ -34,17 +35,6 @@ steps::Step step()
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
-}
-
-// The list of unfinished questions on the panel: "未完成的题目" and " n" for every question that
-// `open` says is not finished.
-template <class Open> QString unfinishedList(Open open)
-{
-    QString s = QStringLiteral("未完成的题目");
-    const int count = common::drill().tmCount;
-    for (int i = 1; i <= count && i <= common::DrillVars::MaxQuestions; ++i)
-        if (open(i)) s += QLatin1Char(' ') + QString::number(i);
-    return s;
 }
 
 } // namespace
@@ -196,7 +186,7 @@ void FrmMain::terminalOrFrame()
         return;
     }
     const int q = d.dqTm;
-    if (questionInRange(q) && d.tmState[q] < 4) d.tmState[q] += 4;
+    if (questionInRange(q)) d.tmState[q] = common::solvedState(d.tmState[q]);
     Shape1.setVisible(false);
     if (d.ksMode != common::ModeExam) {
         LblSuccess.setVisible(true);
@@ -205,18 +195,8 @@ void FrmMain::terminalOrFrame()
     if (d.fileBase == 20 && questionInRange(q)) d.tmDone[q] = QStringLiteral("T");
     common::QuestionPanel* tm = common::questionPanel();
     if (!tm) return;
-    if (d.fileBase == 20) {
-        tm->showUnfinished(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
-        tm->showTitle(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
-                      QString::number(q) + QStringLiteral("/") + QString::number(d.tmCount) +
-                      QStringLiteral("题") + QStringLiteral("（已完成）"));
-    }
-    if (d.setNo == -1) {
-        tm->showTitle(QStringLiteral("错题复习  第") + QString::number(q) + QStringLiteral("/") +
-                      QString::number(d.tmCount) + QStringLiteral("题"));
-    }
-    if (d.setNo == -1 || d.fileBase == 0)
-        tm->showUnfinished(unfinishedList([&d](int i) { return d.tmState[i] < 4; }));
+    if (common::solvingRetitles(d)) tm->showTitle(common::panelTitle(d));
+    tm->showUnfinished(common::unfinishedQuestions(d));
 }
 
 // Phase 16: no red frame around a target too flat to click or hidden; Shape2 follows the hint.

@@ -6,6 +6,7 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "common/text_file.h"
+#include "common/trim.h"
 #include "desktop/frm_main.h"
 #include "platform/keys.h"
 #include "platform/services.h"
@@ -21,16 +22,7 @@ steps::Step step()
     return steps::Step(common::drill().stepRec);
 }
 
-// Blanks at both ends removed: Trim removes spaces only.
-QString trimSpaces(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' '))
-        ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
+using common::trimSpaces;
 
 } // namespace
 

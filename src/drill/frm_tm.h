@@ -9,7 +9,7 @@
 //   frm_tm_nav.cpp      the question load DqExam, TimerREDO, previous, next, redo, the selector
 //   frm_tm_commands.cpp the button family, mark, teaching, candidate card, demonstration button
 //   frm_tm_art.cpp      the panel's pictures
-//   frm_tm_desktop.cpp  what the desktops ask of the panel, and its registration
+//   frm_tm_desktop.cpp  what the desktops ask of the panel
 // The end command, the unload guard and the exam clock are the drill end's (frm_tm_end.h,
 // exam_clock.h).
 #include <QString>
@@ -26,12 +26,11 @@ public:
     FrmTm();
     ~FrmTm() override;
 
-    // What the desktops ask of the panel (frm_tm_desktop.cpp).
+    // What the candidate's desktop asks of the panel (frm_tm_desktop.cpp).
     void dockAtCorner(double right, double bottom) override;
     void bringPanelToTop() override;
     void showTitle(const QString& title) override;
     void showUnfinished(const QString& unfinished) override;
-    void demonstrationEnded() override;
 
     // ---- Controls, named as the screen names them --------------------------------------------
     // Declaration order is creation order; the constructor puts each control into its container,
@@ -162,4 +161,7 @@ private:
     void writeTitle();
     // Question buttons 1 .. tmCount shown, the others hidden.
     void offerQuestions();
+    // The end of a demonstration, handed to it when it starts: the candidate's desktop and the
+    // panel come back, and the panel reloads the question at the candidate's own step.
+    void demonstrationEnded();
 };

@@ -148,7 +148,10 @@ void FrmTm::TimStartYS_Timer()
     desk.Timer3.setEnabled(false);
     desk.setVisible(false);
     setVisible(false);
-    FrmYanShi& player = form<FrmYanShi>();
+    // The demonstration lies over the candidate's desktop and gives the question back to it.
+    FrmYanShi& player = Forms::instance<FrmYanShi>();
+    player.handOver({&desk, [this] { demonstrationEnded(); }});
+    player.Load();
     player.setSpeed(ysSpeed);
     player.setVisible(true);
     common::drill().ysRun = true;

@@ -1,18 +1,8 @@
-// The panel as the two desktops reach it: they lie below it in the layers and ask through
-// common::QuestionPanel, which the panel registers here.
+// The panel as the two desktops reach it: the candidate's desktop through common::QuestionPanel,
+// which the drill installs when it starts a drill (drill::installPanel), and the demonstration
+// through what the panel hands it when it starts one.
 #include "desktop/frm_main.h"
 #include "drill/frm_tm.h"
-
-namespace {
-
-// Registered when the panel is part of the program: this file is linked with FrmTm's table of
-// virtual functions.
-[[maybe_unused]] const bool registered = [] {
-    common::setQuestionPanel([]() -> common::QuestionPanel* { return &platform::form<FrmTm>(); });
-    return true;
-}();
-
-} // namespace
 
 void FrmTm::dockAtCorner(double right, double bottom)
 {

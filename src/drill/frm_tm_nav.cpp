@@ -1,9 +1,11 @@
 // The question load and the navigation of the question panel: previous, next, redo and the
 // question selector. Other forms load a question only through TimerREDO.
 #include <algorithm>
+#include <array>
 
 #include "common/drill_state.h"
 #include "common/naming.h"
+#include "common/question_state.h"
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
@@ -24,16 +26,6 @@ bool inDrill(int q)
     return q >= 1 && q <= common::DrillVars::MaxQuestions;
 }
 
-// "未完成的题目" and " n" for every question of the drill that is not finished.
-template <class Open> QString unfinishedList(Open open)
-{
-    const auto& d = common::drill();
-    QString s = QStringLiteral("未完成的题目");
-    for (int i = 1; i <= d.tmCount && i <= common::DrillVars::MaxQuestions; ++i)
-        if (open(i)) s += QLatin1Char(' ') + QString::number(i);
-    return s;
-}
-
 } // namespace
 
 void FrmTm::DqExam()
@@ -51,17 +43,23 @@ void FrmTm::DqExam()
 
     showQuestionText();
 
-    // The pictures the question showed when it was left: a step record may keep earlier ones.
+    // The pictures the question showed when it was left: a step record may keep earlier ones. Until
+    // its step is rendered the desktop shows nothing of another question: a picture the question
+    // does not have (or that cannot be loaded) leaves its place empty, and the success of the
+    // question before is gone.
     FrmMain& desk = form<FrmMain>();
-    if (inDrill(q)) {
-        const auto& pics = d.tmPic[q];
-        auto file = [&d](const QString& code) { return common::pictureFile(d.dataPath, code, d.dataExt); };
-        if (const QString f = file(pics[0]); !f.isEmpty()) desk.LoadPicture(f);
-        Image* images[] = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
-        for (int k = 1; k <= 5; ++k)
-            if (const QString f = file(pics[k]); !f.isEmpty()) images[k - 1]->LoadPicture(f);
-        if (const QString f = file(pics[6]); !f.isEmpty()) desk.Image6.LoadPicture(f);
-    }
+    desk.LblSuccess.setVisible(false);
+    const std::array<QString, common::DrillVars::PicSlots> pics =
+        inDrill(q) ? d.tmPic[q] : std::array<QString, common::DrillVars::PicSlots>{};
+    auto restore = [&d](auto& target, const QString& code) {
+        const QString f = common::pictureFile(d.dataPath, code, d.dataExt);
+        if (f.isEmpty() || !target.LoadPicture(f)) target.setPicture(Picture());
+    };
+    restore(desk, pics[0]);
+    Image* images[] = {&desk.Image1, &desk.Image2, &desk.Image3, &desk.Image4, &desk.Image5};
+    for (int k = 1; k <= 5; ++k)
+        restore(*images[k - 1], pics[k]);
+    restore(desk.Image6, pics[6]);
     desk.Timer2.setEnabled(true);
 
     writeTitle();
@@ -102,22 +100,8 @@ void FrmTm::showQuestionText()
 void FrmTm::writeTitle()
 {
     const auto& d = common::drill();
-    const int q = d.dqTm;
-    const QString n = QString::number(q);
-    LblBiao.setCaption(d.kmName + QStringLiteral("-第") + QString::number(d.setNo + 1) +
-                       QStringLiteral("套 第") + n + QStringLiteral("题"));
-    if (d.fileBase == 20) {
-        const bool open = !inDrill(q) || d.tmDone[q] == QLatin1String("F");
-        LblBiao.setCaption(QStringLiteral("第") + QString::number(d.setNo + 1) + QStringLiteral("单元  第") +
-                           n + QStringLiteral("/") + QString::number(d.tmCount) + QStringLiteral("题") +
-                           (open ? QStringLiteral("（未完成）") : QStringLiteral("（已完成）")));
-    }
-    if (d.setNo == -1)
-        LblBiao.setCaption(QStringLiteral("错题复习  第") + n + QStringLiteral("/") +
-                           QString::number(d.tmCount) + QStringLiteral("题"));
-    LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmDone[i] == QLatin1String("F"); }));
-    if (d.fileBase == 0 || d.setNo == -1)
-        LblUnit.setCaption(unfinishedList([&d](int i) { return d.tmState[i] < common::TmSolved; }));
+    LblBiao.setCaption(common::panelTitle(d));
+    LblUnit.setCaption(common::unfinishedQuestions(d));
 }
 
 void FrmTm::offerQuestions()

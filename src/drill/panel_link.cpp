@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "common/drill_state.h"
+#include "common/question_panel.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "drill/frm_tm.h"
@@ -32,6 +33,7 @@ PanelParts instanceParts()
 
 PanelParts panel()
 {
+    if (!source()) installPanel();
     PanelParts p = instanceParts();
     if (p.form) p.form->Load();
     return p;
@@ -46,6 +48,11 @@ PanelParts loadedPanel()
 void setPanelSource(std::function<PanelParts()> s)
 {
     source() = std::move(s);
+}
+
+void installPanel()
+{
+    common::setQuestionPanel([]() -> common::QuestionPanel* { return &form<FrmTm>(); });
 }
 
 void setCaptions(const PanelParts& p, const QString& czts, const QString& command1, const QString& end)

@@ -44,13 +44,18 @@ template <class Panel> PanelParts panelPartsOf(Panel& p)
 }
 
 // The question panel. panel() touches it, which creates and loads it with the drill state of the
-// moment (set the state first); loadedPanel() gives it only when it is loaded (empty parts
-// otherwise), so asking to unload or stop it never creates one.
+// moment (set the state first), and installs the program's panel for the candidate's desktop;
+// loadedPanel() gives it only when it is loaded (empty parts otherwise), so asking to unload or
+// stop it never creates one.
 PanelParts panel();
 PanelParts loadedPanel();
 // Where the panel comes from: the parts of the instance, without loading it (tests put a stand-in
 // in place; an empty function returns to the program's panel).
 void setPanelSource(std::function<PanelParts()> source);
+// The program's question panel installed for the candidate's desktop (common::questionPanel),
+// created when the desktop first asks for it. Every drill start does it, through panel(); a
+// desktop shown without a drill (a test of the desktop alone) reaches the panel once this is done.
+void installPanel();
 
 // Panel operations.
 void setCaptions(const PanelParts& p, const QString& czts, const QString& command1, const QString& end);

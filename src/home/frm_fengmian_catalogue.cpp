@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/maker_site.h"
+#include "common/trim.h"
 #include "home/frm_fengmian.h"
 #include "home/km_info.h"
 #include "home/mod_zcb.h"
@@ -60,7 +61,7 @@ void FrmFengmian::kmSetupYN()
         const KmSlot& slot = KmSlots[size_t(i)];
         const QString nn = moduleNN(slot.regNo);
         const QString path = installValue(QStringLiteral("ProPath") + nn).value_or(QString());
-        bool installed = !trimBlanks(path).isEmpty();
+        bool installed = !common::trimSpaces(path).isEmpty();
         std::optional<QString> name;
         if (installed) name = installValue(QStringLiteral("ProName") + nn);
         if (installed && slot.partner >= 0 && name) {
@@ -71,7 +72,8 @@ void FrmFengmian::kmSetupYN()
         // A folder without a readable program name names nothing to start.
         const QString folder = beforeStars(path);
         const QString program = name ? beforeStars(*name) : QString();
-        if (installed && (trimBlanks(program).isEmpty() || trimBlanks(folder).isEmpty())) installed = false;
+        if (installed && (common::trimSpaces(program).isEmpty() || common::trimSpaces(folder).isEmpty()))
+            installed = false;
 
         if (!installed) {
             kmLink[size_t(i)] = QString::fromLatin1(slot.downloadId);

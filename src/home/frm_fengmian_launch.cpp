@@ -7,6 +7,7 @@
 #include "common/drill_state.h"
 #include "common/naming.h"
 #include "common/text_file.h"
+#include "common/trim.h"
 #include "drill/bank_files.h"
 #include "home/frm_fengmian.h"
 #include "home/home_files.h"
@@ -52,7 +53,7 @@ std::optional<UnitLaunch> prepareUnitPractice(int unit, QString* failure)
     }
     const QString line = progress.lines.at(unit);
     // A drill holds at most 40 questions.
-    l.tmCount = std::min(int(trimBlanks(line).size()), MaxQuestions);
+    l.tmCount = std::min(int(common::trimSpaces(line).size()), MaxQuestions);
     if (l.tmCount == 0) {
         *failure = QStringLiteral("本单元没有题目，不能开始练习。");
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "common/scale.h"
 #include "common/text_file.h"
+#include "common/trim.h"
 #include "home/frm_fengmian.h"
 #include "home/home_files.h"
 #include "home/km_info.h"
@@ -75,7 +76,7 @@ void FrmFengmian::readInfo()
     // Unreadable now: the values read at start-up stay, and the unit titles are not set.
     if (!info.ok) return;
     for (int u = 0; u < UnitCards; ++u)
-        LblJinRuXX(u).setToolTipText(trimBlanks(info.lines.value(u + 4)));
+        LblJinRuXX(u).setToolTipText(common::trimSpaces(info.lines.value(u + 4)));
 }
 
 void FrmFengmian::layoutTitleArea()
@@ -236,7 +237,7 @@ void FrmFengmian::loadCards()
         common::rewriteTextFile(progressPath, progress.status, entries, common::TextEnding::ExtraCrLfAtEnd);
     }
     for (int u = 0; u < offered; ++u) {
-        LblUnintSL(u).setCaption(QString::number(trimBlanks(entries.at(u)).size()));
+        LblUnintSL(u).setCaption(QString::number(common::trimSpaces(entries.at(u)).size()));
         LblUnitWei(u).setCaption(QString::number(entries.at(u).count(u'F')));
     }
 }

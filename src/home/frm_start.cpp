@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/scale.h"
 #include "common/text_file.h"
+#include "common/trim.h"
 #include "home/frm_fengmian.h"
 #include "home/home_art.h"
 #include "home/home_files.h"
@@ -146,7 +147,7 @@ void FrmStart::TessalyExe()
     const QString next = n == 32767 ? line : QString::number(n + 1);
     // The counter is not progress: a damaged one is simply counted again from 0.
     common::writeTextFile(counterPath, {next});
-    if (trimBlanks(flag.lines.value(0)) == QLatin1String("1") && n % 10 == 0)
+    if (common::trimSpaces(flag.lines.value(0)) == QLatin1String("1") && n % 10 == 0)
         platform::shell().startProgram(tessalyPath());
 }
 

@@ -6,6 +6,7 @@
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/record.h"
+#include "common/trim.h"
 #include "home/km_info.h"
 #include "platform/app.h"
 #include "steps/question_block.h"
@@ -65,7 +66,7 @@ SetTable readSetTable(const QString& dataPath)
     const common::TextReadResult file = common::readTextFile(common::bankFile(dataPath, 91));
     t.status = file.status;
     if (file.lines.isEmpty()) return t;
-    const QString line1 = trimBlanks(file.lines.at(0));
+    const QString line1 = common::trimSpaces(file.lines.at(0));
     t.setCount = fieldValue(QStringView(line1).mid(0, 2));
     t.unitCount = fieldValue(QStringView(line1).mid(2, 2));
     if (file.lines.size() >= 2) {

@@ -7,6 +7,7 @@
 #include "common/naming.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "common/trim.h"
 
 namespace home {
 
@@ -112,25 +113,15 @@ ModuleInfoRead readModuleInfo(const QString& programFolder)
     return r;
 }
 
-QString trimBlanks(QStringView text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text.at(b) == u' ')
-        ++b;
-    while (e > b && text.at(e - 1) == u' ')
-        --e;
-    return text.mid(b, e - b).toString();
-}
-
 std::optional<KmInfo> kmInfoFromLines(const QStringList& lines, const QString& programFolder)
 {
     const auto no = common::cint16(common::leadingNumber(lines.value(3)));
     if (!no) return std::nullopt;
     KmInfo info;
     info.kmNo = *no;
-    info.kmName = trimBlanks(lines.value(0));
-    info.kmTitle = trimBlanks(lines.value(1));
-    QString folder = trimBlanks(lines.value(2));
+    info.kmName = common::trimSpaces(lines.value(0));
+    info.kmTitle = common::trimSpaces(lines.value(1));
+    QString folder = common::trimSpaces(lines.value(2));
     folder.replace(u'\\', u'/');
     info.dataPath = QDir::cleanPath(common::joinPath(programFolder, folder)) + u'/';
     return info;

@@ -73,7 +73,4 @@ KmInfoLoad loadKmInfo(const QString& programFolder);
 // NN: Right("0" & kmNo, 2), which names the install values ("ProPath07").
 QString moduleNN(int kmNo);
 
-// Removes leading and trailing blanks: Trim removes spaces only.
-QString trimBlanks(QStringView text);
-
 } // namespace home

@@ -14,13 +14,6 @@
 
 namespace scene {
 
-// The form name of the candidate's desktop: the demonstration lies over that form when it is a
-// window, without linking it.
-inline QString candidateDesktopName()
-{
-    return QStringLiteral("FrmMain");
-}
-
 // The pictures of the steps likely to be shown after step `step` of question `question` of the
 // drill's unit, decoded while this one is read or played: the next two steps of the question and
 // the first two of the next question, each its background and overlay slots.

@@ -12,9 +12,11 @@
 #include <memory>
 
 #include "common/drill_state.h"
+#include "common/question_panel.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "drill/frm_tm.h"
+#include "drill/panel_link.h"
 #include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/units.h"
@@ -43,10 +45,12 @@ protected:
         d.fileBase = 20;
         d.setNo = 0;
         d.ksMode = common::ModePractice;
+        drill::installPanel(); // the panel beside the desktop, as a drill start installs it
     }
     void TearDown() override
     {
         reset.reset();
+        common::setQuestionPanel({});
         platform::setClock(nullptr);
         platform::setScreenPixels(QSize());
         platform::setTwipsPerPixel(15, 15);

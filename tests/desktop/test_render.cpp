@@ -256,6 +256,7 @@ TEST_F(Render, OverlayPicturesKeepHideAndClear)
         s5.setSlot(col::Slot1, 900, '0', 1200, "P00002");
         writeBank({{s1, s2, s3, s4, s5, terminal()}});
         auto& d = common::drill();
+        platform::form<FrmMain>(); // a load starts every question without pictures
         d.tmPic[1][2] = "OLD";
         FrmMain& f = showQuestion(1);
         EXPECT_TRUE(f.Image1.Visible());

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "common/drill_state.h"
+#include "common/question_panel.h"
 #include "common/scale.h"
 #include "drill/exam_clock.h"
 #include "drill/frm_tm_end.h"
@@ -139,6 +140,7 @@ protected:
     {
         reset.reset();
         drill::setPanelSource({});
+        common::setQuestionPanel({}); // what a drill start installed goes with the test
         drill::detail::setExamRunning(false);
         platform::setScreenPixels(QSize());
         common::drill().resetAll();

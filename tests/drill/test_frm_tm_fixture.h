@@ -12,9 +12,11 @@
 
 #include "common/drill_state.h"
 #include "common/naming.h"
+#include "common/question_panel.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "drill/frm_tm.h"
+#include "drill/panel_link.h"
 #include "platform/form.h"
 #include "platform/units.h"
 #include "support/kit.h"
@@ -47,10 +49,12 @@ protected:
         d.stepPath = common::stepPath(d.dataPath, 20, 0);
         d.tmPath = common::tmPath(d.dataPath, 20, 0);
         writeUnit(4);
+        drill::installPanel(); // as a drill start does: the desktop reaches this panel
     }
     void TearDown() override
     {
         reset.reset();
+        common::setQuestionPanel({});
         platform::setScreenPixels(QSize());
         useScale(15);
         common::drill().resetAll();

@@ -152,10 +152,13 @@ TEST_F(Panel, AQuestionComesBackAtItsStepWithItsPictures)
     EXPECT_EQ(d.tmState[2], 5);
     EXPECT_EQ(d.tmDone[2], QStringLiteral("T"));
 
-    // A picture that cannot be loaded leaves the one shown.
+    // A picture that cannot be loaded leaves its place empty until the render: the question
+    // before never shows through.
     d.tmPic[3][0] = QStringLiteral("NOSUCH");
     testkit::click(p.CmdGN(1));
-    EXPECT_EQ(sourceName(desk().picture()), "Q02S1P.rar");
+    EXPECT_EQ(sourceName(desk().picture()), "");
+    time.advance(100);
+    EXPECT_EQ(sourceName(desk().picture()), "Q03S1P.rar");
 }
 
 TEST_F(Panel, TheDesktopComesBackNormalAndStillFillsASmallScreen)

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "common/trim.h"
 #include "home/km_info.h"
 #include "installation.h"
 #include "support/kit.h"
@@ -127,7 +128,7 @@ TEST(InfoFile, KmInfoFromTheFirstFourLines)
         if (!info) continue;
         EXPECT_EQ(info->kmNo, *c.kmNo);
         EXPECT_EQ(moduleNN(info->kmNo), c.nn);
-        EXPECT_EQ(info->kmName, trimBlanks(c.name));
+        EXPECT_EQ(info->kmName, common::trimSpaces(c.name));
         EXPECT_EQ(info->kmTitle, QStringLiteral("标题"));
         EXPECT_EQ(info->dataPath, c.dataPath);
     }
