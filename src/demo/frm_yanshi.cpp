@@ -269,7 +269,7 @@ void FrmYanShi::Form_Load()
             desk->WindowState() == vbNormal)
             Move(desk->Left(), desk->Top());
 
-    deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
+    deskPath = steps::desk::folder(app::path());
     deskUnreadable.clear();
     stepFile = {};
     ysStep = 1;
