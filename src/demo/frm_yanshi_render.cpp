@@ -191,8 +191,8 @@ void FrmYanShi::overlaysAndList()
                      {&LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom}, &LblXXK(0), &Text1});
 }
 
-// Of the panes only this desktop's own: a dialog step lays out the dialog's hot-spots, without a
-// panel picture.
+// The panes only this desktop has: a dialog step lays out the dialog's hot-spots, without a panel
+// picture.
 void FrmYanShi::ownPanes()
 {
     if (step().paneLetter() == u'N') CtrlCSH();
