@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 
@@ -114,8 +114,14 @@ protected:
         const QString path = prog.file(folder + QLatin1Char('/') + code + QStringLiteral(".rar"));
         ASSERT_TRUE(img.save(path, "BMP")) << path.toStdString();
     }
-    void stepPicture(const QString& code, int w = 40, int h = 30) { picture(QStringLiteral("data"), code, w, h); }
-    void deskPicture(const QString& name, int w = 40, int h = 30) { picture(QStringLiteral("examdata"), name, w, h); }
+    void stepPicture(const QString& code, int w = 40, int h = 30)
+    {
+        picture(QStringLiteral("data"), code, w, h);
+    }
+    void deskPicture(const QString& name, int w = 40, int h = 30)
+    {
+        picture(QStringLiteral("examdata"), name, w, h);
+    }
 
     template <bool Ends = false> Desk<Ends>& desk()
     {

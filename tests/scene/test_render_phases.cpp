@@ -31,15 +31,20 @@ TEST_F(Scene, EveryPhaseRunsOnceInTheOneOrder)
     f.LHelp.setVisible(false);
     f.LHelp.setCaption(QStringLiteral("甲|乙"));
     f.on["mainTarget"] = [&] { f.ran.last() += f.LHelp.Visible() ? "[hint shown]" : "[hint hidden]"; };
-    f.on["actionCode"] = [&] { f.ran.last() += f.Label4.Left() == 4500 ? "[Label4 placed]" : "[Label4 not placed]"; };
+    f.on["actionCode"] = [&] {
+        f.ran.last() += f.Label4.Left() == 4500 ? "[Label4 placed]" : "[Label4 not placed]";
+    };
     f.on["overlaysAndList"] = [&] {
         f.ran.last() += sourceName(f.PicTool.picture()).isEmpty() ? "[no toolbar yet]" : "[toolbar chosen]";
     };
-    f.on["finishRender"] = [&] { f.ran.last() += f.LHelp.Caption().contains(u'|') ? "[one line]" : "[two lines]"; };
+    f.on["finishRender"] = [&] {
+        f.ran.last() += f.LHelp.Caption().contains(u'|') ? "[one line]" : "[two lines]";
+    };
     scene::renderPhases(f, steps::Step(windowStep().str()));
-    EXPECT_EQ(f.ran, QStringList({"pictures", "editField", "hint", "mainTarget[hint shown]", "tabDialog",
-                                  "actionCode[Label4 placed]", "terminalOrFrame", "overlaysAndList[no toolbar yet]",
-                                  "ownPanes", "MenuCSH", "HuiRenwuCSH", "finishRender[two lines]"}));
+    EXPECT_EQ(f.ran,
+              QStringList({"pictures", "editField", "hint", "mainTarget[hint shown]", "tabDialog",
+                           "actionCode[Label4 placed]", "terminalOrFrame", "overlaysAndList[no toolbar yet]",
+                           "ownPanes", "MenuCSH", "HuiRenwuCSH", "finishRender[two lines]"}));
     // The shared phases after the desktop's own: the toolbar, the panes, the hint's line breaks.
     EXPECT_EQ(sourceName(f.PicTool.picture()), "1100W1.rar");
     EXPECT_TRUE(f.PicMyPc.Visible());
@@ -95,7 +100,7 @@ TEST_F(Scene, TheLastFrameRuleHidesTheFrameOfATargetTooFlatToClick)
         bool shown;
         bool frame;
     } cases[] = {
-        {"0001", 300, true, true},  {"0001", 11, true, true},  {"0001", 10, true, false},
+        {"0001", 300, true, true},   {"0001", 11, true, true},   {"0001", 10, true, false},
         {"0001", 300, false, false}, {"8006", 300, true, false},
     };
     common::drill().ksMode = common::ModeTeaching;

@@ -162,14 +162,17 @@ TEST_F(Scene, TheMenuBarsPlaceAndItsTitles)
     struct Case {
         const char* point; // pointSpec
         double left, top;  // the box, design twips
-    } cases[] = {{"0000000000", 15, 405}, {"W0600,1200", 600, 1200}, {"W0600 1200", 600, 1200},
-                 {"Wabcd,efgh", 0, 0}, {"X0600,1200", 15, 405}};
+    } cases[] = {{"0000000000", 15, 405},
+                 {"W0600,1200", 600, 1200},
+                 {"W0600 1200", 600, 1200},
+                 {"Wabcd,efgh", 0, 0},
+                 {"X0600,1200", 15, 405}};
     for (double tpp : {15.0, 12.0}) {
         useScale(tpp);
         for (const Case& c : cases) {
             for (bool onForm : {false, true}) {
-                SCOPED_TRACE(testing::Message() << c.point << (onForm ? " on the form" : " in the box") << " at "
-                                                << tpp);
+                SCOPED_TRACE(testing::Message()
+                             << c.point << (onForm ? " on the form" : " in the box") << " at " << tpp);
                 auto& f = desk();
                 StepRecord r;
                 r.set(col::WinCode, QStringLiteral("A0")).set(col::PointSpec, QString::fromLatin1(c.point));

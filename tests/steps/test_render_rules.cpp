@@ -26,6 +26,12 @@ const char* clickName(SpotClick c)
 
 TEST(HotSpotClicks, WhatEachAreaShowsForEveryClick)
 {
+    constexpr auto Left = SpotClick::Left, Other = SpotClick::Other, Demo = SpotClick::Demonstration;
+    constexpr auto NoMark = SpotMark::None, Title = SpotMark::Title, Tool = SpotMark::ToolbarButton,
+                   Icon = SpotMark::DesktopIcon, Start = SpotMark::StartItem, MyPc = SpotMark::MyComputerItem;
+    constexpr auto Under = PanelAt::UnderSpot, Bar = PanelAt::UnderMenuBar, Centre = PanelAt::AtCentre,
+                   Fixed = PanelAt::Fixed;
+    constexpr auto NoEdges = PanelEdges::None, Form = PanelEdges::Form, Bounds = PanelEdges::TitleBounds;
     struct Case {
         int n;
         SpotClick click;
@@ -36,92 +42,79 @@ TEST(HotSpotClicks, WhatEachAreaShowsForEveryClick)
         PanelAt at;
         PanelEdges edges;
         bool rows;
-        steps::Place fixed = {};
     } cases[] = {
         // The candidate's left release.
-        {3, SpotClick::Left, "00", SpotMark::Title, "A30088", "A30077", PanelAt::UnderMenuBar, PanelEdges::None, true},
-        {10, SpotClick::Left, "00", SpotMark::Title, "100088", "100077", PanelAt::UnderMenuBar, PanelEdges::None, true},
-        {17, SpotClick::Left, "00", SpotMark::ToolbarButton, "170099", "", PanelAt::UnderSpot, PanelEdges::None, true},
-        {23, SpotClick::Left, "00", SpotMark::ToolbarButton, "230099", "230077", PanelAt::UnderSpot, PanelEdges::None,
-         true},
-        {33, SpotClick::Left, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {45, SpotClick::Left, "N1", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {62, SpotClick::Left, "00", SpotMark::DesktopIcon, "620099", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {69, SpotClick::Left, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {70, SpotClick::Left, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {75, SpotClick::Left, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {80, SpotClick::Left, "00", SpotMark::None, "", "800077", PanelAt::Fixed, PanelEdges::None, true, {5535, 2890}},
-        {84, SpotClick::Left, "00", SpotMark::None, "", "840077", PanelAt::Fixed, PanelEdges::None, true, {2160, 2565}},
-        {95, SpotClick::Left, "PC", SpotMark::MyComputerItem, "950099", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {100, SpotClick::Left, "PC", SpotMark::MyComputerItem, "Z00099", "", PanelAt::UnderSpot, PanelEdges::None,
-         false},
-        {102, SpotClick::Left, "PC", SpotMark::MyComputerItem, "Z20099", "", PanelAt::UnderSpot, PanelEdges::None,
-         false},
+        {3, Left, "00", Title, "A30088", "A30077", Bar, NoEdges, true},
+        {10, Left, "00", Title, "100088", "100077", Bar, NoEdges, true},
+        {17, Left, "00", Tool, "170099", "", Under, NoEdges, true},
+        {23, Left, "00", Tool, "230099", "230077", Under, NoEdges, true},
+        {33, Left, "00", NoMark, "", "", Under, NoEdges, false},
+        {45, Left, "N1", NoMark, "", "", Under, NoEdges, false},
+        {62, Left, "00", Icon, "620099", "", Under, NoEdges, false},
+        {69, Left, "00", NoMark, "", "", Under, NoEdges, false},
+        {70, Left, "00", NoMark, "", "", Under, NoEdges, false},
+        {75, Left, "00", NoMark, "", "", Under, NoEdges, false},
+        {80, Left, "00", NoMark, "", "800077", Fixed, NoEdges, true},
+        {84, Left, "00", NoMark, "", "840077", Fixed, NoEdges, true},
+        {95, Left, "PC", MyPc, "950099", "", Under, NoEdges, false},
+        {100, Left, "PC", MyPc, "Z00099", "", Under, NoEdges, false},
+        {102, Left, "PC", MyPc, "Z20099", "", Under, NoEdges, false},
         // The candidate's release of another button: object menus of icons and of My Computer.
-        {3, SpotClick::Other, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {23, SpotClick::Other, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {61, SpotClick::Other, "00", SpotMark::DesktopIcon, "610099", "610077", PanelAt::AtCentre, PanelEdges::None,
-         true},
-        {63, SpotClick::Other, "00", SpotMark::DesktopIcon, "630099", "620077", PanelAt::AtCentre, PanelEdges::None,
-         true},
-        {93, SpotClick::Other, "PC", SpotMark::MyComputerItem, "930099", "S20077", PanelAt::AtCentre, PanelEdges::Form,
-         true},
-        {100, SpotClick::Other, "PC", SpotMark::MyComputerItem, "Z00099", "950077", PanelAt::AtCentre,
-         PanelEdges::Form, true},
-        {101, SpotClick::Other, "PC", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
+        {3, Other, "00", NoMark, "", "", Under, NoEdges, false},
+        {23, Other, "00", NoMark, "", "", Under, NoEdges, false},
+        {61, Other, "00", Icon, "610099", "610077", Centre, NoEdges, true},
+        {63, Other, "00", Icon, "630099", "620077", Centre, NoEdges, true},
+        {93, Other, "PC", MyPc, "930099", "S20077", Centre, Form, true},
+        {100, Other, "PC", MyPc, "Z00099", "950077", Centre, Form, true},
+        {101, Other, "PC", NoMark, "", "", Under, NoEdges, false},
         // The demonstration's click on a menu step's hot-spot.
-        {3, SpotClick::Demonstration, "00", SpotMark::Title, "A30088", "A30077", PanelAt::UnderSpot,
-         PanelEdges::TitleBounds, true},
-        {2, SpotClick::Demonstration, "S5", SpotMark::TitleEmptied, "", "S50077", PanelAt::UnderSpot,
-         PanelEdges::TitleBounds, true},
-        {1, SpotClick::Demonstration, "S1", SpotMark::Object, "OBJ001", "S10077", PanelAt::AtCentre,
-         PanelEdges::TitleBounds, true},
-        {17, SpotClick::Demonstration, "00", SpotMark::ToolbarButton, "170099", "", PanelAt::UnderSpot,
-         PanelEdges::None, true},
-        {23, SpotClick::Demonstration, "00", SpotMark::ToolbarButton, "230099", "230077", PanelAt::UnderSpot,
-         PanelEdges::None, true},
-        {33, SpotClick::Demonstration, "00", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
-        {63, SpotClick::Demonstration, "00", SpotMark::None, "", "620077", PanelAt::AtCentre, PanelEdges::None, true},
-        {69, SpotClick::Demonstration, "00", SpotMark::None, "", "690077", PanelAt::AtCentre, PanelEdges::None, true},
-        {70, SpotClick::Demonstration, "00", SpotMark::None, "", "700077", PanelAt::Fixed, PanelEdges::None, true,
-         {360, 6600}},
-        {75, SpotClick::Demonstration, "00", SpotMark::StartItem, "750088", "", PanelAt::UnderSpot, PanelEdges::None,
-         false},
-        {84, SpotClick::Demonstration, "00", SpotMark::StartItem, "840088", "840077", PanelAt::Fixed,
-         PanelEdges::None, true, {2160, 2565}},
-        {95, SpotClick::Demonstration, "PC", SpotMark::MyComputerItem, "950099", "950077", PanelAt::AtCentre,
-         PanelEdges::Form, true},
-        {101, SpotClick::Demonstration, "PC", SpotMark::MyComputerItem, "Z10099", "", PanelAt::UnderSpot,
-         PanelEdges::None, false},
-        {103, SpotClick::Demonstration, "PC", SpotMark::None, "", "Z30077", PanelAt::AtCentre, PanelEdges::Form,
-         true},
-        {104, SpotClick::Demonstration, "PC", SpotMark::None, "", "", PanelAt::UnderSpot, PanelEdges::None, false},
+        {3, Demo, "00", Title, "A30088", "A30077", Under, Bounds, true},
+        {2, Demo, "S5", SpotMark::TitleEmptied, "", "S50077", Under, Bounds, true},
+        {1, Demo, "S1", SpotMark::Object, "OBJ001", "S10077", Centre, Bounds, true},
+        {17, Demo, "00", Tool, "170099", "", Under, NoEdges, true},
+        {23, Demo, "00", Tool, "230099", "230077", Under, NoEdges, true},
+        {33, Demo, "00", NoMark, "", "", Under, NoEdges, false},
+        {63, Demo, "00", NoMark, "", "620077", Centre, NoEdges, true},
+        {69, Demo, "00", NoMark, "", "690077", Centre, NoEdges, true},
+        {70, Demo, "00", NoMark, "", "700077", Fixed, NoEdges, true},
+        {75, Demo, "00", Start, "750088", "", Under, NoEdges, false},
+        {84, Demo, "00", Start, "840088", "840077", Fixed, NoEdges, true},
+        {95, Demo, "PC", MyPc, "950099", "950077", Centre, Form, true},
+        {101, Demo, "PC", MyPc, "Z10099", "", Under, NoEdges, false},
+        {103, Demo, "PC", NoMark, "", "Z30077", Centre, Form, true},
+        {104, Demo, "PC", NoMark, "", "", Under, NoEdges, false},
+    };
+    const auto response = [](int n, SpotClick click, const char* pane) {
+        testkit::StepRecord r;
+        r.set(col::PaneCode, QString::fromLatin1(pane)).set(col::WinCode, QStringLiteral("A1"));
+        r.set(col::PointSpec, QStringLiteral("OBJ001"));
+        return steps::spotResponse(n, click, steps::Step(r.str()));
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "hot-spot " << c.n << ", " << clickName(c.click) << ", pane " << c.pane);
-        testkit::StepRecord r;
-        r.set(col::PaneCode, QString::fromLatin1(c.pane)).set(col::WinCode, QStringLiteral("A1"));
-        r.set(col::PointSpec, QStringLiteral("OBJ001"));
-        const steps::SpotResponse got = steps::spotResponse(c.n, c.click, steps::Step(r.str()));
+        SCOPED_TRACE(testing::Message()
+                     << "hot-spot " << c.n << ", " << clickName(c.click) << ", pane " << c.pane);
+        const steps::SpotResponse got = response(c.n, c.click, c.pane);
         EXPECT_EQ(got.mark, c.mark);
         EXPECT_EQ(got.look, QString::fromLatin1(c.look));
         EXPECT_EQ(got.panel, QString::fromLatin1(c.panel));
-        if (got.panel.isEmpty()) {
-            EXPECT_EQ(got.rows, c.rows);
-            continue;
-        }
+        EXPECT_EQ(got.rows, c.rows);
+        if (got.panel.isEmpty()) continue;
         EXPECT_EQ(got.at, c.at);
         EXPECT_EQ(got.edges, c.edges);
-        EXPECT_TRUE(got.rows);
-        if (c.at == PanelAt::Fixed) {
-            EXPECT_EQ(got.fixed.left, c.fixed.left);
-            EXPECT_EQ(got.fixed.top, c.fixed.top);
-        }
     }
+    // The fixed places: the Start menu's two lists and the Start button's own menu.
+    const auto fixedAt = [&](int n, SpotClick click) {
+        const steps::Place p = response(n, click, "00").fixed;
+        return std::pair{p.left, p.top};
+    };
+    EXPECT_EQ(fixedAt(80, Left), (std::pair{5535, 2890}));
+    EXPECT_EQ(fixedAt(84, Left), (std::pair{2160, 2565}));
+    EXPECT_EQ(fixedAt(84, Demo), (std::pair{2160, 2565}));
+    EXPECT_EQ(fixedAt(70, Demo), (std::pair{360, 6600}));
     // A title's id takes the window's letter: Notepad's title 3 is B3.
     testkit::StepRecord notepad;
     notepad.set(col::WinCode, QStringLiteral("B1"));
-    EXPECT_EQ(steps::spotResponse(3, SpotClick::Left, steps::Step(notepad.str())).panel, "B30077");
+    EXPECT_EQ(steps::spotResponse(3, Left, steps::Step(notepad.str())).panel, "B30077");
 }
 
 TEST(HotSpotClicks, WhereThePanelOpens)
