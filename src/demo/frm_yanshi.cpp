@@ -268,7 +268,7 @@ void FrmYanShi::Form_Load()
         desk && desk->isLoaded() && desk->WindowState() == vbNormal)
         Move(desk->Left(), desk->Top());
 
-    deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
+    deskPath = steps::desk::folder(app::path());
     deskUnreadable.clear();
     stepFile = {};
     ysStep = 1;

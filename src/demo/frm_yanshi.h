@@ -22,6 +22,7 @@
 #include "platform/form.h"
 #include "platform/menu.h"
 #include "platform/overlay.h"
+#include "scene/render_phases.h"
 #include "scene/scene_parts.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
@@ -232,19 +233,23 @@ private:
     void ringAtPointer();
     platform::Control& overlayPicture(int k); // overlay picture k, 1-6
 
-    // Render phases (frm_yanshi_render.cpp).
+    // Render phases (frm_yanshi_render.cpp): setData reads the record, then scene::renderPhases
+    // runs every phase in its order, these among them.
+    template <class Desk> friend void scene::renderPhases(Desk& desk, const steps::Step& step);
+    static constexpr bool RenderEndsAtTerminal = true; // nothing is laid out after its ending
     bool readRecord();
     void endUnplayable();
     void resetScene();
-    void parkTabLabels();
     void pictures();
     void editField();
     void hint();
     void mainTarget();
-    void secondTarget();
-    void typedTextAndList();
-    void panes();
+    void actionCode();
+    void terminalOrFrame();
+    void overlaysAndList();
+    void ownPanes();
     void menuTarget();
+    void finishRender();
     steps::Step step() const;
     void tabDialog();
     QString textEntry(const QString& lineField) const;

@@ -8,6 +8,7 @@
 #include "common/record.h"
 #include "common/scale.h"
 #include "demo/frm_yanshi.h"
+#include "scene/render_phases.h"
 #include "steps/desk_pictures.h"
 #include "steps/dropdown.h"
 #include "steps/menu_tables.h"
@@ -31,28 +32,24 @@ template <size_t M> void placeRows(LabelArray& labels, const std::array<menus::B
 // A picture that cannot be read leaves the image empty: it never shows another panel or row.
 bool FrmYanShi::loadDeskPicture(Image& img, const QString& name)
 {
-    const QString file = deskPath + name + QStringLiteral(".rar");
+    const QString file = steps::desk::file(deskPath, name);
+    if (file.isEmpty()) {
+        img.clearPicture();
+        return false;
+    }
     // The desktop's own pictures stay as they are while a demonstration runs: the picture an image
     // already shows is not read again, nor one that could not be read.
     if (!img.picture().isNull() && img.picture().source() == file) return true;
-    if (!deskUnreadable.contains(file) && common::isSafeCode(name) && img.LoadPicture(file)) return true;
+    if (!deskUnreadable.contains(file) && img.LoadPicture(file)) return true;
     deskUnreadable.insert(file);
     img.clearPicture();
     return false;
 }
 
-// The menu-bar titles 1-10 of the window's application letter, on the form over the menu bar.
+// The menu bar's place and its titles 1-10 of the window's application letter, on the form over it.
 void FrmYanShi::MenuCSH()
 {
-    const QChar letter = step().appLetter();
-    if (letter.isNull()) return;
-    const auto titles =
-        menus::menuTitles(letter, common::scaleX(), common::scaleY(), {PicMenu.Left(), PicMenu.Top()});
-    if (!titles) return;
-    for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
-        const menus::Box& b = (*titles)[size_t(i)];
-        LblZHU(i).Move(b.left, b.top, b.width, b.height);
-    }
+    scene::placeMenuBar(step(), PicMenu, LblZHU, true);
 }
 
 // The arrival at a menu step's hot-spot: an item of the Start menu is reached through the Start
@@ -86,15 +83,13 @@ void FrmYanShi::TimerStart_Timer()
     ZhuClick(menuId);
 }
 
-// The click on a hot-spot: a path without rows ends the step here; otherwise the area's highlight
-// and first-level panel are shown and the cascade begins. Where the area opens no panel, or its
+// The click on a hot-spot: a path without rows ends the step here; otherwise the hot-spot's mark
+// and first-level panel are shown and the cascade begins. Where the hot-spot opens no panel, or its
 // panel's picture cannot be read, the step ends by its jump all the same, so the demonstration goes
 // on.
 void FrmYanShi::ZhuClick(const QString& code)
 {
-    using hotspots::Area;
     const double sx = common::scaleX(), sy = common::scaleY();
-    const steps::Step s = step();
     const int n = steps::hotSpotOf(code);
     ImgMenu.clearPicture();
     ImgTool.clearPicture();
@@ -105,88 +100,52 @@ void FrmYanShi::ZhuClick(const QString& code)
         return;
     }
     Pic1J.setVisible(false);
+    const steps::SpotResponse r = steps::spotResponse(n, steps::SpotClick::Demonstration, step());
     Label& spot = LblZHU(n);
-    const steps::Rect at{spot.Left(), spot.Top(), spot.Width(), spot.Height()};
-    auto place = [this](const steps::Rect& r) { Pic1J.Move(r.left, r.top); };
-    auto under = [&] { place(steps::underSpot(at, Pic1J.Width(), Pic1J.Height())); };
-    auto atCentre = [&] { place(steps::atCentre(at, Pic1J.Width(), Pic1J.Height())); };
-    auto highlight = [&](Image& img, const QString& name) {
-        img.Move(spot.Left(), spot.Top());
-        loadDeskPicture(img, name);
-        img.setVisible(true);
-    };
-    bool panel = true;
-    enum { None, UnderTitle, FormEdges } edges = None;
-    const Area area = n == hotspots::WholeMyComputer ? Area::MyComputer : hotspots::areaOf(n);
-    if (area == Area::MenuBar) {
-        const QString pane = s.paneCode();
-        if (pane.startsWith(QLatin1Char('S'))) {
-            // An object menu: its panel, and for the objects of the first three panes the object's
-            // own picture while the menu is open.
-            ImgMenu.clearPicture();
-            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(pane));
-            under();
-            if (pane == QLatin1String("S1") || pane == QLatin1String("S2") || pane == QLatin1String("S3")) {
-                const auto& d = common::drill();
-                const QString file = common::pictureFile(d.dataPath, s.objectPicture(), d.dataExt);
-                ImgMenu.Move(spot.Left(), spot.Top());
-                if (!file.isEmpty()) ImgMenu.LoadPicture(file);
-                ImgMenu.setVisible(true);
-                atCentre();
-            }
-        } else {
-            const QString id = steps::menuIdOf(n, s.appLetter());
-            highlight(ImgMenu, steps::desk::titleHighlight(id));
-            panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(id));
-            under();
-        }
-        edges = UnderTitle;
-    } else if (area == Area::Toolbar) {
-        highlight(ImgTool, steps::desk::toolbarPressed(n));
-        if (n == steps::ViewsButton) {
-            if (!loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)))) {
-                endStepBy(ysJump);
-                return;
-            }
-            under();
-            Pic1J.setVisible(true);
-        }
-        Tool1JCSH();
-        return;
-    } else if (area == Area::Desktop && n != steps::StartButtonMenu) {
-        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
-        atCentre();
-    } else if (n == steps::StartButtonMenu) {
-        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
-        const steps::Place p = *steps::fixedPanelPlace(n);
-        Pic1J.Move(p.left * sx, p.top * sy);
-    } else if (area == Area::StartMenu) {
-        highlight(ImgStart, steps::desk::startItemHighlight(n));
-        panel = steps::startItemOpensList(n) &&
-                loadDeskPicture(Pic1J, menus::firstLevelPanel(common::twoDigits(n)));
-        if (const std::optional<steps::Place> p = steps::fixedPanelPlace(n))
-            Pic1J.Move(p->left * sx, p->top * sy);
-    } else if (area == Area::MyComputer && n != hotspots::WholeMyComputer) {
-        // The items' panels by the menu id the candidate's click opens ("Z0" is the CD drive's).
-        highlight(ImgMyPc, steps::desk::itemHighlight(code));
-        panel = n <= 100 && loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
-        atCentre();
-        edges = FormEdges;
-    } else if (n == hotspots::WholeMyComputer) {
-        // The whole My Computer window shows the candidate's panel of the same menu.
-        panel = loadDeskPicture(Pic1J, menus::firstLevelPanel(code));
-        atCentre();
-        edges = FormEdges;
-    } else {
-        panel = false;
+    Image* mark = nullptr;
+    switch (r.mark) {
+    case steps::SpotMark::Title:
+    case steps::SpotMark::Object:
+        mark = &ImgMenu;
+        break;
+    case steps::SpotMark::ToolbarButton:
+        mark = &ImgTool;
+        break;
+    case steps::SpotMark::StartItem:
+        mark = &ImgStart;
+        break;
+    case steps::SpotMark::MyComputerItem:
+        mark = &ImgMyPc;
+        break;
+    default:
+        break;
     }
-    if (!panel) {
+    if (mark) {
+        mark->Move(spot.Left(), spot.Top());
+        if (r.mark == steps::SpotMark::Object)
+            scene::loadStepPicture(*mark, r.look);
+        else
+            loadDeskPicture(*mark, r.look);
+        mark->setVisible(true);
+    }
+    if (r.panel.isEmpty()) {
+        // A toolbar button lays its rows out without a panel; elsewhere the path ends here.
+        if (r.rows)
+            Tool1JCSH();
+        else
+            endStepBy(ysJump);
+        return;
+    }
+    if (!loadDeskPicture(Pic1J, r.panel)) {
         endStepBy(ysJump);
         return;
     }
-    const steps::Rect now{Pic1J.Left(), Pic1J.Top(), Pic1J.Width(), Pic1J.Height()};
-    if (edges == UnderTitle) place(steps::flipUnderTitle(now, at, sx, sy));
-    if (edges == FormEdges) place(steps::flipAtEdges(now, {true, Width(), Height()}));
+    // The hot-spots lie on the form.
+    const steps::Rect at{spot.Left(), spot.Top(), spot.Width(), spot.Height()};
+    const steps::Rect bar{PicMenu.Left(), PicMenu.Top(), PicMenu.Width(), PicMenu.Height()};
+    const steps::Rect p =
+        steps::panelPlace(r, at, bar, Pic1J.Width(), Pic1J.Height(), Width(), Height(), sx, sy);
+    Pic1J.Move(p.left, p.top);
     Pic1J.setVisible(true);
     Tool1JCSH();
 }

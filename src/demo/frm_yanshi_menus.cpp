@@ -45,8 +45,8 @@ MenuCode menuCode(const steps::Step& step)
     MenuCode m;
     m.code = smenu::judgingCode(step.text()); // the "RA" reading of the override
     m.group = smenu::groupOf(m.code);
-    if (step.is(common::col::Action, '3')) m.group = 1;
-    if (step.is(common::col::Action, '4')) m.group = 2;
+    if (step.action().startsWith(u'3')) m.group = 1;
+    if (step.action().startsWith(u'4')) m.group = 2;
     m.set = smenu::setDigit(m.code);
     return m;
 }

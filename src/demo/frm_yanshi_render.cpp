@@ -13,6 +13,7 @@
 #include "common/scale.h"
 #include "common/text_file.h"
 #include "demo/frm_yanshi.h"
+#include "scene/render_phases.h"
 #include "scene/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/menu_tables.h"
@@ -44,46 +45,7 @@ void FrmYanShi::setData()
     }
     // The pictures of the steps played next are decoded while the pointer glides.
     scene::prefetchNextSteps(common::drill().dqTm, ysStep, stepFile.lines);
-    parkTabLabels();
-    pictures();
-    editField();
-    hint();
-    const bool teaching = common::drill().ksMode == common::ModeTeaching;
-    for (Control* c : std::initializer_list<Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
-        c->setVisible(teaching);
-    mainTarget();
-
-    // The tab dialog and the back button as the candidate's desktop lays them out; the player
-    // needs the expected tab, the slot of its pages and its hint.
-    const steps::Step s = step();
-    if (s.hasTabs()) Shape4.setVisible(false);
-    tabDialog();
-
-    secondTarget();
-    ysCode = s.actionNumber().value_or(0);
-    Timer3.setEnabled(false);
-    scene::shrinkTargetsForPictureDrag(s, Label1, Label4);
-
-    if (s.kind() == steps::ActionKind::Terminal) {
-        LHelp.setCaption(QStringLiteral("操作成功！"));
-        Shape1.setVisible(false);
-        TimEnd.setEnabled(true);
-        return;
-    }
-    Shape1.setVisible(LHelp.Visible());
-
-    typedTextAndList();
-    if (Label1.Height() <= 10 || !Label1.Visible()) Shape1.setVisible(false);
-    Shape2.setVisible(LHelp.Visible());
-    scene::targetPointer(s, Label1);
-    panes();
-    menuTarget();
-    scene::hintLineBreaks(LHelp);
-
-    CtrlCSH();
-    CSH();
-    ToolCSH();
-    MuBiaoWei();
+    scene::renderPhases(*this, step());
 }
 
 void FrmYanShi::resetScene()
@@ -146,31 +108,11 @@ bool FrmYanShi::readRecord()
     return true;
 }
 
-void FrmYanShi::parkTabLabels()
-{
-    scene::parkTabLabels(LblXXK);
-}
-
+// No picture code is remembered and nothing is dragged by hand here: the pictures alone, and the
+// drop point the player's drag aims at.
 void FrmYanShi::pictures()
 {
-    const auto& d = common::drill();
-    const QString bg = step().background();
-    if (bg != QLatin1String("888888")) {
-        const QString file = common::pictureFile(d.dataPath, bg, d.dataExt);
-        if (!file.isEmpty()) LoadPicture(file);
-    }
-    scene::Slots slots;
-    slots.images = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
-    slots.load = [this, &d](int k, const QString& code) {
-        const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
-        if (file.isEmpty()) return;
-        Image* images[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
-        if (k == 6)
-            Image6.LoadPicture(file);
-        else
-            images[k - 1]->LoadPicture(file);
-    };
-    scene::showOverlaySlots(ysRec, slots);
+    scene::stepPictures(*this, step());
     if (auto x = step().pointX()) ysDragToX = *x;
     if (auto y = step().pointY()) ysDragToY = *y;
 }
@@ -191,14 +133,13 @@ void FrmYanShi::mainTarget()
     scene::placeMainTarget(ysRec, Label1, Shape1, ysMainW, ysMainH);
 }
 
+// The tab dialog and the back button as the candidate's desktop lays them out, the second target's
+// frame hidden; the player needs the expected tab, the slot of its pages and its hint.
 void FrmYanShi::tabDialog()
 {
+    if (step().hasTabs()) Shape4.setVisible(false);
     scene::TabParts parts = scene::tabPartsOf(*this);
-    parts.loadPage = [](Image& overlay, const QString& code) {
-        const auto& d = common::drill();
-        const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
-        if (!file.isEmpty()) overlay.LoadPicture(file);
-    };
+    parts.loadPage = [](Image& overlay, const QString& code) { scene::loadStepPicture(overlay, code); };
     scene::tabDialog(step(), parts, tab, ysMainW, ysMainH, ysTabHint);
     ysTabNo = tab.expected;
     ysTabSlot = tab.slot;
@@ -209,27 +150,35 @@ void FrmYanShi::DoubleXXK()
     scene::tabRows(LblXXK, tab);
 }
 
-void FrmYanShi::secondTarget()
+// The numeric action code for the player; the drag's timer is off at every render (an automatic
+// step is the player's pause).
+void FrmYanShi::actionCode()
 {
-    scene::placeSecondTarget(ysRec, Label4, Shape4);
+    ysCode = step().actionNumber().value_or(0);
+    Timer3.setEnabled(false);
+}
+
+// The terminal record ends the demonstration: its words, no frame, the end ticks; nothing more of it
+// is laid out. Any other record: the red frame follows the hint.
+void FrmYanShi::terminalOrFrame()
+{
+    if (step().kind() != steps::ActionKind::Terminal) {
+        Shape1.setVisible(LHelp.Visible());
+        return;
+    }
+    LHelp.setCaption(QStringLiteral("操作成功！"));
+    Shape1.setVisible(false);
+    TimEnd.setEnabled(true);
 }
 
 // The overlay field of "0021", the prompts of the typed-text codes, the empty box of "0028" and the
 // simulated list (which judges nothing here).
-void FrmYanShi::typedTextAndList()
+void FrmYanShi::overlaysAndList()
 {
     const double sx = common::scaleX(), sy = common::scaleY();
     const QString code = step().action();
 
-    if (code == QLatin1String("0021")) {
-        Text2.setText(Text1.Text());
-        Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
-        Text2.setVisible(true);
-        Text1.setVisible(false);
-    } else {
-        Text2.setVisible(false);
-    }
-
+    scene::overlayField(code, Text1, Text2);
     scene::typedTextPrompts(code, LHelp, Shape1, Text1, true);
     if (code == QLatin1String("0028")) {
         Text4.Move(2880 * sx, 1560 * sy, 8865 * sx, 225 * sy);
@@ -242,26 +191,11 @@ void FrmYanShi::typedTextAndList()
                      {&LstLA, {&PicLeft, &PicRight, &PicTop, &PicBottom}, &LblXXK(0), &Text1});
 }
 
-// The toolbar picture, the My Computer pane and the window chrome of the step.
-void FrmYanShi::panes()
+// The panes only this desktop has: a dialog step lays out the dialog's hot-spots, without a panel
+// picture.
+void FrmYanShi::ownPanes()
 {
-    const steps::Step s = step();
-    loadDeskPicture(PicTool, steps::desk::toolbar(s.driveLetter()));
-    PicMyPc.setVisible(s.paneLetter() == u'P');
-    if (s.paneLetter() == u'N') CtrlCSH();
-
-    scene::WindowParts<Image> window;
-    window.menuBar = &PicMenu;
-    window.toolbar = &PicTool;
-    window.taskPane = &PicHui;
-    window.load = [this](Image& box, const QString& name) { return loadDeskPicture(box, name); };
-    window.menuRows = [this, &s] {
-        const menus::Offset at = menus::menuBarPlace(s);
-        PicMenu.Move(at.x * common::scaleX(), at.y * common::scaleY());
-        MenuCSH();
-    };
-    window.taskRows = [this] { HuiRenwuCSH(); };
-    scene::windowChrome(s, window);
+    if (step().paneLetter() == u'N') CtrlCSH();
 }
 
 // A menu step's MenuPath: targetC when it is one, otherwise targetA whatever it holds.
@@ -274,4 +208,15 @@ void FrmYanShi::menuTarget()
     ysRow2 = p.row2;
     ysRow3 = p.row3;
     ysJump = p.jump;
+}
+
+// The hand-over to the player: the menu path of a menu step, the hot-spots and menus reset, and the
+// step's first target.
+void FrmYanShi::finishRender()
+{
+    menuTarget();
+    CtrlCSH();
+    CSH();
+    ToolCSH();
+    MuBiaoWei();
 }

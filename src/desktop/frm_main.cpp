@@ -241,7 +241,7 @@ void FrmMain::Form_Load()
             a->Load(i);
     }
 
-    deskPath = common::joinPath(app::path(), QStringLiteral("examdata")) + QLatin1Char('/');
+    deskPath = steps::desk::folder(app::path());
 
     for (const auto& [i, tip] : ZhuTips)
         LblZHU(i).setToolTipText(QString::fromUtf8(tip));

@@ -26,6 +26,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "scene/render_phases.h"
 #include "scene/scene_parts.h"
 #include "steps/dropdown.h"
 
@@ -340,21 +341,21 @@ private:
     void TimerDisFK_Timer();
     void LblMove_MouseDown(int button, int shift, double x, double y);
 
-    // Render phases (frm_main_render.cpp), in setData's order.
+    // Render phases (frm_main_render.cpp): setData reads the record, then scene::renderPhases runs
+    // every phase in its order, these among them.
+    template <class Desk> friend void scene::renderPhases(Desk& desk, const steps::Step& step);
+    static constexpr bool RenderEndsAtTerminal = false; // the terminal record is laid out whole
     void resetScene();      // phases 1 and 3
     bool readStepRecord();  // phase 4: false when the question has no readable record of its own
     void noRecord();        // instead of phases 5-18 then: nothing clickable, the candidate told once
-    void parkTabLabels();   // phase 5
     void pictures();        // phases 6 and 7
     void editField();       // phase 8
     void hint();            // phase 9
-    void teachingAids();    // phase 10
     void mainTarget();      // phase 11
-    void secondTarget();    // phase 13 (with the action code and the drag shrinking)
+    void actionCode();      // phase 13: the action code and the automatic-step timer
     void terminalOrFrame(); // phase 14
     void overlaysAndList(); // phase 15 (frm_main_text.cpp)
-    void lastFrameRule();   // phase 16
-    void panes();           // phase 17
+    void ownPanes();        // phase 17: the Start button, dialog panel, object picture, desktop icons
     void finishRender();    // phase 18
 
     // The answer-text entry named by a 3-character record field ("000" gives "").

@@ -48,19 +48,7 @@ void FrmMain::setData()
     resetScene();
     if (readStepRecord()) {
         recordNotice.clear();
-        parkTabLabels();
-        pictures();
-        editField();
-        hint();
-        teachingAids();
-        mainTarget();
-        tabDialog();
-        secondTarget();
-        terminalOrFrame();
-        overlaysAndList();
-        lastFrameRule();
-        panes();
-        finishRender();
+        scene::renderPhases(*this, steps::Step(d.stepRec));
     } else {
         noRecord();
     }

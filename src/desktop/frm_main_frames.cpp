@@ -4,10 +4,10 @@
 
 #include "common/drill_state.h"
 #include "common/numbers.h"
-#include "common/record.h"
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "steps/hotspot_tables.h"
+#include "steps/step.h"
 
 using namespace platform;
 
@@ -34,10 +34,11 @@ void FrmMain::TimerDisFK_Timer()
     for (Shape* s : frames)
         s->setVisible(false);
 
-    const QString& rec = common::drill().stepRec;
-    const std::pair<int, bool> slots[] = {{96, true}, {86, true}, {125, false}}; // (column, picks count)
-    for (const auto& [column, picks] : slots) {
-        const QString slot = common::field(rec, column, 10);
+    const steps::Step step(common::drill().stepRec);
+    // targetB, targetA, targetC in this order; a MenuPick counts in the first two only.
+    const std::pair<QString, bool> slots[] = {
+        {step.targetB(), true}, {step.targetA(), true}, {step.targetC(), false}};
+    for (const auto& [slot, picks] : slots) {
         const bool counts = slot.startsWith(u'H') || (picks && slot.startsWith(u'D'));
         if (!counts) continue;
         const double value = frameNumber(slot.mid(1, 2));

@@ -14,6 +14,7 @@
 #include "common/scale.h"
 #include "desktop/frm_main.h"
 #include "steps/desk_pictures.h"
+#include "steps/dropdown.h"
 #include "steps/hotspot_tables.h"
 #include "steps/menu_tables.h"
 #include "steps/step.h"
@@ -31,6 +32,49 @@ constexpr long White = 0xFFFFFF;
 constexpr long SeeAlsoBlue = 0xFF8E42;
 // The colour of the task-pane underline.
 constexpr long LinkBlue = 0xC65D21;
+
+// The image that marks a hot-spot on this desktop; none for marks it has not.
+Image* markImage(FrmMain& f, steps::SpotMark mark)
+{
+    switch (mark) {
+    case steps::SpotMark::Title:
+        return &f.ImgMenu;
+    case steps::SpotMark::ToolbarButton:
+        return &f.ImgTool;
+    case steps::SpotMark::DesktopIcon:
+        return &f.ImgTable;
+    case steps::SpotMark::StartItem:
+        return &f.ImgStart;
+    case steps::SpotMark::MyComputerItem:
+        return &f.ImgMyPc;
+    default:
+        return nullptr;
+    }
+}
+
+// The box hot-spot n lies in.
+const Control* spotBox(const FrmMain& f, int n)
+{
+    switch (hotspots::areaOf(n)) {
+    case hotspots::Area::MenuBar:
+        return &f.PicMenu;
+    case hotspots::Area::Toolbar:
+        return &f.PicTool;
+    case hotspots::Area::TaskPane:
+        return &f.PicHui;
+    case hotspots::Area::Dialog:
+        return &f.PicCtrl;
+    case hotspots::Area::Desktop:
+        return &f.PicTable;
+    case hotspots::Area::StartMenu:
+        return &f.PicStart;
+    case hotspots::Area::MyComputer:
+        return &f.PicMyPc;
+    case hotspots::Area::None:
+        break;
+    }
+    return nullptr;
+}
 
 hotspots::Put into(LabelArray& spots)
 {
@@ -245,56 +289,35 @@ void FrmMain::LblZHU_MouseUp(int index, int button, int, double, double)
     const steps::Step s = step();
     const QString slots[] = {s.targetC(), s.targetA(), s.targetB()};
     menuId = hotSpotMenuId(n);
+    const bool left = button == vbLeftButton;
+    const steps::SpotResponse r =
+        steps::spotResponse(n, left ? steps::SpotClick::Left : steps::SpotClick::Other, s);
+
+    // A left release first takes every highlight away; another button judges nothing.
+    if (left) {
+        restHighlights();
+        ImgTable.clearPicture();
+        Pic1J.setVisible(false);
+    }
+    // The hot-spot's mark lies in the hot-spot's own box, at its place there.
     const Label& spot = LblZHU(n);
-    const double L = spot.Left(), T = spot.Top(), W = spot.Width(), H = spot.Height();
-    // The hot-spot on the form, its box's place added.
-    const auto onForm = [&](const Control& box) { return steps::Rect{box.Left() + L, box.Top() + T, W, H}; };
-    const auto atCentre = [](const steps::Rect& at) {
-        return [at](double width, double height) { return steps::atCentre(at, width, height); };
-    };
-
-    if (button != vbLeftButton) {
-        // Object menus of the desktop icons and of My Computer's items; nothing is judged.
-        if (hotspots::areaOf(n) == hotspots::Area::Desktop) {
-            ImgTable.Move(L, T);
-            loadDeskPicture(ImgTable, steps::desk::itemHighlight(menuId));
-            openDropDown(atCentre({L, T, W, H}));
-        } else if (n >= 92 && n <= 100) {
-            ImgMyPc.Move(L, T);
-            loadDeskPicture(ImgMyPc, steps::desk::itemHighlight(menuId));
-            openDropDown(atCentre(onForm(PicMyPc)), steps::Edges{true, Width(), Height()});
-        }
-        return;
+    if (Image* mark = markImage(*this, r.mark)) {
+        mark->Move(spot.Left(), spot.Top());
+        loadDeskPicture(*mark, r.look);
     }
-
-    restHighlights();
-    ImgTable.clearPicture();
-    Pic1J.setVisible(false);
-
-    const hotspots::Area area = hotspots::areaOf(n);
-    if (area == hotspots::Area::MenuBar) {
-        ImgMenu.Move(L, T);
-        loadDeskPicture(ImgMenu, steps::desk::titleHighlight(menuId));
-        openDropDown(PicMenu.Left() + L, PicMenu.Top() + PicMenu.Height());
-    } else if (area == hotspots::Area::Toolbar) {
-        ImgTool.Move(L, T);
-        loadDeskPicture(ImgTool, steps::desk::toolbarPressed(n));
-        if (n == steps::ViewsButton)
-            openDropDown([at = onForm(PicTool)](double width, double height) {
-                return steps::underSpot(at, width, height);
-            });
-        else
-            Tool1JCSH();
-    } else if (n >= 61 && n <= 66) {
-        ImgTable.Move(L, T);
-        loadDeskPicture(ImgTable, steps::desk::itemHighlight(menuId));
-    } else if (steps::startItemOpensList(n)) {
-        const steps::Place at = *steps::fixedPanelPlace(n);
-        openDropDown(at.left * sx, at.top * sy);
-    } else if (n >= 92 && n <= 102) {
-        ImgMyPc.Move(L, T);
-        loadDeskPicture(ImgMyPc, steps::desk::itemHighlight(menuId));
+    if (!r.panel.isEmpty()) {
+        // The hot-spot and the menu bar on the form, their boxes' places added.
+        const Control* box = spotBox(*this, n);
+        const steps::Rect at{spot.Left() + (box ? box->Left() : 0), spot.Top() + (box ? box->Top() : 0),
+                             spot.Width(), spot.Height()};
+        const steps::Rect bar{PicMenu.Left(), PicMenu.Top(), PicMenu.Width(), PicMenu.Height()};
+        openDropDown([&](double width, double height) {
+            return steps::panelPlace(r, at, bar, width, height, Width(), Height(), sx, sy);
+        });
+    } else if (r.rows) {
+        Tool1JCSH();
     }
+    if (!left) return;
 
     // Menu paths that end at this hot-spot; the first that fires moves the task on.
     for (const QString& slot : slots)

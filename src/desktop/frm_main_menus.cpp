@@ -75,23 +75,16 @@ void FrmMain::wireMenus()
     Lbl3J.onClick = [this](int i) { Lbl3J_Click(i); };
 }
 
-template <class C> static bool loadDeskInto(C& control, const QString& deskPath, const QString& name)
-{
-    // A name from the record or a table joins the path only when it is letters and digits; a
-    // picture that cannot be read leaves the control as it was.
-    return common::isSafeCode(name) && control.LoadPicture(deskPath + name + QStringLiteral(".rar"));
-}
-
 bool FrmMain::loadDeskPicture(Image& img, const QString& name)
 {
-    if (loadDeskInto(img, deskPath, name)) return true;
+    if (scene::loadDeskPicture(img, deskPath, name)) return true;
     img.clearPicture();
     return false;
 }
 
 bool FrmMain::loadDeskPicture(PictureBox& box, const QString& name)
 {
-    return loadDeskInto(box, deskPath, name);
+    return scene::loadDeskPicture(box, deskPath, name);
 }
 
 bool FrmMain::loadDropDownPanel(PictureBox& panel, LabelArray& rows, int count, Image& hovered,
@@ -108,17 +101,8 @@ bool FrmMain::loadDropDownPanel(PictureBox& panel, LabelArray& rows, int count, 
 
 void FrmMain::MenuCSH()
 {
-    const steps::Step s(common::drill().stepRec);
-    const double sx = common::scaleX(), sy = common::scaleY();
-    const menus::Offset at = menus::menuBarPlace(s);
-    PicMenu.Move(at.x * sx, at.y * sy);
-    if (s.appLetter().isNull()) return;
-    const auto titles = menus::menuTitles(s.appLetter(), sx, sy);
-    if (!titles) return;
-    for (int i = menus::FirstTitleHotSpot; i <= menus::LastTitleHotSpot; ++i) {
-        const menus::Box& b = (*titles)[size_t(i)];
-        LblZHU(i).Move(b.left, b.top, b.width, b.height);
-    }
+    // The titles lie inside the menu-bar box.
+    scene::placeMenuBar(steps::Step(common::drill().stepRec), PicMenu, LblZHU, false);
 }
 
 // ---- Per-step reset ---------------------------------------------------------------------------------

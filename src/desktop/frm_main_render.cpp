@@ -13,12 +13,12 @@
 #include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/app.h"
+#include "scene/render_phases.h"
 #include "scene/scene_parts.h"
 #include "steps/desk_pictures.h"
 #include "steps/step.h"
 
 using namespace platform;
-namespace col = common::col;
 
 namespace {
 
@@ -50,16 +50,12 @@ QString FrmMain::textEntry(const QString& lineField) const
 
 bool FrmMain::loadStepPicture(Image& img, const QString& code)
 {
-    const auto& d = common::drill();
-    const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
-    return !file.isEmpty() && img.LoadPicture(file);
+    return scene::loadStepPicture(img, code);
 }
 
 bool FrmMain::loadStepPicture(PictureBox& box, const QString& code)
 {
-    const auto& d = common::drill();
-    const QString file = common::pictureFile(d.dataPath, code, d.dataExt);
-    return !file.isEmpty() && box.LoadPicture(file);
+    return scene::loadStepPicture(box, code);
 }
 
 // Phases 1 to 3: the success label, the z-order pair, the drop-down, the drill's paths, the
@@ -83,12 +79,6 @@ void FrmMain::resetScene()
     Label4.setMousePointer(0);
 }
 
-// Phase 5: the tab-dialog labels out of sight.
-void FrmMain::parkTabLabels()
-{
-    scene::parkTabLabels(LblXXK);
-}
-
 // Phases 6 and 7: step 1 clears the overlays; the background, the six overlay slots and the
 // values that drag steps use.
 void FrmMain::pictures()
@@ -102,29 +92,17 @@ void FrmMain::pictures()
     }
     if (questionInRange(q)) d.tmStep[q] = d.dqStep;
 
-    const QString bg = step().background();
-    if (bg != QLatin1String("888888")) {
-        if (questionInRange(q)) d.tmPic[q][0] = bg;
-        const QString file = common::pictureFile(d.dataPath, bg, d.dataExt);
-        if (!file.isEmpty()) LoadPicture(file);
-    }
-
-    scene::Slots slots;
-    slots.images = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
-    slots.placed = [this](int k, std::optional<qint16> left, std::optional<qint16> top) {
+    // The question remembers every picture code it is given; drag steps start from slot 5 or 6.
+    scene::PictureHooks hooks;
+    hooks.pictureCode = [&d, q](int k, const QString& code) {
+        if (questionInRange(q)) d.tmPic[q][k] = code;
+    };
+    hooks.placed = [this](int k, std::optional<qint16> left, std::optional<qint16> top) {
         if (k < 5) return;
         if (left) dragLeft = *left;
         if (top) dragTop = *top;
     };
-    slots.load = [this, &d, q](int k, const QString& code) {
-        if (questionInRange(q)) d.tmPic[q][k] = code;
-        Image* images[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
-        if (k == 6)
-            loadStepPicture(Image6, code);
-        else
-            loadStepPicture(*images[k - 1], code);
-    };
-    scene::showOverlaySlots(rec(), slots);
+    scene::stepPictures(*this, step(), hooks);
 
     if (auto x = step().pointX()) dragToX = *x;
     if (auto y = step().pointY()) dragToY = *y;
@@ -142,27 +120,16 @@ void FrmMain::hint()
     if (auto text = scene::placeHint(rec(), LHelp, common::drill().txtPath)) tabHint = *text;
 }
 
-// Phase 10: hint and frames shown exactly in teaching mode.
-void FrmMain::teachingAids()
-{
-    const bool teaching = common::drill().ksMode == common::ModeTeaching;
-    for (Control* c : std::initializer_list<Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
-        c->setVisible(teaching);
-}
-
 // Phase 11: the main target on mainRect and its red frame.
 void FrmMain::mainTarget()
 {
     scene::placeMainTarget(rec(), Label1, Shape1, mainWidth, mainHeight);
 }
 
-// Phase 13: the second target and its frame, the action code and the automatic-step timer, and
-// the target labels shrunk out of the way of a dragged picture.
-void FrmMain::secondTarget()
+// Phase 13: the action code and the automatic-step timer.
+void FrmMain::actionCode()
 {
     auto& d = common::drill();
-    scene::placeSecondTarget(rec(), Label4, Shape4);
-
     if (auto code = step().actionNumber()) actCode = *code;
     if (actCode == 8888) {
         // The second counts from this render, also when the same step is rendered again.
@@ -173,8 +140,6 @@ void FrmMain::secondTarget()
     } else {
         Timer3.setEnabled(false);
     }
-
-    scene::shrinkTargetsForPictureDrag(step(), Label1, Label4);
 }
 
 // Phase 14: the terminal record's bookkeeping, or the red frame following the hint.
@@ -199,36 +164,24 @@ void FrmMain::terminalOrFrame()
     tm->showUnfinished(common::unfinishedQuestions(d));
 }
 
-// Phase 16: no red frame around a target too flat to click or hidden; Shape2 follows the hint.
-void FrmMain::lastFrameRule()
-{
-    if (Label1.Height() <= 10 || !Label1.Visible()) Shape1.setVisible(false);
-    Shape2.setVisible(LHelp.Visible());
-}
-
-// Phase 17: pointer of the main target, Start button, toolbar picture, window panes and chrome,
-// line breaks in the hint.
-void FrmMain::panes()
+// Phase 17, the panes only this desktop has: the Start button (not on "F" steps nor the terminal
+// record), the dialog panel, the object picture over the main target and the desktop icons.
+void FrmMain::ownPanes()
 {
     const double sx = common::scaleX();
-
     const steps::Step s = step();
-    scene::targetPointer(s, Label1);
 
     StartMenu.setVisible(true);
     if (s.driveLetter() == u'F') StartMenu.setVisible(false);
-    loadDeskPicture(PicTool, steps::desk::toolbar(s.driveLetter()));
     if (s.kind() == steps::ActionKind::Terminal) StartMenu.setVisible(false);
 
-    const QString c4 = s.field(col::PaneCode, 1);
-    PicMyPc.setVisible(false);
-    if (c4 == QLatin1String("P")) PicMyPc.setVisible(true);
+    const QChar c4 = s.paneLetter();
     PicCtrl.setVisible(false);
-    if (c4 == QLatin1String("N")) {
+    if (c4 == u'N') {
         PicCtrl.setVisible(true);
         CtrlCSH();
     }
-    if (c4 == QLatin1String("S")) {
+    if (c4 == u'S') {
         ImgElse.setLeft(Label1.Left());
         ImgElse.setTop(Label1.Top());
         ImgElse.setWidth(Label1.Width());
@@ -241,16 +194,6 @@ void FrmMain::panes()
 
     PicTable.setVisible(false);
     if (s.appLetter() == u'M') PicTable.setVisible(true);
-    scene::WindowParts<PictureBox> window;
-    window.menuBar = &PicMenu;
-    window.toolbar = &PicTool;
-    window.taskPane = &PicHui;
-    window.load = [this](PictureBox& box, const QString& name) { return loadDeskPicture(box, name); };
-    window.menuRows = [this] { MenuCSH(); };
-    window.taskRows = [this] { HuiRenwuCSH(); };
-    scene::windowChrome(s, window);
-
-    scene::hintLineBreaks(LHelp);
 }
 
 // Phase 18: the z-order pair again, the per-step reset and the teaching frames' tick.

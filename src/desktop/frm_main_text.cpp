@@ -32,17 +32,7 @@ void FrmMain::overlaysAndList()
 {
     const QString code = step().action();
 
-    if (code == QLatin1String("0021")) {
-        Text2.setText(Text1.Text());
-        Text2.setLeft(Text1.Left());
-        Text2.setTop(Text1.Top());
-        Text2.setHeight(Text1.Height());
-        Text2.setWidth(Text1.Width());
-        Text2.setVisible(true);
-        Text1.setVisible(false);
-    } else {
-        Text2.setVisible(false);
-    }
+    scene::overlayField(code, Text1, Text2);
 
     if (code == QLatin1String("0027")) {
         Shape1.setVisible(false);

@@ -20,11 +20,6 @@ namespace scene {
 
 namespace {
 
-std::optional<qint16> num(const QString& rec, int start, int length)
-{
-    return common::fieldNumber(rec, start, length);
-}
-
 // Edit-field fonts and colours by format digit; a digit without an entry leaves the value.
 std::optional<QString> formatFont(int digit)
 {
@@ -97,13 +92,20 @@ void parkTabLabels(LabelArray& tabs)
 
 namespace {
 
-void placeEditField(const QString& rec, TextBox& text1)
+// A control placed by a RectSpec's numbers, design twips scaled, in the order Left, Top, Width,
+// Height; a number that does not fit leaves its property as it was.
+void placeBy(Control& c, const steps::Step::Numbers& at)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
-    if (auto v = num(rec, 86, 5)) text1.setLeft(*v * sx);
-    if (auto v = num(rec, 92, 4)) text1.setTop(*v * sy);
-    if (auto v = num(rec, 96, 5)) text1.setWidth(*v * sx);
-    if (auto v = num(rec, 101, 5)) text1.setHeight(*v * sy);
+    if (auto v = at.left) c.setLeft(*v * sx);
+    if (auto v = at.top) c.setTop(*v * sy);
+    if (auto v = at.width) c.setWidth(*v * sx);
+    if (auto v = at.height) c.setHeight(*v * sy);
+}
+
+void placeEditField(const QString& rec, TextBox& text1)
+{
+    placeBy(text1, steps::Step(rec).editNumbers());
 }
 
 QString initialEditText(const QString& rec, const QString& txtPath)
@@ -119,29 +121,29 @@ QString initialEditText(const QString& rec, const QString& txtPath)
 void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fourthColour)
 {
     const double sx = common::scaleX();
-    auto digit = [&rec](int column) { return num(rec, column, 1); };
+    const steps::Step format(rec);
     text1.setAlignment(vbLeftJustify);
-    const QString align = steps::Step(rec).field(common::col::EditFormat + 4, 1);
+    const QString align = format.alignCode();
     if (align == QLatin1String("R") || align == QLatin1String("r")) text1.setAlignment(vbRightJustify);
     if (align == QLatin1String("M") || align == QLatin1String("m")) text1.setAlignment(vbCenter);
-    if (auto tenths = num(rec, 126, 3)) {
+    if (auto tenths = format.fontTenths()) {
         double size = *tenths / 10.0;
         if (size == 0) size = 9;
         text1.setFontSize(size * sx);
     }
-    if (auto style = digit(131); style && *style >= 0 && *style <= 7) {
+    if (auto style = format.styleDigit(); style && *style >= 0 && *style <= 7) {
         text1.setFontBold(*style & 1);
         text1.setFontItalic(*style & 2);
         text1.setFontUnderline(*style & 4);
     }
-    if (auto f = digit(132))
+    if (auto f = format.fontDigit())
         if (auto font = formatFont(*f)) text1.setFontName(*font);
-    if (auto f = digit(133)) {
+    if (auto f = format.colourDigit()) {
         constexpr long colours[] = {0x0, 0xFF0000, 0xFF};
         if (*f >= 0 && *f <= 2) text1.setForeColor(colours[*f]);
         if (*f == 3 && fourthColour) text1.setForeColor(*fourthColour);
     }
-    if (auto f = digit(134))
+    if (auto f = format.backDigit())
         if (auto c = formatBackColor(*f)) text1.setBackColor(*c);
 }
 
@@ -169,8 +171,8 @@ std::optional<QString> placeHint(const QString& rec, Label& hint, const QString&
 {
     const double sx = common::scaleX(), sy = common::scaleY();
     if (steps::Step(rec).hintPos() == QLatin1String("0000000000")) return std::nullopt;
-    if (auto v = num(rec, 112, 5)) hint.setLeft(*v * sx);
-    if (auto v = num(rec, 117, 5)) hint.setTop(*v * sy);
+    if (auto v = steps::Step(rec).hintLeft()) hint.setLeft(*v * sx);
+    if (auto v = steps::Step(rec).hintTop()) hint.setTop(*v * sy);
     const QString lineField = steps::Step(rec).hintLine();
     if (lineField == QLatin1String("000")) {
         hint.setCaption(QString());
@@ -188,13 +190,14 @@ void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& widt
     label1.setWidth(1);
     if (steps::Step(rec).mainRect() != QLatin1String("00000000000000000000")) {
         label1.setVisible(true);
-        if (auto v = num(rec, 66, 5)) label1.setLeft(*v * sx);
-        if (auto v = num(rec, 72, 4)) label1.setTop(*v * sy);
-        if (auto v = num(rec, 76, 5)) {
+        const steps::Step::Numbers at = steps::Step(rec).mainNumbers();
+        if (auto v = at.left) label1.setLeft(*v * sx);
+        if (auto v = at.top) label1.setTop(*v * sy);
+        if (auto v = at.width) {
             width = *v;
             label1.setWidth(width * sx);
         }
-        if (auto v = num(rec, 81, 5)) {
+        if (auto v = at.height) {
             height = *v;
             if (height == 0) {
                 label1.setAutoSize(true);
@@ -217,13 +220,9 @@ void placeMainTarget(const QString& rec, Label& label1, Shape& shape1, int& widt
 
 void placeSecondTarget(const QString& rec, Label& label4, Shape& shape4)
 {
-    const double sx = common::scaleX(), sy = common::scaleY();
     if (steps::secondTargetShown(steps::Step(rec))) {
         label4.setVisible(true);
-        if (auto v = num(rec, 177, 5)) label4.setLeft(*v * sx);
-        if (auto v = num(rec, 183, 4)) label4.setTop(*v * sy);
-        if (auto v = num(rec, 187, 5)) label4.setWidth(*v * sx);
-        if (auto v = num(rec, 192, 5)) label4.setHeight(*v * sy);
+        placeBy(label4, steps::Step(rec).auxNumbers());
     } else {
         // Parked in real twips, out of reach; the render never hides it.
         label4.setWidth(1);
@@ -237,14 +236,14 @@ void showOverlaySlots(const QString& rec, const Slots& slots)
 {
     const double sx = common::scaleX(), sy = common::scaleY();
     for (int k = 1; k <= 6; ++k) {
-        const int c = common::col::Slots[k - 1];
         Control& image = *slots.images[k - 1];
         const QString code = steps::Step(rec).slotCode(k);
         if (code == QLatin1String("000000") || (k == 6 && code.isEmpty())) {
             image.setVisible(false);
             continue;
         }
-        const std::optional<qint16> left = num(rec, c, 5), top = num(rec, c + 6, 4);
+        const steps::Step::Numbers at = steps::Step(rec).slotNumbers(k);
+        const std::optional<qint16> left = at.left, top = at.top;
         if (left) image.setLeft(*left * sx);
         if (top) image.setTop(*top * sy);
         if (slots.placed) slots.placed(k, left, top);
@@ -293,14 +292,14 @@ void setUpList(const QString& rec, const QString& txtPath, const ListParts& part
     parts.bars[3]->Move(L, T + H - u, W, u);
 
     QString line;
-    if (auto n = num(rec, 9, 3)) {
+    if (auto n = steps::Step(rec).listLine()) {
         const common::LineResult r = common::readLineOrLast(txtPath, *n);
         if (r.line) line = common::entryText(*r.line);
     }
     list.Clear();
     for (const QString& item : line.split(QLatin1Char('|')))
         list.AddItem(item);
-    if (auto first = num(rec, 106, 3)) list.setListIndex(*first);
+    if (auto first = steps::Step(rec).firstEntry()) list.setListIndex(*first);
     display.setCaption(list.List(list.ListIndex()));
     display.setWidth(list.Width());
 }
@@ -390,7 +389,7 @@ void targetPointer(const steps::Step& step, Label& label1)
 {
     label1.setMousePointer(0);
     if (step.cursorKind() == u'S') {
-        if (auto shape = step.numberOpt(common::col::CursorSpec + 3, 2)) label1.setMousePointer(*shape);
+        if (auto shape = step.cursorShape()) label1.setMousePointer(*shape);
     }
     if (step.cursorKind() == u'M') {
         label1.setMousePointer(99);
@@ -426,8 +425,8 @@ void shrinkTargetsForPictureDrag(const steps::Step& step, Label& label1, Label& 
 bool windowShown(const steps::Step& step)
 {
     static const QString windowLetters = QStringLiteral("ABCDEFGO");
-    const QString letter = step.field(common::col::WinCode, 1);
-    return letter.size() == 1 && windowLetters.contains(letter) && step.winCode() != QLatin1String("EE");
+    const QChar letter = step.appLetter();
+    return !letter.isNull() && windowLetters.contains(letter) && step.winCode() != QLatin1String("EE");
 }
 
 void hideEditParts(std::initializer_list<TextBox*> fields, ListBox& list,

@@ -4,6 +4,17 @@
 
 namespace steps::desk {
 
+QString folder(const QString& programFolder)
+{
+    return common::joinPath(programFolder, QStringLiteral("examdata")) + QLatin1Char('/');
+}
+
+QString file(const QString& folder, const QString& name)
+{
+    if (!common::isSafeCode(name)) return {};
+    return common::joinPath(folder, name + QStringLiteral(".rar"));
+}
+
 QString toolbar(QChar driveLetter)
 {
     return driveLetter == u'W' ? QStringLiteral("1100W2") : QStringLiteral("1100W1");

@@ -1,10 +1,18 @@
 #pragma once
-// The names of the desktop pictures (the DeskPictures folder, without ".rar") that the two desktops
+// The desktop pictures: their folder and files, and the names (without ".rar") that the two desktops
 // show for a step, written once.
 #include <QChar>
 #include <QString>
 
 namespace steps::desk {
+
+// The desktop pictures' folder of an installation: "examdata" in the program folder, with a
+// trailing separator.
+QString folder(const QString& programFolder);
+// The file of desktop picture `name` in that folder: the name and ".rar", whatever the picture's
+// format. Empty for a name that is not a code of letters and digits (names come from records and
+// tables), so its load fails as for a missing file and never reaches outside the folder.
+QString file(const QString& folder, const QString& name);
 
 // The fixed area pictures.
 inline QString desktopArea()

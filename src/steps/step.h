@@ -93,7 +93,9 @@ QString menuIdOf(int n, QChar appLetter);
 int tabNumber(QChar c);
 
 // A view of one step record: the fields by name. A field past the end of a short record is empty
-// (a number 0); a number that does not fit 16 bits reads as nothing (`...Opt`) or 0.
+// (a number 0); a number that does not fit 16 bits reads as nothing (`...Opt`) or 0. field(),
+// number() and at() read any column for the step library's own rules; the scene and the desktops
+// read the named fields.
 class Step {
 public:
     Step() = default;
@@ -201,7 +203,47 @@ public:
     // otherwise targetA whatever it holds.
     MenuPath menuPath() const;
 
+    // ---- The numbers the renders place and format controls by, each none when it does not fit
+    // 16 bits (the render then leaves that property as it was).
+    // A RectSpec's numbers (Left 5, JumpChar 1, Top 4, Width 5, Height 5); an overlay slot's place
+    // has a Left and a Top only.
+    struct Numbers {
+        std::optional<qint16> left, top, width, height;
+    };
+    Numbers mainNumbers() const { return rectNumbers(col::MainRect); }
+    Numbers auxNumbers() const { return rectNumbers(col::AuxRect); }
+    Numbers editNumbers() const { return rectNumbers(col::EditRect); }
+    Numbers slotNumbers(int k) const
+    {
+        if (slotColumn(k) == 0) return {};
+        return {numberOpt(slotColumn(k), 5), numberOpt(slotColumn(k) + 6, 4), {}, {}};
+    }
+    // The hint's place (hintPos: Left 5, Top 5).
+    std::optional<qint16> hintLeft() const { return numberOpt(col::HintPos, 5); }
+    std::optional<qint16> hintTop() const { return numberOpt(col::HintPos + 5, 5); }
+    // editFormat of an edit step: the font size in tenths of a point (126-128), the alignment
+    // character (129), and the digits of style (131), font (132), text colour (133) and back
+    // colour (134).
+    std::optional<qint16> fontTenths() const { return numberOpt(col::EditFormat + 1, 3); }
+    QString alignCode() const { return field(col::EditFormat + 4, 1); }
+    std::optional<qint16> styleDigit() const { return numberOpt(col::EditFormat + 6, 1); }
+    std::optional<qint16> fontDigit() const { return numberOpt(col::EditFormat + 7, 1); }
+    std::optional<qint16> colourDigit() const { return numberOpt(col::EditFormat + 8, 1); }
+    std::optional<qint16> backDigit() const { return numberOpt(col::EditFormat + 9, 1); }
+    // A list step: the answer-text line of its entries (the code's last three characters) and the
+    // entry shown first (textLine, 0-based).
+    std::optional<qint16> listLine() const { return numberOpt(col::Action + 1, 3); }
+    std::optional<qint16> firstEntry() const { return numberOpt(col::TextLine, 3); }
+    // cursorSpec "S": the standard pointer shape's number.
+    std::optional<qint16> cursorShape() const { return numberOpt(col::CursorSpec + 3, 2); }
+
 private:
+    Numbers rectNumbers(int column) const
+    {
+        return {numberOpt(column, 5), numberOpt(column + 6, 4), numberOpt(column + 10, 5),
+                numberOpt(column + 15, 5)};
+    }
+
     QString rec;
 };
 

@@ -109,6 +109,20 @@ void expectSameScene(FrmMain& f, FrmYanShi& p, const steps::Step& s)
     }
     EXPECT_EQ(rectOf(f.LHelp).topLeft(), rectOf(p.LHelp).topLeft()) << "hint";
 
+    // The teaching aids, both desktops teaching: the hint, the red frame (which the demonstration
+    // keeps on a "0028" step for its own box), the yellow frame, the second target's frame (which
+    // a tab dialog hides on the demonstration desktop) and the "0021" overlay field.
+    EXPECT_EQ(f.LHelp.Visible(), p.LHelp.Visible()) << "hint";
+    if (code != QLatin1String("0028")) {
+        EXPECT_EQ(f.Shape1.Visible(), p.Shape1.Visible()) << "red frame";
+    }
+    EXPECT_EQ(f.Shape2.Visible(), p.Shape2.Visible()) << "yellow frame";
+    if (!s.hasTabs()) {
+        EXPECT_EQ(f.Shape4.Visible(), p.Shape4.Visible()) << "second target's frame";
+        if (f.Label4.Left() >= 0 || p.Label4.Left() >= 0) same(f.Shape4, p.Shape4, "second target's frame");
+    }
+    same(f.Text2, p.Text2, "overlay field");
+
     // The window's chrome and its hot-spots, which lie inside their boxes on the candidate's
     // desktop and on the form on the demonstration desktop.
     for (const auto& [a, b, what] :

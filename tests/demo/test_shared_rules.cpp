@@ -222,3 +222,40 @@ TEST_F(Shared, TheTargetTakesTheStepsPointerShape)
     ASSERT_TRUE(until([&] { return p.shownStep() == 2; }));
     EXPECT_EQ(p.Label1.MousePointer(), 11);
 }
+
+// The window's chrome on both desktops: a toolbar, menu-bar or task-pane picture that cannot be read
+// leaves the picture the box shows, and the box is shown all the same.
+TEST_F(Shared, AWindowPictureThatCannotBeReadLeavesTheOneShownOnBothDesktops)
+{
+    for (const char* name : {"1100W1", "A00000", "41A001"})
+        deskPicture(QString::fromLatin1(name));
+    StepRecord folder = at("0001", 6000, 6000);
+    folder.set(col::WinCode, QStringLiteral("A3"));
+    // The wide toolbar, Notepad's menu bar and task pane 2: none of them in the installation.
+    StepRecord other = at("0001", 6000, 6000);
+    other.set(col::PaneCode, QStringLiteral("0W")).set(col::WinCode, QStringLiteral("B5"));
+    start({{folder, other, terminal()}});
+    auto& d = common::drill();
+    FrmMain& f = desk();
+    d.ysRun = false; // the demonstration desktop renders each step without playing it
+    FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
+    p.Load();
+    for (int k = 1; k <= 2; ++k) {
+        SCOPED_TRACE(testing::Message() << "step " << k);
+        d.dqStep = k;
+        f.setData();
+        p.showStep(k);
+        for (const auto& [a, b, what] :
+             {std::tuple<const platform::Control*, const platform::Control*, const char*>{
+                  &f.PicTool, &p.PicTool, "toolbar"},
+              {&f.PicMenu, &p.PicMenu, "menu bar"},
+              {&f.PicHui, &p.PicHui, "task pane"}})
+            EXPECT_TRUE(a->Visible() && b->Visible()) << what;
+        EXPECT_EQ(sourceName(f.PicTool.picture()), QStringLiteral("1100W1.rar"));
+        EXPECT_EQ(sourceName(p.PicTool.picture()), QStringLiteral("1100W1.rar"));
+        EXPECT_EQ(sourceName(f.PicMenu.picture()), QStringLiteral("A00000.rar"));
+        EXPECT_EQ(sourceName(p.PicMenu.picture()), QStringLiteral("A00000.rar"));
+        EXPECT_EQ(sourceName(f.PicHui.picture()), QStringLiteral("41A001.rar"));
+        EXPECT_EQ(sourceName(p.PicHui.picture()), QStringLiteral("41A001.rar"));
+    }
+}
