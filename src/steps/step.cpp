@@ -5,26 +5,16 @@
 
 namespace steps {
 
-namespace {
-
-// The number of a code of four decimal digits, or -1.
-int fourDigits(const QString& code)
+int actionNumber(const QString& code)
 {
-    if (code.size() != 4) return -1;
-    int n = 0;
-    for (QChar c : code) {
-        if (c < u'0' || c > u'9') return -1;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
+    if (code.startsWith(QLatin1Char('L'))) return 0;
+    return common::FieldNumber(code).value_or(0);
 }
-
-} // namespace
 
 ActionKind actionKind(const QString& code)
 {
     if (code.startsWith(QLatin1Char('L'))) return ActionKind::List;
-    const int n = fourDigits(code);
+    const int n = actionNumber(code);
     if (n == 1 || n == 4 || n == 30) return ActionKind::Click;
     if (n == 2) return ActionKind::DoubleClick;
     if (n == 3) return ActionKind::RightClick;
@@ -45,7 +35,7 @@ ActionKind actionKind(const QString& code)
 int popupCodeOf(const QString& code)
 {
     if (actionKind(code) != ActionKind::PopupPick) return 0;
-    const int n = fourDigits(code);
+    const int n = actionNumber(code);
     return n >= 8100 ? n - 2000 : n;
 }
 
