@@ -12,6 +12,7 @@
 //   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
 //                          drop-down cascade
 #include <QDateTime>
+#include <QPointF>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@
 #include "platform/menu.h"
 #include "platform/overlay.h"
 #include "scene/scene_parts.h"
+#include "steps/completion.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -238,5 +240,8 @@ private:
     QString textEntry(const QString& lineField) const;
     void arrivalAction();
     void typingSetUp();
+    platform::TextBox& typedField(const std::optional<steps::TypedText>& rule);
+    void pictureDragSetUp();
+    QPointF pointerTip() const;
     void startMenuAndClick();
 };

@@ -386,15 +386,16 @@ QString cursorFile(const QString& nn)
     return common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
 }
 
-void targetPointer(const steps::Step& step, Label& label1)
+void targetPointer(const steps::Step& step, Label& target, bool dragPointer)
 {
-    label1.setMousePointer(0);
-    if (step.cursorKind() == u'S') {
-        if (auto shape = step.numberOpt(common::col::CursorSpec + 3, 2)) label1.setMousePointer(*shape);
-    }
-    if (step.cursorKind() == u'M') {
-        label1.setMousePointer(99);
-        if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) label1.setMouseIcon(*cursor);
+    const QChar kind = step.cursorKind();
+    if (kind == u'S') {
+        target.setMousePointer(step.cursorNumber());
+    } else if (kind == u'M' || dragPointer) {
+        target.setMousePointer(99);
+        if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) target.setMouseIcon(*cursor);
+    } else {
+        target.setMousePointer(0);
     }
 }
 

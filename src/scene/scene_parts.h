@@ -185,8 +185,10 @@ void hideEditParts(std::initializer_list<platform::TextBox*> fields, platform::L
 // that is not letters and digits.
 QString cursorFile(const QString& nn);
 
-// The pointer shape of the main target: a standard shape ("S" and its number) or a cursor file
-// ("M" and the file's number, from the program's folder); the arrow otherwise.
-void targetPointer(const steps::Step& step, platform::Label& label1);
+// The pointer a step's cursorSpec gives a target: a standard shape ("S" and its number) or the
+// custom pointer with a cursor file ("M" and the file's number, from the program's folder; a file
+// that cannot be read leaves the custom picture loaded before); the default pointer otherwise. The
+// drag pointer of the second target (`dragPointer`) is the custom one for every kind but "S".
+void targetPointer(const steps::Step& step, platform::Label& target, bool dragPointer = false);
 
 } // namespace scene

@@ -148,7 +148,8 @@ TEST_F(Demo, TypingWritesTheAnswerOneCharacterATick)
         {"0020", 0, {"a", "ab", "abc"}, false},
         {"0020", 2, {"abc"}, false},            // the field held "ab": only the rest
         {"0020", 3, {"a", "ab", "abc"}, false}, // the field held something else
-        {"0021", 0, {"a", "ab", "abc"}, false}, // into Text2
+        // Into Text2, the whole entry: the candidate's second field takes nothing less.
+        {"0021", 0, {"a", "ab", "abc", "abc|", "abc|x", "abc|xy", "abc|xyz"}, false},
         {"0026", 0, {"a", "ab", "abc"}, true},
         {"0022", 2, {"abc"}, true},
     };
@@ -334,8 +335,8 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
         QList<StepRecord> steps;
         QList<int> played;
     } cases[] = {
-        {"an action the player does not know",
-         {at("1234"), at("0000", 3000, 3000, '4'), at("0001"), terminal()},
+        {"an action code without a rule, completed by a release that jumps",
+         {at("1234", 1500, 1500, '2'), at("0000", 3000, 3000, '4'), at("0001"), terminal()},
          {1, 2, 4}},
         {"a menu path whose rows open no panel", {menuStep, terminal()}, {1, 2}},
         {"a hot-spot click that jumps", {menuJump, at("0001"), terminal()}, {1, 3}},
