@@ -11,7 +11,6 @@
 //   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu
 //   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
 //                          drop-down cascade
-#include <QDateTime>
 #include <QPointF>
 #include <QSet>
 #include <QString>
@@ -23,6 +22,7 @@
 #include "platform/menu.h"
 #include "platform/overlay.h"
 #include "scene/scene_parts.h"
+#include "scene/step_engine.h"
 #include "steps/completion.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
@@ -115,8 +115,10 @@ protected:
     void Form_Load() override;
 
 private:
-    // The end of a completed action goes on by the rule both desktops share.
+    // The end of a completed action and the jump go on by the rules both desktops share.
     template <class Desk> friend void scene::endStepBy(Desk& desk, const QString& jump);
+    template <class Desk> friend void scene::goStep(Desk& desk, const QString& code);
+    void jumpPastBlock();
 
     // ---- Procedures ---------------------------------------------------------------------------
     void setData();
@@ -180,12 +182,6 @@ private:
     int ysPopSet = 0;
     QString deskPath;
     QSet<QString> deskUnreadable; // desktop pictures that could not be read in this demonstration
-    struct StepFile {
-        QString path;
-        QDateTime modified;
-        qint64 size = -1;
-        QStringList lines;
-    } stepFile; // the step file as last read
 
     // Timer events.
     void Timer1_Timer();

@@ -23,16 +23,9 @@ inline QString candidateDesktopName()
 
 // The pictures of the steps likely to be shown after step `step` of question `question` of the
 // drill's unit, decoded while this one is read or played: the next two steps of the question and
-// the first two of the next question, each its background and overlay slots.
+// the first two of the next question, each its background and overlay slots (the records from the
+// step file as read for the render, steps/step_file.h).
 void prefetchNextSteps(int question, int step);
-// The same from the step file's lines, read by the caller.
-void prefetchNextSteps(int question, int step, const QStringList& stepLines);
-
-// Record `step` of the drill's current question (dqTm) from its step file: none when the question
-// has no block, the file cannot be read, or the step lies outside the block.
-std::optional<QString> questionRecord(int step);
-// The same from the step file's lines, read by the caller.
-std::optional<QString> questionRecord(int step, const QStringList& stepLines);
 
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);

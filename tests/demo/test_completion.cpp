@@ -299,3 +299,20 @@ TEST_F(Completion, WhatTheDemonstrationTypesTheCandidatesDesktopAccepts)
         common::drill().resetAll();
     }
 }
+
+// An answer-text field that is no number (not "000") names the file's last entry, for the hint, the
+// edit field's first text and the answer alike, on both desktops.
+TEST_F(Completion, AnAnswerTextFieldThatIsNoNumberNamesTheLastEntryOnBothDesktops)
+{
+    writeAnswers({QStringLiteral("first"), QStringLiteral("Last|one")});
+    StepRecord r = at("0001", 6000, 6000);
+    r.setRect(col::EditRect, 1500, '0', 3000, 3000, 300);
+    r.set(col::TextLine, QStringLiteral(" x ")).set(col::HintLine, QStringLiteral("0a0"));
+    r.setNumber(col::HintPos, 5, 120).setNumber(col::HintPos + 5, 5, 120);
+    start({{r, terminal()}});
+    EXPECT_EQ(desk().LHelp.Caption(), QStringLiteral("Last\r\none"));
+    EXPECT_EQ(desk().Text1.Text(), QStringLiteral("Last"));
+    startDemo();
+    EXPECT_EQ(player().LHelp.Caption(), desk().LHelp.Caption());
+    EXPECT_EQ(player().Text1.Text(), desk().Text1.Text());
+}

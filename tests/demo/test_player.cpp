@@ -6,6 +6,7 @@
 #include "demo_fixture.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "steps/step_file.h"
 #include "support/script.h"
 
 using namespace demotest;
@@ -349,6 +350,22 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
+}
+
+// A demonstration reads the step file once when it starts, whatever the candidate's desktop read
+// before, and plays every step from that reading.
+TEST_F(Demo, TheStepFileIsReadOnceForAWholeDemonstration)
+{
+    start({{at("0001", 1500, 1500), at("8888"), at("0002", 6000, 1500), at("0003", 3000, 6000), terminal()}});
+    const int before = steps::stepFile().reads();
+    startDemo();
+    QList<int> played{player().shownStep()};
+    while (playing()) {
+        time.advance(100);
+        if (playing() && player().shownStep() != played.last()) played << player().shownStep();
+    }
+    EXPECT_EQ(played, (QList<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(steps::stepFile().reads(), before + 1);
 }
 
 TEST_F(Demo, AQuestionWithoutReadableRecordsEndsAtOnce)
