@@ -53,7 +53,8 @@ void FrmMain::overlaysAndList()
         Text2.setVisible(false);
     }
 
-    if (code == QLatin1String("0027")) {
+    const std::optional<steps::TypedText> typed = steps::typedText(code);
+    if (typed && typed->field == steps::TypedText::Field::Third) {
         Shape1.setVisible(false);
         Text3.setText(Text1.Text());
         Text3.setLeft(Text1.Left());

@@ -60,14 +60,15 @@ bool isPointing(ActionKind kind)
 std::optional<TypedTextPrompt> typedTextPrompt(const QString& code, bool demonstration)
 {
     static constexpr const char* Input = "输入 ";
-    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
-        (code == QLatin1String("0025") && !demonstration))
+    if (actionKind(code) != ActionKind::Typing) return std::nullopt;
+    const int n = actionNumber(code);
+    if (n == 20 || n == 21 || n == 27 || (n == 25 && !demonstration))
         return TypedTextPrompt{Input, "", false};
-    if (code == QLatin1String("0022")) return TypedTextPrompt{Input, " 并按回车键或点红色方框处", true};
-    if (code == QLatin1String("0024")) return TypedTextPrompt{Input, " 并按回车键", false};
-    if (code == QLatin1String("0023")) return TypedTextPrompt{"请选中 ", "", false};
-    if (code == QLatin1String("0026")) return TypedTextPrompt{Input, " 并点击红色方框处", true};
-    if (code == QLatin1String("0028") && demonstration)
+    if (n == 22) return TypedTextPrompt{Input, " 并按回车键或点红色方框处", true};
+    if (n == 24) return TypedTextPrompt{Input, " 并按回车键", false};
+    if (n == 23) return TypedTextPrompt{"请选中 ", "", false};
+    if (n == 26) return TypedTextPrompt{Input, " 并点击红色方框处", true};
+    if (n == 28 && demonstration)
         return TypedTextPrompt{"在单元格或编辑栏中输入 ", " 并按回车键或点编辑区或点“√”", true};
     return std::nullopt;
 }

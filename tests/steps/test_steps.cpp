@@ -617,6 +617,10 @@ TEST(TypedTextHints, TheWordsOfEachCodeOnBothDesktops)
         {"0027", "输入 " + joined, "输入 " + joined},
         {"0028", joined, "在单元格或编辑栏中输入 " + joined + " 并按回车键或点编辑区或点“√”"},
         {"0029", joined, joined},
+        // Codes read by their number: "22" and blanks is "0022".
+        {"22  ", "输入 " + joined + " 并按回车键或点红色方框处",
+         "输入 " + joined + " 并按回车键或点红色方框处"},
+        {" 20 ", "输入 " + joined, "输入 " + joined},
         {"0001", hint, hint},
         {"9001", hint, hint},
     };
