@@ -469,7 +469,7 @@ void FrmYanShi::Timer3_Timer()
     Timer3.setEnabled(false);
 }
 
-// Where the drawn arrow points: the start of its long outline stroke, left of and above the
+// Where the drawn arrow points: the start of its long outline stroke, right of and above the
 // reference point that glides.
 QPointF FrmYanShi::pointerTip() const
 {
