@@ -118,7 +118,9 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
         if (button == vbLeftButton && shift == 0) advance(t);
     } else if (typed && typed->click) {
         if (button == vbLeftButton && acceptedInText1()) doNext();
-    } else if (steps::mainReleaseJumps(s)) {
+    } else if (t != QLatin1String("0") && actCode != 2) {
+        // Not for "0002": the release that precedes its double click must not jump. The JumpChar
+        // is that of the record the release was made on.
         GoStep(t);
     }
 }
