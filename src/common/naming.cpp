@@ -1,5 +1,7 @@
 #include "common/naming.h"
 
+#include "common/drill_state.h"
+
 #include <QDir>
 
 namespace common {
@@ -44,6 +46,12 @@ QString tmPath(const QString& dataPath, int fileBase, int setNo, const QString& 
 QString txtPath(const QString& dataPath, const QString& dataExt)
 {
     return bankFile(dataPath, 90, dataExt);
+}
+
+void setDrillPaths(DrillState& d)
+{
+    d.stepPath = stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
+    d.tmPath = tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
 }
 
 bool isSafeCode(QStringView code)

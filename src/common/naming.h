@@ -35,6 +35,10 @@ QString bankFile(const QString& dataPath, int number, const QString& dataExt = d
 QString stepPath(const QString& dataPath, int fileBase, int setNo, const QString& dataExt = defaultDataExt());
 QString tmPath(const QString& dataPath, int fileBase, int setNo, const QString& dataExt = defaultDataExt());
 QString txtPath(const QString& dataPath, const QString& dataExt = defaultDataExt());
+// The drill's step file and question list (stepPath, tmPath) from its data folder, fileBase, setNo
+// and extension: each drill start and every render computes them so.
+struct DrillState;
+void setDrillPaths(DrillState& d);
 
 // True when a code taken from data (picture code, menu id) may become part of a file name: not
 // empty and only ASCII letters and digits. Anything else is treated as a missing file, so data can

@@ -15,10 +15,12 @@
 #include "platform/app.h"
 #include "platform/keys.h"
 #include "platform/units.h"
+#include "scene/step_engine.h"
 #include "steps/desk_pictures.h"
 #include "steps/hotspot_tables.h"
 #include "steps/question_block.h"
 #include "steps/step.h"
+#include "steps/step_file.h"
 
 using namespace platform;
 
@@ -270,7 +272,7 @@ void FrmYanShi::Form_Load()
 
     deskPath = steps::desk::folder(app::path());
     deskUnreadable.clear();
-    stepFile = {};
+    steps::stepFile().forget();
     ysStep = 1;
     ToolCSH();
     CSH();
@@ -353,8 +355,7 @@ void FrmYanShi::CtrlCSH()
 
 int FrmYanShi::stepCount() const
 {
-    const std::optional<steps::Block> block = steps::questionBlock(common::drill(), common::drill().dqTm);
-    return block ? block->count : 0;
+    return steps::stepCount(common::drill(), common::drill().dqTm);
 }
 
 void FrmYanShi::doNext()
@@ -376,14 +377,13 @@ void FrmYanShi::doNext()
 
 void FrmYanShi::GoStep(const QString& code)
 {
-    const steps::Jump jump = steps::jumpIn(code, stepCount());
-    if (jump.outcome == steps::Jump::Outcome::None) return;
-    if (jump.outcome == steps::Jump::Outcome::PastBlock) {
-        // A damaged record: the demonstration ends as it does on records it cannot read.
-        endUnplayable();
-        return;
-    }
-    showStep(jump.step);
+    scene::goStep(*this, code);
+}
+
+// A damaged record: the demonstration ends as it does on records it cannot read.
+void FrmYanShi::jumpPastBlock()
+{
+    endUnplayable();
 }
 
 void FrmYanShi::showStep(int n)

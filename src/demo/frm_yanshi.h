@@ -11,7 +11,7 @@
 //   frm_yanshi_menus.cpp   the drawn context menu and its sub-menu
 //   frm_yanshi_dropdown.cpp the menu-bar titles, the hot-spot click, the Start menu and the
 //                          drop-down cascade
-#include <QDateTime>
+#include <QPointF>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -24,6 +24,8 @@
 #include "platform/overlay.h"
 #include "scene/render_phases.h"
 #include "scene/scene_parts.h"
+#include "scene/step_engine.h"
+#include "steps/completion.h"
 #include "steps/hotspot_tables.h"
 #include "steps/step.h"
 
@@ -125,8 +127,10 @@ protected:
     void Form_Load() override;
 
 private:
-    // The end of a completed action goes on by the rule both desktops share.
+    // The end of a completed action and the jump go on by the rules both desktops share.
     template <class Desk> friend void scene::endStepBy(Desk& desk, const QString& jump);
+    template <class Desk> friend void scene::goStep(Desk& desk, const QString& code);
+    void jumpPastBlock();
 
     // ---- Procedures ---------------------------------------------------------------------------
     void setData();
@@ -191,12 +195,6 @@ private:
     int ysPopSet = 0;
     QString deskPath;
     QSet<QString> deskUnreadable; // desktop pictures that could not be read in this demonstration
-    struct StepFile {
-        QString path;
-        QDateTime modified;
-        qint64 size = -1;
-        QStringList lines;
-    } stepFile; // the step file as last read
 
     // Timer events.
     void Timer1_Timer();
@@ -255,5 +253,8 @@ private:
     QString textEntry(const QString& lineField) const;
     void arrivalAction();
     void typingSetUp();
+    platform::TextBox& typedField(const std::optional<steps::TypedText>& rule);
+    void pictureDragSetUp();
+    QPointF pointerTip() const;
     void startMenuAndClick();
 };

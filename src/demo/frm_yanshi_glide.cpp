@@ -158,6 +158,13 @@ void FrmYanShi::MuBiaoWei()
     const double sx = common::scaleX(), sy = common::scaleY();
     const steps::Step s = step();
     const ActionKind kind = s.kind();
+    const steps::Completion how = steps::completion(s, ysStep);
+    if (how.way == steps::Way::Nothing) {
+        // Nothing the candidate does completes this step: the demonstration ends here, as on a
+        // record it cannot read, instead of passing a step the candidate cannot.
+        endUnplayable();
+        return;
+    }
     long x = ysToX, y = ysToY;
     if (s.tabChange()) {
         // The expected tab first, framed as the candidate's desktop frames it.
@@ -204,8 +211,7 @@ void FrmYanShi::MuBiaoWei()
                 y = centreY(Label1);
             }
         }
-        // A step of no action code of its own: where the candidate completes it.
-        const steps::Completion how = steps::completion(s, ysStep);
+        // A step whose action code does not complete it: where the candidate completes it.
         if (how.way == steps::Way::SecondPress || how.way == steps::Way::SecondRelease) {
             x = centreX(Label4);
             y = centreY(Label4);
@@ -216,8 +222,11 @@ void FrmYanShi::MuBiaoWei()
             x = centreX(Label1);
             y = centreY(Label1);
         }
-        // Key steps, and steps that no pointer action completes, pause so that the hint is read.
-        if (kind == ActionKind::Key || how.way == steps::Way::Key || how.way == steps::Way::Nothing) {
+        // Steps that a key completes pause so that the hint is read: key steps and the codes
+        // beginning "6" ("6000" too, which the candidate may complete by its key alternatives),
+        // and steps whose only way is a key.
+        const bool keyed = kind == ActionKind::Key || s.action().startsWith(QLatin1Char('6'));
+        if (how.way == steps::Way::Key || (how.way == steps::Way::Action && keyed)) {
             ysTick = 0;
             glideTo(ysPosX, ysPosY);
             Timer4.setEnabled(true);
@@ -312,8 +321,16 @@ void FrmYanShi::arrivalAction()
     // typing, a band or a drag: the step follows the jump the candidate's action follows.
     const ActionKind kind = s.kind();
     const steps::Completion how = steps::completion(s, ysStep);
-    if (clickOnTarget(kind) || kind == ActionKind::List || clickMarked()) {
+    if (clickMarked() ||
+        (how.way == steps::Way::Action && (clickOnTarget(kind) || kind == ActionKind::List))) {
         endStepBy(kind == ActionKind::None ? QStringLiteral("0") : how.jump);
+        return;
+    }
+    if (how.way != steps::Way::Action) {
+        // A press on the second target, a click on a picture or a release over a target, where the
+        // step's own action is none the candidate can carry out: the step goes where it leads.
+        Timer2.setEnabled(false);
+        endStepBy(how.jump);
         return;
     }
     if (kind == ActionKind::Band || kind == ActionKind::Drag) {
@@ -344,16 +361,7 @@ void FrmYanShi::arrivalAction()
         return;
     }
     if (kind == ActionKind::ImageDrag) {
-        // The picture hangs from the pointer by its centre and is let go of with its Left and Top
-        // at the drop point, where the candidate's desktop judges and leaves it.
-        long x = ysToX, y = ysToY;
-        if (ysDragToX != 0)
-            x = long(common::roundHalfEven(ysDragToX * common::scaleX() + Image5.Width() / 2));
-        if (ysDragToY != 0)
-            y = long(common::roundHalfEven(ysDragToY * common::scaleY() + Image5.Height() / 2));
-        glideTo(x, y);
-        Timer2.setEnabled(false);
-        Timer3.setEnabled(true);
+        pictureDragSetUp();
         return;
     }
     if (kind == ActionKind::Terminal) {
@@ -365,10 +373,28 @@ void FrmYanShi::arrivalAction()
         startMenuAndClick();
         return;
     }
-    // A press on the second target, a click on a picture or a release over a target: the step goes
-    // where that action leads.
     Timer2.setEnabled(false);
     endStepBy(how.jump);
+}
+
+// The picture is carried as the candidate's desktop moves it: its Left and Top close in on the
+// pointer's tip, along the axes its code moves it. The pointer takes it where it stands on it and
+// lets go of it with the tip three pixels past the drop point, in the directions the code judges:
+// a candidate who lets go there has the picture accepted (the candidate's picture, closing in on a
+// pointer on whole pixels, may stop short of a point on the line itself, and a goal framed round
+// the drop point has that point on its edge).
+void FrmYanShi::pictureDragSetUp()
+{
+    const double sx = common::scaleX(), sy = common::scaleY();
+    const steps::PictureDrag drag = steps::pictureDrag(ysCode).value_or(steps::PictureDrag{});
+    constexpr double Past = 45; // design twips: three pixels
+    const QPointF tip = pointerTip();
+    const double x = drag.x != 0 ? (ysDragToX + drag.x * Past) * sx : tip.x();
+    const double y = drag.y != 0 ? (ysDragToY + drag.y * Past) * sy : tip.y();
+    glideTo(long(common::roundHalfEven(x - (tip.x() - ysPosX))),
+            long(common::roundHalfEven(y - (tip.y() - ysPosY))));
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(true);
 }
 
 // The text to type: the answer up to its first "|", continued after what the field already holds
@@ -376,35 +402,45 @@ void FrmYanShi::arrivalAction()
 void FrmYanShi::typingSetUp()
 {
     ysText.clear();
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
     const QString lineField = step().answerLine();
-    if (lineField != QLatin1String("000")) ysText = textEntry(lineField).section(QLatin1Char('|'), 0, 0);
-    const QString held = Text1.Text();
+    if (rule && lineField != QLatin1String("000")) ysText = steps::typedAnswer(*rule, textEntry(lineField));
+    const QString held = typedField(rule).Text();
     if (ysText.startsWith(held)) ysTyped = int(held.size());
     Timer1.setEnabled(true);
     Timer2.setEnabled(false);
 }
 
-// Typing, one character a tick; "0022" and "0026" then glide to the target and click it.
+// The field the answer is typed into: the second field over the edit field where the code asks for
+// it; the edit field otherwise (this desktop has no third field).
+TextBox& FrmYanShi::typedField(const std::optional<steps::TypedText>& rule)
+{
+    return rule && rule->field == steps::TypedText::Field::Second ? Text2 : Text1;
+}
+
+// Typing, one character a tick; a typed answer confirmed by a click then glides to the target and
+// clicks it.
 void FrmYanShi::Timer1_Timer()
 {
     if (!common::drill().ysRun) {
         Timer1.setEnabled(false);
         return;
     }
-    const QString code = step().action();
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
+    using Shown = steps::TypedText::Shown;
     ysTyped += 1;
-    if (code == QLatin1String("0023")) {
+    if (!rule || rule->shown == Shown::Selection) {
         // A selection step types nothing and ends at once, however long its text.
         ysTyped = int(std::max<qsizetype>(300, ysText.size()));
     } else {
-        TextBox& field = code == QLatin1String("0021") ? Text2 : Text1;
+        TextBox& field = typedField(rule);
         field.setText(ysText.left(ysTyped));
         field.setSelStart(ysTyped);
     }
     if (ysTyped < ysText.size()) return;
     ysTyped = 0;
     Timer1.setEnabled(false);
-    if (code == QLatin1String("0026") || code == QLatin1String("0022")) {
+    if (rule && rule->shown == Shown::Click) {
         glideToCentre(Label1);
         setClickMarker();
         Timer2.setEnabled(true);
@@ -413,21 +449,31 @@ void FrmYanShi::Timer1_Timer()
     doNext();
 }
 
-// The drag of Image5, centred on the pointer at every tick.
+// The drag of Image5, its corner at the pointer's tip along the axes its code moves it, at every
+// tick.
 void FrmYanShi::Timer3_Timer()
 {
     if (!common::drill().ysRun) return;
     moveOneStep();
     pointMove();
     const bool done = land();
-    Image5.setLeft(ysPosX - Image5.Width() / 2);
-    Image5.setTop(ysPosY - Image5.Height() / 2);
+    const steps::PictureDrag drag = steps::pictureDrag(ysCode).value_or(steps::PictureDrag{});
+    const QPointF tip = pointerTip();
+    if (drag.x != 0) Image5.setLeft(tip.x());
+    if (drag.y != 0) Image5.setTop(tip.y());
     if (!done) return;
-    // Let go of exactly at the drop point (the pointer's whole twips may be half a twip off it).
-    if (ysDragToX != 0) Image5.setLeft(ysDragToX * common::scaleX());
-    if (ysDragToY != 0) Image5.setTop(ysDragToY * common::scaleY());
+    // Let go of: the candidate's desktop puts an accepted picture onto the drop point.
+    if (drag.x != 0) Image5.setLeft(ysDragToX * common::scaleX());
+    if (drag.y != 0) Image5.setTop(ysDragToY * common::scaleY());
     doNext();
     Timer3.setEnabled(false);
+}
+
+// Where the drawn arrow points: the start of its long outline stroke, right of and above the
+// reference point that glides.
+QPointF FrmYanShi::pointerTip() const
+{
+    return {ysPosX + Outline[5][0] * common::scaleX(), ysPosY + Outline[5][1] * common::scaleY()};
 }
 
 // The pause of key and automatic steps: five ticks.

@@ -2,8 +2,6 @@
 // without any bookkeeping of the drill, with the values the player needs to perform the step, and
 // with a short ending for the terminal record. A statement that cannot be carried out (a field
 // that does not fit 16 bits, a picture that cannot be read) is skipped and the render goes on.
-#include <QFileInfo>
-#include <algorithm>
 #include <array>
 
 #include "common/drill_state.h"
@@ -19,6 +17,7 @@
 #include "steps/menu_tables.h"
 #include "steps/question_block.h"
 #include "steps/step.h"
+#include "steps/step_file.h"
 
 using namespace platform;
 
@@ -44,7 +43,7 @@ void FrmYanShi::setData()
         return;
     }
     // The pictures of the steps played next are decoded while the pointer glides.
-    scene::prefetchNextSteps(common::drill().dqTm, ysStep, stepFile.lines);
+    scene::prefetchNextSteps(common::drill().dqTm, ysStep);
     scene::renderPhases(*this, step());
 }
 
@@ -52,8 +51,7 @@ void FrmYanShi::resetScene()
 {
     auto& d = common::drill();
     const double sx = common::scaleX(), sy = common::scaleY();
-    d.stepPath = common::stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
-    d.tmPath = common::tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
+    common::setDrillPaths(d);
 
     ysStartOn = false;
     Img1J.setVisible(false);
@@ -89,20 +87,10 @@ void FrmYanShi::endUnplayable()
 // last record: a demonstration never plays a neighbour's records.
 bool FrmYanShi::readRecord()
 {
-    const int count = stepCount();
-    if (count == 0) return false;
-    ysStep = std::clamp(ysStep, 1, count);
-    // The step file is read again only when it has changed since it was last read.
-    const QString& path = common::drill().stepPath;
-    const QFileInfo info(path);
-    if (stepFile.path != path || !info.exists() || info.lastModified() != stepFile.modified ||
-        info.size() != stepFile.size) {
-        stepFile = {};
-        common::TextReadResult file = common::readTextFile(path);
-        if (file.status != common::TextStatus::Ok) return false;
-        stepFile = {path, info.lastModified(), info.size(), std::move(file.lines)};
-    }
-    const std::optional<QString> rec = scene::questionRecord(ysStep, stepFile.lines);
+    const auto& d = common::drill();
+    if (stepCount() == 0) return false;
+    ysStep = steps::clampStep(d, d.dqTm, ysStep);
+    const std::optional<QString> rec = steps::questionRecord(d.dqTm, ysStep);
     if (!rec) return false;
     ysRec = *rec;
     return true;

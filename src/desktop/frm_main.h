@@ -153,8 +153,9 @@ public:
     bool rendering() const { return renderDepth > 0; }
     // Number of steps of the current question (tmStart(q+1) - tmStart(q)); 0 when unknown.
     int stepCount() const;
-    // A step number taken into 1 .. stepCount() (unchanged upper bound when the count is unknown).
-    int clampStep(int step) const;
+    // GoStep's two outcomes: step n of the question shown; a jump past its block refused.
+    void showStep(int n);
+    void jumpPastBlock();
 
     // The windowed-mode test: the screen is taller than 650 pixels.
     bool windowedMode() const;
@@ -225,9 +226,8 @@ public:
     // ==== Simulated drop-down menus (frm_main_menus.cpp; the tables are menu_tables.h) ========
     // Wires the row labels of the three drop-down levels; called once by the constructor.
     void wireMenus();
-    // Row-group placement of the first- and second-level rows inside their panels.
+    // Row-group placement of the first-level rows inside their panel.
     void Tool1JTop(const QString& layout, int width, int height);
-    void Tool2JTop(const QString& layout, int width, int height);
     // Hover and pick of the rows of the three levels.
     void Lbl1J_MouseMove(int index, int button, int shift, double x, double y);
     void Lbl1J_Click(int index);
@@ -358,8 +358,6 @@ private:
     void ownPanes();        // phase 17: the Start button, dialog panel, object picture, desktop icons
     void finishRender();    // phase 18
 
-    // The answer-text entry named by a 3-character record field ("000" gives "").
-    QString textEntry(const QString& lineField) const;
     // Loads a StepPictures code into an image or box; false when it cannot (the control keeps its
     // picture).
     bool loadStepPicture(platform::Image& img, const QString& code);

@@ -109,16 +109,8 @@ void FrmMain::Label4_MouseMove(int, int shift, double x, double y)
         Shape6.Move(std::min<double>(bandLeft, px), std::min<double>(bandTop, py), std::abs(px - bandLeft),
                     std::abs(py - bandTop));
     }
-    if (bandOrDrag(shift, false) && dragOn) {
-        // The drag pointer: also the sign that the drag has moved.
-        const steps::Step s = step();
-        if (s.cursorKind() == u'S') {
-            Label4.setMousePointer(s.cursorNumber());
-        } else {
-            Label4.setMousePointer(99);
-            if (auto cursor = loadPicture(scene::cursorFile(s.cursorCode()))) Label4.setMouseIcon(*cursor);
-        }
-    }
+    // The drag pointer: also the sign that the drag has moved.
+    if (bandOrDrag(shift, false) && dragOn) scene::targetPointer(step(), Label4, true);
 }
 
 void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
@@ -146,7 +138,8 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y)
         }
         Label4.setMousePointer(0);
     }
-    if (step().action() == QLatin1String("0028") && acceptedInText1()) {
+    const std::optional<steps::TypedText> typed = steps::typedText(step().action());
+    if (typed && typed->secondRelease && acceptedInText1()) {
         doNext();
         return;
     }
@@ -176,63 +169,31 @@ void FrmMain::Image5_MouseMove(int button, int, double x, double y)
 
 void FrmMain::image5CloseIn(double x, double y)
 {
-    // Half way from where the picture is to the pointer: the picture's own place is where the drag
-    // stands (at any scale, and whatever Image6 shows).
-    const bool horizontal = actCode == 8001 || actCode == 8002 || (actCode >= 8006 && actCode <= 8009);
-    const bool vertical = actCode == 8003 || actCode == 8004 || (actCode >= 8006 && actCode <= 8009);
-    if (horizontal) {
-        Image5.setLeft(Image5.Left() + x / 2);
-    }
-    if (vertical) {
-        Image5.setTop(Image5.Top() + y / 2);
-    }
+    // Half way from where the picture is to the pointer, along the axes its code moves it: the
+    // picture's own place is where the drag stands (at any scale, and whatever Image6 shows).
+    const std::optional<steps::PictureDrag> drag = steps::pictureDrag(actCode);
+    if (!drag) return;
+    if (drag->x != 0) Image5.setLeft(Image5.Left() + x / 2);
+    if (drag->y != 0) Image5.setTop(Image5.Top() + y / 2);
 }
 
 void FrmMain::Image5_MouseUp(int, int, double, double)
 {
     TimerDrag.setEnabled(false);
     image5ReleaseAdvanced = false;
+    const std::optional<steps::PictureDrag> drag = steps::pictureDrag(actCode);
+    if (!drag) return;
     const double sx = common::scaleX(), sy = common::scaleY();
     const double tx = dragToX * sx, ty = dragToY * sy;
-    const double left = Image5.Left(), top = Image5.Top();
-    bool horizontal = false, vertical = false, ok = false;
-    switch (actCode) {
-    case 8001:
-        horizontal = true, ok = left <= tx;
-        break;
-    case 8002:
-        horizontal = true, ok = left >= tx;
-        break;
-    case 8003:
-        vertical = true, ok = top <= ty;
-        break;
-    case 8004:
-        vertical = true, ok = top >= ty;
-        break;
-    case 8006:
-        horizontal = vertical = true, ok = left <= tx && top >= ty;
-        break;
-    case 8007:
-        horizontal = vertical = true, ok = left >= tx && top >= ty;
-        break;
-    case 8008:
-        horizontal = vertical = true, ok = left <= tx && top <= ty;
-        break;
-    case 8009:
-        horizontal = vertical = true, ok = left >= tx && top <= ty;
-        break;
-    default:
-        return;
-    }
-    if (ok) {
+    if (steps::pictureDropAccepted(*drag, Image5.Left(), Image5.Top(), tx, ty)) {
         // Snapped onto the drop line; one release passes one step.
-        if (vertical) Image5.setTop(ty);
-        if (horizontal) Image5.setLeft(tx);
+        if (drag->y != 0) Image5.setTop(ty);
+        if (drag->x != 0) Image5.setLeft(tx);
         image5ReleaseAdvanced = true;
         doNext();
         return;
     }
     // Back to the slot, from where the next drag starts.
-    if (vertical) Image5.setTop(step().slotTop(5) * sy);
-    if (horizontal) Image5.setLeft(step().slotLeft(5) * sx);
+    if (drag->y != 0) Image5.setTop(step().slotTop(5) * sy);
+    if (drag->x != 0) Image5.setLeft(step().slotLeft(5) * sx);
 }

@@ -8,11 +8,12 @@
 #include "common/numbers.h"
 #include "common/question_state.h"
 #include "common/record.h"
-#include "common/text_file.h"
 #include "desktop/frm_main.h"
 #include "platform/msgbox.h"
+#include "scene/step_engine.h"
 #include "steps/question_block.h"
 #include "steps/step.h"
+#include "steps/step_file.h"
 
 namespace {
 
@@ -25,17 +26,7 @@ bool questionInRange(int q)
 
 int FrmMain::stepCount() const
 {
-    const std::optional<steps::Block> block = steps::questionBlock(common::drill(), common::drill().dqTm);
-    return block ? block->count : 0;
-}
-
-int FrmMain::clampStep(int step) const
-{
-    // A question never leaves its own block of records: a jump, the back button or an advance
-    // past the end would otherwise reach a neighbour's records (and its terminal record).
-    const int n = stepCount();
-    if (n > 0 && step > n) step = n;
-    return step < 1 ? 1 : step;
+    return steps::stepCount(common::drill(), common::drill().dqTm);
 }
 
 void FrmMain::setData()
@@ -43,7 +34,7 @@ void FrmMain::setData()
     ++renderDepth;
     ++renderCount;
     auto& d = common::drill();
-    d.dqStep = clampStep(d.dqStep);
+    d.dqStep = steps::clampStep(d, d.dqTm, d.dqStep);
 
     resetScene();
     if (readStepRecord()) {
@@ -80,7 +71,7 @@ bool FrmMain::readStepRecord()
     auto& d = common::drill();
     // Only a record of the question's own block is ever rendered or judged: a file that is
     // missing, damaged or ends before the block gives none, never a record of another question.
-    const std::optional<QString> rec = scene::questionRecord(d.dqStep);
+    const std::optional<QString> rec = steps::questionRecord(d.dqTm, d.dqStep);
     if (!rec) return false;
     d.stepRec = *rec;
     return true;
@@ -141,23 +132,28 @@ void FrmMain::doNext()
 
 void FrmMain::GoStep(const QString& code)
 {
-    const steps::Jump jump = steps::jumpIn(code, stepCount());
-    if (jump.outcome == steps::Jump::Outcome::None) return;
-    if (jump.outcome == steps::Jump::Outcome::PastBlock) {
-        // The step stays; the candidate is told once per question and step file.
-        const QString key = recordKey();
-        if (!jumpNotices.contains(key)) {
-            jumpNotices.insert(key);
-            tellDamagedRecord();
-        }
-        return;
-    }
-    common::drill().dqStep = jump.step;
+    scene::goStep(*this, code);
+}
+
+void FrmMain::showStep(int n)
+{
+    common::drill().dqStep = n;
     setData();
 }
 
+void FrmMain::jumpPastBlock()
+{
+    // The step stays; the candidate is told once per question and step file.
+    const QString key = recordKey();
+    if (jumpNotices.contains(key)) return;
+    jumpNotices.insert(key);
+    tellDamagedRecord();
+}
+
+// The first render of a question the panel has loaded: its step file is read anew.
 void FrmMain::Timer2_Timer()
 {
+    steps::stepFile().forget();
     setData();
     Timer2.setEnabled(false);
 }

@@ -9,6 +9,7 @@
 #include "desktop/frm_main.h"
 #include "platform/app.h"
 #include "platform/picture.h"
+#include "steps/completion.h"
 #include "steps/smenu.h"
 #include "steps/step.h"
 
@@ -19,28 +20,6 @@ namespace {
 steps::Step step()
 {
     return steps::Step(common::drill().stepRec);
-}
-
-// The pointer over a target, from cursorSpec (101-105): kind "S" a standard shape numbered by
-// 104-105, kind "M" the cursor file "ico" & 104-105 & ".CUR" of the program's folder; a cursor file
-// that cannot be loaded leaves the default pointer.
-void pointerFromCursorSpec(Label& target)
-{
-    const steps::Step s = step();
-    if (s.cursorKind() == u'S') {
-        target.setMousePointer(s.cursorNumber());
-        return;
-    }
-    if (s.cursorKind() == u'M') {
-        if (const std::optional<Picture> cursor = loadPicture(scene::cursorFile(s.cursorCode()))) {
-            target.setMouseIcon(*cursor);
-            target.setMousePointer(99);
-        } else {
-            target.setMousePointer(0);
-        }
-        return;
-    }
-    target.setMousePointer(0);
 }
 
 } // namespace
@@ -94,19 +73,20 @@ void FrmMain::advance(const QString& jump)
 void FrmMain::Label1_DblClick()
 {
     const steps::Step s = step();
-    if (s.action() == QLatin1String("0002")) advance(s.mainJump());
+    if (s.kind() == steps::ActionKind::DoubleClick) advance(s.mainJump());
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double)
 {
     const steps::Step s = step();
-    if (s.action() == QLatin1String("0030")) doNext();
+    if (steps::actionNumber(s.action()) == 30) doNext();
     // The pointer of the record shown now: after an advance, the next step's.
+    const steps::Step shown = step();
     const steps::ActionKind kind = s.kind();
     if (kind == steps::ActionKind::Band || kind == steps::ActionKind::Drag)
         Label1.setMousePointer(0);
     else
-        pointerFromCursorSpec(Label1);
+        scene::targetPointer(shown, Label1);
 }
 
 void FrmMain::Label1_MouseUp(int button, int shift, double, double)
@@ -125,6 +105,7 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
     const steps::Step s = step();
     const QString code = s.action();
     const steps::ActionKind kind = s.kind();
+    const std::optional<steps::TypedText> typed = steps::typedText(code);
     actCode = s.actionNumber().value_or(0);
     if (kind == steps::ActionKind::Hint || kind == steps::ActionKind::Terminal) {
         // 9999 asks for button 99 and never matches.
@@ -133,13 +114,13 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double)
         if (button == vbRightButton) advance(t);
     } else if (kind == steps::ActionKind::PopupPick) {
         if (button == vbRightButton) openPopup(steps::popupCodeOf(code));
-    } else if (code == QLatin1String("0001")) {
+    } else if (actCode == 1) {
         if (button == vbLeftButton && shift == 0) advance(t);
-    } else if (code == QLatin1String("0022") || code == QLatin1String("0026") ||
-               code == QLatin1String("0028")) {
+    } else if (typed && typed->click) {
         if (button == vbLeftButton && acceptedInText1()) doNext();
-    } else if (t != QLatin1String("0") && code != QLatin1String("0002")) {
-        // Not for "0002": the release that precedes its double click must not jump.
+    } else if (t != QLatin1String("0") && actCode != 2) {
+        // Not for "0002": the release that precedes its double click must not jump. The JumpChar
+        // is that of the record the release was made on.
         GoStep(t);
     }
 }

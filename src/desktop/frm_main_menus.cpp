@@ -133,13 +133,6 @@ void FrmMain::Tool1JTop(const QString& layout, int width, int height)
     placeRows(Lbl1J, rows.data(), 1, menus::MaxRows1);
 }
 
-void FrmMain::Tool2JTop(const QString& layout, int width, int height)
-{
-    auto rows = currentRows<menus::MaxRows2>(Lbl2J);
-    menus::placeGroups(rows, layout, width, height, menus::Level::Second, common::scaleX(), common::scaleY());
-    placeRows(Lbl2J, rows.data(), 1, menus::MaxRows2);
-}
-
 void FrmMain::Tool1JCSH()
 {
     const double sx = common::scaleX(), sy = common::scaleY();

@@ -39,15 +39,6 @@ bool questionInRange(int q)
 
 } // namespace
 
-QString FrmMain::textEntry(const QString& lineField) const
-{
-    if (lineField == QLatin1String("000")) return QString();
-    const std::optional<qint16> n = common::FieldNumber(lineField);
-    if (!n) return QString();
-    const common::LineResult r = common::readLineOrLast(common::drill().txtPath, *n);
-    return r.line ? common::entryText(*r.line) : QString();
-}
-
 bool FrmMain::loadStepPicture(Image& img, const QString& code)
 {
     return scene::loadStepPicture(img, code);
@@ -68,8 +59,7 @@ void FrmMain::resetScene()
     raisePair();
     Pic1J.Move(30000 * sx, 30000 * sy);
 
-    d.stepPath = common::stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
-    d.tmPath = common::tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
+    common::setDrillPaths(d);
 
     for (Control* c :
          std::initializer_list<Control*>{&PicMenu, &PicTool, &PicHui, &PicTable, &Shape6, &PicCtrl})

@@ -11,6 +11,7 @@
 #include "platform/keys.h"
 #include "platform/services.h"
 #include "scene/scene_parts.h"
+#include "steps/completion.h"
 #include "steps/step.h"
 
 using namespace platform;
@@ -34,7 +35,8 @@ void FrmMain::overlaysAndList()
 
     scene::overlayField(code, Text1, Text2);
 
-    if (code == QLatin1String("0027")) {
+    const std::optional<steps::TypedText> typed = steps::typedText(code);
+    if (typed && typed->field == steps::TypedText::Field::Third) {
         Shape1.setVisible(false);
         Text3.setText(Text1.Text());
         Text3.setLeft(Text1.Left());
@@ -93,45 +95,49 @@ bool FrmMain::acceptedInText1() const
     return typed == folded(a.first) || typed == folded(a.second);
 }
 
-// "0020" folded, "0025" trimmed with the letter case kept: the keystroke that completes an
-// accepted answer advances.
+// A field judged at every change: its text, trimmed, against the answers as the rule compares them.
+static bool changeMatches(steps::TypedText::Compare compare, const QString& text, const FrmMain::Answer& a)
+{
+    using Compare = steps::TypedText::Compare;
+    if (!a.ok) return false;
+    if (compare == Compare::WholeEntry) return trimSpaces(text) == trimSpaces(a.text);
+    const bool ignoreCase = compare == Compare::Folded;
+    auto norm = [ignoreCase](const QString& s) { return ignoreCase ? folded(s) : trimSpaces(s); };
+    const QString typed = norm(text);
+    return typed == norm(a.first) || typed == norm(a.second);
+}
+
+// The edit field of a code judged at every change ("0020" folded, "0025" with the letter case
+// kept): the keystroke that completes an accepted answer advances.
 void FrmMain::Text1_Change()
 {
     actCode = step().actionNumber().value_or(0);
-    const QString code = step().action();
-    const bool ignoreCase = code == QLatin1String("0020");
-    if (!ignoreCase && code != QLatin1String("0025")) return;
-    const Answer a = getAnswer(step().answerLine());
-    if (!a.ok) return;
-    auto norm = [ignoreCase](const QString& s) { return ignoreCase ? folded(s) : trimSpaces(s); };
-    const QString typed = norm(Text1.Text());
-    if (typed == norm(a.first) || typed == norm(a.second)) doNext();
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
+    if (!rule || rule->field != steps::TypedText::Field::Edit || !rule->onChange) return;
+    if (changeMatches(rule->compare, Text1.Text(), getAnswer(step().answerLine()))) doNext();
 }
 
 // The second field ("0021") must hold the whole answer line, "|" included, letter case kept.
 void FrmMain::Text2_Change()
 {
-    const Answer a = getAnswer(step().answerLine());
-    if (a.ok && trimSpaces(Text2.Text()) == trimSpaces(a.text)) doNext();
+    if (changeMatches(steps::TypedText::Compare::WholeEntry, Text2.Text(), getAnswer(step().answerLine())))
+        doNext();
 }
 
-// The third field ("0027"), as "0020".
+// The third field ("0027"), letter case ignored.
 void FrmMain::Text3_Change()
 {
-    const Answer a = getAnswer(step().answerLine());
-    if (!a.ok) return;
-    const QString typed = folded(Text3.Text());
-    if (typed == folded(a.first) || typed == folded(a.second)) doNext();
+    if (changeMatches(steps::TypedText::Compare::Folded, Text3.Text(), getAnswer(step().answerLine())))
+        doNext();
 }
 
-// Enter on "0022", "0024" and "0028": the typed text, filtered or as it is, folded, against the
-// folded answers. A wrong Enter empties the field.
+// Enter where the code takes it ("0022", "0024", "0028"): the typed text, filtered or as it is,
+// folded, against the folded answers. A wrong Enter empties the field.
 void FrmMain::Text1_KeyUp(int keyCode, int)
 {
     if (keyCode != vbKeyReturn) return;
-    const QString code = step().action();
-    if (code != QLatin1String("0022") && code != QLatin1String("0024") && code != QLatin1String("0028"))
-        return;
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
+    if (!rule || !rule->enter) return;
     const Answer a = getAnswer(step().answerLine());
     const QString first = folded(a.first), second = folded(a.second);
     const QString plain = folded(filtered(Text1.Text())), typed = folded(Text1.Text());
@@ -144,7 +150,8 @@ void FrmMain::Text1_KeyUp(int keyCode, int)
 // "0023": the selection made with the mouse, folded, equals the hint entry's whole text, folded.
 void FrmMain::Text1_MouseUp(int, int, double, double)
 {
-    if (step().action() != QLatin1String("0023")) return;
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
+    if (!rule || !rule->selection) return;
     const Answer hintText = getAnswer(step().hintLine());
     if (hintText.ok && folded(Text1.SelText()) == folded(hintText.text)) doNext();
 }
@@ -160,7 +167,8 @@ static void activateChosenLayout()
 void FrmMain::Text1_GotFocus()
 {
     activateChosenLayout();
-    if (step().action() == QLatin1String("0027")) Text3.SetFocus();
+    const std::optional<steps::TypedText> rule = steps::typedText(step().action());
+    if (rule && rule->field == steps::TypedText::Field::Third) Text3.SetFocus();
 }
 
 void FrmMain::Text3_GotFocus()

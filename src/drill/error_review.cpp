@@ -69,8 +69,7 @@ bool startErrorReview(ReviewFrom from, Form& caller, const std::optional<QString
     d.setNo = -1;
     d.dataExt = common::defaultDataExt();
     d.txtPath = common::txtPath(d.dataPath, d.dataExt);
-    d.stepPath = common::stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
-    d.tmPath = common::tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
+    common::setDrillPaths(d);
     d.dqTm = 1;
     d.dqStep = 1;
     d.timeLeft = ExamMinutes;

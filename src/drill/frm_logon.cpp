@@ -114,8 +114,7 @@ void FrmLogon::Form_Load()
     auto& d = common::drill();
     d.dataExt = common::defaultDataExt();
     d.txtPath = common::txtPath(d.dataPath, d.dataExt);
-    d.stepPath = common::stepPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
-    d.tmPath = common::tmPath(d.dataPath, d.fileBase, d.setNo, d.dataExt);
+    common::setDrillPaths(d);
 }
 
 void FrmLogon::Timer1_Timer()

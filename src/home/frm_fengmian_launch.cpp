@@ -108,8 +108,7 @@ void applyUnitPractice(const UnitLaunch& l)
     d.setNo = l.unit;
     d.dataExt = l.dataExt;
     d.txtPath = l.txtPath;
-    d.stepPath = l.stepPath;
-    d.tmPath = l.tmPath;
+    common::setDrillPaths(d);
     d.dqTm = 1;
     d.dqStep = 1;
     d.timeLeft = common::ExamMinutes;

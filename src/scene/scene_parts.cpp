@@ -12,6 +12,7 @@
 #include "steps/completion.h"
 #include "steps/desk_pictures.h"
 #include "steps/question_block.h"
+#include "steps/step_file.h"
 #include "steps/tabs.h"
 
 using namespace platform;
@@ -37,31 +38,22 @@ std::optional<long> formatBackColor(int digit)
     return std::nullopt;
 }
 
-// The answer-text entry named by a 3-character field, from its fourth character.
-std::optional<QString> entryNamed(const QString& lineField, const QString& txtPath)
+// The answer-text entry named by a 3-character field, from its fourth character; an empty text
+// when the file cannot give it.
+QString entryNamed(const QString& lineField, const QString& txtPath)
 {
-    const std::optional<qint16> n = common::FieldNumber(lineField);
-    if (!n) return std::nullopt;
-    const common::LineResult r = common::readLineOrLast(txtPath, *n);
-    return r.line ? std::optional<QString>(common::entryText(*r.line)) : std::nullopt;
+    return common::readTextEntryNamed(txtPath, lineField).line.value_or(QString());
 }
 
 } // namespace
 
 void prefetchNextSteps(int question, int step)
 {
-    const common::TextReadResult file = common::readTextFile(common::drill().stepPath);
-    if (file.status == common::TextStatus::Ok) prefetchNextSteps(question, step, file.lines);
-}
-
-void prefetchNextSteps(int question, int step, const QStringList& stepLines)
-{
     const auto& d = common::drill();
     if (question < 1 || question > common::DrillVars::MaxQuestions) return;
     QStringList pictures;
     const auto add = [&](int q, int s) {
-        const std::optional<steps::Block> block = steps::questionBlock(d, q);
-        const std::optional<QString> line = block ? steps::blockRecord(stepLines, *block, s) : std::nullopt;
+        const std::optional<QString> line = steps::questionRecord(q, s);
         if (!line) return;
         const steps::Step rec(*line);
         pictures << common::pictureFile(d.dataPath, rec.background(), d.dataExt);
@@ -110,12 +102,7 @@ void placeEditField(const QString& rec, TextBox& text1)
 
 QString initialEditText(const QString& rec, const QString& txtPath)
 {
-    const QString lineField = steps::Step(rec).textLine();
-    if (lineField == QLatin1String("000")) return QString();
-    const std::optional<qint16> n = common::FieldNumber(lineField);
-    if (!n) return QString();
-    const common::LineResult r = common::readLineOrLast(txtPath, *n);
-    return r.line ? r.line->section(QLatin1Char('|'), 0, 0).mid(3) : QString();
+    return entryNamed(steps::Step(rec).textLine(), txtPath).section(QLatin1Char('|'), 0, 0);
 }
 
 void applyEditFormat(const QString& rec, TextBox& text1, std::optional<long> fourthColour)
@@ -178,7 +165,7 @@ std::optional<QString> placeHint(const QString& rec, Label& hint, const QString&
         hint.setCaption(QString());
         return std::nullopt;
     }
-    const QString text = entryNamed(lineField, txtPath).value_or(QString());
+    const QString text = entryNamed(lineField, txtPath);
     hint.setCaption(text);
     return text;
 }
@@ -385,15 +372,16 @@ QString cursorFile(const QString& nn)
     return common::joinPath(app::path(), QStringLiteral("ico") + nn + QStringLiteral(".CUR"));
 }
 
-void targetPointer(const steps::Step& step, Label& label1)
+void targetPointer(const steps::Step& step, Label& target, bool dragPointer)
 {
-    label1.setMousePointer(0);
-    if (step.cursorKind() == u'S') {
-        if (auto shape = step.cursorShape()) label1.setMousePointer(*shape);
-    }
-    if (step.cursorKind() == u'M') {
-        label1.setMousePointer(99);
-        if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) label1.setMouseIcon(*cursor);
+    const QChar kind = step.cursorKind();
+    if (kind == u'S') {
+        target.setMousePointer(step.cursorNumber());
+    } else if (kind == u'M' || dragPointer) {
+        target.setMousePointer(99);
+        if (auto cursor = loadPicture(cursorFile(step.cursorCode()))) target.setMouseIcon(*cursor);
+    } else {
+        target.setMousePointer(0);
     }
 }
 
@@ -442,21 +430,6 @@ void hideEditParts(std::initializer_list<TextBox*> fields, ListBox& list,
         p->setBackColor(0xB99D7F);
         p->setVisible(false);
     }
-}
-
-std::optional<QString> questionRecord(int step)
-{
-    const common::TextReadResult file = common::readTextFile(common::drill().stepPath);
-    if (file.status != common::TextStatus::Ok) return std::nullopt;
-    return questionRecord(step, file.lines);
-}
-
-std::optional<QString> questionRecord(int step, const QStringList& stepLines)
-{
-    const auto& d = common::drill();
-    const std::optional<steps::Block> block = steps::questionBlock(d, d.dqTm);
-    if (!block) return std::nullopt;
-    return steps::blockRecord(stepLines, *block, step);
 }
 
 } // namespace scene

@@ -16,16 +16,9 @@ namespace scene {
 
 // The pictures of the steps likely to be shown after step `step` of question `question` of the
 // drill's unit, decoded while this one is read or played: the next two steps of the question and
-// the first two of the next question, each its background and overlay slots.
+// the first two of the next question, each its background and overlay slots (the records from the
+// step file as read for the render, steps/step_file.h).
 void prefetchNextSteps(int question, int step);
-// The same from the step file's lines, read by the caller.
-void prefetchNextSteps(int question, int step, const QStringList& stepLines);
-
-// Record `step` of the drill's current question (dqTm) from its step file: none when the question
-// has no block, the file cannot be read, or the step lies outside the block.
-std::optional<QString> questionRecord(int step);
-// The same from the step file's lines, read by the caller.
-std::optional<QString> questionRecord(int step, const QStringList& stepLines);
 
 // The tab-dialog labels 0-13 out of sight, captions emptied.
 void parkTabLabels(platform::LabelArray& tabs);
@@ -178,8 +171,10 @@ void hideEditParts(std::initializer_list<platform::TextBox*> fields, platform::L
 // that is not letters and digits.
 QString cursorFile(const QString& nn);
 
-// The pointer shape of the main target: a standard shape ("S" and its number) or a cursor file
-// ("M" and the file's number, from the program's folder); the arrow otherwise.
-void targetPointer(const steps::Step& step, platform::Label& label1);
+// The pointer a step's cursorSpec gives a target: a standard shape ("S" and its number) or the
+// custom pointer with a cursor file ("M" and the file's number, from the program's folder; a file
+// that cannot be read leaves the custom picture loaded before); the default pointer otherwise. The
+// drag pointer of the second target (`dragPointer`) is the custom one for every kind but "S".
+void targetPointer(const steps::Step& step, platform::Label& target, bool dragPointer = false);
 
 } // namespace scene

@@ -14,6 +14,19 @@ std::optional<Block> questionBlock(const common::DrillVars& d, int q)
     return b;
 }
 
+int stepCount(const common::DrillVars& d, int q)
+{
+    const std::optional<Block> block = questionBlock(d, q);
+    return block ? block->count : 0;
+}
+
+int clampStep(const common::DrillVars& d, int q, int step)
+{
+    const int n = stepCount(d, q);
+    if (n > 0 && step > n) step = n;
+    return step < 1 ? 1 : step;
+}
+
 std::optional<QString> blockRecord(const QStringList& lines, const Block& block, int step)
 {
     if (step < 1 || step > block.count) return std::nullopt;

@@ -21,6 +21,12 @@ struct Block {
 // The block of question `q`: none for a question number out of range or start lines that give
 // no record.
 std::optional<Block> questionBlock(const common::DrillVars& d, int q);
+// The number of records of question `q` (0 when its block is not known).
+int stepCount(const common::DrillVars& d, int q);
+// `step` taken into question q's block: 1 to its number of records (no bound above when that is
+// not known). A question never leaves its own block: a jump, the back button or an advance past
+// its end would otherwise reach a neighbour's records (and its terminal record).
+int clampStep(const common::DrillVars& d, int q, int step);
 // Record `step` (1-based) of the block among the step file's lines: none for a step outside the
 // block or a file that ends before it.
 std::optional<QString> blockRecord(const QStringList& lines, const Block& block, int step);

@@ -5,26 +5,16 @@
 
 namespace steps {
 
-namespace {
-
-// The number of a code of four decimal digits, or -1.
-int fourDigits(const QString& code)
+int actionNumber(const QString& code)
 {
-    if (code.size() != 4) return -1;
-    int n = 0;
-    for (QChar c : code) {
-        if (c < u'0' || c > u'9') return -1;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
+    if (code.startsWith(QLatin1Char('L'))) return 0;
+    return common::FieldNumber(code).value_or(0);
 }
-
-} // namespace
 
 ActionKind actionKind(const QString& code)
 {
     if (code.startsWith(QLatin1Char('L'))) return ActionKind::List;
-    const int n = fourDigits(code);
+    const int n = actionNumber(code);
     if (n == 1 || n == 4 || n == 30) return ActionKind::Click;
     if (n == 2) return ActionKind::DoubleClick;
     if (n == 3) return ActionKind::RightClick;
@@ -45,7 +35,7 @@ ActionKind actionKind(const QString& code)
 int popupCodeOf(const QString& code)
 {
     if (actionKind(code) != ActionKind::PopupPick) return 0;
-    const int n = fourDigits(code);
+    const int n = actionNumber(code);
     return n >= 8100 ? n - 2000 : n;
 }
 
@@ -70,14 +60,15 @@ bool isPointing(ActionKind kind)
 std::optional<TypedTextPrompt> typedTextPrompt(const QString& code, bool demonstration)
 {
     static constexpr const char* Input = "输入 ";
-    if (code == QLatin1String("0020") || code == QLatin1String("0021") || code == QLatin1String("0027") ||
-        (code == QLatin1String("0025") && !demonstration))
+    if (actionKind(code) != ActionKind::Typing) return std::nullopt;
+    const int n = actionNumber(code);
+    if (n == 20 || n == 21 || n == 27 || (n == 25 && !demonstration))
         return TypedTextPrompt{Input, "", false};
-    if (code == QLatin1String("0022")) return TypedTextPrompt{Input, " 并按回车键或点红色方框处", true};
-    if (code == QLatin1String("0024")) return TypedTextPrompt{Input, " 并按回车键", false};
-    if (code == QLatin1String("0023")) return TypedTextPrompt{"请选中 ", "", false};
-    if (code == QLatin1String("0026")) return TypedTextPrompt{Input, " 并点击红色方框处", true};
-    if (code == QLatin1String("0028") && demonstration)
+    if (n == 22) return TypedTextPrompt{Input, " 并按回车键或点红色方框处", true};
+    if (n == 24) return TypedTextPrompt{Input, " 并按回车键", false};
+    if (n == 23) return TypedTextPrompt{"请选中 ", "", false};
+    if (n == 26) return TypedTextPrompt{Input, " 并点击红色方框处", true};
+    if (n == 28 && demonstration)
         return TypedTextPrompt{"在单元格或编辑栏中输入 ", " 并按回车键或点编辑区或点“√”", true};
     return std::nullopt;
 }

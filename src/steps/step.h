@@ -31,8 +31,13 @@ enum class ActionKind {
     Terminal,    // "9999": the question is solved
     List,        // "L...": a pick in the simulated list
 };
-// The kind of a code. Codes of four decimal digits are read by the ranges above; "L" and anything
-// starts a list step; any other text is None.
+// The number of an action code by the leading-number rule of every numeric field: blanks are
+// skipped and the first other character that is no digit ends it, so "0003", "3   " and " 3" all
+// read 3, "3ab1" reads 3, and a text without a leading digit ("abcd", "") reads 0. A list code
+// ("L" and its line) reads 0.
+int actionNumber(const QString& code);
+// The kind of a code: a list step when it begins with "L", otherwise the range above that holds its
+// number (actionNumber), and None for a number no range holds.
 ActionKind actionKind(const QString& code);
 // The pop-up code that a PopupPick code opens: the code itself for "3000"-"6000", the code less
 // 2000 for "8100"-"8999"; 0 for a code of another kind.
@@ -234,8 +239,6 @@ public:
     // entry shown first (textLine, 0-based).
     std::optional<qint16> listLine() const { return numberOpt(col::Action + 1, 3); }
     std::optional<qint16> firstEntry() const { return numberOpt(col::TextLine, 3); }
-    // cursorSpec "S": the standard pointer shape's number.
-    std::optional<qint16> cursorShape() const { return numberOpt(col::CursorSpec + 3, 2); }
 
 private:
     Numbers rectNumbers(int column) const

@@ -102,15 +102,21 @@ TEST_F(Demo, ADragShowsTheArrowThenTheCursorAndNoBand)
     EXPECT_EQ(p.shownStep(), 2);
 }
 
-TEST_F(Demo, APictureIsDraggedToItsScaledDropPoint)
+TEST_F(Demo, APictureIsDraggedPastItsDropPointWhereTheCandidatesDesktopAcceptsIt)
 {
-    // At scale 1.0 and 0.8 the picture is let go of with its Left and Top at the drop point on the
-    // screen's scale, where the candidate's desktop judges it: the rule of every direction is met
-    // with its edge. A drop coordinate of 0 keeps the picture's own.
+    // At scale 1.0 and 0.8 the pointer takes the picture at its centre and carries it, at one step a
+    // second, as the candidate's desktop moves a picture: its Left and Top at the arrow's tip, along
+    // the axes the code moves it. It lets go of it three pixels past the drop point in the directions
+    // the code judges; an axis the code does not judge keeps the picture's own place, whatever its
+    // drop coordinate. A candidate who takes the picture where the arrow took it and lets go where the
+    // arrow let go passes the step on the candidate's desktop.
     const struct {
         const char* code;
         int x, y;
-    } cases[] = {{"8004", 0, 3000}, {"8001", 1200, 0}, {"8007", 4500, 5000}, {"8008", 900, 1500}};
+        int dx, dy; // the side of the drop point the picture must end on, per axis (0: not judged)
+    } cases[] = {{"8004", 0, 3000, 0, 1},     {"8001", 1200, 0, -1, 0},    {"8003", 5000, 2000, 0, -1},
+                 {"8007", 4500, 5000, 1, 1},  {"8008", 900, 1500, -1, -1}, {"8006", 1000, 7000, -1, 1},
+                 {"8009", 8000, 1000, 1, -1}, {"8002", 8000, 3000, 1, 0}};
     for (double tpp : {15.0, 12.0}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << tpp << " " << c.code);
@@ -131,28 +137,37 @@ TEST_F(Demo, APictureIsDraggedToItsScaledDropPoint)
             EXPECT_TRUE(p.Image5.Visible());
             const double left = p.Image5.Left(), top = p.Image5.Top();
             const QPointF picture(qRound(left + p.Image5.Width() / 2), qRound(top + p.Image5.Height() / 2));
+            const auto tip = [&p] { return QPointF(p.LPoint(5).X1(), p.LPoint(5).Y1()); };
             // The glide to the picture, then the drag at one step a second.
             for (int i = 0; i < 30 && pointer() != picture && p.shownStep() == 1; ++i)
                 time.advance(100);
             ASSERT_EQ(pointer(), picture);
+            const QPointF took = tip();
             int ticks = 0;
             while (p.shownStep() == 1 && ticks < 20) {
                 time.advance(1000);
                 ++ticks;
                 if (p.shownStep() != 1) break;
-                EXPECT_NEAR(p.Image5.Left() + p.Image5.Width() / 2, pointer().x(), 1e-6);
-                EXPECT_NEAR(p.Image5.Top() + p.Image5.Height() / 2, pointer().y(), 1e-6);
+                EXPECT_DOUBLE_EQ(p.Image5.Left(), c.dx ? tip().x() : left);
+                EXPECT_DOUBLE_EQ(p.Image5.Top(), c.dy ? tip().y() : top);
             }
             EXPECT_EQ(p.shownStep(), 2);
             EXPECT_LE(ticks, 14);
-            // Where the pointer let go of it: the picture's centre over its Left and Top at the drop.
-            const double dropLeft = c.x ? c.x * sx : left, dropTop = c.y ? c.y * sy : top;
-            EXPECT_NEAR(pointer().x(), dropLeft + p.Image5.Width() / 2, 0.5 + 1e-6);
-            EXPECT_NEAR(pointer().y(), dropTop + p.Image5.Height() / 2, 0.5 + 1e-6);
-            // The picture lies where the candidate's desktop leaves it on success (a kept coordinate
-            // within the half twip of the pointer's whole twips).
-            EXPECT_NEAR(p.Image5.Left(), dropLeft, c.x ? 1e-9 : 0.5);
-            EXPECT_NEAR(p.Image5.Top(), dropTop, c.y ? 1e-9 : 0.5);
+            // Where the arrow let go: three pixels past the drop point along the axes judged.
+            const QPointF letGo = tip();
+            EXPECT_NEAR(letGo.x(), c.dx ? (c.x + 45 * c.dx) * sx : took.x(), 0.5 + 1e-6);
+            EXPECT_NEAR(letGo.y(), c.dy ? (c.y + 45 * c.dy) * sy : took.y(), 0.5 + 1e-6);
+            // The picture then lies where the candidate's desktop puts an accepted one.
+            EXPECT_DOUBLE_EQ(p.Image5.Left(), c.dx ? c.x * sx : left);
+            EXPECT_DOUBLE_EQ(p.Image5.Top(), c.dy ? c.y * sy : top);
+            EXPECT_GE(runToEnd(), 0);
+            time.advance(200);
+
+            ASSERT_EQ(common::drill().dqStep, 1);
+            testkit::dragHeld(desk(), took.x(), took.y(), letGo.x(), letGo.y(), platform::vbLeftButton, 0, 8,
+                              16);
+            EXPECT_EQ(common::drill().dqStep, 2) << "the candidate's picture was let go of at "
+                                                 << desk().Image5.Left() << "," << desk().Image5.Top();
             reset = std::make_unique<testkit::FormsReset>();
             common::drill().resetAll();
         }

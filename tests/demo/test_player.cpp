@@ -6,6 +6,7 @@
 #include "demo_fixture.h"
 #include "platform/keys.h"
 #include "platform/msgbox.h"
+#include "steps/step_file.h"
 #include "support/script.h"
 
 using namespace demotest;
@@ -148,7 +149,8 @@ TEST_F(Demo, TypingWritesTheAnswerOneCharacterATick)
         {"0020", 0, {"a", "ab", "abc"}, false},
         {"0020", 2, {"abc"}, false},            // the field held "ab": only the rest
         {"0020", 3, {"a", "ab", "abc"}, false}, // the field held something else
-        {"0021", 0, {"a", "ab", "abc"}, false}, // into Text2
+        // Into Text2, the whole entry: the candidate's second field takes nothing less.
+        {"0021", 0, {"a", "ab", "abc", "abc|", "abc|x", "abc|xy", "abc|xyz"}, false},
         {"0026", 0, {"a", "ab", "abc"}, true},
         {"0022", 2, {"abc"}, true},
     };
@@ -334,8 +336,8 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
         QList<StepRecord> steps;
         QList<int> played;
     } cases[] = {
-        {"an action the player does not know",
-         {at("1234"), at("0000", 3000, 3000, '4'), at("0001"), terminal()},
+        {"an action code without a rule, completed by a release that jumps",
+         {at("1234", 1500, 1500, '2'), at("0000", 3000, 3000, '4'), at("0001"), terminal()},
          {1, 2, 4}},
         {"a menu path whose rows open no panel", {menuStep, terminal()}, {1, 2}},
         {"a hot-spot click that jumps", {menuJump, at("0001"), terminal()}, {1, 3}},
@@ -348,6 +350,22 @@ TEST_F(Demo, NoStepStallsTheDemonstration)
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
+}
+
+// A demonstration reads the step file once when it starts, whatever the candidate's desktop read
+// before, and plays every step from that reading.
+TEST_F(Demo, TheStepFileIsReadOnceForAWholeDemonstration)
+{
+    start({{at("0001", 1500, 1500), at("8888"), at("0002", 6000, 1500), at("0003", 3000, 6000), terminal()}});
+    const int before = steps::stepFile().reads();
+    startDemo();
+    QList<int> played{player().shownStep()};
+    while (playing()) {
+        time.advance(100);
+        if (playing() && player().shownStep() != played.last()) played << player().shownStep();
+    }
+    EXPECT_EQ(played, (QList<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(steps::stepFile().reads(), before + 1);
 }
 
 TEST_F(Demo, AQuestionWithoutReadableRecordsEndsAtOnce)

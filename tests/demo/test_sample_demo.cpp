@@ -8,10 +8,12 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 
 #include "common/record.h"
 #include "common/scale.h"
+#include "common/text_file.h"
 #include "demo/frm_yanshi.h"
 #include "desktop/test_practice_fixture.h"
 #include "platform/units.h"
@@ -349,6 +351,83 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
     RecordProperty("played", played);
     RecordProperty("steps", steps);
     RecordProperty("arrivals", checked);
+}
+
+// Every picture drag of the sample, at scale 1.0 and 0.8: the demonstration takes the picture and
+// lets go of it where a candidate who does the same passes the step on the candidate's desktop.
+TEST_F(SampleDemo, EveryPictureDragIsLetGoOfWhereTheCandidatesDesktopAcceptsIt)
+{
+    int drags = 0;
+    for (double tpp : {15.0, 12.0}) {
+        SCOPED_TRACE(testing::Message() << tpp << " twips a pixel");
+        platform::setTwipsPerPixel(tpp, tpp);
+        common::computeScale();
+        testkit::TempProgramFolder folder;
+        QString error;
+        ASSERT_TRUE(sample::generateInstallation(folder.path(), &error)) << error.toStdString();
+        const QString data =
+            common::joinPath(folder.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
+        for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
+            SCOPED_TRACE(testing::Message() << "unit " << unit);
+            startUnit(data, unit);
+            auto& d = common::drill();
+            const QStringList lines = common::readTextFile(d.stepPath).lines;
+            for (int q = 1; q <= d.tmCount; ++q) {
+                bool dragged = false;
+                for (int l = d.tmStart[q]; l < d.tmStart[q + 1]; ++l)
+                    dragged |= steps::Step(lines[l - 1]).kind() == steps::ActionKind::ImageDrag;
+                if (!dragged) continue;
+                SCOPED_TRACE(testing::Message() << "question " << q);
+                choose(q);
+                rendered();
+                // The demonstration: where the arrow's tip takes each dragged picture (it stands on
+                // the picture still at its place) and where it lets go (the step has changed).
+                testkit::click(panel().CmdGN(7));
+                time.advance(200);
+                ASSERT_TRUE(platform::Forms::isLoaded<FrmYanShi>());
+                FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
+                struct Drag {
+                    QPointF took, letGo;
+                };
+                std::map<int, Drag> played;
+                int shown = 0;
+                QPointF slot;
+                for (int tick = 0; tick < 6000 && platform::Forms::isLoaded<FrmYanShi>(); ++tick) {
+                    const QPointF tip(p.LPoint(5).X1(), p.LPoint(5).Y1());
+                    if (p.shownStep() != shown) {
+                        if (played.count(shown)) played[shown].letGo = tip;
+                        shown = p.shownStep();
+                        slot = QPointF(p.Image5.Left(), p.Image5.Top());
+                    }
+                    if (steps::Step(p.shownRecord()).kind() == steps::ActionKind::ImageDrag &&
+                        QPointF(p.Image5.Left(), p.Image5.Top()) == slot)
+                        played[shown].took = tip;
+                    time.advance(100);
+                }
+                ASSERT_FALSE(platform::Forms::isLoaded<FrmYanShi>());
+                time.advance(200);
+                // The candidate, step by step: the other steps solved by hand, each drag as played.
+                testkit::Solver solver(desk(), time.clock());
+                for (const auto& [step, drag] : played) {
+                    while (d.dqStep < step)
+                        ASSERT_TRUE(solver.solveStep());
+                    ASSERT_EQ(d.dqStep, step);
+                    testkit::dragHeld(desk(), drag.took.x(), drag.took.y(), drag.letGo.x(), drag.letGo.y(),
+                                      platform::vbLeftButton, 0, 8, 16);
+                    EXPECT_EQ(d.dqStep, step + 1)
+                        << "step " << step << " let go of at " << drag.letGo.x() << "," << drag.letGo.y();
+                    ++drags;
+                }
+            }
+            desk().Unload();
+            common::drill().canUnload = true;
+            panel().Unload();
+            testkit::settle();
+        }
+    }
+    platform::setTwipsPerPixel(15, 15);
+    common::computeScale();
+    EXPECT_GE(drags, 2 * 8);
 }
 
 } // namespace

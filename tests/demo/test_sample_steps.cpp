@@ -207,13 +207,15 @@ std::optional<QRectF> finalTarget(FrmYanShi& p, const steps::Step& s)
     case ActionKind::List:
         return recordRect(s, common::col::EditRect);
     case ActionKind::ImageDrag: {
-        // The pointer holds the picture by its centre and lets go of it with its Left and Top at the
-        // drop point.
+        // The arrow's tip (60 design twips right of the pointer and 15 above it) lets go three pixels
+        // past the drop point, in the directions the code judges, as the picture's Left and Top;
+        // along an axis the code does not judge the pointer stays on the picture.
         const QRectF image = rectOf(p.Image5);
-        const double x = s.number(common::col::PointSpec, 5), y = s.number(common::col::PointSpec + 5, 5);
-        const double cx = x * sx + image.width() / 2, cy = y * sy + image.height() / 2;
-        return QRectF(x ? cx - 1 : image.left(), y ? cy - 1 : image.top(), x ? 2 : image.width(),
-                      y ? 2 : image.height());
+        const steps::PictureDrag drag = steps::pictureDrag(steps::actionNumber(code)).value();
+        const double x = (s.number(common::col::PointSpec, 5) + 45 * drag.x - 60) * sx,
+                     y = (s.number(common::col::PointSpec + 5, 5) + 45 * drag.y + 15) * sy;
+        return QRectF(drag.x ? x - 1 : image.left(), drag.y ? y - 1 : image.top(), drag.x ? 2 : image.width(),
+                      drag.y ? 2 : image.height());
     }
     case ActionKind::Menu: {
         const steps::MenuPath m = s.menuPath();

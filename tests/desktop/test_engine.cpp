@@ -1,11 +1,14 @@
 // The step engine: which record a render reads, the advance, the jump, the terminal record, the
 // automatic steps and the advances a render raises itself.
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 
 #include "common/record.h"
 #include "desktop_fixture.h"
 #include "platform/msgbox.h"
+#include "steps/step_file.h"
 #include "support/script.h"
 
 using namespace desktoptest;
@@ -77,6 +80,55 @@ TEST_F(Desktop, EveryRenderRecomputesTheDrillsPaths)
         EXPECT_EQ(d.tmPath, d.dataPath + c.list);
         EXPECT_EQ(markerOf(desk()), 1);
     }
+}
+
+// The step file is read once for the renders of a question (and the pictures decoded ahead, which
+// take their records from the same reading), and read again when it changes on disk, when the drill
+// moves to another step file and at every question load.
+TEST_F(Desktop, TheStepFileIsReadOnceAndAgainWhenItChanges)
+{
+    QList<StepRecord> q1;
+    for (int i = 1; i <= 6; ++i)
+        q1 << marked(100 + i, QStringLiteral("8888"));
+    q1 << terminal();
+    writeBank({q1, {marked(201), terminal()}});
+    auto& d = common::drill();
+    steps::StepFile& file = steps::stepFile();
+    const int before = file.reads();
+    FrmMain& f = showQuestion(1);
+    EXPECT_EQ(markerOf(f), 101);
+    clock.advance(5000); // five automatic steps, one render each
+    EXPECT_EQ(d.dqStep, 6);
+    EXPECT_EQ(markerOf(f), 106);
+    EXPECT_EQ(file.reads(), before + 1);
+
+    // Changed on disk while the question is shown (a record more, so a file of another size): the
+    // next render shows the new record.
+    QList<StepRecord> changed;
+    for (int i = 1; i <= 7; ++i)
+        changed << marked(110 + i, QStringLiteral("8888"));
+    writeBank({changed << terminal(), {marked(201), terminal()}});
+    f.GoStep(QStringLiteral("6"));
+    EXPECT_EQ(markerOf(f), 116);
+    EXPECT_EQ(file.reads(), before + 2);
+
+    // Another unit's step file, then back: each is read when the drill comes to it.
+    d.setNo = 1;
+    writeBank({{marked(301), terminal()}});
+    showQuestion(1);
+    EXPECT_EQ(markerOf(f), 301);
+    EXPECT_EQ(file.reads(), before + 3);
+
+    // The same file rewritten as it was long and at the time it had: the next question load reads it.
+    const QString path = d.stepPath;
+    const QDateTime at = QFileInfo(path).lastModified();
+    writeBank({{marked(302), terminal()}});
+    QFile touched(path);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(at, QFileDevice::FileModificationTime));
+    touched.close();
+    showQuestion(1);
+    EXPECT_EQ(markerOf(f), 302);
 }
 
 // Question 1 is left on its terminal record; question 2 has no record of its own that can be

@@ -76,6 +76,16 @@ TEST_F(Judge, ReleasesOnTheMainTarget)
         {"L001", '3', 1, 0, 3},
         {"6013", '7', 2, 0, 7},
         {"0000", '2', 1, 0, 2},
+        // A code is the number it begins with, blanks skipped: "3" and blanks is a right click,
+        // " 1" a left click.
+        {"3   ", '0', 2, 0, 2},
+        {" 3", '4', 2, 0, 4},
+        {"3   ", '4', 1, 0, 1},
+        {" 1  ", '0', 1, 0, 2},
+        {" 1  ", '0', 1, 2, 1},
+        // No leading digit: a code of no rule of its own, which jumps.
+        {"abcd", '5', 1, 0, 5},
+        {"abcd", '0', 2, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -155,10 +165,16 @@ TEST_F(Judge, ThePointerOverTheTargetFollowsTheRecordShown)
         const char* action;
         const char* cursor;
         int pointer;
+        bool icon; // the picture of ico07.CUR
     } cases[] = {
-        {"0001", "S0003", 3}, {"0001", "S0011", 11}, {"0001", "M0007", 99},
-        {"0001", "M0008", 0}, // no such cursor file: the default pointer
-        {"0001", "X0003", 0}, {"0041", "S0003", 0},  {"0050", "M0007", 0},
+        {"0001", "S0003", 3, false},
+        {"0001", "S0011", 11, false},
+        {"0001", "M0007", 99, true},
+        // No such cursor file: the custom pointer, as the render gives it, with no picture of its own.
+        {"0001", "M0008", 99, false},
+        {"0001", "X0003", 0, false},
+        {"0041", "S0003", 0, false},
+        {"0050", "M0007", 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.action << " " << c.cursor);
@@ -170,7 +186,7 @@ TEST_F(Judge, ThePointerOverTheTargetFollowsTheRecordShown)
         testkit::move(f, TargetX, TargetY);
         EXPECT_EQ(f.Label1.MousePointer(), c.pointer);
         if (c.pointer == 99) {
-            EXPECT_TRUE(f.Label1.MouseIcon().source().endsWith(QLatin1String("ico07.CUR")));
+            EXPECT_EQ(f.Label1.MouseIcon().source().endsWith(QLatin1String("ico07.CUR")), c.icon);
         }
         f.Unload();
         testkit::settle();

@@ -43,11 +43,22 @@ TEST_F(TypedText, TypingAdvancesOnTheKeystrokeThatCompletesAnAcceptedAnswer)
         const char* typed; // the last character completes it, when it is accepted at all
         bool accepted;
     } cases[] = {
-        {"0020", 1, "NOTEPAD", true},     {"0020", 3, "NotePad.EXE", true}, {"0020", 1, " notepad", true},
-        {"0020", 3, "notepad.ex", false}, {"0025", 1, "Notepad", true},     {"0025", 1, "notepad.exe", true},
-        {"0025", 1, " Notepad", true},    {"0025", 1, "NOTEPAD", false},    {"0025", 1, "NotePad", false},
-        {"0020", 2, "新建文件夹", true},  {"0024", 1, "Notepad", false}, // Enter asked for
+        {"0020", 1, "NOTEPAD", true},
+        {"0020", 3, "NotePad.EXE", true},
+        {"0020", 1, " notepad", true},
+        {"0020", 3, "notepad.ex", false},
+        {"0025", 1, "Notepad", true},
+        {"0025", 1, "notepad.exe", true},
+        {"0025", 1, " Notepad", true},
+        {"0025", 1, "NOTEPAD", false},
+        {"0025", 1, "NotePad", false},
+        {"0020", 2, "新建文件夹", true},
+        {"0024", 1, "Notepad", false}, // Enter asked for
         {"0022", 1, "Notepad", false},
+        // A code is the number it begins with.
+        {"20  ", 1, "NOTEPAD", true},
+        {" 25 ", 1, "NOTEPAD", false},
+        {" 25 ", 1, "Notepad", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.action << " \"" << c.typed << "\"");
@@ -146,14 +157,19 @@ TEST_F(TypedText, TheSecondFieldMustHoldTheWholeLine)
 TEST_F(TypedText, TheThirdFieldTakesTheFocusAndIsJudgedWithoutCase)
 {
     writeTexts({QStringLiteral("Notepad|notepad.exe")});
-    FrmMain& f = show(typing(QStringLiteral("0027"), 1));
-    ASSERT_TRUE(f.Text3.Visible());
-    EXPECT_FALSE(f.Text1.Visible());
-    EXPECT_TRUE(f.Text3.hasFocus());
-    testkit::type(f, QStringLiteral("NOTEPA"));
-    EXPECT_EQ(stepNow(), 1);
-    testkit::type(f, QStringLiteral("D"));
-    EXPECT_EQ(stepNow(), 2);
+    for (const char* code : {"0027", "27  "}) {
+        SCOPED_TRACE(code);
+        FrmMain& f = show(typing(QString::fromLatin1(code), 1));
+        ASSERT_TRUE(f.Text3.Visible());
+        EXPECT_FALSE(f.Text1.Visible());
+        EXPECT_TRUE(f.Text3.hasFocus());
+        testkit::type(f, QStringLiteral("NOTEPA"));
+        EXPECT_EQ(stepNow(), 1);
+        testkit::type(f, QStringLiteral("D"));
+        EXPECT_EQ(stepNow(), 2);
+        f.Unload();
+        testkit::settle();
+    }
 }
 
 TEST_F(TypedText, ASelectionMadeWithTheMouseIsJudgedWhenTheButtonIsReleased)

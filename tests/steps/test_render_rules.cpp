@@ -208,7 +208,7 @@ TEST(StepView, TheNumbersOfTheRendersFields)
     const steps::Step b(big.str());
     expectNumbers(b.mainNumbers(), std::nullopt, 300, 0, 0);
     EXPECT_EQ(b.hintLeft(), std::nullopt);
-    EXPECT_EQ(b.cursorShape(), 11);
+    EXPECT_EQ(b.cursorNumber(), 11);
 
     // Past the end of a short record the numbers read 0.
     const steps::Step cut(r.truncated(100));

@@ -63,16 +63,43 @@ TEST(ActionKinds, EveryCodeOfTheRecordFormatAndTheBoundariesOfItsRanges)
         {"9998", ActionKind::Hint, 0},
         {"9999", ActionKind::Terminal, 0},
         {"L012", ActionKind::List, 0},
-        // Not four decimal digits: no rule, whatever the leading number reads.
-        {"3ab1", ActionKind::None, 0},
-        {" 001", ActionKind::None, 0},
+        {"L1", ActionKind::List, 0},
+        {"L", ActionKind::List, 0},
+        // A code is read as the number it begins with, blanks skipped, as every numeric field is.
+        {"3   ", ActionKind::RightClick, 0},
+        {" 3", ActionKind::RightClick, 0},
+        {"  3 ", ActionKind::RightClick, 0},
+        {"0003", ActionKind::RightClick, 0},
+        {"3ab1", ActionKind::RightClick, 0},
+        {" 001", ActionKind::Click, 0},
+        {"2   ", ActionKind::DoubleClick, 0},
+        {"20  ", ActionKind::Typing, 0},
+        {"6000", ActionKind::PopupPick, 6000},
+        {" 3 0", ActionKind::Click, 0}, // blanks inside are skipped too: 30
         {"600", ActionKind::None, 0},
+        {"8000", ActionKind::None, 0},
+        {"8005", ActionKind::None, 0},
+        {"8 05", ActionKind::None, 0}, // 805
+        {"8888", ActionKind::Auto, 0},
+        // No leading digit: the number 0, which no range holds.
         {"", ActionKind::None, 0},
+        {"abcd", ActionKind::None, 0},
+        {" L12", ActionKind::None, 0},
+        {"l012", ActionKind::None, 0},
+        {"-003", ActionKind::None, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(steps::actionKind(QString::fromLatin1(c.code)), c.kind) << c.code;
         EXPECT_EQ(steps::popupCodeOf(QString::fromLatin1(c.code)), c.popup) << c.code;
     }
+    // The number a code reads as, which the judges compare with.
+    const struct {
+        const char* code;
+        int number;
+    } numbers[] = {{"0003", 3}, {"3   ", 3}, {" 3", 3},   {"9101", 9101}, {"8 05", 805},
+                   {"L012", 0}, {"", 0},     {"abcd", 0}, {"3ab1", 3}};
+    for (const auto& c : numbers)
+        EXPECT_EQ(steps::actionNumber(QString::fromLatin1(c.code)), c.number) << c.code;
     // Key codes as key alternatives read them too.
     EXPECT_FALSE(steps::isKeyCode(6000));
     EXPECT_TRUE(steps::isKeyCode(6001));
@@ -447,8 +474,11 @@ TEST(Completion, TheWayAStepIsCompletedAndWhereItLeads)
         {"a hover advances", StepRecord().action(QStringLiteral("0030")).mainRect(1, '3', 1, 9, 9), 1,
          Way::Action, 0, "0"},
         {"a drag jumps by column 102",
-         StepRecord().action(QStringLiteral("0052")).set(col::CursorSpec + 1, QStringLiteral("3")), 1,
-         Way::Action, 0, "3"},
+         StepRecord()
+             .action(QStringLiteral("0052"))
+             .set(col::CursorSpec + 1, QStringLiteral("3"))
+             .setRect(col::AuxRect, 1, '5', 1, 9, 9),
+         1, Way::Action, 0, "3"},
         {"a key code advances", StepRecord().action(QStringLiteral("6013")), 1, Way::Action, 0, "0"},
         {"typing with a second target",
          StepRecord().action(QStringLiteral("0028")).setRect(col::AuxRect, 1, '0', 1, 9, 9), 1, Way::Action,
@@ -484,6 +514,55 @@ TEST(Completion, TheWayAStepIsCompletedAndWhereItLeads)
         {"the pointer before the key", aux('0').set(col::KeyAlt1, QStringLiteral("P6013")), 1,
          Way::SecondPress, 0, "0"},
         {"nothing at all", none(), 1, Way::Nothing, 0, "0"},
+        // A code read by its number.
+        {"a right click written \"3\" and blanks",
+         StepRecord().action(QStringLiteral("3   ")).mainRect(1, '4', 1, 9, 9), 1, Way::Action, 0, "4"},
+        // Codes that the candidate's desktop never accepts, and targets that take no pointer.
+        {"\"8000\": the targets are shrunk, a release or press on them does nothing",
+         StepRecord()
+             .action(QStringLiteral("8000"))
+             .mainRect(1500, '3', 6000, 600, 300)
+             .setRect(col::AuxRect, 3000, '0', 2000, 600, 300),
+         1, Way::Nothing, 0, "0"},
+        {"\"8005\" with a released second target",
+         StepRecord().action(QStringLiteral("8005")).setRect(col::AuxRect, 3000, '4', 2000, 600, 300), 1,
+         Way::Nothing, 0, "0"},
+        {"\"8000\" with a picture that leads on",
+         StepRecord()
+             .action(QStringLiteral("8000"))
+             .mainRect(1500, '3', 6000, 600, 300)
+             .setSlot(col::Slot5, 4500, '3', 1500, QStringLiteral("P00005")),
+         1, Way::Picture, 5, "3"},
+        {"\"8005\" with a key alternative",
+         StepRecord().action(QStringLiteral("8005")).set(col::KeyAlt1, QStringLiteral("P6013")), 1, Way::Key,
+         0, "0"},
+        {"\"8012\" shrinks the targets too",
+         StepRecord().action(QStringLiteral("8012")).mainRect(1, '3', 1, 9, 9), 1, Way::Nothing, 0, "0"},
+        {"a picture drag", StepRecord().action(QStringLiteral("8006")), 1, Way::Action, 0, "0"},
+        {"\"0029\" has no typed-text rule: its release jumps",
+         StepRecord().action(QStringLiteral("0029")).mainRect(1, '3', 1, 9, 9), 1, Way::MainRelease, 0, "3"},
+        {"\"0029\" and nothing else", StepRecord().action(QStringLiteral("0029")), 1, Way::Nothing, 0, "0"},
+        {"a typed answer confirmed by a click",
+         StepRecord().action(QStringLiteral("0026")).mainRect(1, '3', 1, 9, 9), 1, Way::Action, 0, "0"},
+        {"a drag whose pointer stays the default one",
+         StepRecord()
+             .action(QStringLiteral("0050"))
+             .set(col::CursorSpec, QStringLiteral("S0000"))
+             .set(col::WinCode, QStringLiteral("EE"))
+             .setRect(col::AuxRect, 1, '0', 1, 9, 9),
+         1, Way::Nothing, 0, "0"},
+        {"a band without a second target",
+         StepRecord().action(QStringLiteral("0041")).mainRect(1, '0', 1, 9, 9), 1, Way::Nothing, 0, "0"},
+        {"\"0004\" only jumps", StepRecord().action(QStringLiteral("0004")).mainRect(1, '3', 1, 9, 9), 1,
+         Way::Action, 0, "3"},
+        {"\"0004\" with the JumpChar \"0\"",
+         StepRecord().action(QStringLiteral("0004")).mainRect(1, '0', 1, 9, 9), 1, Way::Nothing, 0, "0"},
+        {"a click with the middle button and Shift",
+         StepRecord().action(QStringLiteral("9104")).mainRect(1, '0', 1, 9, 9), 1, Way::Action, 0, "0"},
+        {"a click with a button no mouse has",
+         StepRecord().action(QStringLiteral("9003")).mainRect(1, '3', 1, 9, 9), 1, Way::Nothing, 0, "0"},
+        {"a click with keys no keyboard holds",
+         StepRecord().action(QStringLiteral("9801")).mainRect(1, '3', 1, 9, 9), 1, Way::Nothing, 0, "0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -538,6 +617,10 @@ TEST(TypedTextHints, TheWordsOfEachCodeOnBothDesktops)
         {"0027", "输入 " + joined, "输入 " + joined},
         {"0028", joined, "在单元格或编辑栏中输入 " + joined + " 并按回车键或点编辑区或点“√”"},
         {"0029", joined, joined},
+        // Codes read by their number: "22" and blanks is "0022".
+        {"22  ", "输入 " + joined + " 并按回车键或点红色方框处",
+         "输入 " + joined + " 并按回车键或点红色方框处"},
+        {" 20 ", "输入 " + joined, "输入 " + joined},
         {"0001", hint, hint},
         {"9001", hint, hint},
     };
