@@ -374,7 +374,6 @@ class Checker:
     # -----------------------------------------------------------------------------------------
 
     def run(self, jobs):
-        b = self.b
         # Every folder of src/ is a layer.
         if os.path.isdir(self.src):
             for entry in sorted(os.listdir(self.src)):
