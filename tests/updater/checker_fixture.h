@@ -78,6 +78,33 @@ private:
     }
 };
 
+// Message boxes that stay open while whileOpen runs (time goes on, the network has its chance),
+// then take the answer of the service installed before (the fixture's script).
+class WaitingBoxes final : public platform::MessageBoxService {
+public:
+    explicit WaitingBoxes(std::function<void()> whileOpen)
+        : previous_(platform::messageBoxService())
+        , whileOpen_(std::move(whileOpen))
+    {
+        platform::setMessageBoxService(this);
+    }
+    ~WaitingBoxes() override { platform::setMessageBoxService(previous_); }
+    WaitingBoxes(const WaitingBoxes&) = delete;
+    WaitingBoxes& operator=(const WaitingBoxes&) = delete;
+
+    int ask(const platform::MsgBoxRequest& request) override
+    {
+        ++shown;
+        whileOpen_();
+        return previous_->ask(request);
+    }
+    int shown = 0;
+
+private:
+    platform::MessageBoxService* previous_;
+    std::function<void()> whileOpen_;
+};
+
 class CheckerTest : public testing::Test {
 protected:
     void SetUp() override

@@ -281,13 +281,29 @@ TEST_F(Checker, MissingOrBrokenModuleInformationEndsWithAMessageAndAFailure)
         c.breakIt();
         ends = 0;
         endCode = -1;
+        serve("The page cannot be found"); // an unusable page would end the program
         boxes.expect(platform::vbOK, c.prompt, QStringLiteral("题库升级"),
                      platform::vbOKOnly + platform::vbCritical);
+        // The message stays until the candidate closes it: long past every timer's interval
+        // nothing is asked for and nothing ends the program under it.
+        WaitingBoxes waiting([&] {
+            for (int i = 0; i < 200; ++i) {
+                time.advance(100);
+                QTest::qWait(1);
+            }
+            QTest::qWait(100);
+            EXPECT_EQ(ends, 0);
+            EXPECT_TRUE(Forms::isLoaded<FrmTessaly1>());
+            EXPECT_TRUE(server.paths.isEmpty());
+        });
         start();
+        EXPECT_EQ(waiting.shown, 1);
+        // Closed: the program ends, with a failure.
         EXPECT_EQ(ends, 1);
         EXPECT_NE(endCode, 0);
         EXPECT_FALSE(Forms::isLoaded<FrmTessaly1>());
         time.advance(1000);
+        QTest::qWait(50);
         EXPECT_TRUE(server.paths.isEmpty());
         Forms::destroyAll();
         platform::app::releaseInstanceLock();
