@@ -126,10 +126,13 @@ bool FormWindow::event(QEvent* e)
 
 void FormWindow::closeEvent(QCloseEvent* e)
 {
+    // The keys as the request comes, before its handlers run.
+    const std::vector<int> kept = keysKeptBySystem();
     if (form_ && !form_->closeFromWindow(vbFormControlMenu))
         e->ignore();
     else
         e->accept();
+    holdKeptKeys(kept);
 }
 
 void FormWindow::moveEvent(QMoveEvent*)
