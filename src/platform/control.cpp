@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "platform/event_bridge.h"
 #include "platform/form.h"
@@ -505,9 +506,41 @@ struct HeldRelease {
     int shift = 0;
 } held;
 
+// Keys whose press the window system kept to itself but made a request of (a window manager's
+// close for Alt+F4): down until the system keyboard has them up, looked at every few milliseconds
+// of the program's clock meanwhile. Losing the keyboard leaves them as they are: the window manager
+// holds it while the key is down.
+std::set<int> keptKeys;
+constexpr int KeptKeyPollMs = 10;
+void releaseKeptKeysThatAreUp();
+Timer& keptKeyPoll()
+{
+    static Timer* const poll = [] {
+        auto* t = new Timer(KeptKeyPollMs, false); // lives as long as the program
+        t->name = QStringLiteral("keptKeyPoll");
+        t->onTimer = releaseKeptKeysThatAreUp;
+        return t;
+    }();
+    return *poll;
+}
+
+void releaseKeptKeysThatAreUp()
+{
+    for (auto it = keptKeys.begin(); it != keptKeys.end();) {
+        if (systemKeyboard().keyDown(*it) == true) {
+            ++it;
+            continue;
+        }
+        if (!pressedBy.count(*it)) setKeyDown(*it, false);
+        it = keptKeys.erase(it);
+    }
+    if (keptKeys.empty()) keptKeyPoll().setEnabled(false);
+}
+
 void forgetKey(int vk)
 {
     pressedBy.erase(vk);
+    keptKeys.erase(vk);
     setKeyDown(vk, false);
 }
 
@@ -658,6 +691,23 @@ void judgeHeldKeyRelease()
     if (held.form) runKeyUp(held.form, held.control, held.vk, held.shift, held.press.shift);
 }
 
+std::vector<int> keysKeptBySystem()
+{
+    std::vector<int> kept;
+    for (int vk : {int(vbKeyF4)})
+        if (!keyIsDown(vk) && systemKeyboard().keyDown(vk) == true) kept.push_back(vk);
+    return kept;
+}
+
+void holdKeptKeys(const std::vector<int>& keys)
+{
+    for (int vk : keys) {
+        keptKeys.insert(vk);
+        setKeyDown(vk, true);
+    }
+    if (!keptKeys.empty()) keptKeyPoll().setEnabled(true);
+}
+
 void forgetKeyTarget(const void* owner)
 {
     if (keyUpTarget.form == owner) keyUpTarget = {};
@@ -703,6 +753,7 @@ bool dispatchKey(Form* form, Control* control, QObject* receiver, QKeyEvent* e)
     }
     if (vk != 0 && !press) {
         setKeyDown(vk, false);
+        keptKeys.erase(vk);
         const auto it = pressedBy.find(vk);
         if (it == pressedBy.end()) return true;
         const Press p = it->second;

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -43,6 +44,14 @@ void watchKeys();
 // with its time stamp makes the pair the keyboard's repeat); the event loop judges it then, or the
 // next input event first. This judges a waiting release now (tests, after the release they send).
 void judgeHeldKeyRelease();
+// A close request from the window system may stand for a key press it kept to itself (a window
+// manager turns Alt+F4 into the request, and repeats the request while the key is held).
+// keysKeptBySystem() tells the keys of such a press that are down as the request comes and that no
+// form has a press of; once the request is judged, holdKeptKeys() keeps them down (keyIsDown)
+// until the keyboard has them up, so that the requests repeated meanwhile are no new presses while
+// the first request after the release is one.
+std::vector<int> keysKeptBySystem();
+void holdKeptKeys(const std::vector<int>& keys);
 // A control or form that goes away: the keys it took are nobody's.
 void forgetKeyTarget(const void* owner);
 // Text that arrives whole (pasted, or committed by an input method) put through the same KeyPress

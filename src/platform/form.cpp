@@ -126,10 +126,13 @@ bool FormWindow::event(QEvent* e)
 
 void FormWindow::closeEvent(QCloseEvent* e)
 {
+    // The keys as the request comes, before its handlers run.
+    const std::vector<int> kept = keysKeptBySystem();
     if (form_ && !form_->closeFromWindow(vbFormControlMenu))
         e->ignore();
     else
         e->accept();
+    holdKeptKeys(kept);
 }
 
 void FormWindow::moveEvent(QMoveEvent*)
@@ -142,21 +145,10 @@ void FormWindow::moveEvent(QMoveEvent*)
 
 void FormWindow::changeEvent(QEvent* e)
 {
-    if (form_ && e->type() == QEvent::WindowStateChange && !applying &&
-        (windowState() & Qt::WindowMinimized) && form_->isModalRunning()) {
-        // A modal form holds every other form: minimised by the window manager (a key of its own),
-        // it would leave the program blocked behind a form no one sees. It comes back at once, and
-        // a window manager that took its owners along brings them back with it.
-        QTimer::singleShot(0, this, [this] {
-            if (!form_ || !form_->isModalRunning() || !(windowState() & Qt::WindowMinimized)) return;
-            applying = true;
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-            show();
-            applying = false;
-            raise();
-            activateWindow();
-        });
-    } else if (form_ && e->type() == QEvent::WindowStateChange && !applying) {
+    // A modal form that the window manager minimises comes back at once (keepModalWindowsInView):
+    // its state stays as it was.
+    const bool modalComesBack = isModal() && (windowState() & Qt::WindowMinimized);
+    if (form_ && e->type() == QEvent::WindowStateChange && !applying && !modalComesBack) {
         if (windowState() & Qt::WindowMinimized)
             form_->windowState_ = vbMinimized;
         else if (windowState() & Qt::WindowMaximized)
@@ -166,6 +158,60 @@ void FormWindow::changeEvent(QEvent* e)
     }
     QWidget::changeEvent(e);
 }
+
+// Modal windows ------------------------------------------------------------------------------
+
+namespace {
+
+// A modal window holds every other window of the program: minimised by the window manager (from
+// its title bar, or by a key of the manager's own), it would leave the program blocked behind a
+// window no one sees. Whatever draws it (a form, a message box, any dialog), it comes back at once,
+// and a window manager that took its owners along brings them back with it.
+class ModalKeeper final : public QObject {
+public:
+    ModalKeeper()
+        : QObject(qApp)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::WindowStateChange || !watched->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        if (!minimisedModal(w)) return false;
+        // A form the program itself minimises is left so.
+        if (auto* fw = dynamic_cast<FormWindow*>(w); fw && fw->applying) return false;
+        QTimer::singleShot(0, w, [w] {
+            if (!minimisedModal(w)) return;
+            auto* fw = dynamic_cast<FormWindow*>(w);
+            if (fw) fw->applying = true;
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+            w->show();
+            if (fw) fw->applying = false;
+            w->raise();
+            w->activateWindow();
+        });
+        return false;
+    }
+
+private:
+    static bool minimisedModal(const QWidget* w)
+    {
+        return w->isWindow() && w->isModal() && !w->isHidden() && (w->windowState() & Qt::WindowMinimized);
+    }
+};
+
+} // namespace
+
+void keepModalWindowsInView()
+{
+    static QPointer<ModalKeeper> keeper;
+    if (!keeper && qApp) keeper = new ModalKeeper;
+}
+
+// From the start of the program: a dialog may come before any form.
+Q_COREAPP_STARTUP_FUNCTION(keepModalWindowsInView)
 
 // Form ---------------------------------------------------------------------------------------
 
@@ -264,6 +310,7 @@ void Form::Load()
     design();
 
     watchKeys();
+    keepModalWindowsInView();
     window_ = new FormWindow(this);
     window_->setObjectName(name_);
     applyWindowFlags();

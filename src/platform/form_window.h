@@ -31,4 +31,8 @@ private:
     Form* form_;
 };
 
+// Brings back at once any modal window of the program that the window manager minimises (the
+// first form or message box starts it, if the program's start has not).
+void keepModalWindowsInView();
+
 } // namespace platform

@@ -5,6 +5,12 @@
 #include <set>
 #include <utility>
 
+#ifdef BRANNOCK_HAVE_XKB
+#include <QtGui/qguiapplication_platform.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -169,6 +175,43 @@ void setKeyDown(int vk, bool down)
         keysDown.insert(vk);
     else
         keysDown.erase(vk);
+}
+
+namespace {
+
+class WindowSystemKeyboard final : public SystemKeyboard {
+public:
+    std::optional<bool> keyDown(int vk) override
+    {
+#ifdef BRANNOCK_HAVE_XKB
+        auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        Display* d = x11 ? x11->display() : nullptr;
+        if (!d || vk < vbKeyF1 || vk >= vbKeyF1 + 24) return std::nullopt;
+        const KeyCode code = XKeysymToKeycode(d, XK_F1 + KeySym(vk - vbKeyF1));
+        if (code == 0) return std::nullopt;
+        char keys[32] = {};
+        XQueryKeymap(d, keys);
+        return ((keys[code / 8] >> (code % 8)) & 1) != 0;
+#else
+        (void)vk;
+        return std::nullopt;
+#endif
+    }
+};
+
+SystemKeyboard* installedKeyboard = nullptr;
+
+} // namespace
+
+SystemKeyboard& systemKeyboard()
+{
+    static WindowSystemKeyboard windowSystem;
+    return installedKeyboard ? *installedKeyboard : windowSystem;
+}
+
+void setSystemKeyboard(SystemKeyboard* keyboard)
+{
+    installedKeyboard = keyboard;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // Keys as the handlers receive them: Windows virtual-key codes and Shift bits.
 #include <Qt>
+#include <optional>
 
 namespace platform {
 
@@ -39,6 +40,7 @@ enum KeyCodes : int {
     vbKeyDecimal = 110,
     vbKeyDivide = 111,
     vbKeyF1 = 112,
+    vbKeyF4 = 115,
     vbKeyF12 = 123,
     vbKeyNumlock = 144,
     vbKeyScrollLock = 145,
@@ -68,8 +70,22 @@ void setKeyPressShift(int shift); // the runtime's dispatch; -1 when no release 
 // Asks the X server to repeat a held key as presses alone, with no release between them (XKB's
 // detectable auto-repeat). False where there is no X display or it cannot.
 bool useDetectableAutoRepeat();
-// Whether a press of the key has reached a form and its release has not yet.
+// Whether a press of the key has reached a form and its release has not yet, or the window system
+// kept a press of it to itself that is still held (see SystemKeyboard).
 bool keyIsDown(int virtualKeyCode);
 void setKeyDown(int virtualKeyCode, bool down); // the runtime's dispatch
+
+// The keyboard as the window system has it, for a key press it keeps to itself: a window manager
+// takes Alt+F4 and sends the window a close request instead, again at every repeat while the key
+// is held. Whether the key is down now; nothing where the window system cannot tell.
+class SystemKeyboard {
+public:
+    virtual ~SystemKeyboard() = default;
+    virtual std::optional<bool> keyDown(int virtualKeyCode) = 0;
+};
+// The one in force: the X server's keyboard (function keys) where the program has an X display,
+// otherwise one that cannot tell. Tests install their own; nullptr returns to the window system's.
+SystemKeyboard& systemKeyboard();
+void setSystemKeyboard(SystemKeyboard* keyboard);
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include "platform/app.h"
+#include "platform/form_window.h"
 
 namespace platform {
 
@@ -61,6 +62,7 @@ int showRealBox(const MsgBoxRequest& request)
         qWarning("MsgBox without a GUI application: \"%s\" is not shown", qPrintable(request.prompt));
         return msgBoxEscapeResult(request.style);
     }
+    keepModalWindowsInView();
     QMessageBox box;
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText); // a prompt is never markup

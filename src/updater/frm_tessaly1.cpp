@@ -105,6 +105,10 @@ bool FrmTessaly1::readInfo()
 {
     const home::KmInfoLoad load = home::loadKmInfo(platform::app::path());
     if (!load.info) {
+        // Nothing is checked without the module: no page is asked for while the message waits for
+        // the candidate, and nothing ends the program under it.
+        for (platform::Timer* t : {&Timer1, &Timer2, &Timer3})
+            t->setEnabled(false);
         platform::MsgBox(load.failure, platform::vbOKOnly + platform::vbCritical, QStringLiteral("题库升级"));
         return false;
     }

@@ -36,7 +36,8 @@ public:
     int pollCount = 0;
     int quitTicks = 0;
 
-    // The module information; false, with the user told, when "ver.txt" is missing or broken.
+    // The module information; false, with the user told, when "ver.txt" is missing or broken (the
+    // form's timers are stopped before the message).
     bool readInfo();
 
     // The page's body is never larger than this. A reply that has not come by the PollLimit-th

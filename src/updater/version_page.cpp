@@ -65,7 +65,6 @@ QString downloadPageAddress(const UpdateSite& site, int kmNo, const QString& kmN
 std::optional<QString> publishedVersion(const QString& pageText)
 {
     const QString text = pageText.trimmed();
-    if (text.size() > MaxPublishedLength) return std::nullopt;
     static const QRegularExpression year(QStringLiteral("^([0-9]{4})"));
     const QRegularExpressionMatch m = year.match(text);
     if (!m.hasMatch() || m.captured(1).toInt() < FirstVersionYear) return std::nullopt;

@@ -39,10 +39,9 @@ QString downloadPageAddress(const UpdateSite& site, int kmNo, const QString& kmN
 
 // The published version in a page's text: the text trimmed, when it begins with the year of a
 // bank version (four digits, 2010 or later: "2013.0.0.115", "2024.06.01", "20240601",
-// "2013.0.0.115 beta") and is at most MaxPublishedLength characters; nothing for
-// anything else ("3.1", an error page, a script, a huge body). What follows the year is free: only
-// the first 12 characters are compared.
-constexpr int MaxPublishedLength = 64;
+// "2013.0.0.115 beta"); nothing for anything else ("3.1", an error page, a script). What follows
+// the year is free, notes of any length included: only the first 12 characters are compared. (The
+// fetch bounds the page's size.)
 constexpr int FirstVersionYear = 2010;
 std::optional<QString> publishedVersion(const QString& pageText);
 

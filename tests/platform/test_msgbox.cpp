@@ -1,11 +1,13 @@
 // Message boxes: the buttons, default and escape answers of each style, the title, the scripted
 // boxes of the test kit, and the real box as the candidate sees it.
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest-spi.h>
@@ -247,4 +249,71 @@ TEST(RealMsgBox, YesNoCannotBeEscaped)
     });
     EXPECT_EQ(MsgBox(QStringLiteral("确定要交卷吗？"), vbYesNo + vbDefaultButton2), vbYes);
     EXPECT_TRUE(stillUp);
+}
+
+// A modal window that the window manager minimises (from its title bar, or a key of its own) while
+// the program waits on it comes back at once, whatever draws it: the program is never left
+// blocked behind a window no one sees.
+namespace {
+
+// Minimises the window as the window manager does and tells whether it is back, shown and not
+// minimised, once the events that follow have run.
+bool comesBackFromAMinimise(QWidget* w)
+{
+    w->windowHandle()->showMinimized();
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    return w->isVisible() && !(w->windowState() & Qt::WindowMinimized) &&
+           !(w->windowHandle()->windowStates() & Qt::WindowMinimized);
+}
+
+} // namespace
+
+TEST(RealMsgBox, AMinimisedBoxComesBack)
+{
+    RealBoxes real;
+    struct Case {
+        const char* prompt;
+        int style;
+        const char* button;
+        int answer;
+    };
+    const Case cases[] = {
+        {"确实要退出考试系统吗？", vbYesNo + vbQuestion + vbDefaultButton2, "是(&Y)", vbYes},
+        {"题目已全部完成。", vbOKOnly + vbInformation, "确定", vbOK},
+        {"是否保存？", vbYesNoCancel, "否(&N)", vbNo},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prompt);
+        bool back = false;
+        whenBoxShows([&](QMessageBox* box) {
+            back = comesBackFromAMinimise(box);
+            // Minimised again later, it comes back again.
+            back = back && comesBackFromAMinimise(box);
+            buttonWithText(box, QString::fromUtf8(c.button))->click();
+        });
+        EXPECT_EQ(MsgBox(QString::fromUtf8(c.prompt), c.style, QStringLiteral("系统提示")), c.answer);
+        EXPECT_TRUE(back);
+    }
+}
+
+TEST(ModalWindows, AnyMinimisedDialogComesBackButAModelessWindowStaysMinimised)
+{
+    QWidget modeless;
+    modeless.resize(200, 100);
+    modeless.show();
+    modeless.windowHandle()->showMinimized();
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_TRUE(modeless.windowState() & Qt::WindowMinimized);
+
+    QDialog dialog;
+    dialog.resize(200, 100);
+    bool back = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        back = comesBackFromAMinimise(&dialog);
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(back);
 }

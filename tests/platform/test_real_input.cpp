@@ -1,17 +1,20 @@
 // Input as a candidate's machine delivers it: a held key on a busy event loop, the keyboard taken
-// away by another window, a window manager's minimise, and long pastes.
+// away by another window, a window manager's minimise and its Alt+F4, and long pastes.
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/keys.h"
 #include "support/kit.h"
+#include "support/script.h"
 
 using namespace platform;
 
@@ -301,5 +304,131 @@ TEST_F(RealInput, NoModalFormIsLostToAMinimise)
         });
         d.Show(vbModal);
         EXPECT_FALSE(d.isLoaded());
+    }
+}
+
+namespace {
+
+// The keyboard as the X server has it, key by key as the test sets it.
+class TestSystemKeyboard final : public SystemKeyboard {
+public:
+    TestSystemKeyboard() { setSystemKeyboard(this); }
+    ~TestSystemKeyboard() override { setSystemKeyboard(nullptr); }
+    TestSystemKeyboard(const TestSystemKeyboard&) = delete;
+    TestSystemKeyboard& operator=(const TestSystemKeyboard&) = delete;
+    std::optional<bool> keyDown(int vk) override { return down.count(vk) != 0; }
+    std::set<int> down;
+};
+
+// A screen that never lets the window system close it and reads a close request made while Alt
+// is held as Alt+F4, unless a press of F4 is down (the request then belongs to that press).
+class CloseForm final : public Form {
+public:
+    int altF4 = 0;
+
+    CloseForm()
+        : Form("CloseForm")
+    {
+        onQueryUnload = [this](int& cancel, int mode) {
+            if (mode != vbFormControlMenu) return;
+            cancel = 1;
+            if (heldShiftBits() == vbAltMask && !keyIsDown(vbKeyF4)) ++altF4;
+        };
+    }
+
+protected:
+    void design() override
+    {
+        setBorderStyle(vbFixedSingle);
+        Move(600, 600, 4500, 3000);
+    }
+};
+
+} // namespace
+
+// A window manager that keeps Alt+F4 to itself lets Alt's press reach the window, then takes the
+// keyboard and sends a close request at the press of F4 and again at every repeat while F4 is
+// held; F4's release ends its hold and gives the keyboard back. A held Alt+F4 is one press, two
+// taps are two.
+TEST_F(RealInput, AnAltF4ThatTheWindowManagerKeepsIsOnePressHeldAndTwoWhenTappedTwice)
+{
+    CloseForm& f = form<CloseForm>();
+    f.Show();
+    QWindow* formWindow = f.hostWidget()->windowHandle();
+    formWindow->requestActivate();
+    QApplication::processEvents();
+    testkit::ManualTime time;
+    TestSystemKeyboard keyboard;
+    QWindow manager; // the window manager's hold on the keyboard
+    manager.resize(10, 10);
+
+    enum Step { F4Down, F4Up, CloseRequest, Wait40, Wait100, Wait600, ManagerTakesKeys, KeysBack };
+    // Auto-repeat starts 600 ms after the press, then repeats every 40 ms.
+    std::vector<Step> held{F4Down, CloseRequest, Wait100, ManagerTakesKeys, Wait600, CloseRequest};
+    for (int i = 0; i < 20; ++i) {
+        held.push_back(Wait40);
+        held.push_back(CloseRequest);
+    }
+    held.insert(held.end(), {F4Up, KeysBack, Wait40});
+    const std::vector<Step> tap{F4Down, CloseRequest, Wait100, F4Up, Wait100};
+    std::vector<Step> tappedTwice = tap;
+    tappedTwice.insert(tappedTwice.end(), tap.begin(), tap.end());
+    std::vector<Step> heldThenTapped = held;
+    heldThenTapped.insert(heldThenTapped.end(), tap.begin(), tap.end());
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        int presses;
+    } cases[] = {
+        {"held", held, 1},
+        {"tapped", tap, 1},
+        {"tapped twice", tappedTwice, 2},
+        {"held, then tapped", heldThenTapped, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        f.altF4 = 0;
+        testkit::keyDown(f, vbKeyMenu, vbAltMask);
+        // Queued as the window system queues them, and delivered in order.
+        for (Step step : c.steps) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [&, step] {
+                    switch (step) {
+                    case F4Down:
+                        keyboard.down.insert(vbKeyF4);
+                        break;
+                    case F4Up:
+                        keyboard.down.erase(vbKeyF4);
+                        break;
+                    case CloseRequest:
+                        f.hostWidget()->close();
+                        break;
+                    case Wait40:
+                        time.advance(40);
+                        break;
+                    case Wait100:
+                        time.advance(100);
+                        break;
+                    case Wait600:
+                        time.advance(600);
+                        break;
+                    case ManagerTakesKeys:
+                        manager.show();
+                        manager.requestActivate();
+                        break;
+                    case KeysBack:
+                        formWindow->requestActivate();
+                        break;
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+        testkit::settle();
+        EXPECT_EQ(f.altF4, c.presses);
+        EXPECT_FALSE(keyIsDown(vbKeyF4));
+        EXPECT_TRUE(f.Visible());
+        testkit::keyUp(f, vbKeyMenu, vbAltMask);
+        manager.hide();
     }
 }

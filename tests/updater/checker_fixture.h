@@ -78,6 +78,80 @@ private:
     }
 };
 
+// Message boxes that stay open while whileOpen runs (time goes on, the network has its chance),
+// then take the answer of the service installed before (the fixture's script).
+class WaitingBoxes final : public platform::MessageBoxService {
+public:
+    explicit WaitingBoxes(std::function<void()> whileOpen)
+        : previous_(platform::messageBoxService())
+        , whileOpen_(std::move(whileOpen))
+    {
+        platform::setMessageBoxService(this);
+    }
+    ~WaitingBoxes() override { platform::setMessageBoxService(previous_); }
+    WaitingBoxes(const WaitingBoxes&) = delete;
+    WaitingBoxes& operator=(const WaitingBoxes&) = delete;
+
+    int ask(const platform::MsgBoxRequest& request) override
+    {
+        ++shown;
+        whileOpen_();
+        return previous_->ask(request);
+    }
+    int shown = 0;
+
+private:
+    platform::MessageBoxService* previous_;
+    std::function<void()> whileOpen_;
+};
+
+// The real fetcher, with the latest fetch it started in view: a test waits in real time until that
+// fetch has ended (its answer read, or the connection refused) before it ticks the form on.
+class WatchedFetcher final : public platform::WebFetcher {
+public:
+    std::unique_ptr<platform::WebReply> start(const QString& address, qint64 maxBytes) override
+    {
+        auto reply = std::make_unique<Watched>(net.start(address, maxBytes), this);
+        latest = reply.get();
+        return reply;
+    }
+    std::optional<QString> fetchText(const QString& address, int timeoutMs) override
+    {
+        return net.fetchText(address, timeoutMs);
+    }
+    // Whether a fetch was started and has ended; one dropped by the form has ended too.
+    bool latestEnded() const
+    {
+        return latest ? latest->state() != platform::WebReply::State::Pending : latestDropped;
+    }
+
+private:
+    class Watched final : public platform::WebReply {
+    public:
+        Watched(std::unique_ptr<platform::WebReply> inner, WatchedFetcher* owner)
+            : inner_(std::move(inner))
+            , owner_(owner)
+        {
+            owner_->latestDropped = false;
+        }
+        ~Watched() override
+        {
+            if (owner_->latest != this) return;
+            owner_->latest = nullptr;
+            owner_->latestDropped = true;
+        }
+        State state() const override { return inner_->state(); }
+        QString text() const override { return inner_->text(); }
+
+    private:
+        std::unique_ptr<platform::WebReply> inner_;
+        WatchedFetcher* owner_;
+    };
+    platform::NetWebFetcher net;
+    const Watched* latest = nullptr;
+    bool latestDropped = false;
+};
+
 class CheckerTest : public testing::Test {
 protected:
     void SetUp() override
@@ -155,10 +229,15 @@ protected:
     {
         return QTest::qWaitFor([&] { return server.answered > 0; }, timeoutMs);
     }
+    // Waits in real time until the form's fetch has ended: its answer read, or refused.
+    bool waitForFetchEnd(int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return net.latestEnded(); }, timeoutMs);
+    }
 
     testkit::TempProgramFolder folder;
     platform::FakeServices fakes;
-    platform::NetWebFetcher net;
+    WatchedFetcher net;
     PageServer server;
     testkit::ManualTime time;
     testkit::ScriptedMessageBoxes boxes;
