@@ -168,7 +168,7 @@ void FrmYanShi::overlaysAndList()
 
     scene::overlayField(code, Text1, Text2);
     scene::typedTextPrompts(code, LHelp, Shape1, Text1, true);
-    if (code == QLatin1String("0028")) {
+    if (steps::actionKind(code) == steps::ActionKind::Typing && steps::actionNumber(code) == 28) {
         Text4.Move(2880 * sx, 1560 * sy, 8865 * sx, 225 * sy);
         Text4.setFontSize(11 * sx);
         Text4.setVisible(true);

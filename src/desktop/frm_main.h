@@ -144,6 +144,8 @@ public:
     void setData();
     // Next step, or on the terminal record only the solved bit.
     void doNext();
+    // The step record on screen, read through the step library's accessors.
+    static steps::Step step();
     // Jump by a JumpChar: "0" nothing, "1"-"9" steps 1-9, "A"-"Z" steps 10-35, others step 9. A
     // jump past the question's block leaves the step where it is and tells the candidate once.
     void GoStep(const QString& code);

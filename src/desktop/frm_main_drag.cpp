@@ -18,15 +18,10 @@ using namespace platform;
 
 namespace {
 
-steps::Step step()
-{
-    return steps::Step(common::drill().stepRec);
-}
-
 // Band ("004") or drag ("005") step whose Shift digit (column 11) is the Shift state held.
 bool bandOrDrag(int shift, bool bandOnly)
 {
-    const steps::Step s = step();
+    const steps::Step s = FrmMain::step();
     const steps::ActionKind k = s.kind();
     const bool kind = k == steps::ActionKind::Band || (!bandOnly && k == steps::ActionKind::Drag);
     return kind && shift == s.shiftDigit();

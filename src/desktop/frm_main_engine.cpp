@@ -24,6 +24,11 @@ bool questionInRange(int q)
 
 } // namespace
 
+steps::Step FrmMain::step()
+{
+    return steps::Step(common::drill().stepRec);
+}
+
 int FrmMain::stepCount() const
 {
     return steps::stepCount(common::drill(), common::drill().dqTm);
@@ -39,7 +44,7 @@ void FrmMain::setData()
     resetScene();
     if (readStepRecord()) {
         recordNotice.clear();
-        scene::renderPhases(*this, steps::Step(d.stepRec));
+        scene::renderPhases(*this, step());
     } else {
         noRecord();
     }
@@ -119,7 +124,7 @@ void FrmMain::doNext()
     frmCsh();
     menuId = QStringLiteral("00");
     menuRow1 = 0;
-    if (steps::Step(d.stepRec).kind() == steps::ActionKind::Terminal) {
+    if (step().kind() == steps::ActionKind::Terminal) {
         if (questionInRange(d.dqTm)) d.tmState[d.dqTm] = common::solvedState(d.tmState[d.dqTm]);
     } else if (stepCount() == 0 || d.dqStep < stepCount()) {
         // On the block's last record there is nowhere to go: rendering it again would raise its

@@ -34,10 +34,10 @@ void FrmMain::TimerDisFK_Timer()
     for (Shape* s : frames)
         s->setVisible(false);
 
-    const steps::Step step(common::drill().stepRec);
+    const steps::Step rec = step();
     // targetB, targetA, targetC in this order; a MenuPick counts in the first two only.
     const std::pair<QString, bool> slots[] = {
-        {step.targetB(), true}, {step.targetA(), true}, {step.targetC(), false}};
+        {rec.targetB(), true}, {rec.targetA(), true}, {rec.targetC(), false}};
     for (const auto& [slot, picks] : slots) {
         const bool counts = slot.startsWith(u'H') || (picks && slot.startsWith(u'D'));
         if (!counts) continue;

@@ -23,11 +23,6 @@ using namespace platform;
 
 namespace {
 
-steps::Step step()
-{
-    return steps::Step(common::drill().stepRec);
-}
-
 constexpr long White = 0xFFFFFF;
 constexpr long SeeAlsoBlue = 0xFF8E42;
 // The colour of the task-pane underline.

@@ -15,15 +15,6 @@
 
 using namespace platform;
 
-namespace {
-
-steps::Step step()
-{
-    return steps::Step(common::drill().stepRec);
-}
-
-} // namespace
-
 void FrmMain::wireJudges()
 {
     Label1.onMouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };

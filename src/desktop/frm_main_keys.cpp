@@ -64,8 +64,8 @@ void FrmMain::Form_KeyUp(int keyCode, int)
 
 void FrmMain::KeyClick(int keyCode, int shift)
 {
-    const steps::Step step(common::drill().stepRec);
-    actCode = step.actionNumber().value_or(0);
+    const steps::Step rec = step();
+    actCode = rec.actionNumber().value_or(0);
 
     if (keyMatches(actCode, From::ActionCode, keyCode, shift)) {
         doNext();
@@ -73,14 +73,14 @@ void FrmMain::KeyClick(int keyCode, int shift)
     }
     const std::pair<int, From> alternatives[] = {{1, From::Alt1Or3}, {2, From::Alt2}, {3, From::Alt1Or3}};
     for (const auto& [k, from] : alternatives) {
-        const std::optional<int> alt = step.keyAlt(k);
+        const std::optional<int> alt = rec.keyAlt(k);
         if (alt && keyMatches(*alt, from, keyCode, shift)) {
             doNext();
             return;
         }
     }
     // The shortcuts of the step's menu paths, in the order targetC, targetA, targetB.
-    const QString slots[] = {step.targetC(), step.targetA(), step.targetB()};
+    const QString slots[] = {rec.targetC(), rec.targetA(), rec.targetB()};
     for (const QString& slot : slots) {
         if (!slot.startsWith(QLatin1Char('H'))) continue;
         const desktop::Shortcut* s = steps::shortcutOf(slot.mid(1, 4));

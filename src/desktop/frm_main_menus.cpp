@@ -102,7 +102,7 @@ bool FrmMain::loadDropDownPanel(PictureBox& panel, LabelArray& rows, int count, 
 void FrmMain::MenuCSH()
 {
     // The titles lie inside the menu-bar box.
-    scene::placeMenuBar(steps::Step(common::drill().stepRec), PicMenu, LblZHU, false);
+    scene::placeMenuBar(step(), PicMenu, LblZHU, false);
 }
 
 // ---- Per-step reset ---------------------------------------------------------------------------------
@@ -146,7 +146,7 @@ void FrmMain::Tool1JCSH()
     }
 
     // The row a MenuPick presents as already chosen.
-    const QString pick = steps::Step(common::drill().stepRec).targetB();
+    const QString pick = step().targetB();
     Img1jBK.setVisible(false);
     if (pick.size() < 3 || pick.at(0) != u'D' || pick.mid(1, 2) != menuId) return;
     const int r = rowOf(pick, 3);
@@ -175,7 +175,7 @@ void FrmMain::Tool3JCSH()
 
 void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
 {
-    const steps::Step s(common::drill().stepRec);
+    const steps::Step s = step();
     Img1J.Move(Lbl1J(index).Left(), Lbl1J(index).Top());
     // The row's own hovered look, or the chosen row's of a MenuPick instead; none when it is missing.
     QString look = menus::firstLevelRowPicture(menuId, index, s.appLetter());
@@ -206,7 +206,7 @@ void FrmMain::Lbl3J_MouseMove(int index, int, int, double, double)
 
 void FrmMain::Lbl1J_Click(int index)
 {
-    const steps::Step rec(common::drill().stepRec); // the record this click is judged against
+    const steps::Step rec = step(); // the record this click is judged against
     const double sx = common::scaleX(), sy = common::scaleY();
     menuRow1 = index;
     const QString key = menus::secondLevelKey(menuId, index);
@@ -235,7 +235,7 @@ void FrmMain::Lbl1J_Click(int index)
 
 void FrmMain::Lbl2J_Click(int index)
 {
-    const steps::Step rec(common::drill().stepRec);
+    const steps::Step rec = step();
     const double sx = common::scaleX();
     menuRow2 = index;
     if (menus::opensThirdLevel(menuId, menuRow1, index)) {
@@ -261,7 +261,7 @@ void FrmMain::Lbl2J_Click(int index)
 
 void FrmMain::Lbl3J_Click(int index)
 {
-    const steps::Step rec(common::drill().stepRec);
+    const steps::Step rec = step();
     for (const QString& t : menuTargets(rec)) {
         if (isTargetFor(t, u'H', menuId) && rowOf(t, 3) == menuRow1 && rowOf(t, 5) == menuRow2 &&
             rowOf(t, 7) == index) {

@@ -27,11 +27,6 @@ const QString& rec()
     return common::drill().stepRec;
 }
 
-steps::Step step()
-{
-    return steps::Step(rec());
-}
-
 bool questionInRange(int q)
 {
     return q >= 1 && q <= common::DrillVars::MaxQuestions;

@@ -14,7 +14,7 @@ void FrmMain::tabDialog()
 {
     scene::TabParts parts = scene::tabPartsOf(*this);
     parts.loadPage = [this](Image& overlay, const QString& code) { loadStepPicture(overlay, code); };
-    scene::tabDialog(steps::Step(common::drill().stepRec), parts, tab, mainWidth, mainHeight, tabHint);
+    scene::tabDialog(step(), parts, tab, mainWidth, mainHeight, tabHint);
 }
 
 void FrmMain::LblXXK_Click(int index)
@@ -31,7 +31,7 @@ void FrmMain::LblXXK_Click(int index)
     }
 
     const double sx = common::scaleX(), sy = common::scaleY();
-    const steps::Step step(d.stepRec);
+    const steps::Step rec = step();
     Image* overlays[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
     Image* overlay = tab.slot >= 1 && tab.slot <= 5 ? overlays[tab.slot - 1] : nullptr;
     if (overlay) loadStepPicture(*overlay, steps::tabPage(tab.tpl, index));
@@ -40,7 +40,7 @@ void FrmMain::LblXXK_Click(int index)
         DoubleXXK();
     }
     if (index == tab.expected) {
-        if (overlay) loadStepPicture(*overlay, step.slotCode(tab.slot));
+        if (overlay) loadStepPicture(*overlay, rec.slotCode(tab.slot));
         Label1.setVisible(true);
         LHelp.setCaption(tabHint);
         Label1.setHeight(mainHeight * sy);

@@ -18,11 +18,6 @@ using namespace platform;
 
 namespace {
 
-steps::Step step()
-{
-    return steps::Step(common::drill().stepRec);
-}
-
 using common::trimSpaces;
 
 } // namespace

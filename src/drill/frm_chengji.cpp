@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/drill_state.h"
+#include "common/question_state.h"
 #include "common/record.h"
 #include "common/scale.h"
 #include "drill/bank_files.h"
@@ -113,7 +114,7 @@ void FrmChengji::Form_Load()
         CommandButton& b = CmTNO(i);
         b.setCaption(QString::number(i));
         b.Move(((i - 1) % 10) * Square * sx, ((i - 1) / 10) * Square * sy, Square * sx, Square * sy);
-        const bool solved = d.tmState[i] >= common::TmSolved;
+        const bool solved = common::isSolved(d.tmState[i]);
         b.setBackColor(solved ? Green : Red);
         if (!solved) wrong += common::field(codes, 4 * i - 3, 4);
         b.setFontBold(true);

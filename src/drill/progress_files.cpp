@@ -4,6 +4,7 @@
 
 #include "common/naming.h"
 #include "common/numbers.h"
+#include "common/question_state.h"
 #include "platform/app.h"
 
 namespace drill {
@@ -95,7 +96,7 @@ QString statesLine(const States& states, bool keepSolved)
     QString line;
     for (int i = 1; i <= common::DrillVars::MaxQuestions; ++i) {
         int s = states[i] & ~common::TmVisited;
-        if (!keepSolved && s >= common::TmSolved) s -= common::TmSolved;
+        if (!keepSolved && common::isSolved(s)) s -= common::TmSolved;
         line += QString::number(s);
     }
     return line;
@@ -151,7 +152,7 @@ QString pruneWrongList(const QString& codes, const States& states)
     QString kept;
     const int n = int(codes.size()) / 4;
     for (int i = 1; i <= n; ++i) {
-        const bool solved = i <= common::DrillVars::MaxQuestions && states[i] >= common::TmSolved;
+        const bool solved = i <= common::DrillVars::MaxQuestions && common::isSolved(states[i]);
         if (!solved) kept += codes.mid(4 * (i - 1), 4);
     }
     return kept;
@@ -161,7 +162,7 @@ double examScore(const States& states)
 {
     double score = 0;
     for (int i = 1; i <= common::DrillVars::MaxQuestions; ++i)
-        if (states[i] >= common::TmSolved) score += 2.5;
+        if (common::isSolved(states[i])) score += 2.5;
     return score;
 }
 

@@ -22,7 +22,7 @@ void lastFrameRule(const Label& label1, Shape& shape1, Shape& shape2, const Labe
 
 void overlayField(const QString& code, TextBox& text1, TextBox& text2)
 {
-    if (code != QLatin1String("0021")) {
+    if (steps::actionKind(code) != steps::ActionKind::Typing || steps::actionNumber(code) != 21) {
         text2.setVisible(false);
         return;
     }

@@ -11,20 +11,26 @@ using namespace scenetest;
 TEST_F(Scene, TheOverlayFieldOf0021StandsInForTheEditField)
 {
     auto& f = desk();
-    f.Text1.setText(QStringLiteral("abc"));
-    f.Text1.Move(1500, 3000, 3000, 300);
-    f.Text1.setVisible(true);
-    f.Text2.Move(0, 0, 100, 100);
-    scene::overlayField(QStringLiteral("0021"), f.Text1, f.Text2);
-    EXPECT_TRUE(f.Text2.Visible());
-    EXPECT_FALSE(f.Text1.Visible());
-    EXPECT_EQ(f.Text2.Text(), "abc");
-    EXPECT_DOUBLE_EQ(f.Text2.Left(), 1500);
-    EXPECT_DOUBLE_EQ(f.Text2.Top(), 3000);
-    EXPECT_DOUBLE_EQ(f.Text2.Width(), 3000);
-    EXPECT_DOUBLE_EQ(f.Text2.Height(), 300);
-    // Any other code, typed-text codes included, hides it and leaves the edit field.
-    for (const char* code : {"0020", "0027", "0001", "L001"}) {
+    // The code is read by its number: blanks around it change nothing.
+    for (const char* code : {"0021", "21  ", " 21"}) {
+        SCOPED_TRACE(code);
+        f.Text1.setText(QStringLiteral("abc"));
+        f.Text1.Move(1500, 3000, 3000, 300);
+        f.Text1.setVisible(true);
+        f.Text2.Move(0, 0, 100, 100);
+        f.Text2.setVisible(false);
+        scene::overlayField(QString::fromLatin1(code), f.Text1, f.Text2);
+        EXPECT_TRUE(f.Text2.Visible());
+        EXPECT_FALSE(f.Text1.Visible());
+        EXPECT_EQ(f.Text2.Text(), "abc");
+        EXPECT_DOUBLE_EQ(f.Text2.Left(), 1500);
+        EXPECT_DOUBLE_EQ(f.Text2.Top(), 3000);
+        EXPECT_DOUBLE_EQ(f.Text2.Width(), 3000);
+        EXPECT_DOUBLE_EQ(f.Text2.Height(), 300);
+    }
+    // Any other code, typed-text codes and a list line numbered 21 included, hides it and leaves
+    // the edit field.
+    for (const char* code : {"0020", "0027", "0001", "L001", "L021", "2100"}) {
         SCOPED_TRACE(code);
         f.Text1.setVisible(true);
         f.Text2.setVisible(true);
