@@ -234,10 +234,8 @@ void FrmYanShi::Tool1JClick(int row)
 
     Img1J.Move(Lbl1J(row).Left(), Lbl1J(row).Top());
     QString picture = menus::firstLevelRowPicture(menuId, row, step().appLetter());
-    const QString pick = step().targetA();
-    if (pick.startsWith(QLatin1Char('D')) && pick.mid(1, 2) == menuId &&
-        common::FieldNumber(pick.mid(3, 2)).value_or(-1) == row)
-        picture = pick.mid(6, 4) + QStringLiteral("00");
+    const std::optional<steps::MenuPick> pick = step().menuPick();
+    if (pick && pick->names(menuId, row)) picture = pick->picture + QStringLiteral("00");
     loadDeskPicture(Img1J, picture);
     Img1J.setVisible(true);
 

@@ -146,12 +146,12 @@ void FrmMain::Tool1JCSH()
     }
 
     // The row a MenuPick presents as already chosen.
-    const QString pick = step().targetB();
+    const std::optional<steps::MenuPick> pick = step().menuPick();
     Img1jBK.setVisible(false);
-    if (pick.size() < 3 || pick.at(0) != u'D' || pick.mid(1, 2) != menuId) return;
-    const int r = rowOf(pick, 3);
+    if (!pick || pick->menuId != menuId) return;
+    const int r = pick->row;
     if (r >= 1 && r <= menus::MaxRows1) Img1jBK.Move(Lbl1J(r).Left(), Lbl1J(r).Top());
-    loadDeskPicture(Img1jBK, pick.mid(6, 4) + QStringLiteral("77"));
+    loadDeskPicture(Img1jBK, pick->picture + QStringLiteral("77"));
     Img1jBK.setVisible(true);
 }
 
@@ -179,9 +179,8 @@ void FrmMain::Lbl1J_MouseMove(int index, int, int, double, double)
     Img1J.Move(Lbl1J(index).Left(), Lbl1J(index).Top());
     // The row's own hovered look, or the chosen row's of a MenuPick instead; none when it is missing.
     QString look = menus::firstLevelRowPicture(menuId, index, s.appLetter());
-    const QString pick = s.targetB();
-    if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == index)
-        look = pick.mid(6, 4) + QStringLiteral("00");
+    const std::optional<steps::MenuPick> pick = s.menuPick();
+    if (pick && pick->names(menuId, index)) look = pick->picture + QStringLiteral("00");
     loadDeskPicture(Img1J, look);
     if (menuRow1 != index) {
         Pic2J.setVisible(false);
@@ -228,9 +227,8 @@ void FrmMain::Lbl1J_Click(int index)
             return;
         }
     }
-    const QString pick = rec.targetB();
-    if (pick.size() >= 5 && pick.at(0) == u'D' && pick.mid(1, 2) == menuId && rowOf(pick, 3) == menuRow1)
-        doNext();
+    const std::optional<steps::MenuPick> pick = rec.menuPick();
+    if (pick && pick->names(menuId, menuRow1)) doNext();
 }
 
 void FrmMain::Lbl2J_Click(int index)

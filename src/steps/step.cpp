@@ -131,6 +131,13 @@ bool Step::tabChange() const
            at(col::TabSpec + 2) != at(col::TabSpec + 3);
 }
 
+std::optional<MenuPick> Step::menuPick() const
+{
+    const QString t = targetB();
+    if (t.size() < 3 || t.at(0) != u'D') return std::nullopt;
+    return MenuPick{t.mid(1, 2), common::FieldNumber(t.mid(3, 2)).value_or(0), t.mid(6, 4)};
+}
+
 MenuPath Step::menuPath() const
 {
     const QString t = is(col::TargetC, 'H') ? targetC() : targetA();

@@ -87,6 +87,16 @@ struct MenuPath {
     QString jump = QStringLiteral("0");
 };
 
+// A MenuPick: the first-level row of one drop-down that a step presents as already chosen ("D",
+// menu id 2, row 2 read by its number, one character not read, picture code 4).
+struct MenuPick {
+    QString menuId;
+    int row = 0;
+    QString picture;
+    // Whether it names this row of this drop-down.
+    bool names(const QString& id, int r) const { return menuId == id && row == r; }
+};
+
 // The hot-spot a menu id opens: the leading number of the id, or of its last character; "Z" and a
 // digit are 100 and the digit ("A3" 3, "84" 84, "S2" 2, "Z0" 100, "Z3" 103).
 int hotSpotOf(const QString& menuId);
@@ -165,6 +175,8 @@ public:
         if (k < 1 || k > 3 || !is(columns[k - 1], 'P')) return std::nullopt;
         return number(columns[k - 1] + 1, 4);
     }
+    // The step's MenuPick: targetB when it begins with "D"; a MenuPick is read nowhere else.
+    std::optional<MenuPick> menuPick() const;
     // A pop-up override at targetA: "R" and the code the pop-up opens with (smenu reads it).
     bool hasPopupOverride() const { return is(col::TargetA, 'R'); }
 

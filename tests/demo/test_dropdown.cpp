@@ -152,17 +152,28 @@ TEST_F(Dropdown, APickedRowShowsTheStepsOwnPicture)
     chrome(QStringLiteral("A10477"));
     chrome(QStringLiteral("P00100"), 60, 20);
     chrome(QStringLiteral("A10400"), 60, 20);
-    for (bool own : {true, false}) {
-        SCOPED_TRACE(own);
-        // targetC holds the path, targetA the MenuPick of row 4 (or of another row).
-        StepRecord r = menuStep(own ? QStringLiteral("DA104 P001") : QStringLiteral("DA107 P001"));
+    // targetC holds the path through row 4 of 文件; targetB the MenuPick, of row 4 or of another
+    // row. A "D" code at targetA is no MenuPick: the candidate's desktop reads one at targetB only.
+    struct Case {
+        const char* targetA;
+        const char* targetB;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"", "DA104 P001", "P00100.rar"},
+        {"", "DA107 P001", "A10400.rar"},
+        {"DA104 P001", "", "A10400.rar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.targetA) + " / " + c.targetB);
+        StepRecord r = menuStep(QString::fromLatin1(c.targetA));
+        r.set(col::TargetB, QString::fromLatin1(c.targetB));
         r.set(col::TargetC, QStringLiteral("HA10401000"));
         start({{r, at("8888"), terminal()}});
         startDemo();
         FrmYanShi& p = player();
         ASSERT_TRUE(until([&] { return p.Img1J.Visible(); }));
-        EXPECT_EQ(p.Img1J.picture().source().section(QLatin1Char('/'), -1),
-                  own ? QStringLiteral("P00100.rar") : QStringLiteral("A10400.rar"));
+        EXPECT_EQ(p.Img1J.picture().source().section(QLatin1Char('/'), -1), QString::fromLatin1(c.shown));
         reset = std::make_unique<testkit::FormsReset>();
         common::drill().resetAll();
     }
