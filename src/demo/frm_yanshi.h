@@ -142,6 +142,10 @@ private:
     void MuBiaoWei();
     void RightKeyMenu();
     void RightKeySub();
+    // Lays out a drawn menu's items from y on, left its left edge: "-" a separator line 135 twips
+    // high, any other item a row label 270 twips high. Returns the widest label's width.
+    double layOutItems(const QStringList& items, double left, double& y, platform::LabelArray& rows,
+                       platform::LineArray& separators, int& separatorNo);
     void MenuCSH();
     void HuiRenwuCSH();
     void CtrlCSH();
@@ -226,6 +230,9 @@ private:
     bool arrived() const;
     bool land();
     void moveOneStep();
+    // One tick of a glide: a step towards (ysToX, ysToY) with the pointer drawn there; true once it
+    // has landed.
+    bool glideTick();
     bool clickMarked() const;
     void setClickMarker();
     void ringAtPointer();

@@ -76,9 +76,7 @@ void FrmYanShi::startMenuAndClick()
 // The glide from the Start button to the Start-menu item; no ring of its own.
 void FrmYanShi::TimerStart_Timer()
 {
-    moveOneStep();
-    pointMove();
-    if (!land()) return;
+    if (!glideTick()) return;
     TimerStart.setEnabled(false);
     ZhuClick(menuId);
 }
@@ -188,9 +186,7 @@ void FrmYanShi::aimAtRow(const Label& row)
 void FrmYanShi::rowGlideTick(Timer& own, int level)
 {
     if (!common::drill().ysRun) return;
-    moveOneStep();
-    pointMove();
-    if (!land()) return;
+    if (!glideTick()) return;
     Shape5.Move(ysPosX - 180, ysPosY - 180);
     if (level < 3) ysTick = 0;
     Timer5.setEnabled(true);

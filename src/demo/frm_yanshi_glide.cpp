@@ -127,6 +127,13 @@ bool FrmYanShi::land()
     return true;
 }
 
+bool FrmYanShi::glideTick()
+{
+    moveOneStep();
+    pointMove();
+    return land();
+}
+
 bool FrmYanShi::clickMarked() const
 {
     return Shape4.Left() == Marker;
@@ -454,9 +461,7 @@ void FrmYanShi::Timer1_Timer()
 void FrmYanShi::Timer3_Timer()
 {
     if (!common::drill().ysRun) return;
-    moveOneStep();
-    pointMove();
-    const bool done = land();
+    const bool done = glideTick();
     const steps::PictureDrag drag = steps::pictureDrag(ysCode).value_or(steps::PictureDrag{});
     const QPointF tip = pointerTip();
     if (drag.x != 0) Image5.setLeft(tip.x());

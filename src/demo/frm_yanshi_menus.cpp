@@ -1,5 +1,7 @@
 // The drawn context menu of right-click steps and its sub-menu, filled from the context-menu file
 // and glided into row by row; and the click on the hot-spot of a menu step.
+#include <algorithm>
+
 #include "common/drill_state.h"
 #include "common/numbers.h"
 #include "common/record.h"
@@ -60,6 +62,31 @@ smenu::Record readMenuRecord(const MenuCode& m)
 
 } // namespace
 
+double FrmYanShi::layOutItems(const QStringList& items, double left, double& y, LabelArray& rows,
+                              LineArray& separators, int& separatorNo)
+{
+    double widest = 0;
+    for (int k = 1; k <= items.size(); ++k) {
+        if (items[k - 1] == QLatin1String("-")) {
+            Line& sep = separators(separatorNo);
+            sep.setVisible(true);
+            sep.setX1(left + 60);
+            sep.setY1(y);
+            sep.setY2(y);
+            separatorNo += 1;
+            y += 135;
+            continue;
+        }
+        Label& l = rows(k - 1);
+        l.setCaption(items[k - 1]);
+        l.setVisible(true);
+        l.Move(left + 300, y);
+        widest = std::max(widest, l.Width());
+        y += 270;
+    }
+    return widest;
+}
+
 void FrmYanShi::RightKeyMenu()
 {
     if (!common::drill().ysRun) return;
@@ -92,25 +119,7 @@ void FrmYanShi::RightKeyMenu()
             y += 270;
             continue;
         }
-        const QStringList items = smenu::splitItems(line);
-        for (int k = 1; k <= items.size(); ++k) {
-            if (items[k - 1] == QLatin1String("-")) {
-                Line& sep = LRFGX(sepNo);
-                sep.setVisible(true);
-                sep.setX1(left + 60);
-                sep.setY1(y);
-                sep.setY2(y);
-                sepNo += 1;
-                y += 135;
-                continue;
-            }
-            Label& l = (*plain[r])(k - 1);
-            l.setCaption(items[k - 1]);
-            l.setVisible(true);
-            l.Move(left + 300, y);
-            if (l.Width() > maxW) maxW = l.Width();
-            y += 270;
-        }
+        maxW = std::max(maxW, layOutItems(smenu::splitItems(line), left, y, *plain[r], LRFGX, sepNo));
     }
 
     LRightMMenu.setWidth(maxW + 690);
@@ -156,9 +165,7 @@ void FrmYanShi::RightKeyMenu()
 void FrmYanShi::TimerRM_Timer()
 {
     if (!common::drill().ysRun) return;
-    moveOneStep();
-    pointMove();
-    if (!land()) return;
+    if (!glideTick()) return;
     const int r = step().popupRow();
     TimerRM.setEnabled(false);
     if (r == 2 || r == 4 || r == 6 || r == 9) {
@@ -184,27 +191,10 @@ void FrmYanShi::RightKeySub()
     ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top());
 
     const smenu::Record rec = readMenuRecord(m);
-    double y = LRightSub.Top() + 135, maxW = 0;
+    double y = LRightSub.Top() + 135;
     int sepNo = 0;
     const QStringList items = smenu::splitItems(cascadeRow(r) ? rec[smenu::listLines(r).items] : QString());
-    for (int k = 1; k <= items.size(); ++k) {
-        if (items[k - 1] == QLatin1String("-")) {
-            Line& sep = LRSFgx(sepNo);
-            sep.setVisible(true);
-            sep.setX1(LRightSub.Left() + 60);
-            sep.setY1(y);
-            sep.setY2(y);
-            sepNo += 1;
-            y += 135;
-            continue;
-        }
-        Label& l = LRS(k - 1);
-        l.setCaption(items[k - 1]);
-        l.setVisible(true);
-        l.Move(LRightSub.Left() + 300, y);
-        if (l.Width() > maxW) maxW = l.Width();
-        y += 270;
-    }
+    const double maxW = layOutItems(items, LRightSub.Left(), y, LRS, LRSFgx, sepNo);
     LRightSub.setWidth(maxW + 690);
     LRightSub.setHeight(y - LRightSub.Top());
     ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top(), LRightSub.Width(), LRightSub.Height());
@@ -219,9 +209,7 @@ void FrmYanShi::RightKeySub()
 void FrmYanShi::TimerRS_Timer()
 {
     if (!common::drill().ysRun) return;
-    moveOneStep();
-    pointMove();
-    if (!land()) return;
+    if (!glideTick()) return;
     ringAtPointer();
     TimerRS.setEnabled(false);
     doNext();
