@@ -4,6 +4,7 @@
 #include "sample/menu_pictures.h"
 #include "sample/screens.h"
 #include "sample/xp.h"
+#include "steps/desk_pictures.h"
 
 namespace sample {
 namespace {
@@ -70,8 +71,8 @@ QList<PictureFile> chromePictures()
             if (open < 0)
                 out.append(file(QString(QLatin1Char(bar.letter)) + QStringLiteral("00000"), img));
             else
-                out.append(file(QStringLiteral("%1%2").arg(QLatin1Char(bar.letter)).arg(open + 1) +
-                                    QStringLiteral("0088"),
+                out.append(file(steps::desk::titleHighlight(
+                                    QStringLiteral("%1%2").arg(QLatin1Char(bar.letter)).arg(open + 1)),
                                 img.copy(boxes[open].intersected(img.rect()))));
         }
     }
@@ -81,7 +82,7 @@ QList<PictureFile> chromePictures()
     for (const bool second : {false, true}) {
         Canvas c(toolSize);
         xp::toolbar(c, QPoint(0, 0), second);
-        out.append(file(second ? QStringLiteral("1100W2") : QStringLiteral("1100W1"), c.finish()));
+        out.append(file(steps::desk::toolbar(second ? u'W' : u'C'), c.finish()));
     }
     for (const ToolButton& b : ToolButtons) {
         const QRect r(b.left / TwipsPerPixel, ToolButtonTop / TwipsPerPixel, b.width / TwipsPerPixel,
@@ -93,9 +94,9 @@ QList<PictureFile> chromePictures()
             p.setPen(QPen(pressed ? QColor(0x9D, 0x9D, 0x92) : QColor(0xCE, 0xCE, 0xC3), 1));
             p.setBrush(pressed ? QColor(0xE3, 0xE3, 0xDB, 120) : QColor(0xFF, 0xFF, 0xFF, 60));
             p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-            out.append(
-                file(QString::number(b.hotSpot) + (pressed ? QStringLiteral("0099") : QStringLiteral("0088")),
-                     c.finish().copy(r)));
+            out.append(file(pressed ? steps::desk::toolbarPressed(b.hotSpot)
+                                    : steps::desk::toolbarHovered(b.hotSpot),
+                            c.finish().copy(r)));
         }
     }
 
@@ -104,14 +105,14 @@ QList<PictureFile> chromePictures()
     for (int code = 1; code <= 4; ++code) {
         Canvas c(paneSize);
         xp::taskPane(c, QPoint(0, 0), code);
-        out.append(file(QStringLiteral("41A00") + QString::number(code), c.finish()));
+        out.append(file(steps::desk::taskPane(code), c.finish()));
     }
 
     // The Control Panel pages of the dialog box.
     for (const int digit : {0, 1}) {
         Canvas c(boxRect(DialogBox).size());
         screens::controlPanelPage(c, QPoint(0, 0), digit);
-        out.append(file(QStringLiteral("NN000") + QString::number(digit), c.finish()));
+        out.append(file(steps::desk::dialogPage(QChar(u'0' + digit)), c.finish()));
     }
 
     // The area boxes of the fixed hot-spots and the looks of their items.
@@ -130,7 +131,7 @@ QList<PictureFile> chromePictures()
                                  QStringLiteral("Internet Explorer")};
     for (int i = 0; i < int(DeskIcons.size()); ++i) {
         const DeskIconSpot& s = DeskIcons[size_t(i)];
-        out.append(file(QString::number(s.hotSpot) + QStringLiteral("0099"),
+        out.append(file(steps::desk::itemHighlight(QString::number(s.hotSpot)),
                         crop(QSize(800, 600), drawDesk(deskLabels[i]),
                              Twips{s.left, s.top, DeskIconWidth, DeskIconHeight}.px())));
     }
@@ -150,7 +151,7 @@ QList<PictureFile> chromePictures()
         xp::StartMenu hot;
         hot.highlighted = itemName;
         out.append(
-            file(QString::number(s.hotSpot) + QStringLiteral("0088"),
+            file(steps::desk::startItemHighlight(s.hotSpot),
                  crop(
                      startSize, [&](Canvas& c) { xp::startMenu(c, QPoint(0, 0), hot); }, s.rect.px())));
     }
@@ -177,7 +178,7 @@ QList<PictureFile> chromePictures()
         const QString code =
             s.hotSpot >= 100 ? QStringLiteral("Z%1").arg(s.hotSpot % 10) : QString::number(s.hotSpot);
         out.append(
-            file(code + QStringLiteral("0099"),
+            file(steps::desk::itemHighlight(code),
                  crop(
                      pcSize, [&](Canvas& c) { xp::myComputer(c, QPoint(0, 0), s.hotSpot); }, s.rect.px())));
     }

@@ -8,6 +8,7 @@
 #include "sample/cursors.h"
 #include "sample/info_pages.h"
 #include "sample/model.h"
+#include "steps/desk_pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,7 +111,7 @@ bool generateInstallation(const QString& folder, QString* error)
     const ModuleInfo info = sampleModuleInfo();
     const ModuleDef& module = sampleModule();
     const QString data = common::joinPath(folder, info.dataFolder);
-    const QString desk = common::joinPath(folder, QStringLiteral("examdata"));
+    const QString desk = steps::desk::folder(folder);
     const QString progress = common::joinPath(folder, QStringLiteral("ksdata"));
     if (!w.folder(folder) || !w.folder(data) || !w.folder(desk) || !w.folder(progress)) return false;
 
