@@ -284,14 +284,8 @@ protected:
 
 TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
 {
-    QString error;
-    ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
-    const QString data =
-        common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
     int played = 0, steps = 0, questions = 0, checked = 0, startMenus = 0, hotSpotArrivals = 0, keySteps = 0;
-    for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
-        SCOPED_TRACE(testing::Message() << "unit " << unit);
-        startUnit(data, unit);
+    forEachSampleUnit(prog.path(), [&](int) {
         auto& d = common::drill();
         questions += d.tmCount;
         for (int q = 1; q <= d.tmCount; ++q) {
@@ -336,11 +330,7 @@ TEST_F(SampleDemo, EveryQuestionPlaysFromItsFirstStepToItsEndAtBothSpeeds)
             startMenus += atSpeed[1].startMenu > 0;
             ++played;
         }
-        desk().Unload();
-        common::drill().canUnload = true;
-        panel().Unload();
-        testkit::settle();
-    }
+    });
     EXPECT_GT(questions, 0);
     EXPECT_EQ(played, questions);
     EXPECT_GT(checked, questions);
@@ -363,13 +353,7 @@ TEST_F(SampleDemo, EveryPictureDragIsLetGoOfWhereTheCandidatesDesktopAcceptsIt)
         platform::setTwipsPerPixel(tpp, tpp);
         common::computeScale();
         testkit::TempProgramFolder folder;
-        QString error;
-        ASSERT_TRUE(sample::generateInstallation(folder.path(), &error)) << error.toStdString();
-        const QString data =
-            common::joinPath(folder.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-        for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
-            SCOPED_TRACE(testing::Message() << "unit " << unit);
-            startUnit(data, unit);
+        forEachSampleUnit(folder.path(), [&](int) {
             auto& d = common::drill();
             const QStringList lines = common::readTextFile(d.stepPath).lines;
             for (int q = 1; q <= d.tmCount; ++q) {
@@ -419,11 +403,7 @@ TEST_F(SampleDemo, EveryPictureDragIsLetGoOfWhereTheCandidatesDesktopAcceptsIt)
                     ++drags;
                 }
             }
-            desk().Unload();
-            common::drill().canUnload = true;
-            panel().Unload();
-            testkit::settle();
-        }
+        });
     }
     platform::setTwipsPerPixel(15, 15);
     common::computeScale();

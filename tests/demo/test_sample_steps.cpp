@@ -46,24 +46,11 @@ QRectF onScreen(const platform::Control& spot, const platform::Control& box)
 
 class SampleSteps : public practice::Practice {
 protected:
-    // Units of the generated installation, each started as the home screen starts it; `each` is
-    // called with the unit's question count.
-    template <class F> void forEachUnit(F each)
+    // A unit's demonstration is closed with its desktop.
+    void closeUnit() override
     {
-        QString error;
-        ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
-        const QString data =
-            common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-        for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
-            SCOPED_TRACE(testing::Message() << "unit " << unit);
-            startUnit(data, unit);
-            each(common::drill().tmCount);
-            if (platform::Forms::isLoaded<FrmYanShi>()) platform::Forms::instance<FrmYanShi>().Unload();
-            desk().Unload();
-            common::drill().canUnload = true;
-            panel().Unload();
-            testkit::settle();
-        }
+        if (platform::Forms::isLoaded<FrmYanShi>()) platform::Forms::instance<FrmYanShi>().Unload();
+        Practice::closeUnit();
     }
 
     testkit::TempProgramFolder prog;
@@ -148,7 +135,8 @@ void expectSameScene(FrmMain& f, FrmYanShi& p, const steps::Step& s)
 TEST_F(SampleSteps, EveryRecordLaysOutTheSameSceneOnBothDesktops)
 {
     int compared = 0, tabs = 0;
-    forEachUnit([&](int questions) {
+    forEachSampleUnit(prog.path(), [&](int) {
+        const int questions = common::drill().tmCount;
         auto& d = common::drill();
         FrmMain& f = desk();
         for (int q = 1; q <= questions; ++q) {
@@ -267,7 +255,8 @@ bool contains(const QRectF& r, double x, double y)
 TEST_F(SampleSteps, ThePointerArrivesInsideEveryPointingStepsTargetBeforeTheStepAdvances)
 {
     int checked = 0, tabSteps = 0;
-    forEachUnit([&](int questions) {
+    forEachSampleUnit(prog.path(), [&](int) {
+        const int questions = common::drill().tmCount;
         for (int q = 1; q <= questions; ++q) {
             SCOPED_TRACE(testing::Message() << "question " << q);
             choose(q);

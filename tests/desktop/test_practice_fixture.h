@@ -2,6 +2,7 @@
 // A unit practice started by the home screen's launch: the drill state of the unit, the question
 // panel and the desktop shown with the practice captions, and the reload timer.
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/units.h"
+#include "sample/generator.h"
 #include "support/kit.h"
 #include "support/script.h"
 #include "support/solver.h"
@@ -54,6 +56,31 @@ protected:
         ASSERT_TRUE(home::startUnitPractice(unit, &failure)) << failure.toStdString();
         time.advance(100);
         time.advance(100);
+    }
+
+    // The sample installation written into `folder`, then each of its units started as the home
+    // screen starts it: each(unit) runs with the unit's drill on screen, and closeUnit() after it.
+    template <class F> void forEachSampleUnit(const QString& folder, F each)
+    {
+        QString error;
+        ASSERT_TRUE(sample::generateInstallation(folder, &error)) << error.toStdString();
+        const QString data =
+            common::joinPath(folder, sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
+        for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
+            SCOPED_TRACE(testing::Message() << "unit " << unit);
+            startUnit(data, unit);
+            each(unit);
+            closeUnit();
+            if (HasFatalFailure()) return;
+        }
+    }
+    // Closes the desktop and the panel of a unit's drill.
+    virtual void closeUnit()
+    {
+        desk().Unload();
+        common::drill().canUnload = true;
+        panel().Unload();
+        testkit::settle();
     }
 
     FrmTm& panel() { return platform::Forms::instance<FrmTm>(); }

@@ -23,25 +23,6 @@ using steps::ActionKind;
 
 class SampleOnTheDesktop : public practice::Practice {
 protected:
-    // Each unit of the generated installation started as the home screen starts it; `each` gets the
-    // unit's index and question count.
-    template <class F> void forEachUnit(F each)
-    {
-        QString error;
-        ASSERT_TRUE(sample::generateInstallation(prog.path(), &error)) << error.toStdString();
-        const QString data =
-            common::joinPath(prog.path(), sample::sampleModuleInfo().dataFolder) + QLatin1Char('/');
-        for (int unit = 0; QFile::exists(common::tmPath(data, 20, unit)); ++unit) {
-            SCOPED_TRACE(testing::Message() << "unit " << unit);
-            startUnit(data, unit);
-            each(unit, common::drill().tmCount);
-            desk().Unload();
-            common::drill().canUnload = true;
-            panel().Unload();
-            testkit::settle();
-        }
-    }
-
     // The records of question q of the drill.
     static QStringList recordsOf(int q)
     {
@@ -92,8 +73,9 @@ TEST_F(SampleOnTheDesktop, TypingWhatThePromptSaysSolvesEveryTypingStep)
 {
     int typed = 0;
     QStringList unsolved;
-    forEachUnit([&](int unit, int questions) {
+    forEachSampleUnit(prog.path(), [&](int unit) {
         auto& d = common::drill();
+        const int questions = d.tmCount;
         for (int q = 1; q <= questions; ++q) {
             const QStringList records = recordsOf(q);
             if (std::none_of(records.begin(), records.end(), asksForText)) continue;
@@ -229,8 +211,9 @@ TEST_F(SampleOnTheDesktop, EveryStepShowsWhatItDid)
     int compared = 0;
     QStringList unchanged;
     QSet<QString> allowedUsed;
-    forEachUnit([&](int unit, int questions) {
+    forEachSampleUnit(prog.path(), [&](int unit) {
         auto& d = common::drill();
+        const int questions = d.tmCount;
         FrmMain& f = desk();
         for (int q = 1; q <= questions; ++q) {
             choose(q);
