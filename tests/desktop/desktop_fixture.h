@@ -21,6 +21,7 @@
 #include "platform/form.h"
 #include "platform/units.h"
 #include "support/kit.h"
+#include "support/scaled.h"
 #include "support/step_record.h"
 
 namespace desktoptest {
@@ -28,7 +29,7 @@ namespace desktoptest {
 using testkit::StepRecord;
 namespace col = testkit::col;
 
-class Desktop : public ::testing::Test {
+class Desktop : public ::testing::Test, protected testkit::Scaled {
 protected:
     void SetUp() override
     {
@@ -57,15 +58,6 @@ protected:
         common::computeScale();
         common::drill().resetAll();
     }
-
-    // Twips per pixel 15 (scale 1.0) or 12 (scale 0.8).
-    static void useScale(double tpp)
-    {
-        platform::setTwipsPerPixel(tpp, tpp);
-        common::computeScale();
-    }
-    static double sx() { return common::scaleX(); }
-    static double sy() { return common::scaleY(); }
 
     // The unit's step file with these questions, one list of records each; tmStart and tmCount
     // follow from them.

@@ -20,12 +20,13 @@
 #include "platform/form.h"
 #include "platform/units.h"
 #include "support/kit.h"
+#include "support/scaled.h"
 #include "support/script.h"
 #include "support/step_record.h"
 
 namespace paneltest {
 
-class Panel : public ::testing::Test {
+class Panel : public ::testing::Test, protected testkit::Scaled {
 protected:
     void SetUp() override
     {
@@ -59,14 +60,6 @@ protected:
         useScale(15);
         common::drill().resetAll();
     }
-
-    static void useScale(double tpp)
-    {
-        platform::setTwipsPerPixel(tpp, tpp);
-        common::computeScale();
-    }
-    static double sx() { return common::scaleX(); }
-    static double sy() { return common::scaleY(); }
 
     // Unit 0 of the drill's data folder: `count` questions of two steps each, question q's text
     // "第q题" (or the given texts), its steps on the backgrounds "Q<qq>S1" and "Q<qq>S2".

@@ -21,6 +21,7 @@
 #include "scene/render_phases.h"
 #include "steps/desk_pictures.h"
 #include "support/kit.h"
+#include "support/scaled.h"
 #include "support/step_record.h"
 
 namespace scenetest {
@@ -78,7 +79,7 @@ private:
     }
 };
 
-class Scene : public ::testing::Test {
+class Scene : public ::testing::Test, protected testkit::Scaled {
 protected:
     void SetUp() override
     {
@@ -96,15 +97,6 @@ protected:
         useScale(15);
         common::drill().resetAll();
     }
-
-    // Twips per pixel 15 (scale 1.0) or 12 (scale 0.8).
-    static void useScale(double tpp)
-    {
-        platform::setTwipsPerPixel(tpp, tpp);
-        common::computeScale();
-    }
-    static double sx() { return common::scaleX(); }
-    static double sy() { return common::scaleY(); }
 
     // A picture of the bank ("data") or a desktop picture ("examdata"), under its ".rar" name.
     void picture(const QString& folder, const QString& code, int w = 40, int h = 30)
