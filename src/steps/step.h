@@ -175,7 +175,8 @@ public:
         if (k < 1 || k > 3 || !is(columns[k - 1], 'P')) return std::nullopt;
         return number(columns[k - 1] + 1, 4);
     }
-    // The step's MenuPick: targetB when it begins with "D"; a MenuPick is read nowhere else.
+    // The step's MenuPick, the row both desktops show as chosen and the candidate's desktop accepts:
+    // targetB when it begins with "D".
     std::optional<MenuPick> menuPick() const;
     // A pop-up override at targetA: "R" and the code the pop-up opens with (smenu reads it).
     bool hasPopupOverride() const { return is(col::TargetA, 'R'); }
