@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "home/frm_start.h"
+#include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/units.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     // Screen pixels are the program's pixels: a 120-dpi screen gives 12 twips per pixel and
     // layouts scaled by 0.8, instead of pixels enlarged by the toolkit.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    platform::writesFailAtFileSizeLimit();
     QApplication qapp(argc, argv);
     platform::useScreenTwipsPerPixel();
     platform::installFontSubstitutions();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -207,6 +208,14 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
     }
     ::close(fd);
     return r;
+}
+
+void writesFailAtFileSizeLimit()
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 bool isSaveLeftover(const QString& name, const QString& fileName)

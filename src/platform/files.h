@@ -51,6 +51,10 @@ enum class FileSaveStatus {
 // nothing else is.
 FileSaveStatus saveFileWhole(const QString& path, QByteArrayView bytes);
 
+// A write beyond the process's file-size limit fails with EFBIG, as one on a full disk fails,
+// instead of ending the program: each program calls this once as it starts.
+void writesFailAtFileSizeLimit();
+
 // Whether `name` is one of the temporary names a save of `fileName` uses: the file's name,
 // ".brannock-save-" and six letters or digits.
 bool isSaveLeftover(const QString& name, const QString& fileName);

@@ -299,3 +299,24 @@ TEST(SaveFileWhole, KeepsTheOldFilesPermissions)
     ASSERT_EQ(::stat(encoded(fresh).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
+
+// A program under a file-size limit (a quota, a limit its parent set) is told a save failed, as on
+// a full disk, and keeps running: the limit's signal does not end it.
+TEST(SaveFileWhole, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("288893.rar"));
+    ASSERT_TRUE(writeFile(path, "old"));
+    const int result = testkit::inChild(
+        [&] {
+            writesFailAtFileSizeLimit();
+            if (saveFileWhole(path, QByteArray(4096, 'x')) != FileSaveStatus::NoSpace) return 1;
+            return readAll(path) == "old" ? 0 : 2;
+        },
+        20,
+        [] {
+            const rlimit limit{64, 64};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(254);
+        });
+    EXPECT_EQ(result, 0); // -1: the signal ended the program
+}
