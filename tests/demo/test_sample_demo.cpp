@@ -173,11 +173,10 @@ protected:
     Played play(int speed)
     {
         Played r;
-        testkit::click(panel().CmdGN(7), platform::vbLeftButton, speed == 2 ? platform::vbShiftMask : 0);
-        time.advance(200);
-        EXPECT_TRUE(platform::Forms::isLoaded<FrmYanShi>());
-        if (!platform::Forms::isLoaded<FrmYanShi>()) return r;
-        FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
+        FrmYanShi* const player = startDemonstration<FrmYanShi>(speed == 2 ? platform::vbShiftMask : 0);
+        EXPECT_NE(player, nullptr);
+        if (!player) return r;
+        FrmYanShi& p = *player;
         const double arrowX = 60 * common::scaleX(); // the outline's first line starts there
         r.sequence << p.shownStep();
         QRectF aim;               // where the pointer of a hot-spot or menu step aims last
@@ -366,10 +365,9 @@ TEST_F(SampleDemo, EveryPictureDragIsLetGoOfWhereTheCandidatesDesktopAcceptsIt)
                 rendered();
                 // The demonstration: where the arrow's tip takes each dragged picture (it stands on
                 // the picture still at its place) and where it lets go (the step has changed).
-                testkit::click(panel().CmdGN(7));
-                time.advance(200);
-                ASSERT_TRUE(platform::Forms::isLoaded<FrmYanShi>());
-                FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
+                FrmYanShi* const player = startDemonstration<FrmYanShi>();
+                ASSERT_NE(player, nullptr);
+                FrmYanShi& p = *player;
                 struct Drag {
                     QPointF took, letGo;
                 };

@@ -261,10 +261,9 @@ TEST_F(SampleSteps, ThePointerArrivesInsideEveryPointingStepsTargetBeforeTheStep
             SCOPED_TRACE(testing::Message() << "question " << q);
             choose(q);
             rendered();
-            testkit::click(panel().CmdGN(7));
-            time.advance(200);
-            ASSERT_TRUE(platform::Forms::isLoaded<FrmYanShi>());
-            FrmYanShi& p = platform::Forms::instance<FrmYanShi>();
+            FrmYanShi* const player = startDemonstration<FrmYanShi>();
+            ASSERT_NE(player, nullptr);
+            FrmYanShi& p = *player;
             bool onTab = false;
             for (int tick = 0; tick < 6000 && platform::Forms::isLoaded<FrmYanShi>(); ++tick) {
                 const int step = p.shownStep();

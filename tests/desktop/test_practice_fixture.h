@@ -96,6 +96,14 @@ protected:
     }
     // After a question load: the desktop's render.
     void rendered() { time.advance(100); }
+    // The demonstration (form class Player) of the question on screen, started from the panel's
+    // button (with Shift: at half speed) and given 200 ms; none when it did not start.
+    template <class Player> Player* startDemonstration(int shift = 0)
+    {
+        testkit::click(panel().CmdGN(7), platform::vbLeftButton, shift);
+        time.advance(200);
+        return platform::Forms::isLoaded<Player>() ? &platform::Forms::instance<Player>() : nullptr;
+    }
 
     testkit::ManualTime time;
     std::unique_ptr<testkit::FormsReset> reset = std::make_unique<testkit::FormsReset>();
